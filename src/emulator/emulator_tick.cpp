@@ -1,0 +1,19 @@
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+
+EmulatorStateRecord EmulatorState;
+EepromSettingsRecord EepromSettings;
+
+bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
+    EmulatorStateRecord& s = EmulatorState;
+    const uint16_t position = s.TunedFreq == EepromSettings.ActiveFreq ? sliderActivePosition : sliderStandbyPosition;
+    s.RxLevel = static_cast<uint16_t>(180 + (SliderMaximum - position));
+    s.MsCounter += 10;
+    s.TickFlag = true;
+    if (++s.TickCounter < 25) return false;
+    s.TickCounter = 0;
+    s.RefreshFlag = true;
+    ++s.HalfSeconds;
+    s.BlinkPhase = !s.BlinkPhase;
+    return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The 100-channel frequency database shared by the editor dialog, the file
+// commands and the emulated transceiver.
+
+inline constexpr int FreqChannelCount = 100;
+inline constexpr int FreqRecordSize = 20;
+inline constexpr int FreqFileSize = FreqChannelCount * FreqRecordSize;
+inline constexpr int FreqTextCapacity = 6;
+
+// One channel. In the .dat file each record takes 20 bytes:
+//   offset  size  field
+//        0     4  FreqKHz, signed 32-bit little-endian (118000 = 118.000 MHz)
+//        4     1  name length, 0..6
+//        5     6  name characters (bytes after the length are not part of it)
+//       11     1  type length, 0..6
+//       12     6  type characters
+//       18     2  reserved, carried unchanged
+struct FreqRecord {
+    int32_t FreqKHz = 0;
+    uint8_t NameLength = 0;
+    std::array<char, FreqTextCapacity> NameChars{};
+    uint8_t TypeLength = 0;
+    std::array<char, FreqTextCapacity> TypeChars{};
+    std::array<uint8_t, 2> Reserved{};
+
+    std::string_view Name() const { return {NameChars.data(), NameLength}; }
+    std::string_view Type() const { return {TypeChars.data(), TypeLength}; }
+    // Stores the first 6 characters of the text (fewer when it is shorter).
+    void SetName(std::string_view text);
+    void SetType(std::string_view text);
+};
+
+extern std::array<FreqRecord, FreqChannelCount> FreqTable;
+// Path of the current database file; empty when none has been chosen.
+extern std::string CurrentFreqFile;
+
+// Every channel at 118000 kHz with empty name and type.
+void FreqDbReset();
+// Reads the first 2000 bytes of the file into FreqTable, all or nothing.
+// Returns an empty string on success, else the cause ("File not found",
+// "Read beyond end of file", ...); the table is then unchanged.
+std::string FreqDbLoad(const std::string& path);
+// Writes the table atomically; returns an empty string or the cause.
+std::string FreqDbSave(const std::string& path);

@@ -1,0 +1,3 @@
+#include "help/help.h"
+
+std::span<const HelpTopic> HelpTopics() { return {}; }

@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "common/program_directory.h"
+#include "emulator/emulator_host.h"
+#include "shell/main_window.h"
+#include "shell/qt_emulator_host.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("vhfcom");
+    SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
+
+    TForm1 form1;
+    QtEmulatorHost host(&form1);
+    EmulatorAttachHost(&host);
+    form1.show();
+    const int result = QApplication::exec();
+    EmulatorAttachHost(nullptr);
+    return result;
+}

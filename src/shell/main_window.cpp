@@ -1,0 +1,220 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "display/lcd.h"
+#include "emulator/emulator_run.h"
+#include "emulator/emulator_state.h"
+#include "shell/key_area.h"
+#include "shell/panel_inputs.h"
+#include "shell/panel_picture.h"
+#include "shell/radio_ini.h"
+
+namespace {
+
+constexpr const char* kCaption = "Qor Avionics VHF transceiver  interface";
+constexpr const char* kOfflineCaption = "Offline - device emulation mode";
+constexpr const char* kOnlineCaption = "Online - device interface mode";
+constexpr QSize kClientSize(811, 431);
+
+struct KeyAreaLayout {
+    QRect geometry;
+    uint8_t bit;
+};
+
+// Shape1..Shape6 over the keys of the panel picture, in client coordinates.
+constexpr KeyAreaLayout kKeyAreas[] = {
+    {{126, 64, 57, 57}, KeyBitMenu},   {{238, 64, 57, 57}, KeyBitActive},   {{299, 128, 57, 57}, KeyBitUp},
+    {{300, 206, 57, 57}, KeyBitDown},  {{128, 280, 57, 57}, KeyBitVolSq},   {{240, 279, 57, 57}, KeyBitMhzKhzCh},
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QScrollBar* MakeSlider(QWidget* parent, const QRect& geometry) {
+    auto* slider = new QScrollBar(Qt::Vertical, parent);
+    slider->setGeometry(geometry);
+    slider->setRange(0, SliderMaximum);
+    slider->setPageStep(0);
+    slider->setValue(SliderMaximum);
+    slider->setCursor(Qt::PointingHandCursor);
+    return slider;
+}
+
+QPushButton* MakePttButton(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(geometry);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+// Actions shown in the menus that do nothing yet.
+void AddInertActions(QMenu* menu, std::initializer_list<const char*> captions) {
+    for (const char* caption : captions) menu->addAction(caption);
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    setWindowTitle(kCaption);
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
+    font.setPointSize(8);
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    BuildControls(client);
+    BuildMenus();
+    move(291, 180);
+    setFixedSize(sizeHint());
+
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2.setTimerType(Qt::PreciseTimer);
+    Timer2.setInterval(20);
+    connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    FormCreate();
+    Timer2.start();
+}
+
+TForm1::~TForm1() {
+    LcdAttachSurface(nullptr);
+    HelpAttachPane(nullptr);
+    ModeAttachView(nullptr);
+}
+
+void TForm1::BuildControls(QWidget* client) {
+    Image1 = new PanelPicture(client);
+    Image1->move(16, 16);
+    for (std::size_t i = 0; i < Shapes.size(); ++i) Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
+
+    Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    Label1->setFont(bold);
+    Label2 = MakeLabel(client, "Simulate RX signal active", {416, 16, 65, 33}, true);
+    Label3 = MakeLabel(client, "Simulate RX signal standby", {496, 16, 73, 33}, true);
+    Label4 = MakeLabel(client, "This program is under construction and not yet fully functional", {64, 408, 288, 13}, false);
+
+    ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
+    ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
+    Button1 = MakePttButton(client, "PTT Pilot", {456, 200, 65, 49});
+    Button2 = MakePttButton(client, "PTT PAX", {456, 264, 65, 49});
+    Button1->installEventFilter(this);
+    Button2->installEventFilter(this);
+
+    Memo1 = new QPlainTextEdit(client);
+    Memo1->setGeometry(576, 8, 225, 409);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Memo1})
+        w->setFocusPolicy(w == Memo1 ? Qt::StrongFocus : Qt::TabFocus);
+    setTabOrder(ScrollBar1, ScrollBar2);
+    setTabOrder(ScrollBar2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Memo1);
+}
+
+void TForm1::BuildMenus() {
+    QMenu* setup = menuBar()->addMenu("&Setup");
+    setup->addAction("&Serial communications port");
+
+    QMenu* frequencies = menuBar()->addMenu("&Frequencies");
+    AddInertActions(frequencies, {"&Edit", "&New", "&Open...", "&Save", "Save &as..."});
+    frequencies->addSeparator();
+    AddInertActions(frequencies, {"&Upload to device", "&Download from device"});
+
+    QMenu* technical = menuBar()->addMenu("&Technical");
+    AddInertActions(technical, {"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift"});
+    technical->addSeparator();
+    AddInertActions(technical, {"&Update device software to this version"});
+
+    QAction* exit = menuBar()->addAction("&Exit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TForm1::FormCreate() {
+    LcdAttachSurface(Image1);
+    HelpAttachPane(this);
+    ModeAttachView(this);
+    const RadioSettings settings = ReadRadioIni(RadioIniPath());
+    CommsPort = settings.commsPort;
+    Timer1.start();
+}
+
+void TForm1::FormCloseQuery() {
+    StopRequest = true;
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, ""});
+    if (!error.empty())
+        QMessageBox::warning(this, windowTitle(),
+                             QString("The settings could not be written to %1: %2")
+                                 .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (press || release) {
+        const uint8_t held = press ? 1 : 0;
+        if (watched == Button1) PanelInputs.PttPilot = held;
+        if (watched == Button2) PanelInputs.PttPax = held;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::Timer1Timer() {
+    Timer1.stop();
+    EmulatorRunning = true;
+    EmulatorRun();
+    EmulatorRunning = false;
+}
+
+void TForm1::Timer2Timer() {
+    TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
+    Image1->RepaintIfChanged();
+}
+
+void TForm1::ShowOnlineMode() {
+    Label1->setText(kOnlineCaption);
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2})
+        w->setEnabled(false);
+}
+
+void TForm1::ShowOfflineMode() {
+    Label1->setText(kOfflineCaption);
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2})
+        w->setEnabled(true);
+}
+
+void TForm1::StartEmulatorSoon() { Timer1.start(); }
+
+void TForm1::Clear() { Memo1->clear(); }
+
+void TForm1::AddLine(std::string_view text) {
+    Memo1->appendPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}

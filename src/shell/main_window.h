@@ -1,0 +1,58 @@
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <array>
+
+#include "help/help.h"
+#include "shell/operating_mode.h"
+
+class KeyArea;
+class PanelPicture;
+
+// Form1: the main window with the front panel, the signal sliders, the PTT
+// buttons and the help pane, the menus, the 20 ms time base and the switch
+// between offline and online mode.
+class TForm1 : public QMainWindow, public ModeView, public HelpPane {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // ModeView
+    void ShowOnlineMode() override;
+    void ShowOfflineMode() override;
+    void StartEmulatorSoon() override;
+
+    // HelpPane, filled into Memo1
+    void Clear() override;
+    void AddLine(std::string_view text) override;
+
+    PanelPicture* Image1 = nullptr;
+    std::array<KeyArea*, 6> Shapes{};  // Shape1..Shape6
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QScrollBar* ScrollBar2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QTimer Timer1;
+    QTimer Timer2;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls(QWidget* client);
+    void BuildMenus();
+    void FormCreate();
+    void FormCloseQuery();
+    void Timer1Timer();
+    void Timer2Timer();
+};

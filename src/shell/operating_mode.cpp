@@ -1,0 +1,42 @@
+#include "shell/operating_mode.h"
+
+#include "emulator/emulator_state.h"
+#include "help/help.h"
+#include "shell/panel_inputs.h"
+
+bool StopRequest = false;
+bool EmulatorRunning = false;
+uint8_t OnlineWatchdog = 0;
+uint8_t CommsPort = 0;
+PanelInputsRecord PanelInputs;
+
+namespace {
+ModeView* gView = nullptr;
+constexpr uint8_t kWatchdogHalfSeconds = 5;
+constexpr int16_t kOnlineHelpTopic = 100;
+}  // namespace
+
+void ModeAttachView(ModeView* view) { gView = view; }
+
+void EnterOnlineMode() {
+    if (gView) gView->ShowOnlineMode();
+    StopRequest = true;
+    ShowHelpTopic(kOnlineHelpTopic);
+}
+
+void EnterOfflineMode() {
+    if (gView) gView->ShowOfflineMode();
+    StopRequest = false;
+    if (!EmulatorRunning && gView) gView->StartEmulatorSoon();
+}
+
+void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
+    if (!EmulatorTick(sliderActivePosition, sliderStandbyPosition)) return;
+    if (OnlineWatchdog == 0) return;
+    if (--OnlineWatchdog == 0) EnterOfflineMode();
+}
+
+void DisplayMessageReceived() {
+    if (OnlineWatchdog == 0) EnterOnlineMode();
+    OnlineWatchdog = kWatchdogHalfSeconds;
+}

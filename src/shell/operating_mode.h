@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+// Offline (the emulator runs) and online (a transceiver on the serial port
+// draws the display) and the 20 ms time base that switches back offline.
+// Everything here runs on the GUI thread.
+
+extern bool StopRequest;        // the emulator run returns when it finds this set
+extern bool EmulatorRunning;    // the Timer1 handler is inside the emulator run
+extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
+extern uint8_t CommsPort;       // serial port index: 0 is COM1
+
+// What the main window shows of the mode; the shell implements it.
+class ModeView {
+public:
+    virtual ~ModeView() = default;
+    virtual void ShowOnlineMode() = 0;   // online caption, simulation controls disabled
+    virtual void ShowOfflineMode() = 0;  // offline caption, simulation controls enabled
+    virtual void StartEmulatorSoon() = 0;  // enable Timer1
+};
+
+void ModeAttachView(ModeView* view);
+
+void EnterOnlineMode();
+void EnterOfflineMode();
+
+// The Timer2 handler's work: the emulator's tick operation, then every
+// 500 ms the online watchdog countdown.
+void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+
+// A complete display message arrived from the transceiver: the first one
+// after silence switches online; every one restarts the watchdog.
+void DisplayMessageReceived();

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The program's own settings, "RADIO.INI" beside the executable,
+// section "Setup": CommsPort (serial port index, 0 is COM1) and FreqFilename
+// (the frequency database file last used).
+struct RadioSettings {
+    uint8_t commsPort = 0;
+    std::string freqFilename;
+};
+
+std::string RadioIniPath();
+
+// A missing file, a missing key or a value that is not a number gives the
+// defaults; CommsPort is taken modulo 256.
+RadioSettings ReadRadioIni(const std::string& path);
+
+// Writes both keys, keeping everything else the file holds; the file is
+// replaced atomically. Returns an empty string or the cause of the failure.
+std::string WriteRadioIni(const std::string& path, const RadioSettings& settings);
+
+// The whole file's text, or empty when it cannot be read.
+std::string ReadTextFile(const std::string& path);
