@@ -1,0 +1,102 @@
+#include "freqdb/freq_database.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "common/atomic_file.h"
+#include "common/little_endian.h"
+
+std::array<FreqRecord, FreqChannelCount> FreqTable;
+std::string CurrentFreqFile;
+
+namespace {
+
+constexpr int32_t kUnsetFrequency = 118000;
+
+using FileBytes = std::array<uint8_t, FreqFileSize>;
+
+void StoreText(std::string_view text, uint8_t& length, std::array<char, FreqTextCapacity>& chars) {
+    length = static_cast<uint8_t>(std::min<std::size_t>(text.size(), FreqTextCapacity));
+    std::copy_n(text.begin(), length, chars.begin());
+}
+
+// A length byte above 6 has no meaning; it is clamped so that nothing outside
+// the record is read.
+void DecodeText(const uint8_t* bytes, uint8_t& length, std::array<char, FreqTextCapacity>& chars) {
+    length = std::min<uint8_t>(bytes[0], FreqTextCapacity);
+    std::copy_n(bytes + 1, FreqTextCapacity, chars.begin());
+}
+
+FreqRecord DecodeRecord(const uint8_t* bytes) {
+    FreqRecord record;
+    record.FreqKHz = ReadLe32(bytes);
+    DecodeText(bytes + 4, record.NameLength, record.NameChars);
+    DecodeText(bytes + 11, record.TypeLength, record.TypeChars);
+    record.Reserved = {bytes[18], bytes[19]};
+    return record;
+}
+
+void EncodeRecord(const FreqRecord& record, uint8_t* bytes) {
+    WriteLe32(bytes, record.FreqKHz);
+    bytes[4] = record.NameLength;
+    std::copy(record.NameChars.begin(), record.NameChars.end(), bytes + 5);
+    bytes[11] = record.TypeLength;
+    std::copy(record.TypeChars.begin(), record.TypeChars.end(), bytes + 12);
+    bytes[18] = record.Reserved[0];
+    bytes[19] = record.Reserved[1];
+}
+
+// Reads exactly the first 2000 bytes; returns 0, an errno value, or -1 when
+// the file is shorter.
+int ReadWholeTable(const std::string& path, FileBytes& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    std::size_t done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            break;
+        }
+        if (n == 0) {
+            error = -1;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return error;
+}
+
+}  // namespace
+
+void FreqRecord::SetName(std::string_view text) { StoreText(text, NameLength, NameChars); }
+
+void FreqRecord::SetType(std::string_view text) { StoreText(text, TypeLength, TypeChars); }
+
+void FreqDbReset() {
+    for (FreqRecord& record : FreqTable) {
+        record.FreqKHz = kUnsetFrequency;
+        record.NameLength = 0;
+        record.TypeLength = 0;
+        record.Reserved[1] = 0;
+    }
+}
+
+std::string FreqDbLoad(const std::string& path) {
+    FileBytes bytes;
+    if (const int error = ReadWholeTable(path, bytes)) return error < 0 ? "Read beyond end of file" : FileErrorText(error);
+    for (int i = 0; i < FreqChannelCount; ++i) FreqTable[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
+    return {};
+}
+
+std::string FreqDbSave(const std::string& path) {
+    FileBytes bytes{};
+    for (int i = 0; i < FreqChannelCount; ++i) EncodeRecord(FreqTable[i], &bytes[i * FreqRecordSize]);
+    return WriteFileAtomically(path, bytes);
+}
