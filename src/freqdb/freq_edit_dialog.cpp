@@ -1,5 +1,6 @@
 #include "freqdb/freq_edit_dialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -56,6 +57,7 @@ void TFreqEdit::BuildControls() {
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(16, 24, 193, 393);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->installEventFilter(this);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(224, 40, 121, kEditHeight);
     Edit2 = new QLineEdit(this);
@@ -87,6 +89,19 @@ void TFreqEdit::BuildControls() {
 void TFreqEdit::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
     QDialog::showEvent(event);
+}
+
+// With no line selected the first arrow key selects channel 1; the list would
+// otherwise move on from the line it marks when it gets the focus.
+bool TFreqEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox1 && event->type() == QEvent::KeyPress && ListBox1->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            ListBox1->setCurrentRow(0);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // The fields keep what they showed when the dialog last closed.

@@ -50,7 +50,19 @@ TEST_F(FreqEditTest, ShowingListsEveryChannelWithNothingSelected) {
     EXPECT_EQ(dialog.Edit2->text(), "");
     EXPECT_EQ(dialog.MaskEdit1->Text(), "   .   ");
     EXPECT_EQ(dialog.MaskEdit1->displayText(), "___.___");
-    EXPECT_EQ(dialog.windowTitle(), "FreqEdit");
+}
+
+TEST_F(FreqEditTest, FirstArrowKeySelectsChannel1) {
+    ClickLine(4);
+    dialog.hide();
+    dialog.show();
+    dialog.ListBox1->setFocus();
+    QTest::keyClick(dialog.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(dialog.ListBox1->currentRow(), 0);
+    EXPECT_EQ(dialog.SelectedChannel, 0);
+    EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
+    QTest::keyClick(dialog.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(dialog.SelectedChannel, 1);
 }
 
 TEST_F(FreqEditTest, SelectingALineFillsTheFieldsAndChangesNoRecord) {
