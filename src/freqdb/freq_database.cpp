@@ -1,6 +1,7 @@
 #include "freqdb/freq_database.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -49,11 +50,25 @@ void EncodeRecord(const FreqRecord& record, uint8_t* bytes) {
     bytes[19] = record.Reserved[1];
 }
 
+// Only regular files are read: opening without blocking and checking the
+// kind keeps a pipe or a device named as database from hanging the program.
+int OpenRegularFile(const std::string& path, int& fd) {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno;
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd, &info) != 0) error = errno;
+    else if (S_ISDIR(info.st_mode)) error = EISDIR;
+    else if (!S_ISREG(info.st_mode)) error = EACCES;
+    if (error != 0) ::close(fd);
+    return error;
+}
+
 // Reads exactly the first 2000 bytes; returns 0, an errno value, or -1 when
 // the file is shorter.
 int ReadWholeTable(const std::string& path, FileBytes& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    int fd = -1;
+    if (const int error = OpenRegularFile(path, fd)) return error;
     std::size_t done = 0;
     int error = 0;
     while (done < bytes.size()) {
@@ -96,6 +111,8 @@ std::string FreqDbLoad(const std::string& path) {
 }
 
 std::string FreqDbSave(const std::string& path) {
+    // A rename replaces even a read-only file; keep such a file protected.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return FileErrorText(errno);
     FileBytes bytes{};
     for (int i = 0; i < FreqChannelCount; ++i) EncodeRecord(FreqTable[i], &bytes[i * FreqRecordSize]);
     return WriteFileAtomically(path, bytes);

@@ -33,7 +33,12 @@ struct FreqRecord {
     // Stores the first 6 characters of the text (fewer when it is shorter).
     void SetName(std::string_view text);
     void SetType(std::string_view text);
+
+    bool operator==(const FreqRecord&) const = default;
 };
+// The fields are encoded byte by byte, never copied as memory; the in-memory
+// record nevertheless has the same 20 bytes.
+static_assert(sizeof(FreqRecord) == FreqRecordSize);
 
 extern std::array<FreqRecord, FreqChannelCount> FreqTable;
 // Path of the current database file; empty when none has been chosen.
@@ -41,9 +46,12 @@ extern std::string CurrentFreqFile;
 
 // Every channel at 118000 kHz with empty name and type.
 void FreqDbReset();
-// Reads the first 2000 bytes of the file into FreqTable, all or nothing.
+// Reads the first 2000 bytes of the file into FreqTable, all or nothing; the
+// file is opened for reading only. A name or type length above 6 is taken as 6.
 // Returns an empty string on success, else the cause ("File not found",
 // "Read beyond end of file", ...); the table is then unchanged.
 std::string FreqDbLoad(const std::string& path);
-// Writes the table atomically; returns an empty string or the cause.
+// Writes the table atomically. An existing file that may not be written
+// (read-only) is refused rather than replaced. Returns an empty string or the
+// cause; on failure the old file is left as it was.
 std::string FreqDbSave(const std::string& path);

@@ -7,6 +7,8 @@
 #include "display/lcd.h"
 #include "emulator/emulator_run.h"
 #include "emulator/emulator_state.h"
+#include "freqdb/freq_database.h"
+#include "freqdb/frequency_commands.h"
 #include "shell/key_area.h"
 #include "shell/panel_inputs.h"
 #include "shell/panel_picture.h"
@@ -140,7 +142,12 @@ void TForm1::BuildMenus() {
     setup->addAction("&Serial communications port");
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
-    AddInertActions(frequencies, {"&Edit", "&New", "&Open...", "&Save", "Save &as..."});
+    Frequencies = std::make_unique<FrequencyCommands>(this);
+    frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
+    frequencies->addAction("&New", this, [this] { Frequencies->New(); });
+    frequencies->addAction("&Open...", this, [this] { Frequencies->Open(); });
+    frequencies->addAction("&Save", this, [this] { Frequencies->Save(); });
+    frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
     frequencies->addSeparator();
     AddInertActions(frequencies, {"&Upload to device", "&Download from device"});
 
@@ -159,12 +166,14 @@ void TForm1::FormCreate() {
     ModeAttachView(this);
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
+    CurrentFreqFile = settings.freqFilename;
+    Frequencies->LoadRememberedFile();
     Timer1.start();
 }
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
-    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, ""});
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
     if (!error.empty())
         QMessageBox::warning(this, windowTitle(),
                              QString("The settings could not be written to %1: %2")

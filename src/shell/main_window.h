@@ -6,10 +6,12 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "help/help.h"
 #include "shell/operating_mode.h"
 
+class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
 
@@ -43,6 +45,7 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QTimer Timer1;
     QTimer Timer2;
+    std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "freqdb/freq_edit_text.h"
+
+namespace {
+
+FreqRecord Record(int32_t kHz, std::string_view name, std::string_view type) {
+    FreqRecord r;
+    r.FreqKHz = kHz;
+    r.SetName(name);
+    r.SetType(type);
+    return r;
+}
+
+}  // namespace
+
+TEST(FreqListLine, ShowsChannelNumberFrequencyAndTextsAsStored) {
+    EXPECT_EQ(FreqListLine(0, Record(118000, "", "")), "1 - 118.000, , ");
+    EXPECT_EQ(FreqListLine(1, Record(123450, "TOWER ", "ATC   ")), "2 - 123.450, TOWER , ATC   ");
+    EXPECT_EQ(FreqListLine(99, Record(136975, "ABCDEF", "x")), "100 - 136.975, ABCDEF, x");
+}
+
+TEST(FreqListLine, KilohertzPartKeepsItsLeadingZeros) {
+    EXPECT_EQ(FreqMhzText(118025), "118.025");
+    EXPECT_EQ(FreqMhzText(118005), "118.005");
+    EXPECT_EQ(FreqMhzText(5), "0.005");
+    EXPECT_EQ(FreqMhzText(1234567), "1234.567");
+}
+
+TEST(FreqListLine, NegativeFrequencyHasOneSign) {
+    EXPECT_EQ(FreqMhzText(-12345), "-12.345");
+    EXPECT_EQ(FreqMhzText(-5), "-0.005");
+    EXPECT_EQ(FreqMhzText(INT32_MIN), "-2147483.648");
+}
+
+TEST(FreqEditText, NameAndTypeArePaddedAndCutToSix) {
+    EXPECT_EQ(FixedSixText("AB"), "AB    ");
+    EXPECT_EQ(FixedSixText(""), "      ");
+    EXPECT_EQ(FixedSixText("ABCDEFGH"), "ABCDEF");
+}
+
+TEST(FreqFieldText, FrequencyFillsTheSixPositionsAroundThePoint) {
+    EXPECT_EQ(FreqFieldText(118000), "118.000");
+    EXPECT_EQ(FreqFieldText(999999), "999.999");
+    EXPECT_EQ(FreqFieldText(12345), " 12.345");
+    EXPECT_EQ(FreqFieldText(5), "  0.005");
+    EXPECT_EQ(FreqFieldText(-99999), "-99.999");
+    EXPECT_EQ(FreqFieldText(1000000), "   .   ");
+    EXPECT_EQ(FreqFieldText(-100000), "   .   ");
+}
+
+TEST(FreqFieldText, CompleteNumbersAreReadAndEveryValueShownReadsBack) {
+    EXPECT_EQ(FreqFromFieldText("  1.234"), 1234);
+    EXPECT_EQ(FreqFromFieldText("+18.000"), 18000);
+    EXPECT_EQ(FreqFromFieldText("-00.001"), -1);
+    for (int32_t kHz : {118000, 136975, 999999, 100000, 12345, 5, 0, -5, -99999})
+        EXPECT_EQ(FreqFromFieldText(FreqFieldText(kHz)), kHz) << kHz;
+}
+
+TEST(FreqFieldText, IncompleteOrMalformedInputGives118000) {
+    EXPECT_EQ(FreqFromFieldText("   .   "), 118000);
+    EXPECT_EQ(FreqFromFieldText("123.45 "), 118000);
+    EXPECT_EQ(FreqFromFieldText("1 3.450"), 118000);
+    EXPECT_EQ(FreqFromFieldText("  -.   "), 118000);
+    EXPECT_EQ(FreqFromFieldText("12-.000"), 118000);
+    EXPECT_EQ(FreqFromFieldText("--1.000"), 118000);
+    EXPECT_EQ(FreqFromFieldText("12\xB2.000"), 118000);
+    EXPECT_EQ(FreqFromFieldText(""), 118000);
+    EXPECT_EQ(FreqFromFieldText("99999999999.000"), 118000);
+}
