@@ -56,11 +56,4 @@ TEST_F(AtomicFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
     EXPECT_EQ(dir.EntryCount(), 0);
 }
 
-TEST(FileErrorText, NamesTheCausesUsersKnow) {
-    EXPECT_EQ(FileErrorText(ENOENT), "File not found");
-    EXPECT_EQ(FileErrorText(EACCES), "File access denied");
-    EXPECT_EQ(FileErrorText(EROFS), "File access denied");
-    EXPECT_EQ(FileErrorText(ENOSPC), "Disk full");
-}
-
 }  // namespace

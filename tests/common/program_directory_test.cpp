@@ -16,9 +16,3 @@ TEST(ProgramDirectoryOf, TakesLongPathsWhole) {
     const std::string folder = "/home/pilot/" + std::string(250, 'd') + "/" + std::string(40, 'e') + "/";
     EXPECT_EQ(ProgramDirectoryOf(folder + "vhfcom"), folder);
 }
-
-TEST(ProgramDirectory, IsWhatWasSet) {
-    SetProgramDirectory("/tmp/somewhere/");
-    EXPECT_EQ(ProgramDirectory(), "/tmp/somewhere/");
-    SetProgramDirectory("");
-}

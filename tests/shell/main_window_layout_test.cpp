@@ -149,14 +149,4 @@ TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {
     EXPECT_EQ(form->menuBar()->actions().at(3)->menu(), nullptr);
 }
 
-TEST_F(LayoutTest, ItemsWithoutAnActionDoNothing) {
-    const QList<QAction*> frequencies = form->menuBar()->actions().at(1)->menu()->actions();
-    frequencies.at(6)->trigger();  // "&Upload to device"
-    frequencies.at(7)->trigger();  // "&Download from device"
-    for (QAction* item : form->menuBar()->actions().at(2)->menu()->actions()) item->trigger();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(messages.isEmpty());
-    EXPECT_FALSE(StopRequest);
-}
-
 }  // namespace

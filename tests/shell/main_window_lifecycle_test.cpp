@@ -122,14 +122,6 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EXPECT_TRUE(form->Timer1.isActive());
 }
 
-TEST_F(LifecycleTest, OfflineLeavesTimer1AloneWhileARunIsActive) {
-    Open();
-    EnterOnlineMode();
-    EmulatorRunning = true;
-    EnterOfflineMode();
-    EXPECT_FALSE(form->Timer1.isActive());
-}
-
 // The time base reads the slider of the frequency being received.
 TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
     Open();
