@@ -10,6 +10,7 @@ const std::string& ProgramDirectory();
 // tests a temporary folder (with its trailing separator).
 void SetProgramDirectory(std::string directory);
 
-// The directory part of an executable path: the path (at most 255 characters)
-// cut back until its last character is a separator, or empty.
+// The directory part of an executable path: the path cut back until its last
+// character is a separator, or empty. The whole path counts, however long:
+// cutting it short first would name some other folder.
 std::string ProgramDirectoryOf(std::string_view executablePath);

@@ -1,12 +1,12 @@
 #include "freqdb/frequency_commands.h"
 
 #include <QFile>
-#include <QMessageBox>
 #include <filesystem>
 
 #include "freqdb/freq_database.h"
 #include "freqdb/freq_edit_dialog.h"
 #include "freqdb/freq_file_dialog.h"
+#include "shell/message_box.h"
 
 namespace {
 
@@ -22,8 +22,7 @@ FrequencyCommandHooks DefaultHooks(QWidget* window, TFreqEdit* editor) {
         [window] { return ChooseFreqFile(window, QFileDialog::AcceptOpen); },
         [editor] { return editor->exec() == QDialog::Accepted; },
         [window](const std::string& cause, const std::string& path) {
-            QMessageBox::warning(window, window ? window->windowTitle() : QString(),
-                                 QString::fromStdString(cause) + "\n" + QFile::decodeName(path.c_str()));
+            ShowPlainMessage(window, QString::fromStdString(cause) + "\n" + QFile::decodeName(path.c_str()));
         },
     };
 }

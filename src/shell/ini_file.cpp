@@ -108,7 +108,7 @@ int32_t IniInteger(std::string_view value, int32_t fallback) {
         base = 16;
         value.remove_prefix(2);
     }
-    if (value.empty()) return fallback;
+    if (value.empty() || value.front() == '-' || value.front() == '+') return fallback;
     int64_t number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number, base);
     if (error != std::errc() || end != value.data() + value.size()) return fallback;

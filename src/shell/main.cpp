@@ -4,10 +4,12 @@
 #include "emulator/emulator_host.h"
 #include "shell/main_window.h"
 #include "shell/qt_emulator_host.h"
+#include "shell/window_font.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vhfcom");
+    QApplication::setFont(WindowFont());
     SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
 
     TForm1 form1;

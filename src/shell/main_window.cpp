@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include "display/lcd.h"
 #include "emulator/emulator_run.h"
@@ -10,16 +9,22 @@
 #include "freqdb/freq_database.h"
 #include "freqdb/frequency_commands.h"
 #include "shell/key_area.h"
+#include "shell/message_box.h"
 #include "shell/panel_inputs.h"
 #include "shell/panel_picture.h"
+#include "shell/ptt_button.h"
 #include "shell/radio_ini.h"
+#include "shell/window_font.h"
 
 namespace {
 
 constexpr const char* kCaption = "Qor Avionics VHF transceiver  interface";
 constexpr const char* kOfflineCaption = "Offline - device emulation mode";
 constexpr const char* kOnlineCaption = "Online - device interface mode";
+// The client area below the menu bar; the window's outer size on the
+// original platform was 819 x 478 with its frame, caption and menu bar.
 constexpr QSize kClientSize(811, 431);
+constexpr QPoint kWindowPosition(291, 180);
 
 struct KeyAreaLayout {
     QRect geometry;
@@ -50,26 +55,20 @@ QScrollBar* MakeSlider(QWidget* parent, const QRect& geometry) {
     return slider;
 }
 
-QPushButton* MakePttButton(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
-// Actions shown in the menus that do nothing yet.
+// Menu items that are shown and enabled and do nothing when chosen.
 void AddInertActions(QMenu* menu, std::initializer_list<const char*> captions) {
     for (const char* caption : captions) menu->addAction(caption);
+}
+
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
+    for (QWidget* w : widgets) w->setEnabled(enabled);
 }
 
 }  // namespace
 
 TForm1::TForm1() {
     setWindowTitle(kCaption);
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(WindowFont());
 
     auto* client = new QWidget(this);
     client->setAutoFillBackground(true);
@@ -81,8 +80,8 @@ TForm1::TForm1() {
 
     BuildControls(client);
     BuildMenus();
-    move(291, 180);
-    setFixedSize(sizeHint());
+    move(kWindowPosition);
+    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
@@ -91,6 +90,9 @@ TForm1::TForm1() {
     Timer2.setInterval(20);
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 
+    LcdAttachSurface(Image1);
+    HelpAttachPane(this);
+    ModeAttachView(this);
     FormCreate();
     Timer2.start();
 }
@@ -108,29 +110,25 @@ void TForm1::BuildControls(QWidget* client) {
 
     Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    bold.setPointSize(10);
-    Label1->setFont(bold);
+    Label1->setFont(ModeCaptionFont());
     Label2 = MakeLabel(client, "Simulate RX signal active", {416, 16, 65, 33}, true);
     Label3 = MakeLabel(client, "Simulate RX signal standby", {496, 16, 73, 33}, true);
     Label4 = MakeLabel(client, "This program is under construction and not yet fully functional", {64, 408, 288, 13}, false);
 
     ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
     ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
-    Button1 = MakePttButton(client, "PTT Pilot", {456, 200, 65, 49});
-    Button2 = MakePttButton(client, "PTT PAX", {456, 264, 65, 49});
-    Button1->installEventFilter(this);
-    Button2->installEventFilter(this);
+    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, PanelInputs.PttPilot);
+    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, PanelInputs.PttPax);
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
+    Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Memo1})
-        w->setFocusPolicy(w == Memo1 ? Qt::StrongFocus : Qt::TabFocus);
+        w->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(ScrollBar1, ScrollBar2);
     setTabOrder(ScrollBar2, Button1);
     setTabOrder(Button1, Button2);
@@ -160,10 +158,8 @@ void TForm1::BuildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
+// Settings first, then the frequency database, then the emulator 10 ms on.
 void TForm1::FormCreate() {
-    LcdAttachSurface(Image1);
-    HelpAttachPane(this);
-    ModeAttachView(this);
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
@@ -175,25 +171,13 @@ void TForm1::FormCloseQuery() {
     StopRequest = true;
     const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
     if (!error.empty())
-        QMessageBox::warning(this, windowTitle(),
-                             QString("The settings could not be written to %1: %2")
-                                 .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+        ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
+                                   .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormCloseQuery();
     event->accept();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    const bool release = event->type() == QEvent::MouseButtonRelease;
-    if (press || release) {
-        const uint8_t held = press ? 1 : 0;
-        if (watched == Button1) PanelInputs.PttPilot = held;
-        if (watched == Button2) PanelInputs.PttPax = held;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::Timer1Timer() {
@@ -210,14 +194,12 @@ void TForm1::Timer2Timer() {
 
 void TForm1::ShowOnlineMode() {
     Label1->setText(kOnlineCaption);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2})
-        w->setEnabled(false);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, false);
 }
 
 void TForm1::ShowOfflineMode() {
     Label1->setText(kOfflineCaption);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2})
-        w->setEnabled(true);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, true);
 }
 
 void TForm1::StartEmulatorSoon() { Timer1.start(); }

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <array>
@@ -14,6 +13,7 @@
 class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
+class PttButton;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
 // buttons and the help pane, the menus, the 20 ms time base and the switch
@@ -32,6 +32,12 @@ public:
     void Clear() override;
     void AddLine(std::string_view text) override;
 
+    // The window's handlers, named after their control and event.
+    void FormCreate();
+    void FormCloseQuery();
+    void Timer1Timer();
+    void Timer2Timer();
+
     PanelPicture* Image1 = nullptr;
     std::array<KeyArea*, 6> Shapes{};  // Shape1..Shape6
     QLabel* Label1 = nullptr;
@@ -40,22 +46,17 @@ public:
     QLabel* Label4 = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QScrollBar* ScrollBar2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    PttButton* Button1 = nullptr;
+    PttButton* Button2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QTimer Timer1;
-    QTimer Timer2;
+    QTimer Timer1;  // 10 ms one-shot: starts the emulator run
+    QTimer Timer2;  // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
-    void FormCreate();
-    void FormCloseQuery();
-    void Timer1Timer();
-    void Timer2Timer();
 };

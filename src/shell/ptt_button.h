@@ -1,0 +1,19 @@
+#pragma once
+#include <QPushButton>
+#include <cstdint>
+
+// A push-to-talk button (Button1 "PTT Pilot", Button2 "PTT PAX"). Its byte
+// in PanelInputs is 1 while a mouse button holds it down and 0 again on the
+// release, wherever the pointer is by then. Any mouse button counts. The
+// ordinary click and the keyboard leave the byte alone.
+class PttButton : public QPushButton {
+public:
+    PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    uint8_t& held_;
+};

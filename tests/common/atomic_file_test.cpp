@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "common/atomic_file.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::span<const uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+mode_t Permissions(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetFileWriteFault(nullptr); }
+    TempDir dir;
+};
+
+TEST_F(AtomicFileTest, CreatesAndReplacesFilesLeavingNothingElse) {
+    const std::string path = dir.File("a.dat");
+    EXPECT_EQ(WriteFileAtomically(path, Bytes("first")), "");
+    EXPECT_EQ(dir.Read("a.dat"), "first");
+    EXPECT_EQ(WriteFileAtomically(path, Bytes("second, longer")), "");
+    EXPECT_EQ(dir.Read("a.dat"), "second, longer");
+    EXPECT_EQ(WriteFileAtomically(path, Bytes("")), "");
+    EXPECT_EQ(dir.Read("a.dat"), "");
+    EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+TEST_F(AtomicFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+    const std::string path = dir.File("a.dat");
+    dir.Write("a.dat", "old");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(WriteFileAtomically(path, Bytes("new")), "");
+    EXPECT_EQ(Permissions(path), 0640u);
+}
+
+TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    dir.Write("a.dat", "old contents");
+    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "Disk full");
+    EXPECT_EQ(dir.Read("a.dat"), "old contents");
+    EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+TEST_F(AtomicFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
+    EXPECT_EQ(WriteFileAtomically(dir.File("no/such/folder.dat"), Bytes("x")), "File not found");
+    EXPECT_EQ(dir.EntryCount(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <memory>
+
+#include "common/program_directory.h"
+#include "emulator/emulator_state.h"
+#include "shell/main_window.h"
+#include "shell/message_box.h"
+#include "shell/operating_mode.h"
+#include "shell/panel_inputs.h"
+#include "support/temp_dir.h"
+
+// A main window on the offscreen platform whose program directory is a fresh
+// temporary folder. Its timers are stopped once it is built, so that nothing
+// runs unless a test calls the handler; message boxes are recorded instead
+// of shown.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramDirectory(dir.WithSeparator());
+        PanelInputs = {};
+        EmulatorState = {};
+        StopRequest = false;
+        EmulatorRunning = false;
+        OnlineWatchdog = 0;
+        CommsPort = 0;
+        SetPlainMessageHandler([this](const QString& text) { messages << text; });
+    }
+    void TearDown() override {
+        form.reset();
+        SetPlainMessageHandler({});
+        SetProgramDirectory("");
+    }
+
+    // Builds the window as the program start does; returns whether Timer1
+    // was left running to start the emulator.
+    bool Open() {
+        form = std::make_unique<TForm1>();
+        const bool emulatorScheduled = form->Timer1.isActive();
+        EXPECT_TRUE(form->Timer2.isActive());
+        form->Timer1.stop();
+        form->Timer2.stop();
+        form->show();
+        return emulatorScheduled;
+    }
+
+    TempDir dir;
+    std::unique_ptr<TForm1> form;
+    QStringList messages;
+};
