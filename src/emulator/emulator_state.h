@@ -29,7 +29,8 @@ struct EmulatorStateRecord {
     uint8_t ScanCounter = 0;
     bool Transmitting = false;
     int32_t TxInhibit = 0;
-    uint16_t StuckPttCount = 0;
+    uint16_t StuckPttCount = 0;       // whole seconds a PTT has been held
+    uint32_t PttHeldIterations = 0;   // poll iterations of the second being counted
     uint16_t TxTimer = 0;
     bool MicActive = false;
     bool AuxDucked = false;
@@ -98,6 +99,15 @@ enum KeyCode : uint8_t {
     KeyDownArrow = 4,
     KeyMenu = 5,
     KeyUpArrow = 6,
+};
+
+// What UP and DOWN change on the main screen (AdjustMode).
+enum AdjustModeValue : uint8_t {
+    AdjustVolume = 0,
+    AdjustSquelch = 1,
+    AdjustMhz = 2,
+    AdjustKhz = 3,
+    AdjustChannel = 4,
 };
 
 // Signal slider positions: 0 at the top (strongest) to 371 at the bottom (none).
