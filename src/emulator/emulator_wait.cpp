@@ -8,6 +8,10 @@ void ProcessEventsOrStop() {
     EmulatorHost* host = AttachedEmulatorHost();
     if (!host) throw EmulatorStop{};
     host->ProcessPendingEvents();
+    StopIfRequested();
+}
+
+void StopIfRequested() {
     if (StopRequest) throw EmulatorStop{};
 }
 

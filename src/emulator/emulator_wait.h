@@ -15,6 +15,9 @@ struct EmulatorStop {};
 // StopRequest is set afterwards, or when no host is attached.
 void ProcessEventsOrStop();
 
+// Throws EmulatorStop when StopRequest is set.
+void StopIfRequested();
+
 // Waits on the tick time base until MsCounter (2 ms units, +10 per tick) has
 // reached ms / 2; so delays are whole ticks, and 0 or 1 return at once. Does
 // not run the poll step. Throws EmulatorStop like ProcessEventsOrStop.

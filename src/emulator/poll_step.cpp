@@ -26,7 +26,12 @@ void TickDuties() {
 }  // namespace
 
 void PollStep() {
-    ProcessEventsOrStop();
+    // A tick that came in during a delay (a scan retune) is handled at once:
+    // waiting for the next event first would lose it.
+    if (EmulatorState.TickFlag)
+        StopIfRequested();
+    else
+        ProcessEventsOrStop();
     EmulatorState.KeyEvent = KeyNone;
     const uint32_t iterations = ElapsedPollIterations();
     TransmitControl(iterations);

@@ -3,8 +3,8 @@
 #include "emulator/emulator_wait.h"
 
 // One poll step, the body of every waiting loop of the firmware, in this order:
-//   1. the GUI handles its pending events (blocking until one came; throws
-//      EmulatorStop once StopRequest is set),
+//   1. the GUI handles its pending events (blocking until one came, unless a
+//      tick is already waiting; throws EmulatorStop once StopRequest is set),
 //   2. KeyEvent := 0,
 //   3. transmit control and 4. squelch evaluation, for the poll iterations
 //      that have elapsed,
