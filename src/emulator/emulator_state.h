@@ -31,6 +31,7 @@ struct EmulatorStateRecord {
     int32_t TxInhibit = 0;
     uint16_t StuckPttCount = 0;       // whole seconds a PTT has been held
     uint32_t PttHeldIterations = 0;   // poll iterations of the second being counted
+    bool PttWasHeld = false;          // a PTT was held at the previous poll step
     uint16_t TxTimer = 0;
     bool MicActive = false;
     bool AuxDucked = false;

@@ -9,16 +9,19 @@ namespace {
 
 constexpr uint32_t kIterationsPerSecond = 1000000 / MicrosecondsPerPollIteration;
 
-// StuckPttCount counts the whole seconds a PTT has been held; it stops just
-// past the stuck limit so that it can never wrap back to "not stuck".
+// StuckPttCount counts the whole seconds a PTT has been held, from the poll
+// step that first saw it; it stops just past the stuck limit so that it can
+// never wrap back to "not stuck".
 void CountPttHeld(bool held, uint32_t iterations) {
     EmulatorStateRecord& s = EmulatorState;
+    const bool heldBefore = s.PttWasHeld;
+    s.PttWasHeld = held;
     if (!held) {
         s.StuckPttCount = 0;
         s.PttHeldIterations = 0;
         return;
     }
-    if (s.StuckPttCount > StuckPttSeconds) return;
+    if (!heldBefore || s.StuckPttCount > StuckPttSeconds) return;
     const uint64_t total = uint64_t{s.PttHeldIterations} + iterations;
     const uint64_t seconds = std::min<uint64_t>(s.StuckPttCount + total / kIterationsPerSecond, StuckPttSeconds + 1);
     s.StuckPttCount = static_cast<uint16_t>(seconds);

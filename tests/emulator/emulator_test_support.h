@@ -13,14 +13,16 @@ inline void PrepareSettings(const std::function<void(EepromSettingsRecord&)>& ed
     SaveSettings();
 }
 
-// The ticks whose processing changed `value` once the main screen is up: the
-// observer before tick t sees what the firmware did on tick t - 1.
-inline std::shared_ptr<std::vector<uint32_t>> WatchChanges(ScriptedHost& host, std::function<long()> value) {
+// The ticks from `from` on whose processing changed `value` (by default once
+// the main screen is up and the squelch has settled): the observer before
+// tick t sees what the firmware did on tick t - 1.
+inline std::shared_ptr<std::vector<uint32_t>> WatchChanges(ScriptedHost& host, std::function<long()> value,
+                                                           uint32_t from = 150) {
     auto ticks = std::make_shared<std::vector<uint32_t>>();
     auto last = std::make_shared<long>();
     host.EachTick([=](uint32_t tick) {
         const long now = value();
-        if (tick > ScriptedHost::MainScreenTick + 1 && now != *last) ticks->push_back(tick - 1);
+        if (tick > from && now != *last) ticks->push_back(tick - 1);
         *last = now;
     });
     return ticks;
