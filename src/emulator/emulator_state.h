@@ -91,6 +91,11 @@ struct EmulatorStateRecord {
 
 extern EmulatorStateRecord EmulatorState;
 
+// Every change of a persisted setting: the settings are saved when this many
+// main-loop passes (about 5 s) have gone by without another change.
+inline constexpr uint8_t SaveDelayPasses = 10;
+inline void MarkSettingsChanged() { EmulatorState.SaveCountdown = SaveDelayPasses; }
+
 // Key codes delivered in KeyEvent.
 enum KeyCode : uint8_t {
     KeyNone = 0,

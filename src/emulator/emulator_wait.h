@@ -8,6 +8,8 @@
 
 // Thrown by the waits when StopRequest is set after the GUI handled its
 // events. Only the emulator run catches it: it clears the display and returns.
+// Whatever a loop sets up around its waits must therefore be undone by scope
+// (see MenuActive in the main screen's key loop), not by code after the loop.
 struct EmulatorStop {};
 
 // Lets the GUI handle its pending events, blocking until at least one was

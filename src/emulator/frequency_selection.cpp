@@ -14,17 +14,14 @@ namespace {
 
 constexpr int32_t kLowestMhz = 108;
 constexpr int32_t kHighestMhz = 136;
-constexpr uint8_t kSaveDelay = 10;
 constexpr uint8_t kLastChannel = FreqChannelCount - 1;
-
-void MarkChanged() { EmulatorState.SaveCountdown = kSaveDelay; }
 
 // After a MHz or kHz step the standby frequency is tuned, not a channel.
 void FinishTuningStep(int32_t kHz) {
     EepromSettings.StandbyFreq = kHz;
     EmulatorState.ChannelMode = false;
     EepromSettings.ChannelSelected = 0;
-    MarkChanged();
+    MarkSettingsChanged();
     DrawMainScreen();
     DirectModeFollow();
 }
@@ -50,7 +47,7 @@ void Flip() {
     RetuneAfterFlip();
     s.AdjustMode = 0;
     s.RefreshFlag = true;
-    MarkChanged();
+    MarkSettingsChanged();
 }
 
 void MhzStep(bool up) {
@@ -93,7 +90,7 @@ void SelectChannel() {
     s.StandbyName = s.CurrentRecord.Name();
     s.StandbyType = s.CurrentRecord.Type();
     EepromSettings.ChannelSelected = 1;
-    MarkChanged();
+    MarkSettingsChanged();
 }
 
 void DirectModeFollow() {

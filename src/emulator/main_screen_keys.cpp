@@ -14,7 +14,6 @@ namespace {
 
 constexpr uint8_t kVolumeMaximum = 31;
 constexpr uint8_t kSquelchMaximum = 63;
-constexpr uint8_t kSaveDelay = 10;
 constexpr uint8_t kModeTimeout = 20;
 
 // MenuActive while the main menu runs, also when a stop leaves it.
@@ -36,7 +35,7 @@ void VolumeStep(bool up) {
     if (up && volume < kVolumeMaximum) ++volume;
     if (!up && volume > 0) --volume;
     ApplyVolume();
-    EmulatorState.SaveCountdown = kSaveDelay;
+    MarkSettingsChanged();
 }
 
 // UP lowers the setting: the shown squelch level (63 - setting) / 2 rises.
@@ -44,7 +43,7 @@ void SquelchStep(bool up) {
     uint8_t& setting = EepromSettings.SquelchSetting;
     if (up && setting > 0) --setting;
     if (!up && setting < kSquelchMaximum) ++setting;
-    EmulatorState.SaveCountdown = kSaveDelay;
+    MarkSettingsChanged();
     EmulatorState.SquelchTimeout = kModeTimeout;
 }
 
