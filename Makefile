@@ -24,6 +24,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $$(nproc)
 
 bench: build
+	@bench/emulator_cpu.sh $(BUILD_DIR)/vhfcom
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
 
 clean:

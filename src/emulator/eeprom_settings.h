@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // The emulated transceiver's non-volatile settings, kept in "e2.dfd" beside
 // the executable: 30 items back to back, little-endian, 43 bytes.
@@ -37,3 +38,20 @@ struct EepromSettingsRecord {
 };
 
 extern EepromSettingsRecord EepromSettings;
+
+inline constexpr int SettingsFileSize = 43;
+
+// ProgramDirectory() + "e2.dfd".
+std::string SettingsFilePath();
+
+// Reads EepromSettings from the settings file; every item that the file does
+// not hold whole reads as zero. A missing file is created with the defaults.
+// A file that exists but cannot be read is reported through the emulator
+// host; the defaults are used and that file is never overwritten by this run.
+void LoadSettings();
+
+// Writes EepromSettings to the settings file, replacing it atomically. A
+// failure is reported through the emulator host once; the settings stay in
+// memory and the next save tries again (and reports again only after a save
+// succeeded in between).
+void SaveSettings();

@@ -19,3 +19,5 @@ public:
 };
 
 void EmulatorAttachHost(EmulatorHost* host);
+// The host attached, or nullptr.
+EmulatorHost* AttachedEmulatorHost();

@@ -29,7 +29,9 @@ struct EmulatorStateRecord {
     uint8_t ScanCounter = 0;
     bool Transmitting = false;
     int32_t TxInhibit = 0;
-    uint16_t StuckPttCount = 0;
+    uint16_t StuckPttCount = 0;       // whole seconds a PTT has been held
+    uint32_t PttHeldIterations = 0;   // poll iterations of the second being counted
+    bool PttWasHeld = false;          // a PTT was held at the previous poll step
     uint16_t TxTimer = 0;
     bool MicActive = false;
     bool AuxDucked = false;
@@ -89,6 +91,11 @@ struct EmulatorStateRecord {
 
 extern EmulatorStateRecord EmulatorState;
 
+// Every change of a persisted setting: the settings are saved when this many
+// main-loop passes (about 5 s) have gone by without another change.
+inline constexpr uint8_t SaveDelayPasses = 10;
+inline void MarkSettingsChanged() { EmulatorState.SaveCountdown = SaveDelayPasses; }
+
 // Key codes delivered in KeyEvent.
 enum KeyCode : uint8_t {
     KeyNone = 0,
@@ -98,6 +105,15 @@ enum KeyCode : uint8_t {
     KeyDownArrow = 4,
     KeyMenu = 5,
     KeyUpArrow = 6,
+};
+
+// What UP and DOWN change on the main screen (AdjustMode).
+enum AdjustModeValue : uint8_t {
+    AdjustVolume = 0,
+    AdjustSquelch = 1,
+    AdjustMhz = 2,
+    AdjustKhz = 3,
+    AdjustChannel = 4,
 };
 
 // Signal slider positions: 0 at the top (strongest) to 371 at the bottom (none).

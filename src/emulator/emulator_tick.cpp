@@ -2,7 +2,6 @@
 #include "emulator/emulator_state.h"
 
 EmulatorStateRecord EmulatorState;
-EepromSettingsRecord EepromSettings;
 
 bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
     EmulatorStateRecord& s = EmulatorState;

@@ -11,7 +11,12 @@ PanelPicture::PanelPicture(QWidget* parent)
 
 void PanelPicture::SetPixel(int x, int y, uint32_t rgb) {
     if (!picture_.valid(x, y)) return;
-    reinterpret_cast<QRgb*>(picture_.scanLine(y))[x] = 0xFF000000u | rgb;
+    // The emulator redraws unchanged fields every tick; only a real change
+    // asks for a repaint.
+    QRgb& pixel = reinterpret_cast<QRgb*>(picture_.scanLine(y))[x];
+    const QRgb colour = 0xFF000000u | rgb;
+    if (pixel == colour) return;
+    pixel = colour;
     changed_ = true;
 }
 

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "common/atomic_file.h"
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_run.h"
+#include "emulator/emulator_state.h"
+#include "emulator/hardware.h"
+#include "emulator_test_support.h"
+#include "help/help.h"
+#include "shell/operating_mode.h"
+#include "shell/panel_inputs.h"
+#include "support/screen_art.h"
+
+namespace {
+
+std::string GreenScreen() {
+    std::string art;
+    for (int y = 0; y < 64; ++y) art += std::string(104, '.') + "\n";
+    return art;
+}
+
+class EmulatorRunTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+};
+
+TEST_F(EmulatorRunTest, ASplashOf2To25SecondsThenTheMainScreenWithTheDefaults) {
+    host.At(124, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "splash")); });
+    host.At(126, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "main_defaults")); });
+    host.RunUntilTick(130);
+    EXPECT_EQ(CurrentHelpTopic, 1);
+    EXPECT_EQ(EmulatedHardware.Registers[RegisterVolume], 31 - 20);
+    EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel1], 0);
+    EXPECT_EQ(EmulatedHardware.Registers[RegisterAuxLevel], 15);
+    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450 + 45000);
+    EXPECT_FALSE(EmulatorState.Step25);
+    EXPECT_FALSE(EmulatorState.ScanOn);
+
+    ScriptedHost late;  // the half-second count is one tick from its boundary
+    EmulatorState.TickCounter = 24;
+    late.At(101, [&] { EXPECT_TRUE(MatchesGolden(late.Surface(), "splash")); });
+    late.At(102, [&] { EXPECT_TRUE(MatchesGolden(late.Surface(), "main_defaults")); });
+    late.RunUntilTick(103);
+}
+
+TEST_F(EmulatorRunTest, StoppingAtAnyMomentEndsTheRunWithinOneTickAndClearsTheDisplay) {
+    PrepareSettings([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });  // retunes wait inside the poll step
+    for (uint64_t stopAt : {1000u, 1234567u, 2500000u, 2500001u, 3333333u, 4010000u, 4015999u, 9876543u}) {
+        ScriptedHost run;
+        run.HoldKey(KeyBitUp, 190, 30);
+        run.AtTime(stopAt, [] { StopRequest = true; });
+        run.Run();
+        EXPECT_LE(run.NowMicroseconds(), stopAt + ScriptedHost::TickMicroseconds) << stopAt;
+        EXPECT_EQ(ScreenArt(run.Surface()), GreenScreen()) << stopAt;
+    }
+}
+
+TEST_F(EmulatorRunTest, HelpTopicOneIsAskedForBeforeEveryPass) {
+    host.At(140, [] { ShowHelpTopic(100); });
+    host.At(149, [] { EXPECT_EQ(CurrentHelpTopic, 100); });
+    host.At(151, [] { EXPECT_EQ(CurrentHelpTopic, 1); });
+    host.RunUntilTick(160);
+}
+
+TEST_F(EmulatorRunTest, SettingsTheFirmwareCannotUseAreReplaced) {
+    PrepareSettings([](EepromSettingsRecord& e) {
+        e.DualMode = 7;
+        e.ChannelIndex = 200;
+    });
+    for (int i = 0; i < 3; ++i) host.TapKey(KeyBitMhzKhzCh, 150 + 10 * i);  // channel tuning
+    host.TapKey(KeyBitUp, 200);
+    host.RunUntilTick(220);
+    EXPECT_EQ(EepromSettings.DualMode, 0);
+    EXPECT_EQ(EepromSettings.ChannelIndex, 1);
+}
+
+TEST_F(EmulatorRunTest, ASecondRunStartsAgainFromTheSplashWithTheSavedSettings) {
+    host.TapKey(KeyBitDown, 150);
+    host.RunUntilTick(500);
+    EepromSettings.Volume = 5;
+    const uint32_t start = host.Tick();
+    host.At(start + 120, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "splash")); });
+    host.RunUntilTick(start + 140);
+    EXPECT_EQ(EepromSettings.Volume, 19);
+}
+
+TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
+    host.At(140, [] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
+    host.TapKey(KeyBitUp, 150);
+    host.TapKey(KeyBitUp, 500);
+    host.RunUntilTick(900);
+    EXPECT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(EepromSettings.Volume, 22);
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "emulator/eeprom_settings.h"
+#include "support/scripted_host.h"
+
+// Writes the settings file the next run loads: the defaults, changed by `edit`.
+inline void PrepareSettings(const std::function<void(EepromSettingsRecord&)>& edit) {
+    LoadSettings();
+    edit(EepromSettings);
+    SaveSettings();
+}
+
+// The ticks from `from` on whose processing changed `value` (by default once
+// the main screen is up and the squelch has settled): the observer before
+// tick t sees what the firmware did on tick t - 1.
+inline std::shared_ptr<std::vector<uint32_t>> WatchChanges(ScriptedHost& host, std::function<long()> value,
+                                                           uint32_t from = 150) {
+    auto ticks = std::make_shared<std::vector<uint32_t>>();
+    auto last = std::make_shared<long>();
+    host.EachTick([=](uint32_t tick) {
+        const long now = value();
+        if (tick > from && now != *last) ticks->push_back(tick - 1);
+        *last = now;
+    });
+    return ticks;
+}

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+#include "emulator/key_matrix.h"
+#include "emulator_test_support.h"
+#include "shell/panel_inputs.h"
+
+namespace {
+
+using Ticks = std::vector<uint32_t>;
+
+TEST(KeyMatrixTest, EachPortReportsOneRowAndItsFirstKeyWins) {
+    PanelInputs.KeyDown = 0;
+    EXPECT_EQ(ReadKeyPort(KeyPortAny, 7), 0);
+    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 7), 0);
+    PanelInputs.KeyDown = KeyBitUp | KeyBitMenu;
+    EXPECT_EQ(ReadKeyPort(KeyPortAny, 0), 255);
+    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 0), 8);
+    PanelInputs.KeyDown = KeyBitMenu | KeyBitMhzKhzCh;
+    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 0), 128);
+    EXPECT_EQ(ReadKeyPort(KeyPortDownStep, 0), 128);
+    EXPECT_EQ(ReadKeyPort(KeyPortVolActive, 0), 0);
+    PanelInputs.KeyDown = KeyBitActive | KeyBitVolSq;
+    EXPECT_EQ(ReadKeyPort(KeyPortVolActive, 0), 8);
+    EXPECT_EQ(ReadKeyPort(33, 42), 42);
+    PanelInputs.KeyDown = 0;
+}
+
+class KeyScanTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    std::shared_ptr<Ticks> volumeChanges = WatchChanges(host, [] { return long{EepromSettings.Volume}; });
+};
+
+TEST_F(KeyScanTest, HeldUpActsAtThePressAfter620msAndThenEvery220ms) {
+    host.HoldKey(KeyBitUp, 200, 100);
+    host.RunUntilTick(400);
+    EXPECT_EQ(*volumeChanges, (Ticks{200, 231, 242, 253, 264, 275, 286, 297}));
+    EXPECT_EQ(EepromSettings.Volume, 28);
+}
+
+TEST_F(KeyScanTest, VolumeStopsAt31WhileTheKeyRepeats) {
+    host.HoldKey(KeyBitUp, 200, 400);
+    host.RunUntilTick(700);
+    EXPECT_EQ(EepromSettings.Volume, 31);
+    EXPECT_EQ(volumeChanges->size(), 11u);
+}
+
+TEST_F(KeyScanTest, APressWithin100msOfTheReleaseIsNoNewPress) {
+    host.TapKey(KeyBitUp, 200);  // released before tick 202
+    host.TapKey(KeyBitUp, 206);  // 80 ms later: ignored
+    host.TapKey(KeyBitUp, 250);
+    host.TapKey(KeyBitUp, 257);  // 100 ms later: a press
+    host.RunUntilTick(300);
+    EXPECT_EQ(*volumeChanges, (Ticks{200, 250, 257}));
+}
+
+TEST_F(KeyScanTest, APressInsideTheGuardContinuesTheOldHold) {
+    host.TapKey(KeyBitUp, 200);       // hold count 1 at tick 201
+    host.HoldKey(KeyBitUp, 205, 60);  // counts on from 2: the repeat comes at 234, not 236
+    host.RunUntilTick(300);
+    EXPECT_EQ(Ticks(volumeChanges->begin(), volumeChanges->begin() + 2), (Ticks{200, 234}));
+}
+
+TEST_F(KeyScanTest, LongActiveFlipsBackAndTogglesScanning) {
+    const auto flips = WatchChanges(host, [] { return long{EepromSettings.ActiveFreq}; });
+    host.HoldKey(KeyBitActive, 200, 80);
+    host.RunUntilTick(300);
+    EXPECT_EQ(*flips, (Ticks{200, 231}));  // no third flip however long it is held
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+    EXPECT_TRUE(EmulatorState.ScanOn);
+}
+
+TEST_F(KeyScanTest, LongMhzKhzChTogglesTheStepAndEndsInKhzTuning) {
+    host.At(231, [] { EXPECT_EQ(EmulatorState.AdjustMode, AdjustMhz); });
+    host.HoldKey(KeyBitMhzKhzCh, 200, 80);
+    host.RunUntilTick(300);
+    EXPECT_TRUE(EmulatorState.Step25);
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustKhz);
+}
+
+TEST_F(KeyScanTest, SeveralKeysDownRegisterInTheMatrixOrder) {
+    host.At(200, [] { PanelInputs.KeyDown = KeyBitVolSq | KeyBitActive; });
+    host.At(202, [] { PanelInputs.KeyDown = 0; });
+    host.RunUntilTick(250);
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustSquelch);  // VOL/SQ before ACTIVE
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+}
+
+TEST_F(KeyScanTest, KeyTimingDoesNotDependOnHowOftenTheHostWakesTheFirmware) {
+    host.WakeEvery(300);
+    host.HoldKey(KeyBitUp, 200, 100);
+    host.RunUntilTick(400);
+    EXPECT_EQ(*volumeChanges, (Ticks{200, 231, 242, 253, 264, 275, 286, 297}));
+}
+
+}  // namespace

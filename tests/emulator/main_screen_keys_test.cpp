@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+#include "emulator/hardware.h"
+#include "emulator_test_support.h"
+#include "freqdb/freq_database.h"
+#include "shell/panel_inputs.h"
+#include "support/screen_art.h"
+
+namespace {
+
+class MainScreenKeysTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+
+    void StartWith(int32_t activeKHz, int32_t standbyKHz) {
+        PrepareSettings([=](EepromSettingsRecord& e) {
+            e.ActiveFreq = activeKHz;
+            e.StandbyFreq = standbyKHz;
+        });
+    }
+    // Taps MHz/KHz/CH `times` from tick 150 on, 10 ticks apart.
+    void EnterTuningMode(int times) {
+        for (int i = 0; i < times; ++i) host.TapKey(KeyBitMhzKhzCh, 150 + 10 * i);
+    }
+    void Taps(uint8_t keyBit, uint32_t fromTick, int count) {
+        for (int i = 0; i < count; ++i) host.TapKey(keyBit, fromTick + 10 * i);
+    }
+    int32_t Standby() const { return EepromSettings.StandbyFreq; }
+};
+
+TEST_F(MainScreenKeysTest, MhzTuningStopsAtTheBandEndsAndKeepsTheKhzPart) {
+    StartWith(123450, 136500);
+    EnterTuningMode(1);
+    Taps(KeyBitUp, 200, 1);
+    Taps(KeyBitDown, 220, 29);
+    host.At(211, [&] { EXPECT_EQ(Standby(), 136500); });
+    host.RunUntilTick(600);
+    EXPECT_EQ(Standby(), 108500);
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+}
+
+TEST_F(MainScreenKeysTest, KhzTuningWrapsInsideTheMhzOnTheStepGrid) {
+    StartWith(123450, 121475);
+    EnterTuningMode(2);
+    Taps(KeyBitUp, 200, 1);
+    host.At(205, [&] { EXPECT_EQ(Standby(), 121500); });
+    Taps(KeyBitDown, 210, 3);  // 450, 400, ... back to 121.400 after two
+    host.At(225, [&] { EXPECT_EQ(Standby(), 121400); });
+    host.At(240, [] { EepromSettings.StandbyFreq = 121000; });
+    Taps(KeyBitDown, 250, 1);
+    host.At(255, [&] { EXPECT_EQ(Standby(), 121950); });
+    Taps(KeyBitUp, 260, 1);
+    host.RunUntilTick(300);
+    EXPECT_EQ(Standby(), 121000);
+}
+
+TEST_F(MainScreenKeysTest, With25kHzStepsTheKhzPartWrapsAt975) {
+    StartWith(123450, 121975);
+    host.HoldKey(KeyBitMhzKhzCh, 150, 40);  // long press: 25 kHz steps, kHz tuning
+    Taps(KeyBitUp, 200, 1);
+    host.At(205, [&] { EXPECT_EQ(Standby(), 121000); });
+    Taps(KeyBitDown, 210, 1);
+    host.RunUntilTick(250);
+    EXPECT_EQ(Standby(), 121975);
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustKhz);
+}
+
+TEST_F(MainScreenKeysTest, ChannelsWrapAndNeverEditedOnesGive118MHzBlank) {
+    StartWith(123450, 126000);
+    FreqTable[99].FreqKHz = 131725;
+    FreqTable[99].SetName("GROUND");
+    FreqTable[99].SetType("TWR");  // 3 characters: never made by the editor
+    EnterTuningMode(3);
+    Taps(KeyBitDown, 200, 1);
+    host.At(205, [&] {
+        EXPECT_EQ(EepromSettings.ChannelIndex, 99);
+        EXPECT_EQ(Standby(), 131725);
+        EXPECT_EQ(EmulatorState.StandbyName, "GROUND");
+        EXPECT_EQ(EmulatorState.StandbyType, "      ");
+        EXPECT_EQ(EmulatorState.StandbyChannelText, "CH 100");
+    });
+    Taps(KeyBitUp, 210, 2);
+    host.RunUntilTick(250);
+    EXPECT_EQ(EepromSettings.ChannelIndex, 1);
+    EXPECT_EQ(Standby(), 118000);
+    EXPECT_EQ(EmulatorState.StandbyName, "      ");
+    EXPECT_EQ(EepromSettings.ChannelSelected, 1);
+    EXPECT_TRUE(EmulatorState.ChannelMode);
+}
+
+TEST_F(MainScreenKeysTest, TuningModesCycleAndEndTwentyPassesAfterTheKeyWasLastPressed) {
+    EnterTuningMode(4);  // MHz, kHz, channel, MHz
+    host.At(185, [] { EXPECT_EQ(EmulatorState.AdjustMode, AdjustMhz); });
+    Taps(KeyBitUp, 300, 10);  // tuning does not extend the time-out
+    host.At(180 + 19 * 25, [] { EXPECT_EQ(EmulatorState.AdjustMode, AdjustMhz); });
+    host.RunUntilTick(180 + 21 * 25);
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
+}
+
+TEST_F(MainScreenKeysTest, SquelchAdjustmentSetsTheSettingInvertedAndTimesOut) {
+    host.TapKey(KeyBitVolSq, 150);
+    Taps(KeyBitUp, 160, 3);
+    Taps(KeyBitDown, 200, 1);
+    host.At(205, [] {
+        EXPECT_EQ(EmulatorState.AdjustMode, AdjustSquelch);
+        EXPECT_EQ(EepromSettings.SquelchSetting, 8);
+    });
+    host.At(200 + 19 * 25, [] { EXPECT_EQ(EmulatorState.AdjustMode, AdjustSquelch); });
+    host.RunUntilTick(200 + 22 * 25);
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
+}
+
+TEST_F(MainScreenKeysTest, FlipSwapsTheFrequenciesAndIsSavedAboutFiveSecondsLater) {
+    const std::string path = SettingsFilePath();
+    auto savedActive = [&] {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<uint8_t> b(std::istreambuf_iterator<char>(in), {});
+        return b[8] | b[9] << 8 | b[10] << 16;
+    };
+    host.TapKey(KeyBitActive, 200);
+    host.At(201, [&] {
+        EXPECT_EQ(EepromSettings.ActiveFreq, 126000);
+        EXPECT_EQ(EmulatorState.TunedFreq, 126000);
+        EXPECT_EQ(EmulatorState.SaveCountdown, 9);  // the flip ends the pass at once
+    });
+    host.At(400, [&] { EXPECT_EQ(savedActive(), 123450); });
+    host.At(451, [&] { EXPECT_EQ(savedActive(), 126000); });
+    host.RunUntilTick(460);
+}
+
+TEST_F(MainScreenKeysTest, DirectSelectionHearsTuningAtOnceFlipFlopOnlyAfterAFlip) {
+    EnterTuningMode(2);
+    Taps(KeyBitUp, 200, 1);
+    host.At(205, [] { EXPECT_EQ(EmulatorState.TunedFreq, 123450); });
+    host.At(210, [] { EepromSettings.DirectSelect = 1; });
+    Taps(KeyBitUp, 220, 1);
+    host.RunUntilTick(230);
+    EXPECT_EQ(EmulatorState.TunedFreq, 126100);
+    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 126100 + 45000);
+}
+
+TEST_F(MainScreenKeysTest, AFlipOutOfTuningLeavesNoStaleLabelOnTheVolumeLine) {
+    std::string volumeLine;
+    host.At(150, [&] { volumeLine = RowArt(host.Surface(), 7); });
+    EnterTuningMode(1);
+    host.TapKey(KeyBitActive, 200);
+    host.At(202, [&] {
+        EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
+        EXPECT_EQ(RowArt(host.Surface(), 7), volumeLine);
+    });
+    host.RunUntilTick(210);
+}
+
+}  // namespace

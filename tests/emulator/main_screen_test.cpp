@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "display/lcd.h"
+#include "display/row_images.h"
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+#include "emulator/main_screen.h"
+#include "emulator_test_support.h"
+#include "freqdb/freq_database.h"
+#include "support/screen_art.h"
+
+namespace {
+
+// BlinkPhase is set during the passes that end on ticks 125, 175, 225, ...
+// and clear during those ending on 150, 200, ...
+constexpr uint32_t kBlinkOn = 176;
+constexpr uint32_t kBlinkOff = 151;
+
+class MainScreenTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+
+    void ExpectGoldenAt(uint32_t tick, const char* name) {
+        host.At(tick, [this, name] { EXPECT_TRUE(MatchesGolden(host.Surface(), name)); });
+        host.RunUntilTick(tick + 1);
+    }
+};
+
+TEST_F(MainScreenTest, Defaults) { ExpectGoldenAt(kBlinkOn, "main_defaults"); }
+
+TEST_F(MainScreenTest, TwentyFiveKhzStepsShowTheThirdDecimalSmall) {
+    PrepareSettings([](EepromSettingsRecord& e) {
+        e.ActiveFreq = 121975;
+        e.StandbyFreq = 118025;
+    });
+    host.At(130, [] { EmulatorState.Step25 = true; });
+    ExpectGoldenAt(kBlinkOff, "main_step25");
+}
+
+TEST_F(MainScreenTest, ScanMarkBlinksBetweenTheHeaderWords) {
+    AttachedSurface plain;
+    LcdGotoText(0, 0);
+    LcdDrawPageRow(HeaderBarImage);
+    const std::string header = RowArt(plain.surface, 0);
+    LcdAttachSurface(&host.Surface());
+    PrepareSettings([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
+    host.At(kBlinkOff, [&] { EXPECT_EQ(RowArt(host.Surface(), 0), header); });
+    ExpectGoldenAt(kBlinkOn, "main_scan_mark");
+}
+
+TEST_F(MainScreenTest, AFoundChannelShowsItsNameTypeAndNumber) {
+    FreqTable[4].FreqKHz = 123450;
+    FreqTable[4].SetName("TOWER ");
+    FreqTable[4].SetType("  ATIS");
+    FreqTable[4 + 1].FreqKHz = 126000;
+    FreqTable[4 + 1].SetName("APP");
+    ExpectGoldenAt(kBlinkOff, "main_found_channel");
+}
+
+TEST_F(MainScreenTest, DirectSelectionShowsTheFrequencyInUseUnderActive) {
+    PrepareSettings([](EepromSettingsRecord& e) { e.DirectSelect = 1; });
+    ExpectGoldenAt(kBlinkOff, "main_direct_selection");
+}
+
+TEST_F(MainScreenTest, StandbyOnlyKeepsTheRxBannerWhileTransmitting) {
+    PrepareSettings([](EepromSettingsRecord& e) { e.DualMode = 2; });
+    host.HoldPtt(140, 100);
+    host.At(kBlinkOff, [] { EXPECT_TRUE(EmulatorState.Transmitting); });
+    ExpectGoldenAt(kBlinkOff, "main_standby_only_ptt");
+}
+
+TEST_F(MainScreenTest, TheLevelBarFollowsTheSliderOfTheTunedFrequency) {
+    AttachedSurface reference;
+    LcdGotoText(0, 6);
+    LcdDrawPageRow(RxBannerImage);
+    auto expectedBar = [&](uint16_t value) {
+        LcdGotoText(3, 6);
+        LcdDrawLevelBar(value);
+        return RowArt(reference.surface, 6);
+    };
+    const std::string empty = expectedBar(0), half = expectedBar(30), full = expectedBar(64);
+    LcdAttachSurface(&host.Surface());
+    host.SetActiveSlider(281, 150);  // level 270: bar 30
+    host.At(152, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), half); });
+    host.SetActiveSlider(0, 153);
+    host.At(155, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), full); });
+    host.SetStandbySlider(0, 156);  // not the frequency being received
+    host.SetActiveSlider(371, 156);
+    host.At(158, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), empty); });
+    host.RunUntilTick(160);
+}
+
+}  // namespace

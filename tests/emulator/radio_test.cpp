@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include "display/lcd.h"
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+#include "emulator/hardware.h"
+#include "emulator/radio.h"
+#include "emulator_test_support.h"
+#include "shell/panel_inputs.h"
+#include "support/screen_art.h"
+
+namespace {
+
+using Ticks = std::vector<uint32_t>;
+constexpr uint16_t kNoSignal = 371;
+constexpr uint16_t kFullSignal = 0;
+
+// Squelch evaluation on its own: default threshold 524 (setting 10).
+class SquelchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EmulatorState = {};
+        EepromSettings = {};
+        EepromSettings.SquelchSetting = 10;
+        EepromSettings.AuxOpenLevel = 15;
+    }
+    struct Snapshot {
+        int32_t filtered;
+        uint16_t closeDelay;
+        int32_t forcedOpen;
+        uint8_t rxState;
+        bool operator==(const Snapshot&) const = default;
+    };
+    static Snapshot Take() {
+        const auto& s = EmulatorState;
+        return {s.FilteredLevel, s.CloseDelay, s.ForcedOpen, s.RxState};
+    }
+};
+
+TEST_F(SquelchTest, ManyIterationsAtOnceEqualTheSameNumberOneByOne) {
+    struct Start {
+        int32_t filtered;
+        uint16_t level;
+        int32_t forced;
+        uint8_t rxState;
+    };
+    for (const Start start : {Start{0, 551, 0, 0}, Start{551 * 128, 180, 0, 2}, Start{551 * 128, 180, 3000, 2},
+                              Start{300 * 128, 510, 0, 3}, Start{0, 180, 100000, 3}}) {
+        for (uint32_t n : {1u, 4096u, 9000u, 250000u}) {
+            SetUp();
+            EmulatorState.FilteredLevel = start.filtered;
+            EmulatorState.RxLevel = start.level;
+            EmulatorState.ForcedOpen = start.forced;
+            EmulatorState.RxState = start.rxState;
+            for (uint32_t i = 0; i < n; ++i) SquelchEvaluation(1);
+            const Snapshot single = Take();
+            EmulatorState.FilteredLevel = start.filtered;
+            EmulatorState.CloseDelay = 0;
+            EmulatorState.ForcedOpen = start.forced;
+            EmulatorState.RxState = start.rxState;
+            SquelchEvaluation(n);
+            EXPECT_EQ(Take(), single) << "start level " << start.filtered / 128 << ", signal " << start.level << ", " << n;
+        }
+    }
+}
+
+TEST_F(SquelchTest, ClosesAfter7000IterationsBelowTheBandAndHoldsInsideIt) {
+    EmulatorState.RxState = RxReceiving;
+    EmulatorState.FilteredLevel = 180 * 128;
+    EmulatorState.RxLevel = 180;
+    SquelchEvaluation(7000);
+    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+    SquelchEvaluation(1);
+    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
+    EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchAuxPath);
+
+    EmulatorState.RxLevel = 500;  // inside the band 494..524: nothing changes
+    SquelchEvaluation(100000);
+    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
+    EmulatorState.RxLevel = 530;
+    SquelchEvaluation(1000);
+    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+    EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchReceiveAudio);
+    EmulatorState.RxLevel = 500;
+    SquelchEvaluation(100000);
+    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+}
+
+TEST_F(SquelchTest, AHugeGapIsCountedWithoutIteratingIt) {
+    EmulatorState.RxLevel = 180;
+    EmulatorState.ForcedOpen = ForcedOpenIterations;
+    SquelchEvaluation(UINT32_MAX);
+    EXPECT_EQ(EmulatorState.ForcedOpen, 0);
+    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
+    EXPECT_EQ(EmulatorState.FilteredLevel / 128, 179);  // rising, the filter rests just below
+}
+
+TEST_F(SquelchTest, ExtremeSettingsAlwaysOpenOrNeverOpen) {
+    EepromSettings.SquelchSetting = 63;  // threshold 100, below the weakest level
+    EmulatorState.RxLevel = 180;
+    SquelchEvaluation(50000);
+    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+    EepromSettings.SquelchSetting = 0;  // threshold 604, above the strongest level
+    EmulatorState.RxLevel = 551;
+    SquelchEvaluation(50000);
+    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
+    EXPECT_TRUE(EmulatorState.BelowSquelch);
+}
+
+class RadioRunTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    void Start(const std::function<void(EepromSettingsRecord&)>& edit) { PrepareSettings(edit); }
+};
+
+TEST_F(RadioRunTest, TheSquelchOpensOnTheTickOfTheSignalAndClosesAbout70msAfterIt) {
+    for (uint64_t wake : {0, 100, 3000}) {
+        ScriptedHost run;
+        run.WakeEvery(wake);
+        const auto changes = WatchChanges(run, [] { return long{EmulatorState.RxState}; });
+        run.SetActiveSlider(kFullSignal, 200);
+        run.SetActiveSlider(kNoSignal, 300);
+        run.RunUntilTick(320);
+        EXPECT_EQ(*changes, (Ticks{200, 303})) << "woken every " << wake << " us";
+        EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchAuxPath);
+    }
+}
+
+TEST_F(RadioRunTest, DoubleVolSqHoldsTheSquelchOpenForOneSecond) {
+    Start([](EepromSettingsRecord& e) { e.SquelchSetting = 0; });
+    const auto changes = WatchChanges(host, [] { return long{EmulatorState.RxState}; });
+    host.TapKey(KeyBitVolSq, 200);
+    host.TapKey(KeyBitVolSq, 210);
+    host.RunUntilTick(400);
+    EXPECT_EQ(*changes, (Ticks{211, 261}));  // open for 1 s from the poll after the key
+    EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
+}
+
+TEST_F(RadioRunTest, ScanningAlternatesEveryThreeTicksUntilASignalHoldsIt) {
+    Start([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
+    const auto retunes = WatchChanges(host, [] { return long{EmulatorState.TunedFreq}; });
+    host.SetStandbySlider(kFullSignal, 300);
+    host.RunUntilTick(400);
+    ASSERT_GE(retunes->size(), 10u);
+    for (std::size_t i = 1; i < retunes->size(); ++i) EXPECT_EQ((*retunes)[i] - (*retunes)[i - 1], 3u);
+    EXPECT_LE(retunes->back(), 303u);
+    EXPECT_EQ(EmulatorState.TunedFreq, 126000);
+    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+}
+
+TEST_F(RadioRunTest, PriorityScanLooksAtTheActiveFrequencyEvery101TicksOnTheStandby) {
+    Start([](EepromSettingsRecord& e) {
+        e.ScanAtPowerUp = 1;
+        e.PriorityScan = 1;
+    });
+    host.standbySlider = kFullSignal;
+    auto looks = std::make_shared<Ticks>();
+    host.EachTick([=](uint32_t tick) {
+        static bool onActive = false;
+        const bool now = EmulatorState.TunedFreq == EepromSettings.ActiveFreq;
+        if (tick > 200 && now && !onActive) looks->push_back(tick - 1);
+        onActive = now;
+    });
+    host.RunUntilTick(700);
+    ASSERT_GE(looks->size(), 4u);
+    // Two ticks on the active frequency, the tick of the retune, then 101 counted on the standby.
+    for (std::size_t i = 1; i < looks->size(); ++i) EXPECT_EQ((*looks)[i] - (*looks)[i - 1], 2u + 1u + 101u);
+}
+
+TEST_F(RadioRunTest, ThePttIsIgnoredFor100msAfterStartUp) {
+    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; }, 126);
+    host.At(ScriptedHost::MainScreenTick, [] { PanelInputs.PttPax = 1; });
+    host.RunUntilTick(200);
+    EXPECT_EQ(*keyed, (Ticks{131}));
+    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
+    EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
+}
+
+TEST_F(RadioRunTest, NothingIsTransmittedBelow118MHz) {
+    Start([](EepromSettingsRecord& e) { e.ActiveFreq = 117975; });
+    host.HoldPtt(200, 50);
+    host.RunUntilTick(300);
+    EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive);
+}
+
+TEST_F(RadioRunTest, TxLockWaitsUntilTheActiveFrequencyFallsSilent) {
+    Start([](EepromSettingsRecord& e) { e.TxLock = 1; });
+    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
+    host.activeSlider = kFullSignal;
+    host.HoldPtt(200, 200);
+    host.SetActiveSlider(kNoSignal, 300);
+    host.RunUntilTick(450);
+    EXPECT_EQ(*keyed, (Ticks{304, 400}));  // the poll after the squelch closed
+}
+
+TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
+    const uint32_t from = 200;
+    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
+    std::string row6;
+    host.HoldPtt(from, 62 * 50);
+    host.At(from + 61 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
+    host.At(from + 62 * 50 + 2, [] { EXPECT_EQ(EmulatorState.StuckPttCount, 0); });
+    host.HoldPtt(from + 62 * 50 + 10, 20);
+    host.RunUntilTick(from + 63 * 50);
+    EXPECT_EQ(*keyed, (Ticks{from, from + 61 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
+
+    AttachedSurface reference;
+    LcdGotoText(0, 6);
+    LcdText = "->Stuck PTT<-";
+    LcdDrawText();
+    EXPECT_EQ(row6, RowArt(reference.surface, 6));
+}
+
+TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
+    Start([](EepromSettingsRecord& e) {
+        e.DirectSelect = 1;
+        e.ActiveFreq = 121500;  // hidden
+        e.StandbyFreq = 110000;
+        e.TxLock = 1;
+    });
+    host.HoldPtt(200, 20);
+    host.At(225, [] {
+        EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive);
+        EepromSettings.ActiveFreq = 124000;
+        EepromSettings.StandbyFreq = 121500;
+        TuneReceiver();
+    });
+    host.SetStandbySlider(kFullSignal, 225);
+    host.HoldPtt(250, 20);
+    host.At(270, [] { EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive); });
+    host.SetStandbySlider(kNoSignal, 270);
+    host.HoldPtt(300, 20);
+    host.RunUntilTick(310);
+    EXPECT_TRUE(EmulatorState.Transmitting);
+    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+}
+
+TEST_F(RadioRunTest, AFlipWhileTransmittingNeverKeysBelow118MHz) {
+    Start([](EepromSettingsRecord& e) { e.StandbyFreq = 110000; });
+    host.HoldPtt(200, 100);
+    host.TapKey(KeyBitActive, 250);
+    host.RunUntilTick(280);
+    EXPECT_FALSE(EmulatorState.Transmitting);
+    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 110000 + ReceiverOffsetKHz);
+}
+
+TEST_F(RadioRunTest, TheAuxLevelFollowsTheMicrophoneAndStepsBack) {
+    Start([](EepromSettingsRecord& e) { e.AuxMuteLevel = 18; });
+    auto level = std::make_shared<std::vector<int>>();
+    host.EachTick([=](uint32_t tick) {
+        if (tick > 200) level->push_back(EmulatedHardware.Registers[RegisterAuxLevel]);
+    });
+    host.At(200, [] { EmulatorState.MicActive = true; });
+    host.At(210, [] { EmulatorState.MicActive = false; });
+    host.At(260, [] { EepromSettings.AuxMuteLevel = 5; });  // below the open level
+    host.At(260, [] { EmulatorState.MicActive = true; });
+    host.At(270, [] { EmulatorState.MicActive = false; });
+    host.RunUntilTick(320);
+    EXPECT_EQ((*level)[0], 18);
+    EXPECT_EQ((*level)[9 + 25], 18);
+    EXPECT_EQ((*level)[9 + 26], 17);
+    EXPECT_EQ((*level)[9 + 28], 15);
+    EXPECT_EQ((*level)[60], 5);
+    EXPECT_EQ((*level)[69 + 27], 15);
+    EXPECT_FALSE(EmulatorState.AuxDucked);
+}
+
+}  // namespace

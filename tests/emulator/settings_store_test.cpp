@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "common/atomic_file.h"
+#include "emulator/eeprom_settings.h"
+#include "support/scripted_host.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// The file a first start writes.
+const Bytes kDefaultBytes = {
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // reserved
+    0x3A, 0xE2, 0x01, 0x00,                          // ActiveFreq 123450
+    0x30, 0xEC, 0x01, 0x00,                          // StandbyFreq 126000
+    0x24, 0x14, 0x0A, 0x03,                          // Contrast, Volume, SquelchSetting, MicLevel
+    0x00, 0x00, 0x0F, 0x00, 0x00, 0x0F, 0x04, 0x00,  // ScanAtPowerUp .. NoiseMode
+    0xD0, 0x07,                                      // TxOffset 2000
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,        // MicInvert .. DirectSelect
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00,              // reserved
+};
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+int FailEveryWrite(std::size_t) { return ENOSPC; }
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    const std::string path = SettingsFilePath();
+};
+
+TEST_F(SettingsStoreTest, AMissingFileIsCreatedWithTheFortyThreeDefaultBytes) {
+    EXPECT_EQ(path, host.Directory() + "e2.dfd");
+    LoadSettings();
+    EXPECT_EQ(ReadBytes(path), kDefaultBytes);
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+    EXPECT_EQ(EepromSettings.StandbyFreq, 126000);
+    EXPECT_EQ(EepromSettings.Volume, 20);
+    EXPECT_EQ(EepromSettings.AuxMuteLevel, 15);
+    EXPECT_EQ(EepromSettings.TxOffset, 2000);
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
+    EepromSettings.Reserved1 = -7;
+    EepromSettings.ActiveFreq = -118000;
+    EepromSettings.StandbyFreq = 136975;
+    EepromSettings.DualMode = 2;
+    EepromSettings.TxOffset = -1234;
+    EepromSettings.DirectSelect = 1;
+    EepromSettings.Reserved29 = 0xEE;
+    SaveSettings();
+    const Bytes saved = ReadBytes(path);
+    ASSERT_EQ(saved.size(), 43u);
+    EXPECT_EQ(saved[4], 0xF9);                           // reserved item 1, little-endian
+    EXPECT_EQ(Bytes(saved.begin() + 28, saved.begin() + 30), (Bytes{0x2E, 0xFB}));  // TxOffset
+    EXPECT_EQ(saved[36], 1);                             // DirectSelect
+    EXPECT_EQ(saved[42], 0xEE);
+
+    EepromSettings = {};
+    LoadSettings();
+    EXPECT_EQ(EepromSettings.ActiveFreq, -118000);
+    EXPECT_EQ(EepromSettings.TxOffset, -1234);
+    EXPECT_EQ(EepromSettings.Reserved29, 0xEE);
+    SaveSettings();
+    EXPECT_EQ(ReadBytes(path), saved);
+}
+
+TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
+    WriteBytes(path, Bytes(kDefaultBytes.begin(), kDefaultBytes.begin() + 20));
+    LoadSettings();
+    EXPECT_EQ(EepromSettings.StandbyFreq, 126000);
+    EXPECT_EQ(EepromSettings.MicLevel, 3);
+    EXPECT_EQ(EepromSettings.ScanAtPowerUp, 0);
+    EXPECT_EQ(EepromSettings.AuxOpenLevel, 0);
+    EXPECT_EQ(EepromSettings.TxOffset, 0);
+
+    WriteBytes(path, Bytes(kDefaultBytes.begin(), kDefaultBytes.begin() + 10));
+    LoadSettings();
+    EXPECT_EQ(EepromSettings.ActiveFreq, 0);  // only two of its four bytes
+    EXPECT_EQ(EepromSettings.Volume, 0);
+    EXPECT_EQ(ReadBytes(path).size(), 10u);  // loading never rewrites the file
+
+    Bytes longer = kDefaultBytes;
+    longer.resize(60, 0x55);
+    WriteBytes(path, longer);
+    LoadSettings();
+    EXPECT_EQ(EepromSettings.Reserved29, 0);
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
+    std::filesystem::create_directory(path);  // exists, but reading it fails
+    EepromSettings.Volume = 3;
+    LoadSettings();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find(path), std::string::npos);
+    EXPECT_EQ(EepromSettings.Volume, 20);  // the defaults
+
+    EepromSettings.Volume = 9;
+    SaveSettings();
+    EXPECT_EQ(host.errors.size(), 1u);  // no attempt, so no failure either
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
+}
+
+TEST_F(SettingsStoreTest, AFailedSaveIsReportedOnceKeepsTheSettingsAndIsRetried) {
+    LoadSettings();
+    SetFileWriteFault(FailEveryWrite);
+    EepromSettings.Volume = 30;
+    SaveSettings();
+    SaveSettings();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), kDefaultBytes);
+    EXPECT_EQ(EepromSettings.Volume, 30);
+
+    SetFileWriteFault(nullptr);
+    SaveSettings();
+    EXPECT_EQ(ReadBytes(path)[17], 30);
+    SetFileWriteFault(FailEveryWrite);
+    SaveSettings();
+    EXPECT_EQ(host.errors.size(), 2u);  // a new failure after a success is news again
+}
+
+TEST_F(SettingsStoreTest, AMissingFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
+    SetFileWriteFault(FailEveryWrite);
+    LoadSettings();
+    EXPECT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace

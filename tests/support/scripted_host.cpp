@@ -1,0 +1,110 @@
+#include "support/scripted_host.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/atomic_file.h"
+#include "common/program_directory.h"
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_run.h"
+#include "emulator/emulator_state.h"
+#include "emulator/hardware.h"
+#include "freqdb/freq_database.h"
+#include "help/help.h"
+#include "shell/operating_mode.h"
+#include "shell/panel_inputs.h"
+
+namespace {
+constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;
+}
+
+ScriptedHost::ScriptedHost() {
+    EmulatorState = {};
+    EepromSettings = {};
+    PanelInputs = {};
+    EmulatedHardware = {};
+    StopRequest = false;
+    EmulatorRunning = false;
+    OnlineWatchdog = 0;
+    CurrentHelpTopic = 0;
+    FreqDbReset();
+    SetFileWriteFault(nullptr);
+    char pattern[] = "/tmp/vhfcom-emulator-XXXXXX";
+    directory_ = std::string(::mkdtemp(pattern)) + "/";
+    SetProgramDirectory(directory_);
+    EmulatorAttachHost(this);
+}
+
+ScriptedHost::~ScriptedHost() {
+    EmulatorAttachHost(nullptr);
+    SetFileWriteFault(nullptr);
+    SetProgramDirectory("");
+    StopRequest = false;
+    std::error_code ignored;
+    std::filesystem::remove_all(directory_, ignored);
+}
+
+void ScriptedHost::AtTime(uint64_t micros, std::function<void()> action) {
+    actions_.emplace(std::make_pair(micros, sequence_++), std::move(action));
+}
+
+void ScriptedHost::ProcessPendingEvents() {
+    const uint64_t nextTick = TimeOfTick(tick_ + 1);
+    uint64_t next = nextTick;
+    if (!actions_.empty()) next = std::min(next, actions_.begin()->first.first);
+    if (wakeEvery_ > 0) next = std::min(next, (now_ / wakeEvery_ + 1) * wakeEvery_);
+    now_ = next;
+    while (!actions_.empty() && actions_.begin()->first.first <= now_) {
+        auto action = std::move(actions_.begin()->second);
+        actions_.erase(actions_.begin());
+        action();
+    }
+    if (now_ < nextTick) return;
+    ++tick_;
+    for (const auto& observer : observers_) observer(tick_);
+    TimeBase(activeSlider, standbySlider);
+}
+
+void ScriptedHost::PressKey(uint8_t keyBit, uint32_t tick) {
+    At(tick, [keyBit] { PanelInputs.KeyDown |= keyBit; });
+}
+
+void ScriptedHost::ReleaseKey(uint8_t keyBit, uint32_t tick) {
+    At(tick, [keyBit] { PanelInputs.KeyDown &= static_cast<uint8_t>(~keyBit); });
+}
+
+void ScriptedHost::HoldKey(uint8_t keyBit, uint32_t tick, uint32_t ticks) {
+    PressKey(keyBit, tick);
+    ReleaseKey(keyBit, tick + ticks);
+}
+
+void ScriptedHost::SetActiveSlider(uint16_t position, uint32_t tick) {
+    At(tick, [this, position] { activeSlider = position; });
+}
+
+void ScriptedHost::SetStandbySlider(uint16_t position, uint32_t tick) {
+    At(tick, [this, position] { standbySlider = position; });
+}
+
+void ScriptedHost::HoldPtt(uint32_t tick, uint32_t ticks) {
+    At(tick, [] { PanelInputs.PttPilot = 1; });
+    At(tick + ticks, [] { PanelInputs.PttPilot = 0; });
+}
+
+void ScriptedHost::StopAt(uint32_t tick) {
+    At(tick, [] { StopRequest = true; });
+}
+
+void ScriptedHost::Run() {
+    StopRequest = false;
+    const auto limitKey = std::make_pair(now_ + kTimeLimit, sequence_);
+    AtTime(limitKey.first, [] {
+        ADD_FAILURE() << "the emulator run did not end within the scripted time limit";
+        StopRequest = true;
+    });
+    EmulatorRun();
+    actions_.erase(limitKey);
+}

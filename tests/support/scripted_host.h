@@ -1,0 +1,88 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "emulator/emulator_host.h"
+#include "support/memory_surface.h"
+
+// Runs the emulated firmware on a scripted clock. Creating one gives a fresh
+// emulator: all emulator, panel, hardware and database state reset, an empty
+// temporary program directory (so "e2.dfd" starts missing), a MemorySurface
+// attached as the display and itself attached as the emulator host.
+//
+// Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
+// n x 20 ms. Each ProcessPendingEvents call jumps the clock to the next event,
+// runs the scripted actions due then and, when it is a tick, the time base
+// (TimeBase with the two slider positions). Actions scheduled for a tick run
+// just before that tick. A fresh run shows its main screen from tick 125.
+//
+//   ScriptedHost host;
+//   host.TapKey(KeyBitUp, 200);
+//   host.At(210, [&] { EXPECT_EQ(EepromSettings.Volume, 21); });
+//   host.RunUntilTick(300);  // sets StopRequest at tick 300; returns after the run ended
+class ScriptedHost : public EmulatorHost {
+public:
+    static constexpr uint64_t TickMicroseconds = 20000;
+    static constexpr uint32_t MainScreenTick = 125;
+    static constexpr uint64_t TimeOfTick(uint32_t tick) { return tick * TickMicroseconds; }
+
+    ScriptedHost();
+    ~ScriptedHost() override;
+    ScriptedHost(const ScriptedHost&) = delete;
+    ScriptedHost& operator=(const ScriptedHost&) = delete;
+
+    void ProcessPendingEvents() override;
+    uint64_t NowMicroseconds() override { return now_; }
+    void ReportError(const std::string& message) override { errors.push_back(message); }
+
+    // Scheduling; actions may schedule further actions.
+    void At(uint32_t tick, std::function<void()> action) { AtTime(TimeOfTick(tick), std::move(action)); }
+    void AtTime(uint64_t micros, std::function<void()> action);
+    // Called before every tick with its number, after the actions due then.
+    void EachTick(std::function<void(uint32_t tick)> observer) { observers_.push_back(std::move(observer)); }
+    // Extra events between the ticks, every `micros`: a host that wakes the
+    // firmware more often (mouse moves, repaints). 0 switches them off.
+    void WakeEvery(uint64_t micros) { wakeEvery_ = micros; }
+
+    void PressKey(uint8_t keyBit, uint32_t tick);
+    void ReleaseKey(uint8_t keyBit, uint32_t tick);
+    // Pressed before tick `tick`, released before tick `tick + ticks`.
+    void HoldKey(uint8_t keyBit, uint32_t tick, uint32_t ticks);
+    void TapKey(uint8_t keyBit, uint32_t tick) { HoldKey(keyBit, tick, 2); }
+    void SetActiveSlider(uint16_t position, uint32_t tick);
+    void SetStandbySlider(uint16_t position, uint32_t tick);
+    void HoldPtt(uint32_t tick, uint32_t ticks);
+    void StopAt(uint32_t tick);
+
+    // Runs the emulator until it returns. Fails the test and stops it if the
+    // scripted clock passes the time limit (30 min) first.
+    void Run();
+    void RunUntilTick(uint32_t tick) {
+        StopAt(tick);
+        Run();
+    }
+
+    // The last tick delivered.
+    uint32_t Tick() const { return tick_; }
+    MemorySurface& Surface() { return attached_.surface; }
+    // The temporary program directory, with its trailing separator.
+    const std::string& Directory() const { return directory_; }
+
+    std::vector<std::string> errors;  // messages reported through ReportError
+    uint16_t activeSlider = 371;
+    uint16_t standbySlider = 371;
+
+private:
+    AttachedSurface attached_;
+    std::string directory_;
+    uint64_t now_ = 0;
+    uint32_t tick_ = 0;
+    uint64_t wakeEvery_ = 0;
+    uint64_t sequence_ = 0;
+    std::map<std::pair<uint64_t, uint64_t>, std::function<void()>> actions_;  // (time, order)
+    std::vector<std::function<void(uint32_t)>> observers_;
+};
