@@ -4,13 +4,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "comm/comm_byte_source.h"
+#include "comm/device_link.h"
 #include "display/lcd.h"
 #include "emulator/emulator_run.h"
 #include "emulator/emulator_state.h"
 #include "shell/key_area.h"
 #include "shell/panel_inputs.h"
 #include "shell/panel_picture.h"
+#include "shell/port_message_box.h"
 #include "shell/radio_ini.h"
+#include "shell/serial_port_dialog.h"
 
 namespace {
 
@@ -88,8 +92,10 @@ TForm1::TForm1() {
     Timer2.setTimerType(Qt::PreciseTimer);
     Timer2.setInterval(20);
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
 
     FormCreate();
+    Form15 = new TForm15(this, Comm1);
     Timer2.start();
 }
 
@@ -137,7 +143,7 @@ void TForm1::BuildControls(QWidget* client) {
 
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
-    setup->addAction("&Serial communications port");
+    connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     AddInertActions(frequencies, {"&Edit", "&New", "&Open...", "&Save", "Save &as..."});
@@ -159,6 +165,14 @@ void TForm1::FormCreate() {
     ModeAttachView(this);
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
+    const int port = CommsPort + 1;
+    Comm1.SetDeviceName("COM" + std::to_string(port));
+    try {
+        Comm1.SetBaudRate(cbr9600);
+        Comm1.Open();
+    } catch (const ECommError&) {
+        ShowPortNotAvailable(this, port);
+    }
     Timer1.start();
 }
 
@@ -169,6 +183,7 @@ void TForm1::FormCloseQuery() {
         QMessageBox::warning(this, windowTitle(),
                              QString("The settings could not be written to %1: %2")
                                  .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+    Comm1.Close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -197,6 +212,11 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer2Timer() {
     TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
     Image1->RepaintIfChanged();
+}
+
+void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
+    CommByteSource source(Comm1);
+    DeviceLinkReceive(source, Count);
 }
 
 void TForm1::ShowOnlineMode() {

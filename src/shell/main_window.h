@@ -7,11 +7,14 @@
 #include <QTimer>
 #include <array>
 
+#include "comm/comm.h"
+#include "comm/qt_comm_hand_over.h"
 #include "help/help.h"
 #include "shell/operating_mode.h"
 
 class KeyArea;
 class PanelPicture;
+class TForm15;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
 // buttons and the help pane, the menus, the 20 ms time base and the switch
@@ -43,6 +46,9 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QTimer Timer1;
     QTimer Timer2;
+    TComm Comm1;                               // the transceiver's serial port
+    QtCommHandOver Comm1HandOver{Comm1};       // delivers Comm1's events on this thread
+    TForm15* Form15 = nullptr;                 // serial port dialog
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,4 +61,5 @@ private:
     void FormCloseQuery();
     void Timer1Timer();
     void Timer2Timer();
+    void Comm1RxChar(TCustomComm* Sender, int32_t Count);
 };
