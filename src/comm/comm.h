@@ -65,8 +65,10 @@ public:
     // unsent output instead of waiting for it, restores the line settings
     // found at Open, releases exclusive access and closes. Nothing when closed.
     void Close();
-    // Up to Count bytes already received, at once: the number read, or -1 when
-    // nothing is waiting, the component is closed or the read fails.
+    // Up to Count bytes already received, at once; never waits. Returns the
+    // number read, 0 when nothing is waiting and CharsTimeOut is 0, or -1 when
+    // the read would have to wait (CharsTimeOut above 0), fails, or the
+    // component is closed.
     int32_t Read(void* Buffer, int32_t Count);
 
     // Called on the event thread when a batch waits for the GUI thread.

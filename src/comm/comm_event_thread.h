@@ -22,6 +22,8 @@
 // pollable notification of a modem-line change alone, so such a change is
 // reported with the next received bytes. EV_RXFLAG and EV_TXEMPTY are never
 // raised: there is no event character here and the component never writes.
+// The thread keeps the normal priority: poll returns as soon as bytes arrive,
+// and a higher priority needs privileges the program does not have.
 class TCommEventThread {
 public:
     // Creates CloseEvent; throws std::system_error when it cannot.
