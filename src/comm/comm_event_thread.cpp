@@ -1,6 +1,7 @@
 #include "comm/comm_event_thread.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -33,6 +34,9 @@ void TCommEventThread::Start() {
     counters_ = ReadSerialCounters(device_);
     modemLines_ = ModemLines(device_);
     thread_ = std::thread([this] { Execute(); });
+#if defined(__linux__)
+    pthread_setname_np(thread_.native_handle(), EventThreadName);  // shows in top -H and debuggers
+#endif
 }
 
 void TCommEventThread::Stop() {

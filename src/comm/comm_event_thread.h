@@ -26,6 +26,8 @@
 // and a higher priority needs privileges the program does not have.
 class TCommEventThread {
 public:
+    static constexpr const char* EventThreadName = "comm-events";
+
     // Creates CloseEvent; throws std::system_error when it cannot.
     TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver);
     ~TCommEventThread();  // waits for the thread's end, closes CloseEvent

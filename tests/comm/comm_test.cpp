@@ -9,17 +9,23 @@
 #include <thread>
 
 #include "comm/comm.h"
+#include "comm/comm_event_thread.h"
 #include "common/program_directory.h"
 #include "manual_hand_over.h"
 #include "pty_pair.h"
 
 namespace {
 
+// Event threads alive in this process, found by their name.
 int ThreadCount() {
     int count = 0;
     DIR* dir = opendir("/proc/self/task");
-    while (dirent* entry = readdir(dir))
-        if (entry->d_name[0] != '.') ++count;
+    while (dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        std::string name;
+        std::ifstream(std::string("/proc/self/task/") + entry->d_name + "/comm") >> name;
+        if (name == TCommEventThread::EventThreadName) ++count;
+    }
     closedir(dir);
     return count;
 }
@@ -62,7 +68,7 @@ TEST_F(CommTest, OpenFailuresRaiseTheirMessagesAndLeaveTheComponentClosed) {
     comm.SetDeviceName("COM0");  // names no device at all
     EXPECT_EQ(OpenFailure(comm), "Error accessing specified device (Error: 2) ");
 
-    const std::string file = std::filesystem::temp_directory_path() / "vhfcom-comm-test-plain-file";
+    const std::string file = std::filesystem::temp_directory_path() / ("vhfcom-comm-test-file-" + std::to_string(getpid()));
     std::ofstream(file) << "x";
     for (const std::string& notATerminal : {file, std::string("/dev/null")}) {
         comm.SetDeviceName(notATerminal);
@@ -269,7 +275,7 @@ TEST_F(CommTest, CloseRestoresTheLineSettingsItFound) {
 }
 
 TEST_F(CommTest, ComNamesFollowThePortsSectionOfTheSettingsFile) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vhfcom-comm-test-ports";
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-comm-test-ports-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "RADIO.INI") << "[Setup]\r\nCommsPort=2\r\n[Ports]\r\nCOM3=" << pty.SlavePath() << "\r\n";
     SetProgramDirectory(dir.string() + "/");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +25,7 @@ TEST(PortNamesTest, ComNamesMapThroughThePortsSectionOrToSerialPorts) {
 }
 
 TEST(PortNamesTest, TheSettingsFileIsReadAtEveryLookUp) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vhfcom-port-names-test";
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-port-names-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     SetProgramDirectory(dir.string() + "/");
     std::filesystem::remove(dir / "RADIO.INI");

@@ -1,5 +1,6 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,7 +17,7 @@ namespace {
 // The dialog over a component; COM7 is a pseudo-terminal, COM5 is missing.
 class SerialPortDialogTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "vhfcom-dialog-test";
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-dialog-test-" + std::to_string(getpid()));
     PtyPair pty;
     TComm comm;
     TForm15 dialog{nullptr, comm};
