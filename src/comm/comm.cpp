@@ -122,6 +122,7 @@ int32_t TCustomComm::Read(void* Buffer, int32_t Count) {
         n = ::read(device_, Buffer, static_cast<size_t>(Count));
     } while (n < 0 && errno == EINTR);
     if (n < 0) return -1;
+    handOver_.CountRead(static_cast<int32_t>(n));
     if (line_.Options.Contains(coNullStrip)) {
         auto* bytes = static_cast<uint8_t*>(Buffer);
         n = std::remove(bytes, bytes + n, uint8_t{0}) - bytes;

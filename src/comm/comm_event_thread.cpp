@@ -55,18 +55,33 @@ void TCommEventThread::Execute() {
     // nobody asked about cannot wake the thread over and over.
     const short watched = (eventMask_ & EV_RXCHAR) ? POLLIN : 0;
     while (!terminated_) {
-        pollfd fds[2] = {{device_, watched, 0}, {closeEvent_[0], POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0) {
+        const bool inputIgnored = unreadAfterBatch_ >= 0;
+        pollfd fds[2] = {{device_, inputIgnored ? short{0} : watched, 0}, {closeEvent_[0], POLLIN, 0}};
+        if (poll(fds, 2, inputIgnored ? kIgnoredInputRecheckMs : -1) < 0) {
             if (errno == EINTR) continue;
             break;
         }
         if (fds[1].revents != 0) break;
         const CommEventBatch batch = Examine(fds[0].revents);
         if (batch.mask == 0 && !batch.deviceLost) continue;
+        const uint64_t readBefore = handOver_.BytesRead();
         if (!handOver_.Deliver(batch)) break;
         if (batch.deviceLost) break;
+        if (batch.mask & EV_RXCHAR) NoteWhetherTheOwnerRead(readBefore);
     }
     tcflush(device_, TCIFLUSH);
+}
+
+// Input stays readable until it is read, so an owner that reads nothing of it
+// would be woken again at once, for ever. Until new bytes arrive or the owner
+// reads, such input is only looked at every kIgnoredInputRecheckMs. Input of
+// which the owner read a part, or that grew while the owner was busy, is
+// reported again at once.
+void TCommEventThread::NoteWhetherTheOwnerRead(uint64_t readBefore) {
+    readMark_ = handOver_.BytesRead();
+    const int32_t left = InputQueueBytes(device_);
+    const bool untouched = readMark_ == readBefore && left > 0 && left <= waitingAtBatch_;
+    unreadAfterBatch_ = untouched ? left : -1;
 }
 
 CommEventBatch TCommEventThread::Examine(short revents) {
@@ -75,10 +90,17 @@ CommEventBatch TCommEventThread::Examine(short revents) {
     if (revents & (POLLHUP | POLLERR | POLLNVAL)) {
         batch.deviceLost = true;
     } else if (revents & POLLIN) {
-        if (InputQueueBytes(device_) > 0)
+        waitingAtBatch_ = InputQueueBytes(device_);
+        if (waitingAtBatch_ > 0)
             batch.mask |= EV_RXCHAR;
         else
-            batch.deviceLost = true;
+            batch.deviceLost = true;  // readable with nothing to read: end of file
+    } else if (unreadAfterBatch_ >= 0) {
+        waitingAtBatch_ = InputQueueBytes(device_);
+        if (waitingAtBatch_ > unreadAfterBatch_ || handOver_.BytesRead() != readMark_) {
+            unreadAfterBatch_ = -1;
+            if (waitingAtBatch_ > 0) batch.mask |= EV_RXCHAR;
+        }
     }
     if (batch.deviceLost) batch.mask |= EV_ERR;
 

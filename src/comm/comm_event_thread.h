@@ -46,6 +46,9 @@ private:
     void Execute();
     // The batch for one wake-up of poll with the device's `revents`.
     CommEventBatch Examine(short revents);
+    void NoteWhetherTheOwnerRead(uint64_t readBefore);
+
+    static constexpr int kIgnoredInputRecheckMs = 50;
 
     int device_;
     uint32_t eventMask_;
@@ -56,4 +59,7 @@ private:
     std::thread thread_;
     std::optional<SerialCounters> counters_;
     std::optional<int> modemLines_;
+    int32_t waitingAtBatch_ = 0;     // input bytes when the last batch was made
+    int32_t unreadAfterBatch_ = -1;  // input the owner left untouched, or -1
+    uint64_t readMark_ = 0;          // the owner's bytes read after the last batch
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -44,6 +45,11 @@ public:
     void Cancel();
     void Reset();
 
+    // Bytes the owner has read from the device so far, counted by the
+    // component's Read; any thread.
+    void CountRead(int32_t bytes) { bytesRead_ += static_cast<uint64_t>(bytes); }
+    uint64_t BytesRead() const { return bytesRead_; }
+
 private:
     std::mutex mutex_;
     std::condition_variable finished_;
@@ -52,4 +58,5 @@ private:
     uint64_t lastNumber_ = 0;
     uint64_t finishedNumber_ = 0;
     bool cancelled_ = false;
+    std::atomic<uint64_t> bytesRead_{0};
 };

@@ -202,6 +202,27 @@ TEST_F(CommTest, ReceivedBytesReachOnRxCharOnTheServingThread) {
     EXPECT_EQ(handlerThread, std::this_thread::get_id());
 }
 
+TEST_F(CommTest, AnOwnerThatReadsNothingIsToldOnlyAboutNewBytes) {
+    std::vector<int32_t> counts;
+    comm.OnRxChar = [&](TCustomComm*, int32_t Count) { counts.push_back(Count); };
+    OpenOnPty();
+    pty.Write({1, 2, 3});
+    ASSERT_TRUE(handOver.ServeNext());
+    pty.Write({4, 5});
+    ASSERT_TRUE(handOver.ServeNext());  // not the same three bytes over and over
+    EXPECT_EQ(counts, (std::vector<int32_t>{3, 5}));
+
+    comm.OnRxChar = [&](TCustomComm*, int32_t Count) {
+        counts.push_back(Count);
+        ReadAll(comm, Count - 1);
+    };
+    pty.Write({6});
+    ASSERT_TRUE(handOver.ServeNext());
+    ASSERT_TRUE(handOver.ServeNext());  // the owner read a part: the rest is reported at once
+    EXPECT_EQ(counts, (std::vector<int32_t>{3, 5, 6, 1}));
+    EXPECT_EQ(ReadAll(comm, 10), std::vector<uint8_t>{6});
+}
+
 TEST_F(CommTest, NullStripDropsZeroBytes) {
     comm.SetOptions({coNullStrip});
     OpenOnPty();
