@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "comm/comm_byte_source.h"
+#include "comm/device_link.h"
 #include "display/lcd.h"
 #include "emulator/emulator_run.h"
 #include "emulator/emulator_state.h"
@@ -13,7 +15,9 @@
 #include "shell/panel_inputs.h"
 #include "shell/panel_picture.h"
 #include "shell/ptt_button.h"
+#include "shell/port_message_box.h"
 #include "shell/radio_ini.h"
+#include "shell/serial_port_dialog.h"
 #include "shell/window_font.h"
 
 namespace {
@@ -89,11 +93,13 @@ TForm1::TForm1() {
     Timer2.setTimerType(Qt::PreciseTimer);
     Timer2.setInterval(20);
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
 
     LcdAttachSurface(Image1);
     HelpAttachPane(this);
     ModeAttachView(this);
     FormCreate();
+    Form15 = new TForm15(this, Comm1);
     Timer2.start();
 }
 
@@ -137,7 +143,7 @@ void TForm1::BuildControls(QWidget* client) {
 
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
-    setup->addAction("&Serial communications port");
+    connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     Frequencies = std::make_unique<FrequencyCommands>(this);
@@ -164,6 +170,14 @@ void TForm1::FormCreate() {
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
     Frequencies->LoadRememberedFile();
+    const int port = CommsPort + 1;
+    Comm1.SetDeviceName("COM" + std::to_string(port));
+    try {
+        Comm1.SetBaudRate(cbr9600);
+        Comm1.Open();
+    } catch (const ECommError&) {
+        ShowPortNotAvailable(this, port);
+    }
     Timer1.start();
 }
 
@@ -173,6 +187,7 @@ void TForm1::FormCloseQuery() {
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+    Comm1.Close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -190,6 +205,11 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer2Timer() {
     TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
     Image1->RepaintIfChanged();
+}
+
+void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
+    CommByteSource source(Comm1);
+    DeviceLinkReceive(source, Count);
 }
 
 void TForm1::ShowOnlineMode() {

@@ -7,6 +7,8 @@
 #include <array>
 #include <memory>
 
+#include "comm/comm.h"
+#include "comm/qt_comm_hand_over.h"
 #include "help/help.h"
 #include "shell/operating_mode.h"
 
@@ -14,6 +16,7 @@ class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
 class PttButton;
+class TForm15;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
 // buttons and the help pane, the menus, the 20 ms time base and the switch
@@ -37,6 +40,7 @@ public:
     void FormCloseQuery();
     void Timer1Timer();
     void Timer2Timer();
+    void Comm1RxChar(TCustomComm* Sender, int32_t Count);
 
     PanelPicture* Image1 = nullptr;
     std::array<KeyArea*, 6> Shapes{};  // Shape1..Shape6
@@ -52,6 +56,9 @@ public:
     QTimer Timer1;  // 10 ms one-shot: starts the emulator run
     QTimer Timer2;  // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
+    TComm Comm1;                          // the transceiver's serial port
+    QtCommHandOver Comm1HandOver{Comm1};  // delivers Comm1's events on this thread
+    TForm15* Form15 = nullptr;            // serial port dialog
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "comm/port_names.h"
 #include "common/program_directory.h"
 #include "freqdb/freq_database.h"
 #include "scratch_folder.h"
 #include "shell/main_window.h"
+#include "shell/message_box.h"
 #include "shell/radio_ini.h"
 
 // The main window loads the database remembered in RADIO.INI and remembers
@@ -11,6 +13,8 @@
 TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
     ScratchFolder folder;
     SetProgramDirectory(folder.Path() + "/");
+    SetDefaultDeviceStem(folder.File("ttyS"));  // no real serial port is touched
+    SetPlainMessageHandler([](const QString&) {});
     FreqDbReset();
     FreqTable[0].SetName("LOADED");
     ASSERT_EQ(FreqDbSave(folder.File("db.dat")), "");
@@ -31,4 +35,6 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
         form.close();
     }
     EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+    SetPlainMessageHandler({});
+    SetDefaultDeviceStem("/dev/ttyS");
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "comm/port_names.h"
 #include "common/program_directory.h"
 #include "emulator/emulator_state.h"
 #include "shell/main_window.h"
@@ -15,7 +16,8 @@
 // A main window on the offscreen platform whose program directory is a fresh
 // temporary folder. Its timers are stopped once it is built, so that nothing
 // runs unless a test calls the handler; message boxes are recorded instead
-// of shown.
+// of shown. The serial ports point into the empty folder, so opening one
+// fails the same way on every machine; its message is kept apart.
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -26,12 +28,16 @@ protected:
         EmulatorRunning = false;
         OnlineWatchdog = 0;
         CommsPort = 0;
-        SetPlainMessageHandler([this](const QString& text) { messages << text; });
+        SetDefaultDeviceStem(dir.File("ttyS"));
+        SetPlainMessageHandler([this](const QString& text) {
+            (text.startsWith("The selected port COM") ? portMessages : messages) << text;
+        });
     }
     void TearDown() override {
         form.reset();
         SetPlainMessageHandler({});
         SetProgramDirectory("");
+        SetDefaultDeviceStem("/dev/ttyS");
     }
 
     // Builds the window as the program start does; returns whether Timer1
@@ -48,5 +54,6 @@ protected:
 
     TempDir dir;
     std::unique_ptr<TForm1> form;
-    QStringList messages;
+    QStringList messages;      // every plain message but the port's
+    QStringList portMessages;  // "The selected port COMn is not available, ..."
 };

@@ -34,6 +34,8 @@ TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
     EXPECT_EQ(CurrentFreqFile, "");
     EXPECT_EQ(FreqTable[3].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(portMessages, QStringList{"The selected port COM1 is not available, please choose another if possible or "
+                                        "free this port if it is in use by another application."});
 }
 
 TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
@@ -44,6 +46,8 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     EXPECT_EQ(CurrentFreqFile, dir.File("alps.dat"));
     EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
     EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(portMessages.size(), 1);
+    EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
 }
 
 TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {

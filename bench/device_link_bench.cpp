@@ -1,0 +1,46 @@
+// Display messages framed and drawn per second, and noise bytes skipped per
+// second, by the device link on the GUI thread.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "comm/device_link.h"
+#include "demo_sequence.h"
+#include "display/lcd_surface.h"
+
+namespace {
+
+// A panel picture that keeps nothing, so the drawing itself is measured.
+class DiscardingSurface : public LcdSurface {
+public:
+    void SetPixel(int, int, uint32_t rgb) override { benchmark::DoNotOptimize(rgb); }
+    void FillRect(int, int, int, int, uint32_t rgb) override { benchmark::DoNotOptimize(rgb); }
+};
+
+void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
+    DiscardingSurface surface;
+    LcdAttachSurface(&surface);
+    std::vector<uint8_t> stream;
+    const uint32_t messages = DemoLength();
+    for (uint32_t step = 0; step < messages; ++step) {
+        const DisplayMessage m = BuildDisplayMessage(DemoDisplay(step));
+        stream.insert(stream.end(), m.begin(), m.end());
+    }
+    for (auto _ : state) DeviceLinkFeed(stream.data(), static_cast<int32_t>(stream.size()));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * messages);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(stream.size()));
+    LcdAttachSurface(nullptr);
+}
+BENCHMARK(BM_FrameAndRenderDisplayMessages);
+
+void BM_SkipNoise(benchmark::State& state) {
+    std::vector<uint8_t> noise(DeviceLinkReadSize);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>((i * 131 + 7) % 256 | 0x80);
+    for (auto _ : state) DeviceLinkFeed(noise.data(), static_cast<int32_t>(noise.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(noise.size()));
+}
+BENCHMARK(BM_SkipNoise);
+
+}  // namespace
+
+BENCHMARK_MAIN();

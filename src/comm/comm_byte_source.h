@@ -1,0 +1,13 @@
+#pragma once
+#include "comm/comm.h"
+#include "comm/device_link.h"
+
+// The device link's byte source backed by a serial component.
+class CommByteSource : public DisplayByteSource {
+public:
+    explicit CommByteSource(TCustomComm& comm) : comm_(comm) {}
+    int32_t Read(uint8_t* buffer, int32_t count) override { return comm_.Read(buffer, count); }
+
+private:
+    TCustomComm& comm_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include <condition_variable>
+#include <mutex>
+
+#include "comm/comm.h"
+
+// Plays the GUI thread's part of a component's hand-over on the test thread:
+// the event thread's waker only counts, the test serves batches by hand.
+class ManualHandOver {
+public:
+    explicit ManualHandOver(TCustomComm& comm);
+    ~ManualHandOver();
+    // Waits until the event thread has offered a batch not yet served;
+    // false after 10 s without one.
+    bool WaitForBatch();
+    // WaitForBatch, then the component's ServeHandOver; false when either
+    // found nothing.
+    bool ServeNext();
+    int Offered();
+
+private:
+    TCustomComm& comm_;
+    std::mutex mutex_;
+    std::condition_variable offered_;
+    int offeredCount_ = 0;
+    int takenCount_ = 0;
+};
