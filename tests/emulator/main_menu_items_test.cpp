@@ -152,53 +152,20 @@ TEST_F(MenuItemsTest, EitherChoiceOfScanningAtPowerUpStopsRunningScanning) {
     script.Finish();
 }
 
-TEST_F(MenuItemsTest, TwoStateItemsAreSetByUpAndClearedByDown) {
-    script.OpenOnItem(5);
-    script.Tap(KeyBitActive);
-    script.Tap(KeyBitUp);
-    script.Then([] { EXPECT_EQ(EepromSettings.MicFilter, 1); });
-    script.Tap(KeyBitMenu);
-    script.Tap(KeyBitDown, 2);
-    script.Tap(KeyBitActive);
-    script.Tap(KeyBitUp);
-    script.Then([] { EXPECT_EQ(EepromSettings.PttIsolate, 1); });
-    script.Tap(KeyBitDown);
-    script.Finish();
-    EXPECT_EQ(EepromSettings.MicFilter, 1);
-    EXPECT_EQ(EepromSettings.PttIsolate, 0);
-}
-
-TEST_F(MenuItemsTest, GoldenNoiseItemWithItsNavigationFrame) {
+TEST_F(MenuItemsTest, GoldenItemsBrowsedAndEdited) {
     script.OpenOnItem(0);
     ExpectGolden("menu_noise");
-    script.Finish();
-}
-
-TEST_F(MenuItemsTest, GoldenMicLevelItemWithAnEmptyMeter) {
-    script.OpenOnItem(3);
-    ExpectGolden("menu_mic_level");
-    script.Finish();
-}
-
-TEST_F(MenuItemsTest, GoldenAuxItemEditedWithTheOpenLevelBlank) {
-    script.OpenOnItem(4);
+    script.Tap(KeyBitDown, 3);
+    ExpectGolden("menu_mic_level");  // with the empty meter
+    script.Tap(KeyBitDown);
     script.Tap(KeyBitActive);
     WaitForBlank(true);
-    ExpectGolden("menu_aux_edit_blank");
-    script.Finish();
-}
-
-TEST_F(MenuItemsTest, GoldenPttModeItemEdited) {
-    script.OpenOnItem(7);
+    ExpectGolden("menu_aux_edit_blank");  // the open level blinks
+    script.Tap(KeyBitMenu);
+    script.Tap(KeyBitDown, 3);
     script.Tap(KeyBitActive);
     WaitForBlank(false);
     ExpectGolden("menu_ptt_mode_edit");
-    script.Finish();
-}
-
-TEST_F(MenuItemsTest, GoldenSetupItemWithoutNext) {
-    script.OpenOnItem(8);
-    ExpectGolden("menu_setup");
     script.Finish();
 }
 
