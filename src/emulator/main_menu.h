@@ -1,5 +1,7 @@
 #pragma once
 
 // The transceiver's main menu, entered with the MENU key from the main
-// screen; returns when the user leaves it. Works on the shared emulator state.
+// screen: one item per screen, UP and DOWN browse, ACTIVE edits the item in
+// place (or opens it), MENU ends editing and, while browsing, returns. Opens
+// on the item shown last; works on the shared emulator state.
 void RunMainMenu();

@@ -27,7 +27,11 @@ void Close() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.RxState == RxSquelched) return;
     s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
-    if (EepromSettings.AuxOpenLevel != AuxLevelOff) s.OutputLatch |= LatchAuxPath;
+    // The AUX audio path follows the open level: off when it is off.
+    if (EepromSettings.AuxOpenLevel != AuxLevelOff)
+        s.OutputLatch |= LatchAuxPath;
+    else
+        s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchAuxPath);
     WriteLatch();
     s.RxState = RxSquelched;
 }

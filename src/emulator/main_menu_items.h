@@ -1,0 +1,21 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// One item of the main menu: operations without arguments or result. Only
+// draw is always there; an absent operation (nullptr) is skipped. An item
+// with an edit frame is edited in place: ACTIVE enters editing, UP and DOWN
+// then run up and down, ACTIVE runs select. Without an edit frame ACTIVE
+// runs select at once.
+struct MenuItem {
+    void (*draw)();       // icon, captions, value and bars
+    void (*select)();
+    void (*up)();
+    void (*down)();
+    void (*editFrame)();  // BACK tab and side labels while editing
+};
+
+inline constexpr uint8_t MainMenuItemCount = 9;
+
+// In menu order; the index is MenuCursor.
+extern const std::array<MenuItem, MainMenuItemCount> MainMenuItems;

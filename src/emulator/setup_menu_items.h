@@ -1,0 +1,20 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// One line of the Setup menu: a label drawn as it is (spaces included) and
+// operations without arguments or result; an absent one (nullptr) is
+// skipped. value puts the value text into LcdText; select runs on ACTIVE
+// while browsing; up and down run while the line is edited.
+struct SetupItem {
+    const char* label;  // at most 15 characters
+    void (*value)();
+    void (*select)();
+    void (*up)();
+    void (*down)();
+};
+
+inline constexpr uint8_t SetupItemCount = 13;
+
+// In menu order; the index is SetupCursor.
+extern const std::array<SetupItem, SetupItemCount> SetupItems;

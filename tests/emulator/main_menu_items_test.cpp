@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "emulator/eeprom_settings.h"
+#include "emulator/emulator_state.h"
+#include "emulator/hardware.h"
+#include "emulator/radio.h"
+#include "emulator_test_support.h"
+#include "menu_test_support.h"
+#include "support/screen_art.h"
+
+namespace {
+
+constexpr std::size_t kContrastByte = 16;
+constexpr std::size_t kScanAtPowerUpByte = 20;
+
+// Whether an edited value is blank just before `tick`: BlinkPhase is set by
+// the ticks 25(2j + 1) and cleared by the ticks 25(2j + 2).
+constexpr bool BlankBefore(uint32_t tick) { return ((tick - 1) / 25) % 2 == 1; }
+
+class MenuItemsTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    MenuScript script{host};
+
+    void ExpectCells(int column, int row, const std::string& expected, std::size_t length, bool big) {
+        EXPECT_TRUE(SameArt(CellsArt(host.Surface(), column, row, length, big), expected));
+    }
+    // Waits for the next tick of the given blink phase.
+    void WaitForBlank(bool blank) {
+        while (BlankBefore(script.Now()) != blank) script.Wait(1);
+    }
+    void ExpectGolden(const char* name) {
+        script.Then([this, name] { EXPECT_TRUE(MatchesGolden(host.Surface(), name)); });
+    }
+};
+
+TEST_F(MenuItemsTest, NoiseLevelsStayInTheRangeOfTheModeAndVogadCapsThemAt6) {
+    PrepareSettings([](EepromSettingsRecord& e) {
+        e.NoiseMode = 1;
+        e.NoiseLevel = 8;
+    });
+    const std::string off = TextArt(host, "OFF", true);
+    script.OpenOnItem(0);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitUp, 3);
+    script.Then([] { EXPECT_EQ(EepromSettings.NoiseLevel, 10); });
+    script.Tap(KeyBitActive);  // TYPE: VOX delayed keeps the level
+    script.Then([] { EXPECT_EQ(EepromSettings.NoiseLevel, 10); });
+    script.Tap(KeyBitActive);  // VOGAD
+    script.Then([] {
+        EXPECT_EQ(EepromSettings.NoiseMode, 0);
+        EXPECT_EQ(EepromSettings.NoiseLevel, 6);
+        EmulatorState.SaveCountdown = 0;
+    });
+    script.Tap(KeyBitUp);  // at the top: no change, yet marked changed
+    script.Then([] {
+        EXPECT_EQ(EepromSettings.NoiseLevel, 6);
+        EXPECT_EQ(EmulatorState.SaveCountdown, 10);
+    });
+    script.Tap(KeyBitDown, 7);
+    script.Tap(KeyBitActive);  // VOX standard
+    WaitForBlank(false);
+    script.Then([&] {
+        EXPECT_EQ(EepromSettings.NoiseLevel, 0);
+        ExpectCells(7, 3, off, 3, true);
+    });
+    script.Finish();
+}
+
+TEST_F(MenuItemsTest, ContrastStopsAt20And63AndIsSavedOnlyWithAnotherChange) {
+    script.OpenOnItem(2);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitDown, 17);
+    script.Then([] { EXPECT_EQ(EepromSettings.Contrast, 20); });
+    script.Tap(KeyBitUp, 44);
+    script.Then([] { EXPECT_EQ(EepromSettings.Contrast, 63); });
+    script.Tap(KeyBitMenu, 2);
+    script.Wait(400);
+    script.Then([&] {
+        EXPECT_EQ(EmulatorState.SaveCountdown, 0);
+        EXPECT_EQ(SettingsFileBytes(host).at(kContrastByte), 36);
+    });
+    script.Tap(KeyBitMenu);  // opens on the contrast again
+    script.Tap(KeyBitDown, 4);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitUp);  // scanning at power-up
+    script.Tap(KeyBitMenu, 2);
+    script.Wait(300);  // 10 passes of 500 ms
+    script.Finish();
+    EXPECT_EQ(SettingsFileBytes(host).at(kContrastByte), 63);
+    EXPECT_EQ(SettingsFileBytes(host).at(kScanAtPowerUpByte), 1);
+}
+
+TEST_F(MenuItemsTest, MicLevelStepsFrom0To3AndSetsTheMicrophoneRegisters) {
+    const std::string zero = TextArt(host, "0dB ", true);
+    script.OpenOnItem(3);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitUp);
+    script.Then([] { EXPECT_EQ(EepromSettings.MicLevel, 3); });
+    script.Tap(KeyBitDown, 2);
+    script.Then([] { EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel1], 14); });
+    script.Tap(KeyBitDown, 2);
+    WaitForBlank(false);
+    script.Then([&] {
+        EXPECT_EQ(EepromSettings.MicLevel, 0);
+        EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel2], 20);
+        ExpectCells(6, 2, zero, 4, true);
+    });
+    script.Finish();
+}
+
+TEST_F(MenuItemsTest, AuxOpenLevelSteppedToOffPushesTheMuteLevelAlongAndNeverBelowIt) {
+    const std::string zeroDb = TextArt(host, "0dB  ", false);
+    const std::string off = TextArt(host, "Off  ", false);
+    script.OpenOnItem(4);
+    script.Then([&] {
+        ExpectCells(6, 2, zeroDb, 5, false);  // the defaults, 15 and 15
+        ExpectCells(6, 4, zeroDb, 5, false);
+        EXPECT_TRUE(EmulatorState.OutputLatch & LatchAuxPath);
+    });
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitDown, 17);
+    WaitForBlank(false);
+    script.Then([&] {
+        EXPECT_EQ(EepromSettings.AuxOpenLevel, 31);
+        EXPECT_EQ(EepromSettings.AuxMuteLevel, 31);
+        ExpectCells(6, 2, off, 5, false);
+        ExpectCells(6, 4, off, 5, false);
+        EXPECT_FALSE(EmulatorState.OutputLatch & LatchAuxPath);  // evaluated afresh
+        EXPECT_EQ(EmulatedHardware.Registers[RegisterAuxLevel], 31);
+    });
+    script.Tap(KeyBitUp, 2);
+    script.Then([] { EXPECT_TRUE(EmulatorState.OutputLatch & LatchAuxPath); });
+    script.Tap(KeyBitActive);  // EDIT: the mute level
+    script.Tap(KeyBitUp, 3);
+    script.Finish();
+    EXPECT_EQ(EepromSettings.AuxOpenLevel, 29);
+    EXPECT_EQ(EepromSettings.AuxMuteLevel, 29);
+}
+
+TEST_F(MenuItemsTest, EitherChoiceOfScanningAtPowerUpStopsRunningScanning) {
+    script.OpenOnItem(6);
+    script.Tap(KeyBitActive);
+    for (uint8_t key : {KeyBitUp, KeyBitDown}) {
+        script.Then([] { EmulatorState.ScanOn = true; });
+        script.Tap(key);
+        script.Then([key] {
+            EXPECT_FALSE(EmulatorState.ScanOn);
+            EXPECT_EQ(EepromSettings.ScanAtPowerUp, key == KeyBitUp ? 1 : 0);
+        });
+    }
+    script.Finish();
+}
+
+TEST_F(MenuItemsTest, GoldenItemsBrowsedAndEdited) {
+    script.OpenOnItem(0);
+    ExpectGolden("menu_noise");
+    script.Tap(KeyBitDown, 3);
+    ExpectGolden("menu_mic_level");  // with the empty meter
+    script.Tap(KeyBitDown);
+    script.Tap(KeyBitActive);
+    WaitForBlank(true);
+    ExpectGolden("menu_aux_edit_blank");  // the open level blinks
+    script.Tap(KeyBitMenu);
+    script.Tap(KeyBitDown, 3);
+    script.Tap(KeyBitActive);
+    WaitForBlank(false);
+    ExpectGolden("menu_ptt_mode_edit");
+    script.Finish();
+}
+
+}  // namespace
