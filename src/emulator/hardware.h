@@ -12,6 +12,7 @@ struct EmulatedHardwareRecord {
     int32_t SynthesizerKHz = 0;            // last frequency programmed
     uint32_t PathRegister1 = 0;            // last value written: output bits switched on
     uint32_t PathRegister2 = 0;            // last value written: output bits switched off
+    uint32_t Outputs = 0;                  // output bits on now, as the two path registers left them
 };
 
 extern EmulatedHardwareRecord EmulatedHardware;
