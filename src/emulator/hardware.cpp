@@ -35,4 +35,7 @@ void HardwarePollOperation1() {}
 void HardwarePollOperation2() {}
 void HardwarePeriodicOperation() {}
 
-void StoreChannelRecord(const FreqRecord&, uint8_t) {}
+void StoreChannelRecord(const FreqRecord& record, uint8_t channelIndex) {
+    EmulatedHardware.StoredRecord = record;
+    EmulatedHardware.StoredChannel = channelIndex;
+}
