@@ -6,9 +6,15 @@ void WriteRegister(uint8_t value, uint8_t reg) { EmulatedHardware.Registers[reg]
 
 void SetSynthesizer(int32_t kHz) { EmulatedHardware.SynthesizerKHz = kHz; }
 
-void WritePathRegister1(uint32_t value) { EmulatedHardware.PathRegister1 = value; }
+void WritePathRegister1(uint32_t value) {
+    EmulatedHardware.PathRegister1 = value;
+    EmulatedHardware.Outputs |= value;
+}
 
-void WritePathRegister2(uint32_t value) { EmulatedHardware.PathRegister2 = value; }
+void WritePathRegister2(uint32_t value) {
+    EmulatedHardware.PathRegister2 = value;
+    EmulatedHardware.Outputs &= ~value;
+}
 
 void SelectReceivePath() {
     WritePathRegister1(PathReceive);
@@ -29,4 +35,7 @@ void HardwarePollOperation1() {}
 void HardwarePollOperation2() {}
 void HardwarePeriodicOperation() {}
 
-void StoreChannelRecord(const FreqRecord&, uint8_t) {}
+void StoreChannelRecord(const FreqRecord& record, uint8_t channelIndex) {
+    EmulatedHardware.StoredRecord = record;
+    EmulatedHardware.StoredChannel = channelIndex;
+}

@@ -12,6 +12,9 @@ struct EmulatedHardwareRecord {
     int32_t SynthesizerKHz = 0;            // last frequency programmed
     uint32_t PathRegister1 = 0;            // last value written: output bits switched on
     uint32_t PathRegister2 = 0;            // last value written: output bits switched off
+    uint32_t Outputs = 0;                  // output bits on now, as the two path registers left them
+    FreqRecord StoredRecord{};             // last record handed to the channel memory
+    int StoredChannel = -1;                // its channel index; -1 before the first
 };
 
 extern EmulatedHardwareRecord EmulatedHardware;
@@ -51,5 +54,6 @@ void HardwarePollOperation2();
 void HardwarePeriodicOperation();
 
 // Hands an edited channel to the transceiver's channel memory. The emulation
-// has none, so FreqTable stays as it is.
+// has none: the record is only kept as the last one stored, and FreqTable
+// stays as it is.
 void StoreChannelRecord(const FreqRecord& record, uint8_t channelIndex);

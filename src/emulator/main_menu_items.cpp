@@ -8,6 +8,7 @@
 
 #include "display/lcd.h"
 #include "emulator/audio_levels.h"
+#include "emulator/channel_editor.h"
 #include "emulator/eeprom_settings.h"
 #include "emulator/emulator_state.h"
 #include "emulator/menu_item_drawing.h"
@@ -235,14 +236,14 @@ void DrawSetup() {
 }  // namespace
 
 const std::array<MenuItem, MainMenuItemCount> MainMenuItems = {{
-    // draw             select          up                down               edit frame
-    {DrawNoise,         NextNoiseMode,  NoiseUp,          NoiseDown,         NoiseEditFrame},
-    {DrawChannels,      nullptr,        nullptr,          nullptr,           nullptr},
-    {DrawContrast,      nullptr,        ContrastUp,       ContrastDown,      ArrowsEditFrame},
-    {DrawMicLevel,      nullptr,        MicLevelUp,       MicLevelDown,      ArrowsEditFrame},
-    {DrawAux,           NextAuxTarget,  AuxLouder,        AuxQuieter,        AuxEditFrame},
-    {DrawMicFilter,     nullptr,        MicFilterOn,      MicFilterOff,      OnOffEditFrame},
-    {DrawScanAtPowerUp, nullptr,        ScanAtPowerUpOn,  ScanAtPowerUpOff,  OnOffEditFrame},
-    {DrawPttMode,       nullptr,        PttIsolated,      PttJoined,         PttModeEditFrame},
-    {DrawSetup,         RunSetupMenu,   nullptr,          nullptr,           nullptr},
+    // draw              select                   up                down               edit frame
+    {DrawNoise,          NextNoiseMode,           NoiseUp,          NoiseDown,         NoiseEditFrame},
+    {DrawChannels,       RunDeviceChannelEditor,  nullptr,          nullptr,           nullptr},
+    {DrawContrast,       nullptr,                 ContrastUp,       ContrastDown,      ArrowsEditFrame},
+    {DrawMicLevel,       nullptr,                 MicLevelUp,       MicLevelDown,      ArrowsEditFrame},
+    {DrawAux,            NextAuxTarget,           AuxLouder,        AuxQuieter,        AuxEditFrame},
+    {DrawMicFilter,      nullptr,                 MicFilterOn,      MicFilterOff,      OnOffEditFrame},
+    {DrawScanAtPowerUp,  nullptr,                 ScanAtPowerUpOn,  ScanAtPowerUpOff,  OnOffEditFrame},
+    {DrawPttMode,        nullptr,                 PttIsolated,      PttJoined,         PttModeEditFrame},
+    {DrawSetup,          RunSetupMenu,            nullptr,          nullptr,           nullptr},
 }};

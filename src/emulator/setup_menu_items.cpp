@@ -9,6 +9,7 @@
 #include "emulator/eeprom_settings.h"
 #include "emulator/emulator_state.h"
 #include "emulator/radio.h"
+#include "emulator/service_screens.h"
 
 namespace {
 
@@ -83,18 +84,18 @@ void CpuFreqValue() { LcdText = std::to_string(EmulatorState.CpuFreqReading); }
 }  // namespace
 
 const std::array<SetupItem, SetupItemCount> SetupItems = {{
-    // label          value              select               up           down
-    {" ",             DualModeValue,     NextDualMode,        nullptr,     nullptr},
-    {" Invert ",      MicInvertValue,    ToggleMicInvert,     nullptr,     nullptr},
-    {" Tx MIC ",      TxMicValue,        ToggleTxMic,         nullptr,     nullptr},
-    {" Tx lock ",     TxLockValue,       ToggleTxLock,        nullptr,     nullptr},
-    {" P-scan ",      PriorityScanValue, TogglePriorityScan,  nullptr,     nullptr},
-    {" ",             SelectionValue,    ToggleSelection,     nullptr,     nullptr},
-    {" ADC 1 ",       nullptr,           nullptr,             nullptr,     nullptr},
-    {" ADC 2 ",       nullptr,           nullptr,             nullptr,     nullptr},
-    {" TX ofs ",      TxOffsetValue,     StartEditing,        TxOffsetUp,  TxOffsetDown},
-    {" RX 200Khz ",   nullptr,           nullptr,             nullptr,     nullptr},
-    {" RX Test ",     nullptr,           nullptr,             nullptr,     nullptr},
-    {" TX Test ",     nullptr,           nullptr,             nullptr,     nullptr},
-    {" CPUF: ",       CpuFreqValue,      StartEditing,        nullptr,     nullptr},
+    // label         value               select                   up           down
+    {" ",            DualModeValue,      NextDualMode,            nullptr,     nullptr},
+    {" Invert ",     MicInvertValue,     ToggleMicInvert,         nullptr,     nullptr},
+    {" Tx MIC ",     TxMicValue,         ToggleTxMic,             nullptr,     nullptr},
+    {" Tx lock ",    TxLockValue,        ToggleTxLock,            nullptr,     nullptr},
+    {" P-scan ",     PriorityScanValue,  TogglePriorityScan,      nullptr,     nullptr},
+    {" ",            SelectionValue,     ToggleSelection,         nullptr,     nullptr},
+    {" ADC 1 ",      nullptr,            RunReadingsScreen1,      nullptr,     nullptr},
+    {" ADC 2 ",      nullptr,            RunReadingsScreen2,      nullptr,     nullptr},
+    {" TX ofs ",     TxOffsetValue,      StartEditing,            TxOffsetUp,  TxOffsetDown},
+    {" RX 200Khz ",  nullptr,            RunReceiverStepTest,     nullptr,     nullptr},
+    {" RX Test ",    nullptr,            RunReceiverScanTest,     nullptr,     nullptr},
+    {" TX Test ",    nullptr,            RunTransmitterStepTest,  nullptr,     nullptr},
+    {" CPUF: ",      CpuFreqValue,       StartEditing,            nullptr,     nullptr},
 }};

@@ -53,6 +53,10 @@ void UpdateStatusRow() {
         DrawLevel(std::min<uint16_t>(s.ModPeak / 4, 63));
         return;
     }
-    const int level = std::clamp(static_cast<int>(s.RxLevel) - kNoSignalLevel, 0, kReceiveSpan);
+    DrawReceiveLevelBar();
+}
+
+void DrawReceiveLevelBar() {
+    const int level = std::clamp(static_cast<int>(EmulatorState.RxLevel) - kNoSignalLevel, 0, kReceiveSpan);
     DrawLevel(static_cast<uint16_t>(level / 3));
 }

@@ -62,7 +62,9 @@ void ScriptedHost::ProcessPendingEvents() {
         actions_.erase(actions_.begin());
         action();
     }
-    if (now_ < nextTick) return;
+    // An action that opened a screen has run its loop nested on this clock
+    // and may have delivered this tick and later ones already.
+    if (now_ < TimeOfTick(tick_ + 1)) return;
     ++tick_;
     for (const auto& observer : observers_) observer(tick_);
     TimeBase(activeSlider, standbySlider);

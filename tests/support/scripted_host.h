@@ -19,6 +19,9 @@
 // runs the scripted actions due then and, when it is a tick, the time base
 // (TimeBase with the two slider positions). Actions scheduled for a tick run
 // just before that tick. A fresh run shows its main screen from tick 125.
+// An action may itself run a waiting loop of the firmware (a screen the menus
+// open): it runs nested on the same clock, and the clock goes on from where
+// the nested loop left it.
 //
 //   ScriptedHost host;
 //   host.TapKey(KeyBitUp, 200);
