@@ -14,10 +14,11 @@ LcdSurface* gSurface = nullptr;
 
 constexpr uint16_t kMaxPlotX = 106;
 constexpr uint16_t kTextAdvanceCap = 120;
-// The cleared rectangle is (64,115)..(273,243), right and bottom exclusive:
-// one picture column more than the 104 display columns take.
-constexpr int kClearWidth = 273 - LcdPictureLeft;
-constexpr int kClearHeight = 243 - LcdPictureTop;
+// Clearing covers every column LcdPlot draws, 104 and 105 included: text that
+// runs past the display's right edge (a full-width highlight bar, say) lands
+// there on the photograph's green window and would otherwise stay for good.
+constexpr int kClearWidth = 2 * kMaxPlotX;
+constexpr int kClearHeight = 2 * LcdHeight;
 
 void DrawColumns(uint16_t x0, const uint8_t* bitmap, int columns) {
     const uint16_t top = 8 * LcdRow;

@@ -37,8 +37,9 @@ TEST_F(LcdTest, ClearPaintsTheWholeWindowGreenAndKeepsThePosition) {
     for (int y = 0; y < 64; ++y) green += std::string(104, '.') + "\n";
     EXPECT_EQ(ScreenArt(s), green);
     EXPECT_EQ(s.Pixel(63, 115), MemorySurface::BezelColour);
-    EXPECT_EQ(s.Pixel(272, 242), LcdOffColour);  // one column past the display
-    EXPECT_EQ(s.Pixel(273, 242), MemorySurface::BezelColour);
+    EXPECT_EQ(s.Pixel(275, 242), LcdOffColour);  // the overhang columns 104 and 105
+    EXPECT_EQ(s.Pixel(276, 242), MemorySurface::BezelColour);
+    EXPECT_EQ(s.Pixel(275, 243), MemorySurface::BezelColour);
     EXPECT_EQ(LcdX, 17);
     EXPECT_EQ(LcdRow, 5);
 }
@@ -92,6 +93,9 @@ TEST_F(LcdTest, TextRowOverflowDrawsColumns104And105ThenNothing) {
     EXPECT_TRUE(s.On(105, 8 + 1));
     DrawTextAt("MMMMMMMMMMMMMMMMMMM", 0, 2);
     EXPECT_EQ(LcdX, 120);
+    LcdClear();  // the overhang does not outlive a clear
+    EXPECT_FALSE(s.On(104, 8 + 1));
+    EXPECT_EQ(s.DisplayPixel(105, 8 + 1), LcdOffColour);
 }
 
 TEST_F(LcdTest, BigFontCoversTwoTextRows) {
