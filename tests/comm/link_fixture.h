@@ -6,16 +6,7 @@
 #include "display_message_builder.h"
 #include "shell/operating_mode.h"
 #include "support/memory_surface.h"
-
-// The window's side of the mode switch, recorded.
-struct RecordingModeView : ModeView {
-    int online = 0;
-    int offline = 0;
-    int emulatorStarts = 0;
-    void ShowOnlineMode() override { ++online; }
-    void ShowOfflineMode() override { ++offline; }
-    void StartEmulatorSoon() override { ++emulatorStarts; }
-};
+#include "support/recording_mode_view.h"
 
 // A fresh program state for the device link: receiver, renderer, operating
 // mode and time base as at start, an in-memory panel and a recording view.

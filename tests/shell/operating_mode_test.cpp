@@ -5,17 +5,9 @@
 #include "emulator/emulator_state.h"
 #include "help/help.h"
 #include "shell/operating_mode.h"
+#include "support/recording_mode_view.h"
 
 namespace {
-
-struct RecordingView : ModeView {
-    int online = 0;
-    int offline = 0;
-    int emulatorStarts = 0;
-    void ShowOnlineMode() override { ++online; }
-    void ShowOfflineMode() override { ++offline; }
-    void StartEmulatorSoon() override { ++emulatorStarts; }
-};
 
 // The time base as Timer2 drives it, one 20 ms tick per call, both sliders at
 // the bottom.
@@ -26,7 +18,7 @@ protected:
         StopRequest = false;
         EmulatorRunning = false;
         OnlineWatchdog = 0;
-        view = RecordingView{};
+        view = RecordingModeView{};
         ModeAttachView(&view);
     }
     void TearDown() override { ModeAttachView(nullptr); }
@@ -43,7 +35,7 @@ protected:
         return -1;
     }
 
-    RecordingView view;
+    RecordingModeView view;
 };
 
 TEST_F(ModeTest, WithoutATransceiverTheTimeBaseNeverSwitchesModes) {
