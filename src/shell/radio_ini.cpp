@@ -44,6 +44,10 @@ RadioSettings ReadRadioIni(const std::string& path) {
 }
 
 std::string WriteRadioIni(const std::string& path, const RadioSettings& settings) {
+    // An INI value ends at the line break: the rest would become lines of
+    // their own, even sections and keys.
+    if (settings.freqFilename.find_first_of("\r\n") != std::string::npos)
+        return "The frequency database's file name holds a line break";
     std::string existing;
     if (const int error = ReadTextFile(path, existing); error != 0 && error != ENOENT) return FileErrorText(error);
     IniFile ini = IniFile::Parse(existing);

@@ -18,8 +18,8 @@ RadioSettings ReadRadioIni(const std::string& path);
 
 // Writes both keys, keeping everything else the file holds; the file is
 // replaced atomically. An existing file that cannot be read is left as it is
-// rather than replaced by one with only the two keys. Returns an empty string
-// or the cause of the failure.
+// rather than replaced by one with only the two keys, and a file name holding
+// a line break is refused. Returns an empty string or the cause of the failure.
 std::string WriteRadioIni(const std::string& path, const RadioSettings& settings);
 
 // Reads the whole file into `text`; returns 0 or the errno value of the
