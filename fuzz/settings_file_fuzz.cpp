@@ -21,7 +21,6 @@
 #include "emulator/eeprom_settings.h"
 #include "freqdb/freq_database.h"
 #include "fuzz_check.h"
-#include "shell/panel_inputs.h"
 #include "support/scripted_host.h"
 
 namespace {
