@@ -1,5 +1,7 @@
 #include "display/lcd.h"
 
+#include <algorithm>
+
 #include "display/lcd_font.h"
 
 uint16_t LcdX = 0;
@@ -20,23 +22,30 @@ constexpr uint16_t kTextAdvanceCap = 120;
 constexpr int kClearWidth = 2 * kMaxPlotX;
 constexpr int kClearHeight = 2 * LcdHeight;
 
-void DrawColumns(uint16_t x0, const uint8_t* bitmap, int columns) {
-    const uint16_t top = 8 * LcdRow;
+// Pixel positions are worked out in int and clipped here: a drawing position
+// near the top of its 16-bit range must not wrap around onto the display.
+void Plot(int x, int y, bool on) {
+    if (x >= kMaxPlotX || y >= LcdHeight) return;
+    LcdPlot(static_cast<uint16_t>(x), static_cast<uint16_t>(y), on);
+}
+
+void DrawColumns(int x0, const uint8_t* bitmap, int columns) {
+    const int top = 8 * LcdRow;
     for (int j = 0; j < columns; ++j)
-        for (int k = 0; k < 8; ++k) LcdPlot(x0 + j, top + k, (bitmap[j] >> k) & 1);
+        for (int k = 0; k < 8; ++k) Plot(x0 + j, top + k, (bitmap[j] >> k) & 1);
 }
 
 void DrawCharacter(uint8_t code) {
     const uint8_t* glyph = LcdGlyph(code);
-    const uint16_t top = 8 * LcdRow;
+    const int top = 8 * LcdRow;
     for (int j = 0; j < 8; ++j) {
         for (int k = 0; k < 8; ++k) {
             const bool on = (((glyph[j] >> k) & 1) != 0) != LcdInverse;
             if (LcdBigFont) {
-                LcdPlot(LcdX + j, top + 2 * k, on);
-                LcdPlot(LcdX + j, top + 2 * k + 1, on);
+                Plot(LcdX + j, top + 2 * k, on);
+                Plot(LcdX + j, top + 2 * k + 1, on);
             } else {
-                LcdPlot(LcdX + j, top + k, on);
+                Plot(LcdX + j, top + k, on);
             }
         }
     }
@@ -95,8 +104,7 @@ void LcdDrawGlyph(const uint8_t* bitmap) {
 void LcdDrawText() {
     for (unsigned char code : LcdText) {
         DrawCharacter(code);
-        LcdX += 8;
-        if (LcdX > kTextAdvanceCap) LcdX = kTextAdvanceCap;
+        LcdX = static_cast<uint16_t>(std::min(LcdX + 8, int{kTextAdvanceCap}));
     }
 }
 

@@ -132,5 +132,5 @@ constexpr uint8_t kBlankCell[8] = {};
 
 const uint8_t* LcdGlyph(uint8_t code) {
     if (code < LcdFontFirstCode || code > LcdFontLastCode) return kBlankCell;
-    return &LcdFont[8 * (code - LcdFontFirstCode)];
+    return &LcdFont[8 * static_cast<std::size_t>(code - LcdFontFirstCode)];
 }

@@ -10,9 +10,11 @@ namespace {
 // Long enough for the receiver to settle on its new frequency.
 constexpr uint16_t kRetuneSettleMs = 10;
 
+// The synthesizer word wraps as the 32-bit register does: a frequency from a
+// damaged settings file may sit at the top of the number range.
 void ProgramReceiver(int32_t kHz) {
     EmulatorState.TunedFreq = kHz;
-    SetSynthesizer(kHz + ReceiverOffsetKHz);
+    SetSynthesizer(static_cast<int32_t>(static_cast<uint32_t>(kHz) + ReceiverOffsetKHz));
     SelectReceivePath();
 }
 

@@ -106,7 +106,7 @@ void FreqDbReset() {
 std::string FreqDbLoad(const std::string& path) {
     FileBytes bytes;
     if (const int error = ReadWholeTable(path, bytes)) return error < 0 ? "Read beyond end of file" : FileErrorText(error);
-    for (int i = 0; i < FreqChannelCount; ++i) FreqTable[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
+    for (std::size_t i = 0; i < FreqTable.size(); ++i) FreqTable[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
     return {};
 }
 
@@ -114,6 +114,6 @@ std::string FreqDbSave(const std::string& path) {
     // A rename replaces even a read-only file; keep such a file protected.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return FileErrorText(errno);
     FileBytes bytes{};
-    for (int i = 0; i < FreqChannelCount; ++i) EncodeRecord(FreqTable[i], &bytes[i * FreqRecordSize]);
+    for (std::size_t i = 0; i < FreqTable.size(); ++i) EncodeRecord(FreqTable[i], &bytes[i * FreqRecordSize]);
     return WriteFileAtomically(path, bytes);
 }

@@ -26,6 +26,9 @@ public:
     explicit FrequencyCommands(QWidget* window);
     // Hooks left empty keep their defaults.
     FrequencyCommands(QWidget* window, FrequencyCommandHooks hooks);
+    // One set of commands per window: a copy would share its editor dialog.
+    FrequencyCommands(const FrequencyCommands&) = delete;
+    FrequencyCommands& operator=(const FrequencyCommands&) = delete;
 
     void New();
     void Open();

@@ -1,7 +1,9 @@
 #include "shell/radio_ini.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
@@ -13,14 +15,28 @@ constexpr const char* kSection = "Setup";
 
 std::string RadioIniPath() { return ProgramDirectory() + "RADIO.INI"; }
 
-std::string ReadTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+int ReadTextFile(const std::string& path, std::string& text) {
+    text.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int error = 0;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return error;
 }
 
+// Whatever cannot be read gives the defaults.
 RadioSettings ReadRadioIni(const std::string& path) {
-    const IniFile ini = IniFile::Parse(ReadTextFile(path));
+    std::string text;
+    if (ReadTextFile(path, text) != 0) text.clear();
+    const IniFile ini = IniFile::Parse(text);
     RadioSettings settings;
     settings.commsPort = static_cast<uint8_t>(IniInteger(ini.Value(kSection, "CommsPort").value_or("0"), 0));
     settings.freqFilename = ini.Value(kSection, "FreqFilename").value_or("");
@@ -28,7 +44,13 @@ RadioSettings ReadRadioIni(const std::string& path) {
 }
 
 std::string WriteRadioIni(const std::string& path, const RadioSettings& settings) {
-    IniFile ini = IniFile::Parse(ReadTextFile(path));
+    // An INI value ends at the line break: the rest would become lines of
+    // their own, even sections and keys.
+    if (settings.freqFilename.find_first_of("\r\n") != std::string::npos)
+        return "The frequency database's file name holds a line break";
+    std::string existing;
+    if (const int error = ReadTextFile(path, existing); error != 0 && error != ENOENT) return FileErrorText(error);
+    IniFile ini = IniFile::Parse(existing);
     ini.SetValue(kSection, "CommsPort", std::to_string(settings.commsPort));
     ini.SetValue(kSection, "FreqFilename", settings.freqFilename);
     const std::string text = ini.Text();

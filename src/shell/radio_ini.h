@@ -17,8 +17,11 @@ std::string RadioIniPath();
 RadioSettings ReadRadioIni(const std::string& path);
 
 // Writes both keys, keeping everything else the file holds; the file is
-// replaced atomically. Returns an empty string or the cause of the failure.
+// replaced atomically. An existing file that cannot be read is left as it is
+// rather than replaced by one with only the two keys, and a file name holding
+// a line break is refused. Returns an empty string or the cause of the failure.
 std::string WriteRadioIni(const std::string& path, const RadioSettings& settings);
 
-// The whole file's text, or empty when it cannot be read.
-std::string ReadTextFile(const std::string& path);
+// Reads the whole file into `text`; returns 0 or the errno value of the
+// failure (ENOENT for a missing file).
+int ReadTextFile(const std::string& path, std::string& text);

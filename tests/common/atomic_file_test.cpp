@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "common/atomic_file.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -54,6 +55,29 @@ TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(AtomicFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
     EXPECT_EQ(WriteFileAtomically(dir.File("no/such/folder.dat"), Bytes("x")), "File not found");
     EXPECT_EQ(dir.EntryCount(), 0);
+}
+
+// The kernel's own refusals, not the seam: a folder that may not be written
+// fails at the temporary file already; a disk that fills up mid-write leaves
+// a short temporary file, which is removed.
+TEST_F(AtomicFileTest, AReadOnlyFolderOrAFullDiskLeaveTheOldFileAndNothingElse) {
+    dir.Write("a.dat", "old contents");
+    ::chmod(dir.Path().c_str(), 0555);
+    {
+        FilePermissionsEnforced enforced;
+        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "File access denied");
+        EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("new file")), "File access denied");
+    }
+    ::chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(dir.Read("a.dat"), "old contents");
+    EXPECT_EQ(dir.EntryCount(), 1);
+
+    {
+        FileSizeLimit limit(5);
+        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "Disk full");
+    }
+    EXPECT_EQ(dir.Read("a.dat"), "old contents");
+    EXPECT_EQ(dir.EntryCount(), 1);
 }
 
 }  // namespace

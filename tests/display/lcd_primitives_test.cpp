@@ -203,4 +203,32 @@ TEST_F(LcdTest, IconsAndStripsPlaceTheirBandsAndLeaveThePosition) {
     EXPECT_EQ(Columns(50, 1, 24), std::vector<uint8_t>(icon + 24, icon + 48));
 }
 
+// Found by fuzzing LcdDrawText: a drawing position near the top of its 16-bit
+// range wrapped around and painted at the left edge or the top row. Such a
+// position lies past the display and draws nothing; the advance still stops
+// at 120.
+TEST_F(LcdTest, PositionsAtTheTopOfTheirRangeDrawNothingInsteadOfWrapping) {
+    const struct {
+        uint16_t x, row;
+        bool big, inverse;
+        uint16_t xAfter;
+    } places[] = {{0xFFFF, 0xFFFF, true, true, 120}, {65530, 0, false, true, 120}, {0, 8192, false, true, 48},
+                  {0, 4096, true, false, 48}};
+    for (const auto& place : places) {
+        s.Reset();
+        LcdX = place.x;
+        LcdRow = place.row;
+        LcdBigFont = place.big;
+        LcdInverse = place.inverse;
+        LcdText = "\xff\xff\xff.0\xee";
+        LcdDrawText();
+        EXPECT_EQ(s.SetPixelCalls(), 0) << place.x << "," << place.row;
+        EXPECT_EQ(LcdX, place.xAfter) << place.x << "," << place.row;
+    }
+    LcdGotoPixel(0, 0);
+    LcdX = 65534;
+    LcdDrawTile(BarEndGlyph.data());
+    EXPECT_EQ(s.SetPixelCalls(), 0);
+}
+
 }  // namespace

@@ -95,4 +95,23 @@ TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
     EXPECT_EQ(EepromSettings.Volume, 22);
 }
 
+// Found by fuzzing the settings file: a frequency at the top of the number
+// range overflowed when the receiver was programmed 45 MHz above it. The
+// synthesizer word wraps as the 32-bit register does, and the keys that
+// change frequencies work on such values without overflowing either.
+TEST_F(EmulatorRunTest, FrequenciesAtTheEndsOfTheNumberRangeRunWithoutOverflow) {
+    PrepareSettings([](EepromSettingsRecord& e) {
+        e.ActiveFreq = INT32_MAX;
+        e.StandbyFreq = INT32_MIN;
+    });
+    host.At(126, [] { EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1); });
+    host.TapKey(KeyBitActive, 150);
+    host.TapKey(KeyBitUp, 170);
+    host.TapKey(KeyBitMhzKhzCh, 190);
+    host.TapKey(KeyBitDown, 210);
+    host.HoldKey(KeyBitActive, 230, 40);
+    host.RunUntilTick(300);
+    EXPECT_TRUE(host.errors.empty());
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +10,7 @@
 
 #include "common/atomic_file.h"
 #include "emulator/eeprom_settings.h"
+#include "support/file_faults.h"
 #include "support/scripted_host.h"
 
 namespace {
@@ -143,6 +146,52 @@ TEST_F(SettingsStoreTest, AMissingFileThatCannotBeCreatedLeavesTheDefaultsInMemo
     EXPECT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// The kernel's own refusals: a program folder that may not be written, with
+// and without a settings file in it. Each failure is reported once, naming
+// the file; nothing is created or changed; the settings stay in memory.
+TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
+    ::chmod(host.Directory().c_str(), 0555);
+    {
+        FilePermissionsEnforced enforced;
+        LoadSettings();  // no file yet: creating it fails
+        EepromSettings.Volume = 7;
+        SaveSettings();
+    }
+    ::chmod(host.Directory().c_str(), 0755);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find(path), std::string::npos);
+    EXPECT_NE(host.errors[0].find("File access denied"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(EepromSettings.Volume, 7);
+
+    WriteBytes(path, kDefaultBytes);
+    ::chmod(host.Directory().c_str(), 0555);
+    {
+        FilePermissionsEnforced enforced;
+        LoadSettings();
+        EepromSettings.Volume = 8;
+        SaveSettings();
+        SaveSettings();
+    }
+    ::chmod(host.Directory().c_str(), 0755);
+    EXPECT_EQ(host.errors.size(), 2u);
+    EXPECT_EQ(ReadBytes(path), kDefaultBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
+}
+
+TEST_F(SettingsStoreTest, ADiskThatFillsUpWhileSavingLeavesTheOldFile) {
+    LoadSettings();
+    EepromSettings.Volume = 30;
+    {
+        FileSizeLimit limit(20);  // the 43 bytes are cut short after 20
+        SaveSettings();
+    }
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), kDefaultBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
 }
 
 }  // namespace

@@ -81,4 +81,14 @@ TEST_F(RadioIniTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(dir.EntryCount(), 1);
 }
 
+// A file name may hold line breaks; written as it is, it would end the value
+// and inject lines of its own into the file.
+TEST_F(RadioIniTest, AFileNameWithALineBreakIsRefusedAndTheFileKept) {
+    dir.Write("RADIO.INI", "[Setup]\nCommsPort=4\n");
+    for (const char* name : {"/data/a\n[Setup]\nCommsPort=9.dat", "/data/b\r.dat"})
+        EXPECT_EQ(WriteRadioIni(path, {7, name}), "The frequency database's file name holds a line break");
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\nCommsPort=4\n");
+    EXPECT_EQ(dir.EntryCount(), 1);
+}
+
 }  // namespace
