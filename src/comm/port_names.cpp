@@ -36,7 +36,9 @@ std::string DevicePathOf(std::string_view deviceName, const IniFile& settings) {
 }
 
 std::string DevicePathOf(std::string_view deviceName) {
-    return DevicePathOf(deviceName, IniFile::Parse(ReadTextFile(RadioIniPath())));
+    std::string text;  // an unreadable file maps nothing
+    ReadTextFile(RadioIniPath(), text);
+    return DevicePathOf(deviceName, IniFile::Parse(text));
 }
 
 void SetDefaultDeviceStem(std::string stem) { gDefaultStem = std::move(stem); }
