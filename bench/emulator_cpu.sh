@@ -11,9 +11,17 @@ settle=3
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-QT_QPA_PLATFORM=offscreen "$binary" >/dev/null 2>&1 &
+# A copy of the program in a scratch folder, so that the settings of the
+# build folder play no part. Its serial port is a fresh pseudo-terminal
+# (opening /dev/ptmx makes one): it opens without a word and stays silent,
+# so no message box holds up the start and the program stays offline.
+folder=$(mktemp -d)
+cp "$binary" "$folder/vhfcom"
+printf '[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=/dev/ptmx\r\n' >"$folder/RADIO.INI"
+
+QT_QPA_PLATFORM=offscreen "$folder/vhfcom" >/dev/null 2>&1 &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
 sleep "$settle"
 start=$(cpu_ticks "$pid")
 sleep "$seconds"
