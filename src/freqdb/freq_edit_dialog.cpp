@@ -40,10 +40,6 @@ QPushButton* MakeButton(QWidget* parent, const char* text, const QRect& geometry
 
 TFreqEdit::TFreqEdit(QWidget* parent) : QDialog(parent) {
     setWindowTitle("FreqEdit");
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    font.setPointSize(8);
-    setFont(font);
     setFixedSize(kClientSize);
     BuildControls();
 }

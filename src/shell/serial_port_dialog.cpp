@@ -1,13 +1,14 @@
 #include "shell/serial_port_dialog.h"
 
 #include <QRadioButton>
-#include <algorithm>
 #include <QStyle>
+#include <algorithm>
 #include <utility>
 
 #include "comm/comm.h"
 #include "shell/operating_mode.h"
 #include "shell/port_message_box.h"
+#include "shell/window_font.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ QRect ItemGeometry(int index) {
 
 TForm15::TForm15(QWidget* parent, TComm& comm) : QDialog(parent), comm_(comm) {
     setWindowTitle("Serial port setup");
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(WindowFont());
     setFixedSize(kClientSize);
     move(309, 237);
 
