@@ -36,6 +36,10 @@ void RetuneAfterFlip() {
         TuneTransmitter();
 }
 
+// The standby frequency's MHz part, held inside the band, and its kHz part.
+int32_t StandbyMhz() { return std::clamp(EepromSettings.StandbyFreq / 1000, kLowestMhz, kHighestMhz); }
+int32_t StandbyKhz() { return EepromSettings.StandbyFreq % 1000; }
+
 }  // namespace
 
 void Flip() {
@@ -51,17 +55,17 @@ void Flip() {
 }
 
 void MhzStep(bool up) {
-    const int32_t kHz = EepromSettings.StandbyFreq % 1000;
-    int32_t mhz = std::clamp(EepromSettings.StandbyFreq / 1000, kLowestMhz, kHighestMhz);
+    const int32_t kHz = StandbyKhz();
+    int32_t mhz = StandbyMhz();
     if (up && mhz < kHighestMhz) ++mhz;
     if (!up && mhz > kLowestMhz) --mhz;
     FinishTuningStep(mhz * 1000 + kHz);
 }
 
 void KhzStep(bool up) {
-    const int32_t mhz = EepromSettings.StandbyFreq / 1000;
+    const int32_t mhz = StandbyMhz();
     const int32_t step = EmulatorState.Step25 ? 25 : 50;
-    int32_t kHz = EepromSettings.StandbyFreq % 1000 / step * step;
+    int32_t kHz = StandbyKhz() / step * step;
     if (up)
         kHz = kHz + step >= 1000 ? 0 : kHz + step;
     else

@@ -55,8 +55,11 @@ TEST_F(MainScreenKeysTest, KhzTuningWrapsInsideTheMhzOnTheStepGrid) {
     Taps(KeyBitDown, 250, 1);
     host.At(255, [&] { EXPECT_EQ(Standby(), 121950); });
     Taps(KeyBitUp, 260, 1);
+    host.At(265, [&] { EXPECT_EQ(Standby(), 121000); });
+    host.At(270, [] { EepromSettings.StandbyFreq = 150475; });  // out of band, as a settings file may hold
+    Taps(KeyBitUp, 280, 1);
     host.RunUntilTick(300);
-    EXPECT_EQ(Standby(), 121000);
+    EXPECT_EQ(Standby(), 136500) << "kHz steps bring the MHz part into the band too";
 }
 
 TEST_F(MainScreenKeysTest, With25kHzStepsTheKhzPartWrapsAt975) {
