@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -197,6 +198,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::Timer1Timer() {
     Timer1.stop();
+    // A run started inside a modal dialog's event loop would hold that loop
+    // open until the run ends: the dialog could not return its result nor be
+    // shown again. Such a start waits until the dialog has closed.
+    if (QApplication::activeModalWidget()) {
+        Timer1.start();
+        return;
+    }
     EmulatorRunning = true;
     EmulatorRun();
     EmulatorRunning = false;

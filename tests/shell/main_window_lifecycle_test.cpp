@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QMenuBar>
 #include <cerrno>
 
@@ -165,6 +166,26 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
+}
+
+// Falling back offline while a dialog is open must not start the run inside
+// the dialog's event loop, which would keep that loop from ever returning:
+// the run waits until the dialog has closed.
+TEST_F(LifecycleTest, TheEmulatorWaitsForAnOpenDialogToClose) {
+    StoppingHost host;
+    EmulatorAttachHost(&host);
+    Open();
+    QDialog dialog(form.get());
+    dialog.setModal(true);
+    dialog.show();
+    form->Timer1Timer();
+    EXPECT_FALSE(host.runningSeen);
+    EXPECT_TRUE(form->Timer1.isActive()) << "tries again later";
+    dialog.hide();
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_TRUE(host.runningSeen);
+    EXPECT_FALSE(form->Timer1.isActive());
 }
 
 }  // namespace
