@@ -129,7 +129,7 @@ void TForm1::BuildControls(QWidget* client) {
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
-    Memo1->setReadOnly(true);
+    // Like any text field the pane takes typing; the next topic replaces it.
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
