@@ -84,7 +84,8 @@ TForm1::TForm1() {
     setCentralWidget(client);
 
     BuildControls(client);
-    BuildMenus();
+    Form15 = new TForm15(this, Comm1);
+    BuildMenus();  // creates FreqEdit with the frequency commands
     move(kWindowPosition);
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
@@ -99,9 +100,8 @@ TForm1::TForm1() {
     LcdAttachSurface(Image1);
     HelpAttachPane(this);
     ModeAttachView(this);
+    Timer2.start();  // the time base runs from the window's creation on
     FormCreate();
-    Form15 = new TForm15(this, Comm1);
-    Timer2.start();
 }
 
 TForm1::~TForm1() {
