@@ -11,7 +11,8 @@
 #endif
 #endif
 #ifdef VHFCOM_HEAP_FROM_SANITIZER
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (declared here: not every compiler ships its header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 // Bytes the program holds on the heap right now, over all threads: from the
