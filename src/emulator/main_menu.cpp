@@ -51,7 +51,7 @@ void FullRedraw() {
         RunIfPresent(ItemShown().editFrame);
     else
         DrawNavigationFrame();
-    ShowHelpTopic(kFirstItemHelpTopic + EmulatorState.MenuCursor);
+    ShowHelpTopic(static_cast<int16_t>(kFirstItemHelpTopic + EmulatorState.MenuCursor));
     ItemShown().draw();
 }
 

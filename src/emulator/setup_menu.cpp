@@ -35,7 +35,7 @@ void DrawLine(uint8_t n, uint8_t row) {
     const bool selected = n == s.SetupCursor;
     LcdBigFont = true;
     LcdInverse = selected && !s.SetupEditing;
-    if (LcdInverse) ShowHelpTopic(kFirstLineHelpTopic + s.SetupCursor);
+    if (LcdInverse) ShowHelpTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
     LcdGotoText(0, row);
     DrawText(kLineBlank);
     LcdGotoText(0, row);

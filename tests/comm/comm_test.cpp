@@ -1,4 +1,3 @@
-#include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,26 +8,12 @@
 #include <thread>
 
 #include "comm/comm.h"
-#include "comm/comm_event_thread.h"
 #include "common/program_directory.h"
+#include "event_threads.h"
 #include "manual_hand_over.h"
 #include "pty_pair.h"
 
 namespace {
-
-// Event threads alive in this process, found by their name.
-int ThreadCount() {
-    int count = 0;
-    DIR* dir = opendir("/proc/self/task");
-    while (dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') continue;
-        std::string name;
-        std::ifstream(std::string("/proc/self/task/") + entry->d_name + "/comm") >> name;
-        if (name == TCommEventThread::EventThreadName) ++count;
-    }
-    closedir(dir);
-    return count;
-}
 
 // The text of the ECommError that Open raises, or "" when it opens.
 std::string OpenFailure(TComm& comm) {
@@ -52,7 +37,7 @@ protected:
     PtyPair pty;
     TComm comm;
     ManualHandOver handOver{comm};
-    int threadsBefore = ThreadCount();
+    int threadsBefore = EventThreadCount();
 
     void OpenOnPty() {
         comm.SetDeviceName(pty.SlavePath());
@@ -76,15 +61,15 @@ TEST_F(CommTest, OpenFailuresRaiseTheirMessagesAndLeaveTheComponentClosed) {
         EXPECT_FALSE(comm.Enabled());
     }
     std::filesystem::remove(file);
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_EQ(EventThreadCount(), threadsBefore);
 }
 
 TEST_F(CommTest, OpeningTwiceReopensWithOneEventThread) {
     OpenOnPty();
-    EXPECT_EQ(ThreadCount(), threadsBefore + 1);
+    EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
     comm.Open();
     EXPECT_TRUE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore + 1);
+    EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
 
     int32_t count = 0;
     comm.OnRxChar = [&](TCustomComm*, int32_t Count) { count = Count; };
@@ -94,7 +79,7 @@ TEST_F(CommTest, OpeningTwiceReopensWithOneEventThread) {
 
     comm.Close();
     EXPECT_FALSE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_EQ(EventThreadCount(), threadsBefore);
 }
 
 TEST_F(CommTest, TheDeviceIsExclusiveUntilClosed) {
@@ -177,7 +162,7 @@ TEST_F(CommTest, ARefusedLineSettingRaisesAndLeavesTheDeviceOpen) {
     comm.SetDeviceName(pty.SlavePath());
     EXPECT_EQ(OpenFailure(comm), "Error updating DataControlBlock (Error: 22) ");
     EXPECT_TRUE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore + 1);
+    EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
     comm.SetDatabits(da8);
     EXPECT_EQ(pty.SlaveSettings().c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_THROW(comm.SetStopbits(sb15), ECommError);  // 1.5 stop bits only with 5 data bits
@@ -239,7 +224,7 @@ TEST_F(CommTest, CloseReleasesAPendingHandOverAndEndsTheThread) {
     ASSERT_TRUE(handOver.WaitForBatch());  // the event thread now waits for the GUI thread
     comm.Close();
     EXPECT_FALSE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_EQ(EventThreadCount(), threadsBefore);
     EXPECT_FALSE(comm.ServeHandOver());  // a late wake-up finds nothing
     EXPECT_FALSE(handled);
 }
@@ -250,7 +235,7 @@ TEST_F(CommTest, AHandlerMayCloseOrReopenThePort) {
     pty.Write({1});
     ASSERT_TRUE(handOver.ServeNext());
     EXPECT_FALSE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_EQ(EventThreadCount(), threadsBefore);
 
     comm.Open();
     int reopened = 0;
@@ -273,7 +258,7 @@ TEST_F(CommTest, AHungUpLineIsReportedOnceAndClosesThePort) {
     ASSERT_TRUE(handOver.ServeNext());
     EXPECT_EQ(errors, std::vector<int32_t>{CommErrorDeviceLost});
     EXPECT_FALSE(comm.Enabled());
-    EXPECT_EQ(ThreadCount(), threadsBefore);  // the thread ended instead of spinning
+    EXPECT_EQ(EventThreadCount(), threadsBefore);  // the thread ended instead of spinning
     EXPECT_EQ(handOver.Offered(), 1);
 }
 

@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -8,16 +7,9 @@
 #include "comm/comm.h"
 #include "comm/qt_comm_hand_over.h"
 #include "pty_pair.h"
+#include "support/process_events.h"
 
 namespace {
-
-// Runs the event loop until `done` or 10 s have passed.
-template <typename Done>
-bool ProcessEventsUntil(Done done) {
-    QDeadlineTimer deadline(10000);
-    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
 
 class QtHandOverTest : public ::testing::Test {
 protected:

@@ -1,0 +1,163 @@
+// The display message receiver fed any byte stream in any chunks, drawing
+// into an in-memory panel. The input starts with the chunking: a byte whose
+// low three bits give the number of event entries (1..8), then the entries,
+// two bytes each, little-endian: bits 0..14 the bytes that arrive before the
+// event, bit 15 set when the event's read fails. The rest is what the line
+// carries. The entries are used in turn; each event reports every byte
+// waiting, as the serial component does, and what one read leaves stays
+// waiting for the next event.
+//
+// Checked: every read asks for at most 1000 bytes; nothing is drawn outside
+// the display window and a clear covers exactly the window; the messages
+// found do not depend on the chunking (each complete message redraws the
+// header bar once, and feeding the same bytes one at a time completes as
+// many); the receiver's state stays within its bounds; and the operating mode
+// is online exactly when a message arrived.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "comm/device_link.h"
+#include "comm/display_frame.h"
+#include "comm/display_renderer.h"
+#include "comm/frame_receiver.h"
+#include "common/little_endian.h"
+#include "display/lcd.h"
+#include "fuzz_check.h"
+#include "help/help.h"
+#include "shell/operating_mode.h"
+
+namespace {
+
+constexpr int kWindowRight = LcdPictureLeft + 2 * 106;  // columns 104 and 105 lie in the green window
+constexpr int kWindowBottom = LcdPictureTop + 2 * LcdHeight;
+
+// Accepts pixels inside the display window only and counts the paints of
+// its top-left pixel, which only the header bar covers. The checks are left
+// out of the coverage feedback: they run for every pixel and tell the fuzzer
+// nothing about the receiver.
+class WindowSurface : public LcdSurface {
+public:
+    long headerDraws = 0;
+
+    __attribute__((no_sanitize("coverage"))) void SetPixel(int px, int py, uint32_t) override {
+        FuzzCheck(px >= LcdPictureLeft && px < kWindowRight && py >= LcdPictureTop && py < kWindowBottom,
+                  "a message paints only inside the display window");
+        if (px == LcdPictureLeft && py == LcdPictureTop) ++headerDraws;
+    }
+    void FillRect(int x, int y, int width, int height, uint32_t) override {
+        FuzzCheck(x == LcdPictureLeft && y == LcdPictureTop && x + width == kWindowRight && y + height == kWindowBottom,
+                  "a clear covers exactly the display window");
+    }
+};
+
+struct Event {
+    int32_t arriving;
+    bool readFails;
+};
+
+// The serial port's receive queue: bytes arrive from the line and wait until
+// a read takes them.
+class LineQueue : public DisplayByteSource {
+public:
+    LineQueue(const uint8_t* line, size_t size) : line_(line), size_(size) {}
+
+    void Arrive(int32_t count) { arrived_ = std::min(size_, arrived_ + static_cast<size_t>(count)); }
+    int32_t Waiting() const { return static_cast<int32_t>(arrived_ - taken_); }
+    bool AllTaken() const { return taken_ == size_; }
+    size_t Taken() const { return taken_; }
+    bool failReads = false;
+
+    int32_t Read(uint8_t* buffer, int32_t count) override {
+        FuzzCheck(count >= 0 && count <= DeviceLinkReadSize, "a read asks for at most 1000 bytes");
+        if (failReads) return -1;
+        const auto n = std::min(static_cast<size_t>(count), arrived_ - taken_);
+        std::copy_n(line_ + taken_, n, buffer);
+        taken_ += n;
+        return static_cast<int32_t>(n);
+    }
+
+private:
+    const uint8_t* line_;
+    size_t size_;
+    size_t arrived_ = 0;
+    size_t taken_ = 0;
+};
+
+void ResetLink() {
+    FrameReceiver = {};
+    PreviousAdjustMode = 0;
+    OnlineWatchdog = 0;
+    StopRequest = false;
+    CurrentHelpTopic = 0;
+}
+
+// Runs events in turn until the line is drained, or a whole round of events
+// moved no byte.
+void Deliver(LineQueue& queue, const Event* events, size_t eventCount) {
+    bool moved = true;
+    while (!queue.AllTaken() && moved) {
+        moved = false;
+        for (size_t i = 0; i < eventCount; ++i) {
+            const size_t before = queue.Taken();
+            const int32_t waitingBefore = queue.Waiting();
+            queue.Arrive(events[i].arriving);
+            queue.failReads = events[i].readFails;
+            if (queue.Waiting() > 0) DeviceLinkReceive(queue, queue.Waiting());
+            moved = moved || queue.Taken() != before || queue.Waiting() != waitingBefore;
+        }
+    }
+}
+
+void CheckReceiverBounds() {
+    const FrameReceiverRecord& r = FrameReceiver;
+    FuzzCheck(r.State <= FrameState::Collect, "the receiver's state is one of its four");
+    if (r.State == FrameState::Collect)
+        FuzzCheck(r.ToCollect >= 1 && r.WritePosition + r.ToCollect == DisplayFrameSize,
+                  "a message being collected still fits its payload buffer");
+}
+
+void DrawNothing() {}
+
+// The messages the receiver completes from the same bytes fed one at a time;
+// each header's handler is swapped for one that draws nothing.
+long MessagesFedOneByteAtATime(const uint8_t* line, size_t size) {
+    ResetLink();
+    long messages = 0;
+    for (size_t i = 0; i < size; ++i) {
+        messages += FrameReceiverFeed(line[i]) ? 1 : 0;
+        if (FrameReceiver.State == FrameState::Collect) FrameReceiver.Handler = DrawNothing;
+    }
+    return messages;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const size_t eventCount = (data[0] & 7u) + 1;
+    const size_t header = 1 + 2 * eventCount;
+    if (size < header) return 0;
+    Event events[8];
+    for (size_t i = 0; i < eventCount; ++i) {
+        const auto entry = static_cast<uint16_t>(ReadLe16(data + 1 + 2 * i));
+        events[i] = {static_cast<int32_t>(entry & 0x7FFF), (entry & 0x8000) != 0};
+    }
+    const uint8_t* line = data + header;
+    const size_t lineSize = size - header;
+
+    ResetLink();
+    WindowSurface surface;
+    LcdAttachSurface(&surface);
+    LineQueue queue(line, lineSize);
+    Deliver(queue, events, eventCount);
+    LcdAttachSurface(nullptr);
+    CheckReceiverBounds();
+    const bool online = OnlineWatchdog != 0;
+    FuzzCheck(online == (surface.headerDraws > 0), "the link is online exactly when a message arrived");
+    FuzzCheck(StopRequest == online, "going online stops the emulator");
+
+    const long oneByteAtATime = MessagesFedOneByteAtATime(line, queue.Taken());
+    FuzzCheck(surface.headerDraws == oneByteAtATime, "the chunking does not change the messages found");
+    return 0;
+}
