@@ -6,7 +6,8 @@
 
 #include "comm/device_link.h"
 #include "demo_sequence.h"
-#include "display/lcd_surface.h"
+#include "display/lcd.h"
+#include "shell/operating_mode.h"
 
 namespace {
 
@@ -18,6 +19,8 @@ public:
 };
 
 void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
+    OnlineModeListener mode;
+    DeviceLink link(mode);
     DiscardingSurface surface;
     LcdAttachSurface(&surface);
     std::vector<uint8_t> stream;
@@ -26,7 +29,7 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
         const DisplayMessage m = BuildDisplayMessage(DemoDisplay(step));
         stream.insert(stream.end(), m.begin(), m.end());
     }
-    for (auto _ : state) DeviceLinkFeed(stream.data(), static_cast<int32_t>(stream.size()));
+    for (auto _ : state) link.Feed(stream.data(), static_cast<int32_t>(stream.size()));
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * messages);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(stream.size()));
     LcdAttachSurface(nullptr);
@@ -34,9 +37,11 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
 BENCHMARK(BM_FrameAndRenderDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
+    OnlineModeListener mode;
+    DeviceLink link(mode);
     std::vector<uint8_t> noise(DeviceLinkReadSize);
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>((i * 131 + 7) % 256 | 0x80);
-    for (auto _ : state) DeviceLinkFeed(noise.data(), static_cast<int32_t>(noise.size()));
+    for (auto _ : state) link.Feed(noise.data(), static_cast<int32_t>(noise.size()));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(noise.size()));
 }
 BENCHMARK(BM_SkipNoise);

@@ -26,9 +26,9 @@
 #include <vector>
 
 #include "common/program_directory.h"
-#include "emulator/emulator_host.h"
-#include "shell/main_window.h"
-#include "shell/qt_emulator_host.h"
+#include "emulator/runtime/emulator_host.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/qt_emulator_host.h"
 
 namespace {
 

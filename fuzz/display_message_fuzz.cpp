@@ -24,7 +24,8 @@
 #include "common/little_endian.h"
 #include "display/lcd.h"
 #include "fuzz_check.h"
-#include "help/help.h"
+#include "emulator/runtime/emulator_wait.h"
+#include "shell/global_state.h"
 #include "shell/operating_mode.h"
 
 namespace {
@@ -84,17 +85,9 @@ private:
     size_t taken_ = 0;
 };
 
-void ResetLink() {
-    FrameReceiver = {};
-    PreviousAdjustMode = 0;
-    OnlineWatchdog = 0;
-    StopRequest = false;
-    CurrentHelpTopic = 0;
-}
-
 // Runs events in turn until the line is drained, or a whole round of events
 // moved no byte.
-void Deliver(LineQueue& queue, const Event* events, size_t eventCount) {
+void Deliver(DeviceLink& link, LineQueue& queue, const Event* events, size_t eventCount) {
     bool moved = true;
     while (!queue.AllTaken() && moved) {
         moved = false;
@@ -103,7 +96,7 @@ void Deliver(LineQueue& queue, const Event* events, size_t eventCount) {
             const int32_t waitingBefore = queue.Waiting();
             queue.Arrive(events[i].arriving);
             queue.failReads = events[i].readFails;
-            if (queue.Waiting() > 0) DeviceLinkReceive(queue, queue.Waiting());
+            if (queue.Waiting() > 0) link.Receive(queue, queue.Waiting());
             moved = moved || queue.Taken() != before || queue.Waiting() != waitingBefore;
         }
     }
@@ -122,7 +115,7 @@ void DrawNothing() {}
 // The messages the receiver completes from the same bytes fed one at a time;
 // each header's handler is swapped for one that draws nothing.
 long MessagesFedOneByteAtATime(const uint8_t* line, size_t size) {
-    ResetLink();
+    ResetGlobalState();
     long messages = 0;
     for (size_t i = 0; i < size; ++i) {
         messages += FrameReceiverFeed(line[i]) ? 1 : 0;
@@ -146,11 +139,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* line = data + header;
     const size_t lineSize = size - header;
 
-    ResetLink();
+    ResetGlobalState();
     WindowSurface surface;
     LcdAttachSurface(&surface);
+    OnlineModeListener mode;
+    DeviceLink link(mode);
     LineQueue queue(line, lineSize);
-    Deliver(queue, events, eventCount);
+    Deliver(link, queue, events, eventCount);
     LcdAttachSurface(nullptr);
     CheckReceiverBounds();
     const bool online = OnlineWatchdog != 0;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "shell/ini_file.h"
+#include "common/ini_file.h"
 #include "shell/radio_ini.h"
 #include "support/temp_dir.h"
 

@@ -18,7 +18,7 @@
 
 #include "common/little_endian.h"
 #include "display/lcd.h"
-#include "emulator/eeprom_settings.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "freqdb/freq_database.h"
 #include "fuzz_check.h"
 #include "support/scripted_host.h"

@@ -11,7 +11,6 @@
 #include <system_error>
 
 #include "comm/comm_event_thread.h"
-#include "comm/port_names.h"
 
 namespace {
 
@@ -73,9 +72,7 @@ void TCustomComm::Open() {
 }
 
 void TCustomComm::CreateHandle() {
-    const std::string path = DevicePathOf(deviceName_);
-    if (path.empty()) throw ECommError(kAccessError, ENOENT);
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(deviceName_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) throw ECommError(kAccessError, errno);
     if (!IsTerminalDevice(fd)) {
         ::close(fd);

@@ -51,8 +51,9 @@ public:
 
     bool Enabled() const { return device_ >= 0; }
 
-    // Closes, then opens DeviceName, starts the event thread and applies all
-    // settings. Throws ECommError:
+    // Closes, then opens the device whose path is DeviceName (the shell turns
+    // the port names users know, COM1..COM16, into paths), starts the event
+    // thread and applies all settings. Throws ECommError:
     // - "Error accessing specified device" with errno (missing, no permission,
     //   in use: EBUSY); the component is closed;
     // - "Invalid device handle, access denied", -1, for anything but a

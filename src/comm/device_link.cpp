@@ -1,20 +1,24 @@
 #include "comm/device_link.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "comm/display_frame.h"
+#include "comm/display_renderer.h"
 #include "comm/frame_receiver.h"
-#include "shell/operating_mode.h"
 
-namespace {
-uint8_t gReceiveBuffer[DeviceLinkReadSize];
+void DeviceLinkResetState() {
+    FrameReceiver = {};
+    std::fill(std::begin(DisplayFrame), std::end(DisplayFrame), uint8_t{0});
+    PreviousAdjustMode = 0;
 }
 
-void DeviceLinkReceive(DisplayByteSource& source, int32_t count) {
-    const int32_t n = source.Read(gReceiveBuffer, std::clamp(count, 0, DeviceLinkReadSize));
-    if (n > 0) DeviceLinkFeed(gReceiveBuffer, std::min(n, DeviceLinkReadSize));
+void DeviceLink::Receive(DisplayByteSource& source, int32_t count) {
+    const int32_t n = source.Read(buffer_, std::clamp(count, 0, DeviceLinkReadSize));
+    if (n > 0) Feed(buffer_, std::min(n, DeviceLinkReadSize));
 }
 
-void DeviceLinkFeed(const uint8_t* bytes, int32_t count) {
+void DeviceLink::Feed(const uint8_t* bytes, int32_t count) {
     for (int32_t i = 0; i < count; ++i)
-        if (FrameReceiverFeed(bytes[i])) DisplayMessageReceived();
+        if (FrameReceiverFeed(bytes[i])) listener_.DisplayMessageReceived();
 }

@@ -2,9 +2,9 @@
 #include <cstdint>
 
 // The receive side of the link with a connected transceiver: reads what the
-// serial port holds, frames display messages, draws each one and tells the
-// operating mode that a device is talking. Runs on the GUI thread. Nothing is
-// ever sent to the device.
+// serial port holds, frames display messages, draws each one and tells its
+// listener that a device is talking. Runs on the GUI thread. Nothing is ever
+// sent to the device.
 
 // Where the received bytes come from; the program reads the serial component.
 class DisplayByteSource {
@@ -14,14 +14,37 @@ public:
     virtual int32_t Read(uint8_t* buffer, int32_t count) = 0;
 };
 
+// Hears of every display message the link completed, after it was drawn.
+// The program's operating mode listens: the first message after silence
+// switches online, every one restarts the online watchdog.
+class DisplayMessageListener {
+public:
+    virtual ~DisplayMessageListener() = default;
+    virtual void DisplayMessageReceived() = 0;
+};
+
 // Most bytes handled per receive event; the rest stay queued for the next.
 inline constexpr int32_t DeviceLinkReadSize = 1000;
 
-// The serial receive handler: reads min(count, 1000) bytes into a fixed
-// buffer and feeds them to the frame receiver. A read of 0 or -1 changes
-// nothing. Every complete message is drawn, then reported with
-// DisplayMessageReceived (the first after silence switches online).
-void DeviceLinkReceive(DisplayByteSource& source, int32_t count);
+// Back to the state at program start: the frame receiver waiting for a start
+// byte, an empty payload buffer, adjust mode 0 drawn last.
+void DeviceLinkResetState();
 
-// Feeds bytes to the frame receiver as DeviceLinkReceive does.
-void DeviceLinkFeed(const uint8_t* bytes, int32_t count);
+class DeviceLink {
+public:
+    explicit DeviceLink(DisplayMessageListener& listener) : listener_(listener) {}
+    DeviceLink(const DeviceLink&) = delete;
+    DeviceLink& operator=(const DeviceLink&) = delete;
+
+    // The serial receive handler: reads min(count, 1000) bytes into a fixed
+    // buffer and feeds them to the frame receiver. A read of 0 or -1 changes
+    // nothing. Every complete message is drawn, then reported to the listener.
+    void Receive(DisplayByteSource& source, int32_t count);
+
+    // Feeds bytes to the frame receiver as Receive does.
+    void Feed(const uint8_t* bytes, int32_t count);
+
+private:
+    DisplayMessageListener& listener_;
+    uint8_t buffer_[DeviceLinkReadSize]{};
+};

@@ -4,7 +4,6 @@
 #include "comm/display_renderer.h"
 
 FrameReceiverRecord FrameReceiver;
-uint8_t DisplayFrame[DisplayFrameSize];
 
 bool FrameReceiverFeed(uint8_t byte) {
     FrameReceiverRecord& r = FrameReceiver;

@@ -67,6 +67,15 @@ BarCell CellOf(uint16_t value, int i) {
 
 void LcdAttachSurface(LcdSurface* surface) { gSurface = surface; }
 
+void LcdResetState() {
+    LcdX = 0;
+    LcdRow = 0;
+    LcdText.clear();
+    LcdBigFont = false;
+    LcdInverse = false;
+    gSurface = nullptr;
+}
+
 void LcdClear() {
     if (gSurface) gSurface->FillRect(LcdPictureLeft, LcdPictureTop, kClearWidth, kClearHeight, LcdOffColour);
 }

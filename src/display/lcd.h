@@ -57,6 +57,9 @@ void LcdDrawBar(uint8_t x, uint8_t row, uint16_t value);
 // The level bar at columns 20..83 of LcdRow inside an inverse banner: value v
 // lights columns 20..20+v; leaves LcdX at 76.
 void LcdDrawLevelBar(uint16_t value);
+// Back to the state at program start: position 0, empty text, small font,
+// not inverse, no surface attached.
+void LcdResetState();
 // Contrast and initialisation hooks of the real display; no effect on the picture.
 void LcdInit();
 void LcdApplyContrast();

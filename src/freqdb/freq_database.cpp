@@ -103,6 +103,12 @@ void FreqDbReset() {
     }
 }
 
+void FreqDbResetState() {
+    FreqTable = {};
+    FreqDbReset();
+    CurrentFreqFile.clear();
+}
+
 std::string FreqDbLoad(const std::string& path) {
     FileBytes bytes;
     if (const int error = ReadWholeTable(path, bytes)) return error < 0 ? "Read beyond end of file" : FileErrorText(error);

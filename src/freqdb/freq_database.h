@@ -46,6 +46,8 @@ extern std::string CurrentFreqFile;
 
 // Every channel at 118000 kHz with empty name and type.
 void FreqDbReset();
+// Back to the state at program start: FreqDbReset and no current file.
+void FreqDbResetState();
 // Reads the first 2000 bytes of the file into FreqTable, all or nothing; the
 // file is opened for reading only. A name or type length above 6 is taken as 6.
 // Returns an empty string on success, else the cause ("File not found",

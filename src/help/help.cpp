@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "help/help_texts.h"
+
 int16_t CurrentHelpTopic = 0;
 
 namespace {
@@ -9,6 +11,11 @@ HelpPane* gPane = nullptr;
 }
 
 void HelpAttachPane(HelpPane* pane) { gPane = pane; }
+
+void HelpResetState() {
+    CurrentHelpTopic = 0;
+    gPane = nullptr;
+}
 
 void HelpAddLine(std::string_view text) {
     if (gPane) gPane->AddLine(text);

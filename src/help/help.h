@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 // The help pane beside the panel: fixed texts chosen by topic number.
@@ -21,13 +20,7 @@ extern int16_t CurrentHelpTopic;
 // Shows a topic's text; asking for the topic already shown changes nothing,
 // a topic without text leaves the pane empty.
 void ShowHelpTopic(int16_t topic);
+// Back to the state at program start: topic 0, no pane attached.
+void HelpResetState();
 // Appends one line to the pane; an empty text appends an empty line.
 void HelpAddLine(std::string_view text);
-
-struct HelpTopic {
-    int16_t number;
-    std::span<const std::string_view> lines;  // title first; empty lines separate paragraphs
-};
-
-// The topic table, in topic order.
-std::span<const HelpTopic> HelpTopics();

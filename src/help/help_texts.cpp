@@ -1,4 +1,4 @@
-#include "help/help.h"
+#include "help/help_texts.h"
 
 // The help texts. Each topic is a list of pane lines: the title first, an
 // empty line between paragraphs, at most 48 characters a line so that the

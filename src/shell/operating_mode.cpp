@@ -1,14 +1,12 @@
 #include "shell/operating_mode.h"
 
-#include "emulator/emulator_state.h"
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
-#include "shell/panel_inputs.h"
 
-bool StopRequest = false;
 bool EmulatorRunning = false;
 uint8_t OnlineWatchdog = 0;
 uint8_t CommsPort = 0;
-PanelInputsRecord PanelInputs;
 
 namespace {
 ModeView* gView = nullptr;
@@ -17,6 +15,13 @@ constexpr int16_t kOnlineHelpTopic = 100;
 }  // namespace
 
 void ModeAttachView(ModeView* view) { gView = view; }
+
+void OperatingModeResetState() {
+    EmulatorRunning = false;
+    OnlineWatchdog = 0;
+    CommsPort = 0;
+    gView = nullptr;
+}
 
 void EnterOnlineMode() {
     if (gView) gView->ShowOnlineMode();
@@ -36,7 +41,7 @@ void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
     if (--OnlineWatchdog == 0) EnterOfflineMode();
 }
 
-void DisplayMessageReceived() {
+void OnlineModeListener::DisplayMessageReceived() {
     if (OnlineWatchdog == 0) EnterOnlineMode();
     OnlineWatchdog = kWatchdogHalfSeconds;
 }

@@ -1,11 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "comm/device_link.h"
+
 // Offline (the emulator runs) and online (a transceiver on the serial port
 // draws the display) and the 20 ms time base that switches back offline.
 // Everything here runs on the GUI thread.
 
-extern bool StopRequest;        // the emulator run returns when it finds this set
 extern bool EmulatorRunning;    // the Timer1 handler is inside the emulator run
 extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
 extern uint8_t CommsPort;       // serial port index: 0 is COM1
@@ -21,6 +22,9 @@ public:
 
 void ModeAttachView(ModeView* view);
 
+// Back to the state at program start: offline, no run, port index 0, no view.
+void OperatingModeResetState();
+
 void EnterOnlineMode();
 void EnterOfflineMode();
 
@@ -28,6 +32,9 @@ void EnterOfflineMode();
 // 500 ms the online watchdog countdown.
 void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
 
-// A complete display message arrived from the transceiver: the first one
-// after silence switches online; every one restarts the watchdog.
-void DisplayMessageReceived();
+// The device link's listener in the program: the first complete display
+// message after silence switches online; every one restarts the watchdog.
+class OnlineModeListener final : public DisplayMessageListener {
+public:
+    void DisplayMessageReceived() override;
+};

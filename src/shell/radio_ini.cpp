@@ -1,36 +1,17 @@
 #include "shell/radio_ini.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
-#include "shell/ini_file.h"
+#include "common/text_file.h"
+#include "common/ini_file.h"
 
 namespace {
 constexpr const char* kSection = "Setup";
 }
 
 std::string RadioIniPath() { return ProgramDirectory() + "RADIO.INI"; }
-
-int ReadTextFile(const std::string& path, std::string& text) {
-    text.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    int error = 0;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = errno;
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return error;
-}
 
 // Whatever cannot be read gives the defaults.
 RadioSettings ReadRadioIni(const std::string& path) {

@@ -21,7 +21,3 @@ RadioSettings ReadRadioIni(const std::string& path);
 // rather than replaced by one with only the two keys, and a file name holding
 // a line break is refused. Returns an empty string or the cause of the failure.
 std::string WriteRadioIni(const std::string& path, const RadioSettings& settings);
-
-// Reads the whole file into `text`; returns 0 or the errno value of the
-// failure (ENOENT for a missing file).
-int ReadTextFile(const std::string& path, std::string& text);

@@ -9,9 +9,9 @@
 
 #include "comm/comm.h"
 #include "common/program_directory.h"
-#include "event_threads.h"
-#include "manual_hand_over.h"
-#include "pty_pair.h"
+#include "support/event_threads.h"
+#include "support/manual_hand_over.h"
+#include "support/pty_pair.h"
 
 namespace {
 
@@ -278,19 +278,6 @@ TEST_F(CommTest, CloseRestoresTheLineSettingsItFound) {
     EXPECT_EQ(after.c_iflag, found.c_iflag);
     EXPECT_EQ(after.c_cflag, found.c_cflag);
     EXPECT_EQ(after.c_cc[VMIN], found.c_cc[VMIN]);
-}
-
-TEST_F(CommTest, ComNamesFollowThePortsSectionOfTheSettingsFile) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-comm-test-ports-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "RADIO.INI") << "[Setup]\r\nCommsPort=2\r\n[Ports]\r\nCOM3=" << pty.SlavePath() << "\r\n";
-    SetProgramDirectory(dir.string() + "/");
-    comm.SetDeviceName("COM3");
-    EXPECT_EQ(OpenFailure(comm), "");
-    EXPECT_TRUE(comm.Enabled());
-    comm.Close();
-    SetProgramDirectory("");
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -4,17 +4,19 @@
 #include <deque>
 #include <thread>
 
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "comm/comm.h"
 #include "comm/comm_byte_source.h"
 #include "comm/device_link.h"
 #include "comm/display_renderer.h"
 #include "comm/frame_receiver.h"
 #include "display/lcd.h"
-#include "emulator/emulator_state.h"
+#include "emulator/runtime/emulator_state.h"
 #include "help/help.h"
-#include "link_fixture.h"
-#include "manual_hand_over.h"
-#include "pty_pair.h"
+#include "support/link_fixture.h"
+#include "support/manual_hand_over.h"
+#include "support/pty_pair.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -63,16 +65,16 @@ TEST_F(FramingTest, AMessageDeliveredByteByByteIsDrawnAsOneDeliveredWhole) {
     const std::vector<uint8_t> bytes = Bytes(d);
     ScriptedSource whole;
     whole.reads.push_back(bytes);
-    DeviceLinkReceive(whole, 44);
+    link.Receive(whole, 44);
     const std::string wholeArt = ScreenArt(surface);
     const long wholeCalls = surface.SetPixelCalls();
 
     surface.Reset();
-    ResetLinkState();
+    StartAgain();
     view = {};
     ScriptedSource pieces;
     for (uint8_t b : bytes) pieces.reads.push_back({b});
-    for (std::size_t i = 0; i < bytes.size(); ++i) DeviceLinkReceive(pieces, 1);
+    for (std::size_t i = 0; i < bytes.size(); ++i) link.Receive(pieces, 1);
     EXPECT_EQ(ScreenArt(surface), wholeArt);
     EXPECT_EQ(surface.SetPixelCalls() - wholeCalls, wholeCalls);  // drawn once, not in parts
     EXPECT_EQ(view.online, 1);
@@ -83,16 +85,16 @@ TEST_F(FramingTest, TwoMessagesInOneReadAreBothDrawnInOrderAndOnlyTheFirstSwitch
     second.activeFreq = 124350;
     ScriptedSource source;
     source.reads.push_back(Join({Bytes(ReceivingDisplay()), Bytes(second)}));
-    DeviceLinkReceive(source, 88);
+    link.Receive(source, 88);
     const long twoCalls = surface.SetPixelCalls();
     const std::string twoArt = ScreenArt(surface);
     EXPECT_EQ(view.online, 1);
     EXPECT_EQ(OnlineWatchdog, 5);
 
     surface.Reset();
-    ResetLinkState();
+    StartAgain();
     source.reads.push_back(Bytes(second));
-    DeviceLinkReceive(source, 44);
+    link.Receive(source, 44);
     EXPECT_EQ(ScreenArt(surface), twoArt);  // the second one is drawn last
     const long oneCalls = surface.SetPixelCalls() - twoCalls;
     EXPECT_EQ(twoCalls, 2 * oneCalls);  // and the first one was drawn too
@@ -122,15 +124,15 @@ TEST_F(FramingTest, AMessageCutShortIsCompletedByTheNextBytesAndTheHeaderFoundAg
 TEST_F(FramingTest, EachReadTakesAtMost1000BytesAndAFailedReadChangesNothing) {
     ScriptedSource source;
     source.reads.push_back(std::vector<uint8_t>(2500, 0x55));
-    DeviceLinkReceive(source, 2500);
-    DeviceLinkReceive(source, 1500);
-    DeviceLinkReceive(source, 500);
+    link.Receive(source, 2500);
+    link.Receive(source, 1500);
+    link.Receive(source, 500);
     EXPECT_EQ(source.asked, (std::vector<int32_t>{1000, 1000, 500}));
 
     Frames({0x02, 0x05, 0x00, 0x01});
     const FrameReceiverRecord before = FrameReceiver;
     source.failNext = true;
-    DeviceLinkReceive(source, 10);
+    link.Receive(source, 10);
     EXPECT_EQ(FrameReceiver.State, before.State);
     EXPECT_EQ(FrameReceiver.ToCollect, before.ToCollect);
     EXPECT_EQ(surface.SetPixelCalls(), 0);
@@ -149,7 +151,7 @@ protected:
     }
     void Message() {
         const std::vector<uint8_t> bytes = Bytes(ReceivingDisplay());
-        DeviceLinkFeed(bytes.data(), static_cast<int32_t>(bytes.size()));
+        link.Feed(bytes.data(), static_cast<int32_t>(bytes.size()));
     }
 };
 
@@ -166,7 +168,7 @@ TEST_F(ModeSwitchTest, TheFirstMessageSwitchesOnlineAndMessagesEverySecondKeepIt
 
 TEST_F(ModeSwitchTest, SilenceSwitchesOfflineOnTheFifthHalfSecondBoundary) {
     for (int phase = 0; phase < 25; ++phase) {
-        ResetLinkState();
+        StartAgain();
         view = {};
         tick = 0;
         while (tick < phase) Tick();
@@ -186,7 +188,7 @@ TEST_F(ModeSwitchTest, SilenceSwitchesOfflineOnTheFifthHalfSecondBoundary) {
 
 TEST_F(ModeSwitchTest, GapsOfTwoSecondsKeepItOnlineAndLongerGapsNeverDo) {
     for (int gap : {100, 126}) {
-        ResetLinkState();
+        StartAgain();
         view = {};
         for (int n = 0; n < 10; ++n) {
             Message();
@@ -210,7 +212,7 @@ protected:
         comm.SetDeviceName(pty.SlavePath());
         comm.OnRxChar = [this](TCustomComm*, int32_t Count) {
             readSizes.push_back(std::min(Count, DeviceLinkReadSize));
-            DeviceLinkReceive(source, Count);
+            link.Receive(source, Count);
         };
         comm.Open();
     }

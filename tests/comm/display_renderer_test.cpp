@@ -3,7 +3,7 @@
 #include "comm/device_link.h"
 #include "comm/display_renderer.h"
 #include "display/lcd.h"
-#include "link_fixture.h"
+#include "support/link_fixture.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -12,7 +12,7 @@ class RendererTest : public LinkTest {
 protected:
     void Show(const SimulatedDisplay& d) {
         const std::vector<uint8_t> bytes = Bytes(d);
-        DeviceLinkFeed(bytes.data(), static_cast<int32_t>(bytes.size()));
+        link.Feed(bytes.data(), static_cast<int32_t>(bytes.size()));
     }
 };
 

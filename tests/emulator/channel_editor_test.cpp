@@ -3,15 +3,15 @@
 #include <initializer_list>
 #include <string>
 
-#include "emulator/channel_edit_steps.h"
-#include "emulator/channel_editor.h"
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/hardware.h"
+#include "emulator/screens/channel_edit_steps.h"
+#include "emulator/screens/channel_editor.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
 #include "screen_test_support.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 // The device channel editor, opened from a scripted action once the main

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "emulator/eeprom_settings.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "support/scripted_host.h"
 
 // Writes the settings file the next run loads: the defaults, changed by `edit`.

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/key_matrix.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/key_matrix.h"
 #include "emulator_test_support.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 
 namespace {
 

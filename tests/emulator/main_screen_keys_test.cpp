@@ -3,12 +3,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/hardware.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 namespace {

@@ -2,9 +2,8 @@
 
 #include "display/lcd.h"
 #include "display/row_images.h"
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/main_screen.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
 #include "support/screen_art.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "display/lcd.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "support/memory_surface.h"
 #include "support/scripted_host.h"
 

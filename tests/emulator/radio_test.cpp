@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "display/lcd.h"
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/hardware.h"
-#include "emulator/radio.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/radio/radio_constants.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "emulator/radio/squelch.h"
 #include "emulator_test_support.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 namespace {

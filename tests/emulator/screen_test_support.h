@@ -5,7 +5,7 @@
 
 #include "display/lcd.h"
 #include "display/lcd_font.h"
-#include "emulator/emulator_state.h"
+#include "emulator/runtime/emulator_state.h"
 #include "support/memory_surface.h"
 #include "support/scripted_host.h"
 

@@ -5,12 +5,14 @@
 #include <utility>
 #include <vector>
 
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
-#include "emulator/hardware.h"
-#include "emulator/service_screens.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/screens/readings_screens.h"
+#include "emulator/screens/receiver_sweeps.h"
+#include "emulator/screens/transmitter_sweep.h"
 #include "screen_test_support.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 // The service screens, opened from a scripted action once the main screen is

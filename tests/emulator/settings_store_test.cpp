@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/atomic_file.h"
-#include "emulator/eeprom_settings.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
 

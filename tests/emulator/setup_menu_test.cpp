@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_state.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "help/help.h"
 #include "menu_test_support.h"

@@ -8,7 +8,7 @@
 
 #include "common/atomic_file.h"
 #include "freqdb/freq_database.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace {
 

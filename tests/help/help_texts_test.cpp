@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "help/help.h"
+#include "help/help_texts.h"
 
 namespace {
 

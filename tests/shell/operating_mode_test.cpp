@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "emulator/emulator_state.h"
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
+#include "shell/global_state.h"
 #include "shell/operating_mode.h"
 #include "support/recording_mode_view.h"
 
@@ -13,14 +15,7 @@ namespace {
 // the bottom.
 class ModeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        EmulatorState = {};
-        StopRequest = false;
-        EmulatorRunning = false;
-        OnlineWatchdog = 0;
-        view = RecordingModeView{};
-        ModeAttachView(&view);
-    }
+    void SetUp() override { ModeAttachView(&view); }
     void TearDown() override { ModeAttachView(nullptr); }
 
     void Ticks(int count) {
@@ -35,7 +30,10 @@ protected:
         return -1;
     }
 
+    void DisplayMessageReceived() { mode.DisplayMessageReceived(); }
+
     RecordingModeView view;
+    OnlineModeListener mode;
 };
 
 TEST_F(ModeTest, WithoutATransceiverTheTimeBaseNeverSwitchesModes) {
@@ -66,6 +64,8 @@ TEST_F(ModeTest, FallsBackOfflineOnTheFifthHalfSecondBoundaryAfterTheLastMessage
     int shortest = 1000;
     int longest = 0;
     for (int phase = 0; phase < 25; ++phase) {
+        ResetGlobalState();
+        view = {};
         SetUp();
         Ticks(phase);
         DisplayMessageReceived();

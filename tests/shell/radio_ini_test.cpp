@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "common/atomic_file.h"
-#include "shell/ini_file.h"
+#include "common/ini_file.h"
 #include "shell/radio_ini.h"
 #include "support/temp_dir.h"
 

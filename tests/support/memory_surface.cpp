@@ -28,12 +28,8 @@ uint32_t MemorySurface::DisplayPixel(int x, int y) const {
 void MemorySurface::Reset() { std::fill(pixels_.begin(), pixels_.end(), BezelColour); }
 
 AttachedSurface::AttachedSurface() {
+    LcdResetState();
     LcdAttachSurface(&surface);
-    LcdX = 0;
-    LcdRow = 0;
-    LcdText.clear();
-    LcdBigFont = false;
-    LcdInverse = false;
 }
 
 AttachedSurface::~AttachedSurface() { LcdAttachSurface(nullptr); }

@@ -1,10 +1,16 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Test main for GUI tests: the offscreen platform, one QApplication.
+#include "gui/common/message_box.h"
+#include "support/fresh_state.h"
+
+// Test main for GUI tests: the offscreen platform, one QApplication, and
+// every test starting from a full reset with the real message box back.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(
+        new FreshStateForEachTest([] { SetPlainMessageHandler({}); }));
     return RUN_ALL_TESTS();
 }

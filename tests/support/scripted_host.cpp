@@ -8,36 +8,23 @@
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
-#include "emulator/eeprom_settings.h"
-#include "emulator/emulator_run.h"
-#include "emulator/emulator_state.h"
-#include "emulator/hardware.h"
-#include "freqdb/freq_database.h"
-#include "help/help.h"
+#include "emulator/runtime/emulator_run.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "shell/operating_mode.h"
-#include "shell/panel_inputs.h"
+#include "emulator/hardware/panel_inputs.h"
 
 namespace {
 constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;
 }
 
 ScriptedHost::ScriptedHost() {
-    EmulatorState = {};
-    EepromSettings = {};
-    PanelInputs = {};
-    EmulatedHardware = {};
-    StopRequest = false;
-    EmulatorRunning = false;
-    OnlineWatchdog = 0;
-    CurrentHelpTopic = 0;
-    FreqDbReset();
-    SetFileWriteFault(nullptr);
     char pattern[] = "/tmp/vhfcom-emulator-XXXXXX";
     directory_ = std::string(::mkdtemp(pattern)) + "/";
     SetProgramDirectory(directory_);
     EmulatorAttachHost(this);
 }
 
+// Undoes what the host set up; the state the run left stays for the test.
 ScriptedHost::~ScriptedHost() {
     EmulatorAttachHost(nullptr);
     SetFileWriteFault(nullptr);

@@ -6,11 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "emulator/emulator_host.h"
+#include "emulator/runtime/emulator_host.h"
+#include "shell/global_state.h"
 #include "support/memory_surface.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh
-// emulator: all emulator, panel, hardware and database state reset, an empty
+// program: every global reset (shell/global_state.h), an empty
 // temporary program directory (so "e2.dfd" starts missing), a MemorySurface
 // attached as the display and itself attached as the emulator host.
 //
@@ -80,6 +81,10 @@ public:
     uint16_t standbySlider = 371;
 
 private:
+    // Resets every global before the surface is attached.
+    struct FreshState {
+        FreshState() { ResetGlobalState(); }
+    } fresh_;
     AttachedSurface attached_;
     std::string directory_;
     uint64_t now_ = 0;

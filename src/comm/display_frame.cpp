@@ -1,0 +1,3 @@
+#include "comm/display_frame.h"
+
+uint8_t DisplayFrame[DisplayFrameSize];

@@ -1,0 +1,209 @@
+#include "emulator/hardware/eeprom_settings.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <span>
+#include <type_traits>
+#include <variant>
+
+#include "common/atomic_file.h"
+#include "common/little_endian.h"
+#include "common/program_directory.h"
+#include "emulator/runtime/emulator_host.h"
+
+EepromSettingsRecord EepromSettings;
+
+namespace {
+
+using Settings = EepromSettingsRecord;
+using SettingLocation = std::variant<int32_t Settings::*, int16_t Settings::*, uint8_t Settings::*>;
+
+// One persisted item: where it lives, its default and its size in the file.
+struct SettingsItem {
+    SettingLocation location;
+    int32_t defaultValue;
+    uint8_t size;
+};
+
+// The 30 items in file order; load and save walk this table.
+constexpr std::array<SettingsItem, 30> kSettingsItems{{
+    {&Settings::Reserved0, 0, 4},
+    {&Settings::Reserved1, 0, 4},
+    {&Settings::ActiveFreq, 123450, 4},
+    {&Settings::StandbyFreq, 126000, 4},
+    {&Settings::Contrast, 36, 1},
+    {&Settings::Volume, 20, 1},
+    {&Settings::SquelchSetting, 10, 1},
+    {&Settings::MicLevel, 3, 1},
+    {&Settings::ScanAtPowerUp, 0, 1},
+    {&Settings::DualMode, 0, 1},
+    {&Settings::AuxOpenLevel, 15, 1},
+    {&Settings::ChannelIndex, 0, 1},
+    {&Settings::ChannelSelected, 0, 1},
+    {&Settings::AuxMuteLevel, 15, 1},
+    {&Settings::NoiseLevel, 4, 1},
+    {&Settings::NoiseMode, 0, 1},
+    {&Settings::TxOffset, 2000, 2},
+    {&Settings::MicInvert, 0, 1},
+    {&Settings::MicFilter, 0, 1},
+    {&Settings::PttIsolate, 0, 1},
+    {&Settings::TxHotMic, 0, 1},
+    {&Settings::TxLock, 0, 1},
+    {&Settings::PriorityScan, 0, 1},
+    {&Settings::DirectSelect, 0, 1},
+    {&Settings::Reserved24, 0, 1},
+    {&Settings::Reserved25, 0, 1},
+    {&Settings::Reserved26, 0, 1},
+    {&Settings::Reserved27, 0, 1},
+    {&Settings::Reserved28, 0, 1},
+    {&Settings::Reserved29, 0, 1},
+}};
+
+constexpr bool SizesMatchTheRecord() {
+    int total = 0;
+    for (const SettingsItem& item : kSettingsItems) {
+        const auto memberSize = std::visit([](auto member) { return static_cast<int>(sizeof(Settings{}.*member)); },
+                                           item.location);
+        if (memberSize != item.size) return false;
+        total += item.size;
+    }
+    return total == SettingsFileSize;
+}
+static_assert(SizesMatchTheRecord(), "every item's size must match its field and add up to the file size");
+
+using SettingsBytes = std::array<uint8_t, SettingsFileSize>;
+
+int32_t ItemValue(const Settings& settings, const SettingsItem& item) {
+    return std::visit([&](auto member) { return static_cast<int32_t>(settings.*member); }, item.location);
+}
+
+void SetItemValue(Settings& settings, const SettingsItem& item, int32_t value) {
+    std::visit([&](auto member) { settings.*member = static_cast<std::remove_reference_t<decltype(settings.*member)>>(value); },
+               item.location);
+}
+
+int32_t ReadItem(const uint8_t* p, uint8_t size) {
+    if (size == 4) return ReadLe32(p);
+    if (size == 2) return ReadLe16(p);
+    return *p;
+}
+
+void WriteItem(uint8_t* p, uint8_t size, int32_t value) {
+    if (size == 4)
+        WriteLe32(p, value);
+    else if (size == 2)
+        WriteLe16(p, static_cast<int16_t>(value));
+    else
+        *p = static_cast<uint8_t>(value);
+}
+
+SettingsBytes Encode(const Settings& settings) {
+    SettingsBytes bytes{};
+    std::size_t offset = 0;
+    for (const SettingsItem& item : kSettingsItems) {
+        WriteItem(bytes.data() + offset, item.size, ItemValue(settings, item));
+        offset += item.size;
+    }
+    return bytes;
+}
+
+// Items that the bytes do not hold whole read as zero.
+Settings Decode(std::span<const uint8_t> bytes) {
+    Settings settings;
+    std::size_t offset = 0;
+    for (const SettingsItem& item : kSettingsItems) {
+        const bool whole = offset + item.size <= bytes.size();
+        SetItemValue(settings, item, whole ? ReadItem(bytes.data() + offset, item.size) : 0);
+        offset += item.size;
+    }
+    return settings;
+}
+
+Settings Defaults() {
+    Settings settings;
+    for (const SettingsItem& item : kSettingsItems) SetItemValue(settings, item, item.defaultValue);
+    return settings;
+}
+
+// Whether this run may write the file: not when it exists but could not be read.
+bool gSaveAllowed = true;
+bool gSaveFailureReported = false;
+
+void Report(const std::string& message) {
+    if (EmulatorHost* host = AttachedEmulatorHost()) host->ReportError(message);
+}
+
+// Reads up to SettingsFileSize bytes; returns 0 or an errno value.
+int ReadFilePrefix(int fd, SettingsBytes& bytes, std::size_t& count) {
+    count = 0;
+    while (count < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + count, bytes.size() - count);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) break;
+        count += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+void WriteSettingsFile(const Settings& settings) {
+    const SettingsBytes bytes = Encode(settings);
+    const std::string error = WriteFileAtomically(SettingsFilePath(), bytes);
+    if (error.empty()) {
+        gSaveFailureReported = false;
+        return;
+    }
+    if (gSaveFailureReported) return;
+    gSaveFailureReported = true;
+    Report("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
+           ". They stay in effect; the next change tries again.");
+}
+
+void ReportUnreadable(int error) {
+    gSaveAllowed = false;
+    Report("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
+           ". The emulator runs with its default settings and leaves the file as it is.");
+}
+
+}  // namespace
+
+std::string SettingsFilePath() { return ProgramDirectory() + "e2.dfd"; }
+
+void LoadSettings() {
+    gSaveAllowed = true;
+    gSaveFailureReported = false;
+    const int fd = ::open(SettingsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        EepromSettings = Defaults();
+        if (error == ENOENT)
+            WriteSettingsFile(EepromSettings);
+        else
+            ReportUnreadable(error);
+        return;
+    }
+    SettingsBytes bytes{};
+    std::size_t count = 0;
+    const int error = ReadFilePrefix(fd, bytes, count);
+    ::close(fd);
+    if (error != 0) {
+        EepromSettings = Defaults();
+        ReportUnreadable(error);
+        return;
+    }
+    EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));
+}
+
+void SettingsStoreResetState() {
+    gSaveAllowed = true;
+    gSaveFailureReported = false;
+}
+
+void SaveSettings() {
+    if (gSaveAllowed) WriteSettingsFile(EepromSettings);
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The emulated transceiver's non-volatile settings, kept in "e2.dfd" beside
+// the executable: 30 items back to back, little-endian, 43 bytes.
+struct EepromSettingsRecord {
+    int32_t Reserved0 = 0;
+    int32_t Reserved1 = 0;
+    int32_t ActiveFreq = 0;     // kHz
+    int32_t StandbyFreq = 0;    // kHz; the only frequency in use in direct selection
+    uint8_t Contrast = 0;
+    uint8_t Volume = 0;          // 0..31
+    uint8_t SquelchSetting = 0;  // 0..63; shown to the user as (63 - value) / 2
+    uint8_t MicLevel = 0;        // 0..3
+    uint8_t ScanAtPowerUp = 0;
+    uint8_t DualMode = 0;        // 0 main+standby, 1 main only, 2 standby only
+    uint8_t AuxOpenLevel = 0;    // attenuation step, 31 off
+    uint8_t ChannelIndex = 0;    // 0..99
+    uint8_t ChannelSelected = 0;
+    uint8_t AuxMuteLevel = 0;
+    uint8_t NoiseLevel = 0;
+    uint8_t NoiseMode = 0;
+    int16_t TxOffset = 0;
+    uint8_t MicInvert = 0;
+    uint8_t MicFilter = 0;
+    uint8_t PttIsolate = 0;
+    uint8_t TxHotMic = 0;
+    uint8_t TxLock = 0;
+    uint8_t PriorityScan = 0;
+    uint8_t DirectSelect = 0;
+    uint8_t Reserved24 = 0;
+    uint8_t Reserved25 = 0;
+    uint8_t Reserved26 = 0;
+    uint8_t Reserved27 = 0;
+    uint8_t Reserved28 = 0;
+    uint8_t Reserved29 = 0;
+};
+
+extern EepromSettingsRecord EepromSettings;
+
+inline constexpr int SettingsFileSize = 43;
+
+// ProgramDirectory() + "e2.dfd".
+std::string SettingsFilePath();
+
+// Reads EepromSettings from the settings file; every item that the file does
+// not hold whole reads as zero. A missing file is created with the defaults.
+// A file that exists but cannot be read is reported through the emulator
+// host; the defaults are used and that file is never overwritten by this run.
+void LoadSettings();
+
+// Writes EepromSettings to the settings file, replacing it atomically. A
+// failure is reported through the emulator host once; the settings stay in
+// memory and the next save tries again (and reports again only after a save
+// succeeded in between).
+void SaveSettings();
+
+// Back to the state at program start: saving allowed, no failure reported.
+void SettingsStoreResetState();

@@ -1,0 +1,3 @@
+#include "emulator/hardware/panel_inputs.h"
+
+PanelInputsRecord PanelInputs;

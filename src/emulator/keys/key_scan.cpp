@@ -1,0 +1,82 @@
+#include "emulator/keys/key_scan.h"
+
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/key_matrix.h"
+
+namespace {
+
+constexpr uint8_t kGuardTicks = 5;
+constexpr uint8_t kLongPressCount = 30;
+constexpr uint8_t kRepeatRestart = 20;  // a repeat comes 11 ticks after the previous one
+constexpr uint8_t kTuningTimeout = 20;
+
+void RegisterKey(KeyCode code) {
+    EmulatorStateRecord& s = EmulatorState;
+    s.KeyEvent = code;
+    s.LastKey = code;
+    s.HoldCounter = 0;
+    s.KeyGuard = kGuardTicks;
+}
+
+// With several keys down: UP, MENU, DOWN, MHz/KHz/CH, VOL/SQ, ACTIVE.
+void RegisterPress() {
+    EmulatorStateRecord& s = EmulatorState;
+    const uint8_t upMenu = ReadKeyPort(KeyPortUpMenu, 0);
+    if (upMenu == KeyRowFirst) return RegisterKey(KeyUpArrow);
+    if (upMenu == KeyRowSecond) return RegisterKey(KeyMenu);
+    const uint8_t downStep = ReadKeyPort(KeyPortDownStep, 0);
+    if (downStep == KeyRowFirst) return RegisterKey(KeyDownArrow);
+    if (downStep == KeyRowSecond) {
+        RegisterKey(KeyMhzKhzCh);
+        s.StepHold = false;
+        return;
+    }
+    const uint8_t volActive = ReadKeyPort(KeyPortVolActive, 0);
+    if (volActive == KeyRowSecond) {
+        RegisterKey(KeyActive);
+        s.FlipHold = false;
+    } else if (volActive == KeyRowFirst) {
+        RegisterKey(KeyVolSq);
+    }
+}
+
+void LongPress() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.LastKey == KeyUpArrow || s.LastKey == KeyDownArrow) {
+        s.KeyEvent = s.LastKey;
+        s.HoldCounter = kRepeatRestart;
+    } else if (s.LastKey == KeyActive && !s.FlipHold) {
+        s.ScanOn = !s.ScanOn;
+        s.RefreshFlag = true;
+        s.KeyEvent = KeyActive;
+        s.FlipHold = true;
+        s.HoldCounter = 0;
+    } else if (s.LastKey == KeyMhzKhzCh && !s.StepHold) {
+        s.Step25 = !s.Step25;
+        s.RefreshFlag = true;
+        s.KeyEvent = KeyNone;
+        s.StepHold = true;
+        s.HoldCounter = 0;
+        s.AdjustMode = AdjustKhz;
+        s.AdjustTimeout = kTuningTimeout;
+    } else {
+        s.HoldCounter = kRepeatRestart;
+    }
+}
+
+}  // namespace
+
+void KeyScan() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.KeyEvent = KeyNone;
+    if (ReadKeyPort(KeyPortAny, 0) == 0) {
+        if (s.KeyGuard > 0) --s.KeyGuard;
+        return;
+    }
+    if (s.KeyGuard == 0) return RegisterPress();
+    if (s.HoldCounter < kLongPressCount) {
+        ++s.HoldCounter;
+        return;
+    }
+    LongPress();
+}

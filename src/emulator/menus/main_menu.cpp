@@ -1,0 +1,127 @@
+#include "emulator/menus/main_menu.h"
+
+#include <cstdlib>
+
+#include "display/lcd.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/menus/main_menu_items.h"
+#include "emulator/menus/menu_item_drawing.h"
+#include "emulator/menus/menu_labels.h"
+#include "emulator/runtime/poll_step.h"
+#include "help/help.h"
+
+namespace {
+
+constexpr uint8_t kLastItem = MainMenuItemCount - 1;
+constexpr int16_t kFirstItemHelpTopic = 2;
+
+// The microphone meter of the MIC level item, a level bar on text row 5.
+constexpr uint8_t kMicLevelItem = 3;
+constexpr uint8_t kMeterColumn = 1;
+constexpr uint8_t kMeterRow = 5;
+
+enum class KeyResult { Redraw, Unchanged, Leave };
+
+// Editing never outlives the menu, also when a stop of the run ends it.
+class EditingEndsWithMenu {
+public:
+    EditingEndsWithMenu() = default;
+    ~EditingEndsWithMenu() { EmulatorState.MenuEditing = false; }
+    EditingEndsWithMenu(const EditingEndsWithMenu&) = delete;
+    EditingEndsWithMenu& operator=(const EditingEndsWithMenu&) = delete;
+};
+
+const MenuItem& ItemShown() { return MainMenuItems[EmulatorState.MenuCursor]; }
+
+void RunIfPresent(void (*operation)()) {
+    if (operation) operation();
+}
+
+void DrawNavigationFrame() {
+    const uint8_t cursor = EmulatorState.MenuCursor;
+    DrawTab(EndTab, MenuKeyTabX);
+    DrawTab(SelTab, ActiveKeyTabX);
+    if (cursor < kLastItem) LcdDrawIcon10(NextLabel.data(), DownLabelRow);
+    if (cursor > 0) LcdDrawIcon10(PrevLabel.data(), UpLabelRow);
+}
+
+void FullRedraw() {
+    LcdClear();
+    if (EmulatorState.MenuEditing)
+        RunIfPresent(ItemShown().editFrame);
+    else
+        DrawNavigationFrame();
+    ShowHelpTopic(static_cast<int16_t>(kFirstItemHelpTopic + EmulatorState.MenuCursor));
+    ItemShown().draw();
+}
+
+// The peak falls by one step per poll step.
+void UpdateMeter() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.MenuCursor != kMicLevelItem) return;
+    LcdGotoText(kMeterColumn, kMeterRow);
+    const auto sample = static_cast<uint16_t>(std::abs(s.MicSample) / 32);
+    if (s.MeterPeak < sample)
+        s.MeterPeak = sample;
+    else if (s.MeterPeak > 0)
+        --s.MeterPeak;
+    LcdDrawLevelBar(s.MeterPeak / 16);
+}
+
+KeyResult BrowsingKey(uint8_t key) {
+    uint8_t& cursor = EmulatorState.MenuCursor;
+    switch (key) {
+        case KeyActive:
+            if (ItemShown().editFrame)
+                EmulatorState.MenuEditing = true;
+            else
+                RunIfPresent(ItemShown().select);
+            return KeyResult::Redraw;
+        case KeyUpArrow:
+            if (cursor == 0) return KeyResult::Unchanged;
+            --cursor;
+            return KeyResult::Redraw;
+        case KeyDownArrow:
+            if (cursor == kLastItem) return KeyResult::Unchanged;
+            ++cursor;
+            return KeyResult::Redraw;
+        case KeyMenu: return KeyResult::Leave;
+        default: return KeyResult::Unchanged;
+    }
+}
+
+KeyResult EditingKey(uint8_t key) {
+    switch (key) {
+        case KeyActive: RunIfPresent(ItemShown().select); return KeyResult::Redraw;
+        case KeyUpArrow: RunIfPresent(ItemShown().up); return KeyResult::Redraw;
+        case KeyDownArrow: RunIfPresent(ItemShown().down); return KeyResult::Redraw;
+        case KeyMenu: EmulatorState.MenuEditing = false; return KeyResult::Redraw;
+        default: return KeyResult::Unchanged;
+    }
+}
+
+}  // namespace
+
+void RunMainMenu() {
+    EmulatorStateRecord& s = EmulatorState;
+    const EditingEndsWithMenu editing;
+    if (s.MenuCursor > kLastItem) s.MenuCursor = 0;
+    s.AuxTarget = 0;
+    s.MeterPeak = 0;
+    FullRedraw();
+    for (;;) {
+        // Every 500 ms the item draws itself again: edited values blink.
+        if (s.RefreshFlag) {
+            s.RefreshFlag = false;
+            ItemShown().draw();
+            continue;
+        }
+        PollStep();
+        const KeyResult result = s.MenuEditing ? EditingKey(s.KeyEvent) : BrowsingKey(s.KeyEvent);
+        if (result == KeyResult::Leave) return;
+        if (result == KeyResult::Redraw)
+            FullRedraw();
+        else
+            UpdateMeter();
+    }
+}

@@ -1,0 +1,113 @@
+#include "emulator/menus/setup_menu.h"
+
+#include "display/lcd.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/poll_step.h"
+#include "emulator/menus/setup_menu_items.h"
+#include "help/help.h"
+
+namespace {
+
+constexpr uint8_t kLastLine = SetupItemCount - 1;
+constexpr uint8_t kVisibleLines = 4;
+constexpr int16_t kFirstLineHelpTopic = 200;
+// HalfSeconds serves as the idle timer: past this the menu closes.
+constexpr uint8_t kIdleHalfSeconds = 200;
+// Fourteen spaces: a whole line and the two columns beyond the right edge.
+constexpr const char* kLineBlank = "              ";
+
+const SetupItem& SelectedLine() { return SetupItems[EmulatorState.SetupCursor]; }
+
+void RunIfPresent(void (*operation)()) {
+    if (operation) operation();
+}
+
+void DrawText(const char* text) {
+    LcdText = text;
+    LcdDrawText();
+}
+
+// Line n on text rows `row` and `row` + 1, in large text. While browsing the
+// selected line is inverse and its help topic is shown; while editing only
+// its value is inverse.
+void DrawLine(uint8_t n, uint8_t row) {
+    const EmulatorStateRecord& s = EmulatorState;
+    const bool selected = n == s.SetupCursor;
+    LcdBigFont = true;
+    LcdInverse = selected && !s.SetupEditing;
+    if (LcdInverse) ShowHelpTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
+    LcdGotoText(0, row);
+    DrawText(kLineBlank);
+    LcdGotoText(0, row);
+    DrawText(SetupItems[n].label);
+    LcdText.clear();
+    RunIfPresent(SetupItems[n].value);
+    LcdInverse = selected;
+    LcdDrawText();
+    LcdInverse = false;
+    LcdBigFont = false;
+}
+
+void FullRedraw() {
+    LcdClear();
+    for (uint8_t i = 0; i < kVisibleLines; ++i) DrawLine(EmulatorState.SetupTop + i, 2 * i);
+}
+
+// From line 3 on the selected line is the bottom one on the screen, moving up
+// as well as down.
+void MoveCursor(bool up) {
+    EmulatorStateRecord& s = EmulatorState;
+    if (up && s.SetupCursor > 0) --s.SetupCursor;
+    if (!up && s.SetupCursor < kLastLine) ++s.SetupCursor;
+    s.SetupTop = s.SetupCursor >= kVisibleLines - 1 ? s.SetupCursor - (kVisibleLines - 1) : 0;
+}
+
+void UpDownKey(bool up) {
+    if (EmulatorState.SetupEditing)
+        RunIfPresent(up ? SelectedLine().up : SelectedLine().down);
+    else
+        MoveCursor(up);
+}
+
+// UP, DOWN, VOL/SQ, MHz/KHz/CH and ACTIVE while editing.
+void ActOnKey(uint8_t key) {
+    switch (key) {
+        case KeyActive: EmulatorState.SetupEditing = false; break;
+        case KeyUpArrow: UpDownKey(true); break;
+        case KeyDownArrow: UpDownKey(false); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void RunSetupMenu() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.HalfSeconds = 0;
+    s.SetupCursor = 0;
+    s.SetupTop = 0;
+    s.SetupEditing = false;
+    FullRedraw();
+    for (;;) {
+        if (s.RefreshFlag) {
+            s.RefreshFlag = false;
+            continue;
+        }
+        PollStep();
+        const uint8_t key = s.KeyEvent;
+        if (key == KeyNone) {
+            if (s.HalfSeconds > kIdleHalfSeconds) return;
+            continue;
+        }
+        if (key == KeyMenu) return;
+        // A line's select operation (a toggle, or a screen of its own) does
+        // not restart the idle time.
+        if (key == KeyActive && !s.SetupEditing) {
+            RunIfPresent(SelectedLine().select);
+        } else {
+            ActOnKey(key);
+            s.HalfSeconds = 0;
+        }
+        FullRedraw();
+    }
+}

@@ -1,0 +1,103 @@
+// The lines of the Setup menu: operating modes, then service functions.
+// Changes of persisted settings mark the settings changed.
+#include "emulator/menus/setup_menu_items.h"
+
+#include <algorithm>
+#include <string>
+
+#include "display/lcd.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "emulator/screens/readings_screens.h"
+#include "emulator/screens/receiver_sweeps.h"
+#include "emulator/screens/transmitter_sweep.h"
+
+namespace {
+
+constexpr const char* kDualModeTexts[] = {"Main+Standby", "Main only", "Standby only"};
+constexpr uint8_t kDualModes = 3;
+
+void DualModeValue() {
+    const uint8_t mode = EepromSettings.DualMode;
+    LcdText = mode < kDualModes ? kDualModeTexts[mode] : "";
+}
+
+void NextDualMode() {
+    uint8_t& mode = EepromSettings.DualMode;
+    mode = mode >= kDualModes - 1 ? 0 : mode + 1;
+    MarkSettingsChanged();
+}
+
+// Any byte but 0 is shown as on, so a toggle goes from what is shown: a
+// settings file holding 2 reads "On" and the next toggle switches it off.
+void Toggle(uint8_t& setting) {
+    setting = setting != 0 ? 0 : 1;
+    MarkSettingsChanged();
+}
+
+const char* OnOff(uint8_t setting) { return setting != 0 ? "On" : "Off"; }
+
+void MicInvertValue() { LcdText = OnOff(EepromSettings.MicInvert); }
+void ToggleMicInvert() { Toggle(EepromSettings.MicInvert); }
+
+void TxMicValue() { LcdText = EepromSettings.TxHotMic != 0 ? "HOT" : "VOX"; }
+void ToggleTxMic() { Toggle(EepromSettings.TxHotMic); }
+
+void TxLockValue() { LcdText = OnOff(EepromSettings.TxLock); }
+void ToggleTxLock() { Toggle(EepromSettings.TxLock); }
+
+void PriorityScanValue() { LcdText = OnOff(EepromSettings.PriorityScan); }
+void TogglePriorityScan() { Toggle(EepromSettings.PriorityScan); }
+
+void SelectionValue() { LcdText = EepromSettings.DirectSelect != 0 ? "Direct FS" : "Flip-Flop FS"; }
+
+// The receiver goes over to the frequency the new selection mode uses, so
+// that what is heard is what is shown.
+void ToggleSelection() {
+    Toggle(EepromSettings.DirectSelect);
+    if (!EmulatorState.Transmitting) TuneReceiver();
+}
+
+// The transmit offset in kHz, -32000..32000 in steps of 1000.
+constexpr int16_t kTxOffsetStep = 1000;
+constexpr int16_t kTxOffsetLimit = 32000;
+
+void TxOffsetValue() { LcdText = std::to_string(EepromSettings.TxOffset); }
+
+void StartEditing() { EmulatorState.SetupEditing = true; }
+
+// Limited to the range also from an odd value a settings file may hold,
+// which a whole step would carry past the 16-bit range.
+void TxOffsetUp() {
+    int16_t& offset = EepromSettings.TxOffset;
+    if (offset < kTxOffsetLimit) offset = static_cast<int16_t>(std::min(offset + kTxOffsetStep, +kTxOffsetLimit));
+    MarkSettingsChanged();
+}
+
+void TxOffsetDown() {
+    int16_t& offset = EepromSettings.TxOffset;
+    if (offset > -kTxOffsetLimit) offset = static_cast<int16_t>(std::max(offset - kTxOffsetStep, -kTxOffsetLimit));
+    MarkSettingsChanged();
+}
+
+void CpuFreqValue() { LcdText = std::to_string(EmulatorState.CpuFreqReading); }
+
+}  // namespace
+
+const std::array<SetupItem, SetupItemCount> SetupItems = {{
+    // label         value               select                   up           down
+    {" ",            DualModeValue,      NextDualMode,            nullptr,     nullptr},
+    {" Invert ",     MicInvertValue,     ToggleMicInvert,         nullptr,     nullptr},
+    {" Tx MIC ",     TxMicValue,         ToggleTxMic,             nullptr,     nullptr},
+    {" Tx lock ",    TxLockValue,        ToggleTxLock,            nullptr,     nullptr},
+    {" P-scan ",     PriorityScanValue,  TogglePriorityScan,      nullptr,     nullptr},
+    {" ",            SelectionValue,     ToggleSelection,         nullptr,     nullptr},
+    {" ADC 1 ",      nullptr,            RunReadingsScreen1,      nullptr,     nullptr},
+    {" ADC 2 ",      nullptr,            RunReadingsScreen2,      nullptr,     nullptr},
+    {" TX ofs ",     TxOffsetValue,      StartEditing,            TxOffsetUp,  TxOffsetDown},
+    {" RX 200Khz ",  nullptr,            RunReceiverStepTest,     nullptr,     nullptr},
+    {" RX Test ",    nullptr,            RunReceiverScanTest,     nullptr,     nullptr},
+    {" TX Test ",    nullptr,            RunTransmitterStepTest,  nullptr,     nullptr},
+    {" CPUF: ",      CpuFreqValue,       StartEditing,            nullptr,     nullptr},
+}};

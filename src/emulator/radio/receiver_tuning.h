@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+// The frequency the transmitter uses: StandbyFreq in direct selection mode,
+// else ActiveFreq.
+int32_t TransmitFrequency();
+// Whether the pilot's or the passenger's PTT is held.
+bool PttHeld();
+
+// TunedFreq := the frequency in use (StandbyFreq in direct selection mode,
+// else ActiveFreq); programs the synthesizer 45000 kHz above it and selects
+// the receive path.
+void TuneReceiver();
+// TunedFreq := ScanTarget, programmed as above, then Delay(10).
+void RetuneToScanTarget();
+// Programs the synthesizer to TransmitFrequency() and selects the transmit
+// path; TunedFreq stays.
+void TuneTransmitter();

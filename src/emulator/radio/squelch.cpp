@@ -1,0 +1,98 @@
+#include <algorithm>
+
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/radio/radio_constants.h"
+#include "emulator/radio/squelch.h"
+
+namespace {
+
+// From any start within the level range the filter reaches its resting value
+// within this many iterations ((127/128)^4096 is below 1e-13).
+constexpr uint32_t kFilterSettledIterations = 4096;
+constexpr int32_t kHysteresis = 30;
+constexpr uint16_t kCloseDelayAfterTransmit = 10000;
+
+void WriteLatch() { WriteRegister(EmulatorState.OutputLatch, RegisterOutputLatch); }
+
+void Open() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.RxState == RxReceiving) return;
+    s.OutputLatch = static_cast<uint8_t>((s.OutputLatch | LatchReceiveAudio) & ~LatchAuxPath);
+    WriteLatch();
+    s.RxState = RxReceiving;
+}
+
+void Close() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.RxState == RxSquelched) return;
+    s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
+    // The AUX audio path follows the open level: off when it is off.
+    if (EepromSettings.AuxOpenLevel != AuxLevelOff)
+        s.OutputLatch |= LatchAuxPath;
+    else
+        s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchAuxPath);
+    WriteLatch();
+    s.RxState = RxSquelched;
+}
+
+void MuteForTransmit() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.RxState != RxTransmitting) {
+        s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~(LatchReceiveAudio | LatchAuxPath));
+        WriteLatch();
+        s.RxState = RxTransmitting;
+    }
+    s.CloseDelay = kCloseDelayAfterTransmit;
+    s.ForcedOpen = 0;
+}
+
+// 100 (setting 63) to 604 (setting 0).
+int32_t Threshold() { return (63 - EepromSettings.SquelchSetting) * 8 + 100; }
+
+// The decision of `count` iterations at a filtered level that stays the same.
+void Decide(int32_t level, uint32_t count) {
+    EmulatorStateRecord& s = EmulatorState;
+    const int32_t threshold = Threshold();
+    s.BelowSquelch = threshold >= s.RxLevel;
+    if (level > threshold) {
+        s.CloseDelay = 0;
+        Open();
+        return;
+    }
+    if (level >= threshold - kHysteresis) return;
+    const uint32_t room = s.CloseDelay < CloseDelayIterations ? CloseDelayIterations - s.CloseDelay : 0;
+    s.CloseDelay = static_cast<uint16_t>(s.CloseDelay + std::min(count, room));
+    if (count > room) Close();
+}
+
+// Held open: spends up to `count` iterations of ForcedOpen; returns those left.
+uint32_t SpendForcedOpen(uint32_t count) {
+    EmulatorStateRecord& s = EmulatorState;
+    if (count == 0 || s.ForcedOpen <= 0) return count;
+    const auto spent = static_cast<uint32_t>(std::min<int64_t>(count, s.ForcedOpen));
+    s.ForcedOpen -= static_cast<int32_t>(spent);
+    Open();
+    return count - spent;
+}
+
+void EvaluateOnce() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.FilteredLevel = (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
+    if (SpendForcedOpen(1) == 0) return;
+    Decide(s.FilteredLevel / 128, 1);
+}
+
+}  // namespace
+
+void SquelchEvaluation(uint32_t iterations) {
+    if (EmulatorState.Transmitting) {
+        MuteForTransmit();
+        return;
+    }
+    const uint32_t single = std::min(iterations, kFilterSettledIterations);
+    for (uint32_t i = 0; i < single; ++i) EvaluateOnce();
+    const uint32_t rest = SpendForcedOpen(iterations - single);
+    if (rest > 0) Decide(EmulatorState.FilteredLevel / 128, rest);
+}

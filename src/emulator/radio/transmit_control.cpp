@@ -1,0 +1,78 @@
+#include <algorithm>
+
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/poll_clock.h"
+#include "emulator/radio/radio_constants.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "emulator/radio/transmit_control.h"
+
+namespace {
+
+constexpr uint32_t kIterationsPerSecond = 1000000 / MicrosecondsPerPollIteration;
+
+// StuckPttCount counts the whole seconds a PTT has been held, from the poll
+// step that first saw it; it stops just past the stuck limit so that it can
+// never wrap back to "not stuck".
+void CountPttHeld(bool held, uint32_t iterations) {
+    EmulatorStateRecord& s = EmulatorState;
+    const bool heldBefore = s.PttWasHeld;
+    s.PttWasHeld = held;
+    if (!held) {
+        s.StuckPttCount = 0;
+        s.PttHeldIterations = 0;
+        return;
+    }
+    if (!heldBefore || s.StuckPttCount > StuckPttSeconds) return;
+    const uint64_t total = uint64_t{s.PttHeldIterations} + iterations;
+    const uint64_t seconds = std::min<uint64_t>(s.StuckPttCount + total / kIterationsPerSecond, StuckPttSeconds + 1);
+    s.StuckPttCount = static_cast<uint16_t>(seconds);
+    s.PttHeldIterations = static_cast<uint32_t>(total % kIterationsPerSecond);
+}
+
+bool Stuck() { return EmulatorState.StuckPttCount > StuckPttSeconds; }
+
+// Spends the start-up inhibit; true while it still blocks this poll step.
+bool Inhibited(uint32_t iterations) {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.TxInhibit <= 0) return false;
+    const auto spent = static_cast<int32_t>(std::min<int64_t>(iterations, s.TxInhibit));
+    s.TxInhibit -= spent;
+    return static_cast<uint32_t>(spent) == iterations;
+}
+
+// TxLock: no transmission over a signal being received on the frequency the
+// transmitter would use.
+bool LockedByReception() {
+    const EmulatorStateRecord& s = EmulatorState;
+    return EepromSettings.TxLock && s.RxState == RxReceiving && s.TunedFreq == TransmitFrequency();
+}
+
+void StartTransmission() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.Transmitting = true;
+    TuneTransmitter();
+    s.RefreshFlag = true;
+    s.TxTimer = TransmitTimerStart;
+}
+
+}  // namespace
+
+void EndTransmission() {
+    EmulatorState.Transmitting = false;
+    TuneReceiver();
+    EmulatorState.RefreshFlag = true;
+}
+
+void TransmitControl(uint32_t iterations) {
+    const bool held = PttHeld();
+    CountPttHeld(held, iterations);
+    if (EmulatorState.Transmitting) {
+        if (Stuck() || !held || TransmitFrequency() < LowestTransmitKHz) EndTransmission();
+        return;
+    }
+    if (held && Stuck()) return;
+    if (Inhibited(iterations)) return;
+    if (!held || LockedByReception() || TransmitFrequency() < LowestTransmitKHz) return;
+    StartTransmission();
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <cstdint>
+
+// Keys and unkeys the transmitter from the PTTs; counts how long a PTT is
+// held (StuckPttCount, whole seconds) and spends TxInhibit. Runs on every poll
+// step with the poll iterations elapsed since the previous one.
+void TransmitControl(uint32_t iterations);
+// Ends a transmission: back to the receiver, main screen redraw requested.
+void EndTransmission();

@@ -1,0 +1,140 @@
+#include "emulator/runtime/emulator_run.h"
+
+#include <string>
+
+#include "display/lcd.h"
+#include "emulator/hardware/audio_levels.h"
+#include "emulator/radio/channel_lookup.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/emulator_wait.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/screens/main_screen.h"
+#include "emulator/keys/main_screen_keys.h"
+#include "emulator/runtime/poll_clock.h"
+#include "emulator/radio/radio_constants.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "freqdb/freq_database.h"
+#include "help/help.h"
+
+namespace {
+
+constexpr int16_t kEmulationHelpTopic = 1;
+constexpr uint8_t kSplashHalfSeconds = 5;
+constexpr uint8_t kLastDualMode = 2;
+constexpr uint16_t kOffsetReadingPreset = 512;
+
+struct SplashLine {
+    const char* text;
+    uint8_t column;
+    uint8_t row;
+    bool big;
+};
+
+constexpr SplashLine kSplash[] = {
+    {"Qor Avionics", 0, 0, true},
+    {"VHF-COM", 3, 3, true},
+    {"M: ZR3", 2, 6, false},
+    {"V: 220508", 2, 7, false},
+};
+
+// Values the settings file may hold that the firmware cannot use.
+void SanitiseSettings() {
+    if (EepromSettings.DualMode > kLastDualMode) EepromSettings.DualMode = 0;
+    if (EepromSettings.ChannelIndex >= FreqChannelCount) EepromSettings.ChannelIndex = 0;
+}
+
+// Name, type and channel number of the channel on a frequency, when there is one.
+void TakeChannelStrings(int32_t kHz, std::string& name, std::string& type, std::string& channel) {
+    if (!FindChannelByFrequency(kHz)) return;
+    const FreqRecord& record = FreqTable[EmulatorState.FoundChannel];
+    name = record.Name();
+    type = record.Type();
+    channel = std::to_string(EmulatorState.FoundChannel + 1).substr(0, 6);
+}
+
+void DrawSplash() {
+    for (const SplashLine& line : kSplash) {
+        LcdBigFont = line.big;
+        LcdGotoText(line.column, line.row);
+        LcdText = line.text;
+        LcdDrawText();
+    }
+    LcdBigFont = false;
+}
+
+void PowerUpHardware() {
+    HardwareStartupOperation2();
+    TuneReceiver();
+    HardwareStartupOperation3();
+    EmulatorState.HalfSeconds = 0;
+    HardwareStartupOperation4();
+    ApplyVolume();
+    ApplyMicLevel();
+    WriteRegister(EepromSettings.AuxOpenLevel, RegisterAuxLevel);
+    HardwareStartupOperation5();
+    EmulatorState.Step25 = false;
+}
+
+// 2.0 to 2.5 s: until the fifth half-second boundary.
+void SplashWait() {
+    while (EmulatorState.HalfSeconds < kSplashHalfSeconds) ProcessEventsOrStop();
+}
+
+void StartUp() {
+    EmulatorStateRecord& s = EmulatorState;
+    ShowHelpTopic(kEmulationHelpTopic);
+    LoadSettings();
+    SanitiseSettings();
+    HardwareStartupOperation1();
+    TakeChannelStrings(EepromSettings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
+    TakeChannelStrings(EepromSettings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
+    LcdInit();
+    LcdApplyContrast();
+    LcdClear();
+    DrawSplash();
+    PowerUpHardware();
+    SplashWait();
+    if (EepromSettings.ScanAtPowerUp) s.ScanOn = true;
+    LcdClear();
+    DrawMainScreen();
+    s.OffsetReading = kOffsetReadingPreset;
+    s.CpuFreqReading = 0;
+    s.TxInhibit = TxInhibitIterations;
+    s.AuxChanged = true;
+    StartPollClock();
+}
+
+// Saves the settings once SaveCountdown runs out, about 5 s after the last change.
+void CountDownSave() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.SaveCountdown == 0 || --s.SaveCountdown > 0) return;
+    SaveSettings();
+}
+
+void CountDownSquelchMode() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.SquelchTimeout == 0 || --s.SquelchTimeout > 0) return;
+    s.AdjustMode = AdjustVolume;
+    DrawMainScreen();
+}
+
+void MainLoop() {
+    while (!StopRequest) {
+        ShowHelpTopic(kEmulationHelpTopic);
+        MainScreenKeyPass();
+        CountDownSave();
+        CountDownSquelchMode();
+    }
+}
+
+}  // namespace
+
+void EmulatorRun() {
+    try {
+        StartUp();
+        MainLoop();
+    } catch (const EmulatorStop&) {
+    }
+    LcdClear();
+}

@@ -1,0 +1,18 @@
+#include "emulator/runtime/emulator_tick.h"
+
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+
+bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
+    EmulatorStateRecord& s = EmulatorState;
+    const uint16_t position = s.TunedFreq == EepromSettings.ActiveFreq ? sliderActivePosition : sliderStandbyPosition;
+    s.RxLevel = static_cast<uint16_t>(180 + (SliderMaximum - position));
+    s.MsCounter += 10;
+    s.TickFlag = true;
+    if (++s.TickCounter < 25) return false;
+    s.TickCounter = 0;
+    s.RefreshFlag = true;
+    ++s.HalfSeconds;
+    s.BlinkPhase = !s.BlinkPhase;
+    return true;
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include <cstdint>
+
+// Signal slider positions: 0 at the top (strongest) to 371 at the bottom (none).
+inline constexpr uint16_t SliderMaximum = 371;
+
+// The tick operation, every 20 ms: samples the slider of the frequency being
+// received into RxLevel and advances the time base. Returns true on every
+// 25th tick, when the 500 ms events happened.
+bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);

@@ -1,0 +1,47 @@
+#include "emulator/runtime/poll_step.h"
+
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/keys/key_scan.h"
+#include "emulator/screens/status_row.h"
+#include "emulator/runtime/poll_clock.h"
+#include "emulator/radio/aux_level.h"
+#include "emulator/radio/scanning.h"
+#include "emulator/radio/squelch.h"
+#include "emulator/radio/transmit_control.h"
+
+namespace {
+
+constexpr uint8_t kPeriodicTicks = 7;
+
+void TickDuties() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
+    if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
+    ScanningDuty();
+    AuxLevelDuty();
+    s.DiagTickMark = true;
+    if (!s.MenuActive) UpdateStatusRow();
+    KeyScan();
+}
+
+}  // namespace
+
+void PollStep() {
+    // A tick that came in during a delay (a scan retune) is handled at once:
+    // waiting for the next event first would lose it.
+    if (EmulatorState.TickFlag)
+        StopIfRequested();
+    else
+        ProcessEventsOrStop();
+    EmulatorState.KeyEvent = KeyNone;
+    const uint32_t iterations = ElapsedPollIterations();
+    TransmitControl(iterations);
+    SquelchEvaluation(iterations);
+    HardwarePollOperation1();
+    HardwarePollOperation2();
+    if (!EmulatorState.TickFlag) return;
+    EmulatorState.TickFlag = false;
+    TickDuties();
+}

@@ -1,0 +1,58 @@
+#include <array>
+#include <string>
+
+#include "display/lcd.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/screens/readings_screens.h"
+#include "emulator/screens/service_wait.h"
+
+namespace {
+
+// Three blanks follow each value; short lines are padded to the whole row, so
+// that a value shorter by more than three digits leaves none of the old ones.
+constexpr const char* kValueTrail = "   ";
+constexpr std::size_t kLineWidth = 13;
+
+struct Reading {
+    const char* label;
+    long value;
+};
+
+using ReadingLines = std::array<Reading, 4>;
+
+ReadingLines Screen1Readings() {
+    const EmulatorStateRecord& s = EmulatorState;
+    return {{{"Vin:", s.VinReading}, {"Srx:", s.RxLevel}, {"Stn:", s.StnReading}, {"Tmp:", s.TmpReading}}};
+}
+
+ReadingLines Screen2Readings() {
+    const EmulatorStateRecord& s = EmulatorState;
+    return {{{"Stn:", s.Stn2Reading}, {"AudL:", s.AudLReading}, {"SLO:", s.ModLevel}, {"OFF:", s.OffsetReading}}};
+}
+
+// Large text at column 0 of rows 0, 2, 4 and 6, over what is shown.
+void DrawReadings(const ReadingLines& lines) {
+    LcdBigFont = true;
+    LcdInverse = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string text = lines[i].label + std::to_string(lines[i].value) + kValueTrail;
+        if (text.size() < kLineWidth) text.resize(kLineWidth, ' ');
+        LcdGotoText(0, static_cast<uint8_t>(2 * i));
+        LcdText = text;
+        LcdDrawText();
+    }
+    LcdBigFont = false;
+}
+
+void RunReadingsScreen(ReadingLines (*readings)()) {
+    LcdClear();
+    do {
+        DrawReadings(readings());
+    } while (WaitForFlagOrKey(EmulatorState.RefreshFlag));
+}
+
+}  // namespace
+
+void RunReadingsScreen1() { RunReadingsScreen(Screen1Readings); }
+
+void RunReadingsScreen2() { RunReadingsScreen(Screen2Readings); }

@@ -1,0 +1,83 @@
+#include <string>
+
+#include "display/display_text.h"
+#include "display/lcd.h"
+#include "display/lcd_font.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/screens/status_row.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "emulator/screens/receiver_sweeps.h"
+#include "emulator/screens/service_wait.h"
+#include "emulator/screens/sweep_frequencies.h"
+
+namespace {
+
+constexpr int kStepTestRefreshes = 2;
+constexpr int kScanDwellWithoutSignal = 5;  // ticks
+constexpr int kScanDwellWithSignal = 100;   // ticks
+constexpr uint8_t kMarkColumn = 10;         // right of "RX: 112.00"
+
+// "RX: 112.00", large, at column 0 of row 1.
+void ShowFrequency(int32_t f) {
+    LcdInverse = false;
+    LcdBigFont = true;
+    LcdGotoText(0, 1);
+    LcdText = "RX: " + FormatFreq6(10 * f);
+    LcdDrawText();
+    LcdBigFont = false;
+}
+
+// The 25 kHz channel mark: the font's small zero, or a blank.
+void ShowQuarterChannelMark(int32_t f) {
+    LcdGotoText(kMarkColumn, 1);
+    LcdText = std::string(1, static_cast<char>(IsQuarterChannel(f) ? SmallDigitZeroCode : ' '));
+    LcdDrawText();
+}
+
+// Transmit-enable line off, synthesizer at f with the receiver's offset.
+void ProgramReceiver(int32_t f) {
+    WritePathRegister2(PathTransmitEnable);
+    SetSynthesizer(10 * f + ReceiverOffsetKHz);
+}
+
+// False when a key ended the test.
+bool DwellRefreshes() {
+    for (int i = 0; i < kStepTestRefreshes; ++i)
+        if (!WaitForFlagOrKey(EmulatorState.RefreshFlag, DrawReceiveLevelBar)) return false;
+    return true;
+}
+
+// Counted in ticks; the below-squelch flag decides on every tick how long the
+// frequency stays. False when a key ended the test.
+bool DwellTicks() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.DiagTickMark = false;
+    for (int ticks = 1;; ++ticks) {
+        if (!WaitForFlagOrKey(s.DiagTickMark, DrawReceiveLevelBar)) return false;
+        if (ticks >= (s.BelowSquelch ? kScanDwellWithoutSignal : kScanDwellWithSignal)) return true;
+    }
+}
+
+}  // namespace
+
+void RunReceiverStepTest() {
+    LcdClear();
+    for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
+        ShowFrequency(f);
+        ProgramReceiver(f);
+        if (!DwellRefreshes()) break;
+    }
+    TuneReceiver();
+}
+
+void RunReceiverScanTest() {
+    LcdClear();
+    for (int32_t f = SweepFirst;; f = NextScanStep(f, EmulatorState.Step25)) {
+        ShowFrequency(f);
+        if (EmulatorState.Step25) ShowQuarterChannelMark(f);
+        ProgramReceiver(f);
+        if (!DwellTicks()) break;
+    }
+    TuneReceiver();
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <cstdint>
+
+#include "gui/freqdb/frequency_mask_edit.h"
+
+// FreqEdit: lists the 100 channels of FreqTable and edits name, type and
+// frequency of the selected one. Every change the user types goes straight
+// into FreqTable; OK and Cancel only close the dialog with their result.
+class TFreqEdit : public QDialog {
+public:
+    explicit TFreqEdit(QWidget* parent = nullptr);
+
+    QListWidget* ListBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;  // name
+    QLineEdit* Edit2 = nullptr;  // type
+    FrequencyMaskEdit* MaskEdit1 = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    // The record the three fields change; 0 each time the dialog is shown.
+    uint16_t SelectedChannel = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormShow();
+    void ListBox1Click();
+    void Edit1Change();
+    void Edit2Change();
+    void MaskEdit1Change();
+    void RebuildLine(int channelIndex);
+};

@@ -1,0 +1,24 @@
+#include "gui/freqdb/frequency_mask_edit.h"
+
+namespace {
+constexpr char kBlank = '_';
+}
+
+FrequencyMaskEdit::FrequencyMaskEdit(QWidget* parent) : QLineEdit(parent) {
+    setInputMask(QString("###.###;") + kBlank);
+}
+
+// The displayed text keeps every position; text() would drop the unfilled ones.
+std::string FrequencyMaskEdit::Text() const {
+    std::string text = displayText().toLatin1().toStdString();
+    for (char& c : text)
+        if (c == kBlank) c = ' ';
+    return text;
+}
+
+void FrequencyMaskEdit::SetText(std::string_view text) {
+    std::string masked(text);
+    for (char& c : masked)
+        if (c == ' ') c = kBlank;
+    setText(QString::fromLatin1(masked.data(), static_cast<qsizetype>(masked.size())));
+}

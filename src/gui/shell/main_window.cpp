@@ -1,0 +1,238 @@
+#include "gui/shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "comm/comm_byte_source.h"
+#include "display/lcd.h"
+#include "emulator/runtime/emulator_run.h"
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "freqdb/freq_database.h"
+#include "gui/freqdb/frequency_commands.h"
+#include "gui/shell/key_area.h"
+#include "gui/common/message_box.h"
+#include "gui/shell/panel_picture.h"
+#include "gui/shell/ptt_button.h"
+#include "gui/shell/port_message_box.h"
+#include "shell/radio_ini.h"
+#include "gui/shell/serial_port_dialog.h"
+#include "gui/common/window_font.h"
+
+namespace {
+
+constexpr const char* kCaption = "Qor Avionics VHF transceiver  interface";
+constexpr const char* kOfflineCaption = "Offline - device emulation mode";
+constexpr const char* kOnlineCaption = "Online - device interface mode";
+// The client area below the menu bar; the window's outer size on the
+// original platform was 819 x 478 with its frame, caption and menu bar.
+constexpr QSize kClientSize(811, 431);
+constexpr QPoint kWindowPosition(291, 180);
+
+struct KeyAreaLayout {
+    QRect geometry;
+    uint8_t bit;
+};
+
+// Shape1..Shape6 over the keys of the panel picture, in client coordinates.
+constexpr KeyAreaLayout kKeyAreas[] = {
+    {{126, 64, 57, 57}, KeyBitMenu},   {{238, 64, 57, 57}, KeyBitActive},   {{299, 128, 57, 57}, KeyBitUp},
+    {{300, 206, 57, 57}, KeyBitDown},  {{128, 280, 57, 57}, KeyBitVolSq},   {{240, 279, 57, 57}, KeyBitMhzKhzCh},
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QScrollBar* MakeSlider(QWidget* parent, const QRect& geometry) {
+    auto* slider = new QScrollBar(Qt::Vertical, parent);
+    slider->setGeometry(geometry);
+    slider->setRange(0, SliderMaximum);
+    slider->setPageStep(0);
+    slider->setValue(SliderMaximum);
+    slider->setCursor(Qt::PointingHandCursor);
+    return slider;
+}
+
+// Menu items that are shown and enabled and do nothing when chosen.
+void AddInertActions(QMenu* menu, std::initializer_list<const char*> captions) {
+    for (const char* caption : captions) menu->addAction(caption);
+}
+
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
+    for (QWidget* w : widgets) w->setEnabled(enabled);
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    setWindowTitle(kCaption);
+    setFont(WindowFont());
+
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    BuildControls(client);
+    Form15 = new TForm15(this, Ports);
+    BuildMenus();  // creates FreqEdit with the frequency commands
+    move(kWindowPosition);
+    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2.setTimerType(Qt::PreciseTimer);
+    Timer2.setInterval(20);
+    connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
+    // The message box stands over whatever is modal then: the serial port
+    // dialog when the choice came from there.
+    Ports.ReportNotAvailable = [this](int portNumber) {
+        QWidget* modal = QApplication::activeModalWidget();
+        ShowPortNotAvailable(modal ? modal : this, portNumber);
+    };
+
+    LcdAttachSurface(Image1);
+    HelpAttachPane(this);
+    ModeAttachView(this);
+    Timer2.start();  // the time base runs from the window's creation on
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    LcdAttachSurface(nullptr);
+    HelpAttachPane(nullptr);
+    ModeAttachView(nullptr);
+}
+
+void TForm1::BuildControls(QWidget* client) {
+    Image1 = new PanelPicture(client);
+    Image1->move(16, 16);
+    for (std::size_t i = 0; i < Shapes.size(); ++i) Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
+
+    Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFont(ModeCaptionFont());
+    Label2 = MakeLabel(client, "Simulate RX signal active", {416, 16, 65, 33}, true);
+    Label3 = MakeLabel(client, "Simulate RX signal standby", {496, 16, 73, 33}, true);
+    Label4 = MakeLabel(client, "This program is under construction and not yet fully functional", {64, 408, 288, 13}, false);
+
+    ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
+    ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
+    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, PanelInputs.PttPilot);
+    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, PanelInputs.PttPax);
+
+    Memo1 = new QPlainTextEdit(client);
+    Memo1->setGeometry(576, 8, 225, 409);
+    // Like any text field the pane takes typing; the next topic replaces it.
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Memo1})
+        w->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(ScrollBar1, ScrollBar2);
+    setTabOrder(ScrollBar2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Memo1);
+}
+
+void TForm1::BuildMenus() {
+    QMenu* setup = menuBar()->addMenu("&Setup");
+    connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
+
+    QMenu* frequencies = menuBar()->addMenu("&Frequencies");
+    Frequencies = std::make_unique<FrequencyCommands>(this);
+    frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
+    frequencies->addAction("&New", this, [this] { Frequencies->New(); });
+    frequencies->addAction("&Open...", this, [this] { Frequencies->Open(); });
+    frequencies->addAction("&Save", this, [this] { Frequencies->Save(); });
+    frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
+    frequencies->addSeparator();
+    AddInertActions(frequencies, {"&Upload to device", "&Download from device"});
+
+    QMenu* technical = menuBar()->addMenu("&Technical");
+    AddInertActions(technical, {"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift"});
+    technical->addSeparator();
+    AddInertActions(technical, {"&Update device software to this version"});
+
+    QAction* exit = menuBar()->addAction("&Exit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+// Settings first, then the frequency database, then the emulator 10 ms on.
+void TForm1::FormCreate() {
+    const RadioSettings settings = ReadRadioIni(RadioIniPath());
+    CommsPort = settings.commsPort;
+    CurrentFreqFile = settings.freqFilename;
+    Frequencies->LoadRememberedFile();
+    Ports.Open(CommsPort);
+    Timer1.start();
+}
+
+void TForm1::FormCloseQuery() {
+    StopRequest = true;
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
+    if (!error.empty())
+        ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
+                                   .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+    Comm1.Close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    event->accept();
+}
+
+void TForm1::Timer1Timer() {
+    Timer1.stop();
+    // A run started inside a modal dialog's event loop would hold that loop
+    // open until the run ends: the dialog could not return its result nor be
+    // shown again. Such a start waits until the dialog has closed.
+    if (QApplication::activeModalWidget()) {
+        Timer1.start();
+        return;
+    }
+    EmulatorRunning = true;
+    EmulatorRun();
+    EmulatorRunning = false;
+}
+
+void TForm1::Timer2Timer() {
+    TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
+    Image1->RepaintIfChanged();
+}
+
+void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
+    CommByteSource source(Comm1);
+    Link.Receive(source, Count);
+}
+
+void TForm1::ShowOnlineMode() {
+    Label1->setText(kOnlineCaption);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, false);
+}
+
+void TForm1::ShowOfflineMode() {
+    Label1->setText(kOfflineCaption);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, true);
+}
+
+void TForm1::StartEmulatorSoon() { Timer1.start(); }
+
+void TForm1::Clear() { Memo1->clear(); }
+
+void TForm1::AddLine(std::string_view text) {
+    Memo1->appendPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}

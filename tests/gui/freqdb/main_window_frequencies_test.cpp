@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "shell/port_names.h"
+#include "common/program_directory.h"
+#include "freqdb/freq_database.h"
+#include "support/scratch_folder.h"
+#include "gui/shell/main_window.h"
+#include "gui/common/message_box.h"
+#include "shell/radio_ini.h"
+
+// The main window loads the database remembered in RADIO.INI and remembers
+// the current one when it closes.
+TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
+    ScratchFolder folder;
+    SetProgramDirectory(folder.Path() + "/");
+    SetDefaultDeviceStem(folder.File("ttyS"));  // no real serial port is touched
+    SetPlainMessageHandler([](const QString&) {});
+    FreqDbReset();
+    FreqTable[0].SetName("LOADED");
+    ASSERT_EQ(FreqDbSave(folder.File("db.dat")), "");
+    FreqTable[0].SetName("STALE");
+    ASSERT_EQ(WriteRadioIni(RadioIniPath(), {3, folder.File("db.dat")}), "");
+    {
+        TForm1 form;
+        EXPECT_EQ(CurrentFreqFile, folder.File("db.dat"));
+        EXPECT_EQ(FreqTable[0].Name(), "LOADED");
+        CurrentFreqFile = folder.File("other.dat");
+        form.close();
+    }
+    EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+    {
+        TForm1 form;
+        EXPECT_EQ(CurrentFreqFile, folder.File("other.dat")) << "a missing file is remembered";
+        EXPECT_EQ(FreqTable[0].Name(), "");
+        form.close();
+    }
+    EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+    SetPlainMessageHandler({});
+    SetDefaultDeviceStem("/dev/ttyS");
+}

@@ -1,0 +1,191 @@
+#include <QDialog>
+#include <QMenuBar>
+#include <cerrno>
+
+#include "common/atomic_file.h"
+#include "common/little_endian.h"
+#include "emulator/runtime/emulator_host.h"
+#include "support/form_fixture.h"
+#include "freqdb/freq_database.h"
+#include "help/help.h"
+#include "gui/shell/key_area.h"
+#include "gui/shell/ptt_button.h"
+
+namespace {
+
+class LifecycleTest : public FormTest {
+protected:
+    void TearDown() override {
+        SetFileWriteFault(nullptr);
+        FormTest::TearDown();
+    }
+    // A database file whose first channel is 121500 kHz.
+    void WriteDatabase(const std::string& name, int size = FreqFileSize) {
+        std::string bytes(static_cast<std::size_t>(size), '\0');
+        if (size >= 4) WriteLe32(reinterpret_cast<uint8_t*>(bytes.data()), 121500);
+        dir.Write(name, bytes);
+    }
+};
+
+TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
+    CurrentFreqFile = "left over";
+    FreqTable[3].FreqKHz = 1;
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(CommsPort, 0);
+    EXPECT_EQ(CurrentFreqFile, "");
+    EXPECT_EQ(FreqTable[3].FreqKHz, 118000);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(portMessages, QStringList{"The selected port COM1 is not available, please choose another if possible or "
+                                        "free this port if it is in use by another application."});
+}
+
+TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
+    WriteDatabase("alps.dat");
+    dir.Write("RADIO.INI", "[Setup]\r\nCommsPort=0x10\r\nFreqFilename=" + dir.File("alps.dat") + "\r\n");
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(CommsPort, 16);
+    EXPECT_EQ(CurrentFreqFile, dir.File("alps.dat"));
+    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(portMessages.size(), 1);
+    EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
+}
+
+TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {
+    dir.Write("RADIO.INI", "[Setup]\nCommsPort=256\nFreqFilename=" + dir.File("gone.dat") + "\n");
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(CommsPort, 0);
+    EXPECT_EQ(CurrentFreqFile, dir.File("gone.dat"));
+    EXPECT_EQ(FreqTable[0].FreqKHz, 118000);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// A database that cannot be read whole is reported, and the start goes on so
+// that the emulator still runs; the file is forgotten so that a later Save
+// cannot overwrite it with the empty table.
+TEST_F(LifecycleTest, AShortDatabaseIsReportedAndStartUpGoesOn) {
+    WriteDatabase("short.dat", 1999);
+    dir.Write("RADIO.INI", "[Setup]\nFreqFilename=" + dir.File("short.dat") + "\n");
+    EXPECT_TRUE(Open());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("short.dat"));
+    EXPECT_EQ(FreqTable[0].FreqKHz, 118000);
+    EXPECT_EQ(CurrentFreqFile, "");
+}
+
+TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
+    Open();
+    form->menuBar()->actions().at(3)->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(StopRequest);
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\n");
+}
+
+TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
+    dir.Write("RADIO.INI", "[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=2\nFreqFilename=a.dat\n");
+    Open();
+    CommsPort = 4;
+    CurrentFreqFile = "/data/b.dat";
+    form->close();
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
+
+    std::filesystem::remove(dir.File("RADIO.INI"));
+    form->show();
+    form->close();
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
+    EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    dir.Write("RADIO.INI", "[Setup]\nCommsPort=2\n");
+    Open();
+    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    form->close();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("Disk full"));
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\nCommsPort=2\n");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBack) {
+    Open();
+    EnterOnlineMode();
+    EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
+    for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
+                                                      form->Label1, form->Label2})
+        EXPECT_FALSE(w->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{form->Label3, form->Label4, form->Memo1, form->Shapes[0]})
+        EXPECT_TRUE(w->isEnabled());
+    EXPECT_TRUE(StopRequest);
+    EXPECT_EQ(CurrentHelpTopic, 100);
+
+    EnterOfflineMode();
+    EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
+    for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
+                                                      form->Label1, form->Label2})
+        EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(StopRequest);
+    EXPECT_TRUE(form->Timer1.isActive());
+}
+
+// The time base reads the slider of the frequency being received.
+TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
+    Open();
+    form->ScrollBar1->setValue(0);
+    form->ScrollBar2->setValue(300);
+    form->Timer2Timer();
+    EXPECT_EQ(EmulatorState.RxLevel, 551);  // tuned to the active frequency
+    EXPECT_TRUE(EmulatorState.TickFlag);
+    EmulatorState.TunedFreq = 121500;
+    form->Timer2Timer();
+    EXPECT_EQ(EmulatorState.RxLevel, 251);
+}
+
+// An emulator host that ends the run at its first wait.
+struct StoppingHost : EmulatorHost {
+    bool runningSeen = false;
+    void ProcessPendingEvents() override {
+        runningSeen = EmulatorRunning;
+        StopRequest = true;
+    }
+    uint64_t NowMicroseconds() override { return now += 20000; }
+    void ReportError(const std::string&) override {}
+    uint64_t now = 0;
+};
+
+TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
+    StoppingHost host;
+    EmulatorAttachHost(&host);
+    Open();
+    form->Timer1.start();
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_TRUE(host.runningSeen);
+    EXPECT_FALSE(EmulatorRunning);
+    EXPECT_FALSE(form->Timer1.isActive());
+    EXPECT_TRUE(form->Timer1.isSingleShot());
+    EXPECT_EQ(form->Timer1.interval(), 10);
+    EXPECT_EQ(form->Timer2.interval(), 20);
+}
+
+// Falling back offline while a dialog is open must not start the run inside
+// the dialog's event loop, which would keep that loop from ever returning:
+// the run waits until the dialog has closed.
+TEST_F(LifecycleTest, TheEmulatorWaitsForAnOpenDialogToClose) {
+    StoppingHost host;
+    EmulatorAttachHost(&host);
+    Open();
+    QDialog dialog(form.get());
+    dialog.setModal(true);
+    dialog.show();
+    form->Timer1Timer();
+    EXPECT_FALSE(host.runningSeen);
+    EXPECT_TRUE(form->Timer1.isActive()) << "tries again later";
+    dialog.hide();
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_TRUE(host.runningSeen);
+    EXPECT_FALSE(form->Timer1.isActive());
+}
+
+}  // namespace

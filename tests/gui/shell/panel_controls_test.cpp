@@ -1,0 +1,113 @@
+#include <QTest>
+
+#include "support/form_fixture.h"
+#include "gui/shell/key_area.h"
+#include "gui/shell/panel_picture.h"
+#include "gui/shell/ptt_button.h"
+
+namespace {
+
+// Mouse input goes through the window as the platform delivers it, so the
+// toolkit's mouse capture decides which control gets the release.
+class PanelControlsTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        Open();
+        window = form->windowHandle();
+        ASSERT_NE(window, nullptr);
+    }
+    QPoint CentreOf(QWidget* w) const { return w->mapTo(form.get(), w->rect().center()); }
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(window, button, {}, at); }
+    void Release(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseRelease(window, button, {}, at); }
+    void MoveTo(QPoint at) { QTest::mouseMove(window, at); }
+
+    QWindow* window = nullptr;
+};
+
+TEST_F(PanelControlsTest, EachKeyAreaHoldsItsOwnBitWhilePressed) {
+    const uint8_t bits[] = {0x01, 0x02, 0x04, 0x08, 0x20, 0x10};  // Shape1..Shape6
+    for (std::size_t i = 0; i < form->Shapes.size(); ++i) {
+        const QPoint centre = CentreOf(form->Shapes[i]);
+        Press(centre);
+        EXPECT_EQ(PanelInputs.KeyDown, bits[i]) << "Shape" << i + 1;
+        Release(centre);
+        EXPECT_EQ(PanelInputs.KeyDown, 0) << "Shape" << i + 1;
+    }
+}
+
+TEST_F(PanelControlsTest, ReleasingOutsideTheAreaStillClearsItsBit) {
+    Press(CentreOf(form->Shapes[0]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0x01);
+    MoveTo(CentreOf(form->Shapes[1]));
+    MoveTo(CentreOf(form->Memo1));
+    EXPECT_EQ(PanelInputs.KeyDown, 0x01);
+    Release(CentreOf(form->Shapes[1]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0);
+}
+
+TEST_F(PanelControlsTest, AnyMouseButtonWorksOnTheKeyAreas) {
+    Press(CentreOf(form->Shapes[4]), Qt::RightButton);
+    EXPECT_EQ(PanelInputs.KeyDown, 0x20);
+    Release(CentreOf(form->Label4), Qt::RightButton);
+    EXPECT_EQ(PanelInputs.KeyDown, 0);
+}
+
+TEST_F(PanelControlsTest, KeyAreaReleaseClearsOnlyItsOwnBit) {
+    PanelInputs.KeyDown = 0x08;
+    Press(CentreOf(form->Shapes[1]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0x0A);
+    Release(CentreOf(form->Shapes[1]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0x08);
+}
+
+TEST_F(PanelControlsTest, PttButtonsHoldTheirByteFromPressToRelease) {
+    Press(CentreOf(form->Button1));
+    EXPECT_EQ(PanelInputs.PttPilot, 1);
+    EXPECT_EQ(PanelInputs.PttPax, 0);
+    Release(CentreOf(form->Button1));
+    EXPECT_EQ(PanelInputs.PttPilot, 0);
+
+    Press(CentreOf(form->Button2));
+    EXPECT_EQ(PanelInputs.PttPax, 1);
+    EXPECT_EQ(PanelInputs.PttPilot, 0);
+    MoveTo(CentreOf(form->Image1));
+    Release(CentreOf(form->Image1));
+    EXPECT_EQ(PanelInputs.PttPax, 0);
+    EXPECT_EQ(PanelInputs.KeyDown, 0);
+}
+
+// Every press must be matched by its release, or the transmitter would stay
+// keyed: also for a mouse button the push button itself does not react to.
+TEST_F(PanelControlsTest, ARightButtonPttPressIsMatchedByItsRelease) {
+    Press(CentreOf(form->Button1), Qt::RightButton);
+    EXPECT_EQ(PanelInputs.PttPilot, 1);
+    Release(CentreOf(form->Memo1), Qt::RightButton);
+    EXPECT_EQ(PanelInputs.PttPilot, 0);
+}
+
+TEST_F(PanelControlsTest, ClicksAndKeysOnPttButtonsDoNotTransmit) {
+    bool pttSeen = false;
+    QObject::connect(form->Button1, &QPushButton::pressed, [&] { pttSeen = pttSeen || PanelInputs.PttPilot; });
+    form->Button1->click();
+    form->Button1->setFocus();
+    QTest::keyPress(form->Button1, Qt::Key_Space);
+    EXPECT_EQ(PanelInputs.PttPilot, 0);
+    QTest::keyRelease(form->Button1, Qt::Key_Space);
+    EXPECT_FALSE(pttSeen);
+    EXPECT_EQ(PanelInputs.PttPilot, 0);
+}
+
+TEST_F(PanelControlsTest, KeyAreasStayActiveOnline) {
+    EnterOnlineMode();
+    Press(CentreOf(form->Shapes[2]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0x04);
+    Release(CentreOf(form->Shapes[2]));
+    EXPECT_EQ(PanelInputs.KeyDown, 0);
+    Press(CentreOf(form->Button2));
+    Release(CentreOf(form->Button2));
+    EXPECT_EQ(PanelInputs.PttPax, 0);
+    EXPECT_FALSE(form->Button2->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <QRadioButton>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/manual_hand_over.h"
+#include "support/pty_pair.h"
+#include "comm/comm.h"
+#include "common/program_directory.h"
+#include "shell/operating_mode.h"
+#include "gui/shell/serial_port_dialog.h"
+#include "shell/comms_port_opener.h"
+
+namespace {
+
+// The dialog over a component; COM7 is a pseudo-terminal, COM5 is missing.
+class SerialPortDialogTest : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-dialog-test-" + std::to_string(getpid()));
+    PtyPair pty;
+    TComm comm;
+    CommsPortOpener ports{comm};
+    TForm15 dialog{nullptr, ports};
+    std::vector<int> reported;
+
+    SerialPortDialogTest() {
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir / "RADIO.INI") << "[Ports]\nCOM5=/dev/vhfcom-no-such-port\nCOM7=" << pty.SlavePath() << "\n";
+        SetProgramDirectory(dir.string() + "/");
+        ports.ReportNotAvailable = [this](int n) { reported.push_back(n); };
+    }
+    ~SerialPortDialogTest() override {
+        dialog.hide();
+        std::filesystem::remove_all(dir);
+    }
+    QAbstractButton* Item(int index) { return dialog.RadioGroup2Items->button(index); }
+};
+
+TEST_F(SerialPortDialogTest, ShowsSixteenPortsInTwoColumnsOfEight) {
+    ASSERT_EQ(dialog.RadioGroup2Items->buttons().size(), 16);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(Item(i)->text(), QString("COM%1").arg(i + 1));
+    EXPECT_EQ(Item(8)->x(), Item(15)->x());
+    EXPECT_GT(Item(8)->x(), Item(0)->x());
+    EXPECT_EQ(Item(8)->y(), Item(0)->y());
+    EXPECT_GT(Item(7)->y(), Item(6)->y());
+    EXPECT_EQ(dialog.windowTitle(), "Serial port setup");
+}
+
+TEST_F(SerialPortDialogTest, ThePreselectionIsNoChoice) {
+    comm.SetDeviceName(pty.SlavePath());
+    comm.Open();
+    CommsPort = 2;
+    dialog.show();
+    EXPECT_TRUE(Item(2)->isChecked());
+    EXPECT_TRUE(comm.Enabled());  // not reopened as COM3
+    EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
+    dialog.hide();
+
+    CommsPort = 200;  // beyond the list: the last item, CommsPort kept
+    dialog.show();
+    EXPECT_TRUE(Item(15)->isChecked());
+    EXPECT_EQ(CommsPort, 200);
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(SerialPortDialogTest, AChoiceSwitchesThePortAtOnce) {
+    dialog.show();
+    Item(6)->click();
+    EXPECT_TRUE(comm.Enabled());
+    EXPECT_EQ(comm.DeviceName(), pty.SlavePath());  // COM7 as [Ports] maps it
+    EXPECT_EQ(CommsPort, 6);
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(SerialPortDialogTest, AFailedChoiceIsReportedClosesThePortAndStillRecordsCommsPort) {
+    dialog.show();
+    Item(6)->click();
+    Item(4)->click();
+    EXPECT_EQ(reported, std::vector<int>{5});
+    EXPECT_FALSE(comm.Enabled());  // the old port was closed first
+    EXPECT_EQ(CommsPort, 4);
+    Item(4)->click();  // the port is still closed: clicking it again tries again
+    EXPECT_EQ(reported, (std::vector<int>{5, 5}));
+}
+
+TEST_F(SerialPortDialogTest, ClickingTheOpenPortAgainChangesNothing) {
+    ManualHandOver handOver(comm);
+    dialog.show();
+    Item(6)->click();
+    pty.Write({1, 2, 3});
+    ASSERT_TRUE(handOver.WaitForBatch());
+    Item(6)->click();
+    uint8_t bytes[8];
+    EXPECT_EQ(comm.Read(bytes, 8), 3);  // not reopened: a reopen discards what was waiting
+}
+
+TEST_F(SerialPortDialogTest, AClosedPortIsOpenedAgainByClickingItsItem) {
+    dialog.show();
+    Item(6)->click();
+    comm.Close();  // as after a pulled adapter
+    Item(6)->click();
+    EXPECT_TRUE(comm.Enabled());
+    EXPECT_TRUE(reported.empty());
+}
+
+}  // namespace

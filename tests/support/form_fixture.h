@@ -1,0 +1,49 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <memory>
+
+#include "shell/port_names.h"
+#include "common/program_directory.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/emulator_wait.h"
+#include "gui/shell/main_window.h"
+#include "gui/common/message_box.h"
+#include "shell/operating_mode.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "support/temp_dir.h"
+
+// A main window on the offscreen platform whose program directory is a fresh
+// temporary folder. Its timers are stopped once it is built, so that nothing
+// runs unless a test calls the handler; message boxes are recorded instead
+// of shown. The serial ports point into the empty folder, so opening one
+// fails the same way on every machine; its message is kept apart.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramDirectory(dir.WithSeparator());
+        SetDefaultDeviceStem(dir.File("ttyS"));
+        SetPlainMessageHandler([this](const QString& text) {
+            (text.startsWith("The selected port COM") ? portMessages : messages) << text;
+        });
+    }
+    void TearDown() override { form.reset(); }
+
+    // Builds the window as the program start does; returns whether Timer1
+    // was left running to start the emulator.
+    bool Open() {
+        form = std::make_unique<TForm1>();
+        const bool emulatorScheduled = form->Timer1.isActive();
+        EXPECT_TRUE(form->Timer2.isActive());
+        form->Timer1.stop();
+        form->Timer2.stop();
+        form->show();
+        return emulatorScheduled;
+    }
+
+    TempDir dir;
+    std::unique_ptr<TForm1> form;
+    QStringList messages;      // every plain message but the port's
+    QStringList portMessages;  // "The selected port COMn is not available, ..."
+};

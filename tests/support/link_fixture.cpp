@@ -1,0 +1,37 @@
+#include "support/link_fixture.h"
+
+#include "display/lcd.h"
+#include "shell/global_state.h"
+
+LinkTest::LinkTest() { ModeAttachView(&view); }
+
+LinkTest::~LinkTest() { ModeAttachView(nullptr); }
+
+void LinkTest::StartAgain() {
+    ResetGlobalState();
+    LcdAttachSurface(&surface);
+    ModeAttachView(&view);
+}
+
+std::vector<uint8_t> LinkTest::Bytes(const SimulatedDisplay& display) {
+    const DisplayMessage message = BuildDisplayMessage(display);
+    return {message.begin(), message.end()};
+}
+
+SimulatedDisplay ReceivingDisplay() {
+    SimulatedDisplay d;
+    d.adjustMode = 0;
+    d.volumeBar = 20;
+    d.squelchBar = 3;
+    d.activeFreq = 118025;
+    d.standbyFreq = 118050;
+    d.activeChannel = 0;
+    d.standbyChannel = 7;
+    d.rxLevel = 30;
+    d.txLevel = 60;
+    d.activeName = "TOWER";
+    d.activeType = "TWR";
+    d.standbyName = "GUARD";
+    d.standbyType = "EMERG";
+    return d;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "display_message_builder.h"
+#include "shell/operating_mode.h"
+#include "support/memory_surface.h"
+#include "support/recording_mode_view.h"
+
+// The device link as the program wires it (drawing, then the operating mode),
+// with an in-memory panel and a recording view; every test starts from the
+// program's state at start.
+class LinkTest : public ::testing::Test {
+protected:
+    LinkTest();
+    ~LinkTest() override;
+    // The program's state at start again, this panel and view still attached.
+    void StartAgain();
+    static std::vector<uint8_t> Bytes(const SimulatedDisplay& display);
+
+    AttachedSurface attached;
+    MemorySurface& surface = attached.surface;
+    RecordingModeView view;
+    OnlineModeListener mode;
+    DeviceLink link{mode};
+};
+
+// The display of the golden screens: receiving in volume mode, 118.025 on
+// channel 0 against 118.050 on channel 7.
+SimulatedDisplay ReceivingDisplay();
