@@ -20,6 +20,7 @@ constexpr uint16_t kFullSignal = 0;
 // Squelch evaluation on its own: default threshold 524 (setting 10).
 class SquelchTest : public ::testing::Test {
 protected:
+    // Also run again inside the tests, for each starting point.
     void SetUp() override {
         EmulatorState = {};
         EepromSettings = {};

@@ -43,10 +43,6 @@ void ExpectAsUnprivilegedUser(bool (*check)(const std::string&), const std::stri
 
 class FreqDbFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        FreqTable = {};
-        FreqDbReset();
-    }
     void TearDown() override { SetFileWriteFault(nullptr); }
 
     ScratchFolder folder;

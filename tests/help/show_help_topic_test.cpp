@@ -32,14 +32,8 @@ std::vector<std::string> TextOf(int16_t number) {
 
 class ShowHelpTopicTest : public testing::Test {
 protected:
-    void SetUp() override {
-        CurrentHelpTopic = 0;
-        HelpAttachPane(&pane);
-    }
-    void TearDown() override {
-        HelpAttachPane(nullptr);
-        CurrentHelpTopic = 0;
-    }
+    void SetUp() override { HelpAttachPane(&pane); }
+    void TearDown() override { HelpAttachPane(nullptr); }
 
     RecordingPane pane;
 };

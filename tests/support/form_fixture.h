@@ -9,6 +9,7 @@
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/panel_picture.h"
 #include "gui/common/message_box.h"
 #include "shell/operating_mode.h"
 #include "emulator/hardware/panel_inputs.h"
@@ -34,6 +35,7 @@ protected:
     // was left running to start the emulator.
     bool Open() {
         form = std::make_unique<TForm1>();
+        EXPECT_FALSE(form->Image1->Picture().isNull()) << "the panel picture comes with the GUI library";
         const bool emulatorScheduled = form->Timer1.isActive();
         EXPECT_TRUE(form->Timer2.isActive());
         form->Timer1.stop();

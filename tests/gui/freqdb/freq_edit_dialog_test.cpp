@@ -11,8 +11,6 @@ std::string Line(const TFreqEdit& dialog, int row) { return dialog.ListBox1->ite
 class FreqEditTest : public testing::Test {
 protected:
     void SetUp() override {
-        FreqTable = {};
-        FreqDbReset();
         FreqTable[4].FreqKHz = 123450;
         FreqTable[4].SetName("TOWER ");
         FreqTable[4].SetType("ATC   ");

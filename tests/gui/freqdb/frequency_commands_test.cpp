@@ -22,9 +22,6 @@ struct Report {
 class FrequencyCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        FreqTable = {};
-        FreqDbReset();
-        CurrentFreqFile.clear();
         commands = std::make_unique<FrequencyCommands>(
             nullptr, FrequencyCommandHooks{
                          [this] { ++saveDialogs; return saveAnswer; },

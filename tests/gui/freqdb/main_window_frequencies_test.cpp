@@ -5,6 +5,7 @@
 #include "freqdb/freq_database.h"
 #include "support/scratch_folder.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/panel_picture.h"
 #include "gui/common/message_box.h"
 #include "shell/radio_ini.h"
 
@@ -22,6 +23,7 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
     ASSERT_EQ(WriteRadioIni(RadioIniPath(), {3, folder.File("db.dat")}), "");
     {
         TForm1 form;
+        EXPECT_FALSE(form.Image1->Picture().isNull());
         EXPECT_EQ(CurrentFreqFile, folder.File("db.dat"));
         EXPECT_EQ(FreqTable[0].Name(), "LOADED");
         CurrentFreqFile = folder.File("other.dat");
@@ -35,6 +37,4 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
         form.close();
     }
     EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
-    SetPlainMessageHandler({});
-    SetDefaultDeviceStem("/dev/ttyS");
 }
