@@ -1,14 +1,12 @@
-# Thin wrapper over CMake: `make run` builds and starts the program, `make test` builds and runs every test.
-# The checked builds live in their own folders: `make sanitize` (build-asan), `make fuzz` (build-fuzz),
-# `make lint` (reads build/compile_commands.json).
-BUILD_DIR ?= build
-ASAN_DIR ?= build-asan
-FUZZ_DIR ?= build-fuzz
+# Thin wrapper over CMake and its presets (CMakePresets.json): `make run`
+# builds the program alone and starts it, `make test` builds everything and
+# runs every test. The checked builds live in their own folders: `make
+# sanitize` (build-asan), `make fuzz` (build-fuzz), `make lint` (reads
+# build/compile_commands.json).
+BUILD_DIR := build
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 20
-GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 STAMP := $(BUILD_DIR)/.configured
-CHECKED := -DVHFCOM_BUILD_BENCH=OFF -DVHFCOM_BUILD_TOOLS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # Sanitizer settings for every test program: leaks are findings, undefined
 # behaviour stops the program, and a report names the source line.
@@ -16,25 +14,34 @@ export ASAN_OPTIONS := detect_leaks=1:detect_stack_use_after_return=1:check_init
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build run test bench sanitize fuzz lint clean
+.PHONY: all deps build program run test test-shuffled bench sanitize fuzz lint clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(STAMP): CMakeLists.txt | deps
-	cmake -S . -B $(BUILD_DIR) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+$(STAMP): CMakeLists.txt CMakePresets.json | deps
+	cmake --preset default
 	@touch $@
 
-build: deps $(STAMP)
-	cmake --build $(BUILD_DIR) --parallel
+# The program and what it needs, nothing else.
+program: deps $(STAMP)
+	cmake --build --preset program
 
-run: build
+build: deps $(STAMP)
+	cmake --build --preset default
+
+run: program
 	$(BUILD_DIR)/vhfcom
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $$(nproc)
+	ctest --preset default --parallel $$(nproc)
+
+# Every test program again with its tests in random order, a few times over,
+# so that no test leans on what an earlier one left behind.
+test-shuffled: build
+	scripts/run-shuffled $(BUILD_DIR)
 
 bench: build
 	@bench/emulator_cpu.sh $(BUILD_DIR)/vhfcom
@@ -43,21 +50,21 @@ bench: build
 # The whole test suite under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
 	@scripts/install-deps sanitize
-	cmake -S . -B $(ASAN_DIR) -G "$(GENERATOR)" $(CHECKED) -DVHFCOM_SANITIZE=ON
-	cmake --build $(ASAN_DIR) --parallel
-	cd $(ASAN_DIR) && ctest --output-on-failure --parallel $$(nproc)
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize --parallel $$(nproc)
 
 # Every fuzz target for FUZZ_SECONDS, starting from its seed corpus in fuzz/corpus/.
 fuzz:
 	@scripts/install-deps fuzz
-	cmake -S . -B $(FUZZ_DIR) -G "$(GENERATOR)" $(CHECKED) -DVHFCOM_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(FUZZ_DIR) --target fuzz_targets --parallel
-	scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
-# clang-tidy (checks in .clang-tidy) and cppcheck over src/.
+# clang-tidy (checks in .clang-tidy), cppcheck, the layering rule and clang-format.
 lint: build
 	@scripts/install-deps lint
 	scripts/lint $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-release

@@ -66,8 +66,10 @@ private:
         fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
         while (!stop_) {
             const ssize_t n = write(master_, block.data(), block.size());
-            if (n > 0) written_ += static_cast<uint64_t>(n);
-            else std::this_thread::sleep_for(std::chrono::microseconds(100));
+            if (n > 0)
+                written_ += static_cast<uint64_t>(n);
+            else
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
     }
     int master_;
@@ -113,8 +115,8 @@ private:
     void Run() {
         while (!stop_) {
             const Clock::time_point posted = Clock::now();
-            QMetaObject::invokeMethod(target_, [this, posted] { phase_->probeWaits.push_back(MsSince(posted)); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                target_, [this, posted] { phase_->probeWaits.push_back(MsSince(posted)); }, Qt::QueuedConnection);
             std::this_thread::sleep_for(kProbeInterval);
         }
     }
@@ -136,10 +138,11 @@ void PrintMemory(int second) {
 void Report(const Phase& phase, double seconds) {
     const Percentiles ticks = Of(phase.tickIntervals);
     const Percentiles waits = Of(phase.probeWaits);
-    std::printf("%-5s %2.0f s: %6llu receive events; time base %zu ticks (%.0f expected), interval p50 %.1f p99 %.1f "
-                "max %.1f ms; posted event wait p50 %.3f p99 %.3f max %.3f ms\n",
-                phase.name, seconds, static_cast<unsigned long long>(phase.batches), phase.tickIntervals.size(),
-                seconds * 50, ticks.p50, ticks.p99, ticks.max, waits.p50, waits.p99, waits.max);
+    std::printf(
+        "%-5s %2.0f s: %6llu receive events; time base %zu ticks (%.0f expected), interval p50 %.1f p99 %.1f "
+        "max %.1f ms; posted event wait p50 %.3f p99 %.3f max %.3f ms\n",
+        phase.name, seconds, static_cast<unsigned long long>(phase.batches), phase.tickIntervals.size(), seconds * 50,
+        ticks.p50, ticks.p99, ticks.max, waits.p50, waits.p99, waits.max);
 }
 
 }  // namespace
@@ -149,7 +152,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Line line;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("vhfcom-flood-" + std::to_string(getpid()));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vhfcom-flood-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "RADIO.INI") << "[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=" << line.slave << "\r\n";
     SetProgramDirectory(folder.string() + "/");

@@ -23,8 +23,8 @@
 #include "comm/frame_receiver.h"
 #include "common/little_endian.h"
 #include "display/lcd.h"
-#include "fuzz_check.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "fuzz_check.h"
 #include "shell/global_state.h"
 #include "shell/operating_mode.h"
 

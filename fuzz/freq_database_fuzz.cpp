@@ -19,8 +19,8 @@
 namespace {
 
 void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                  static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 void DrawChannel(const FreqRecord& record) {

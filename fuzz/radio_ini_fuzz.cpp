@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz_check.h"
 #include "common/ini_file.h"
+#include "fuzz_check.h"
 #include "shell/radio_ini.h"
 #include "support/temp_dir.h"
 

@@ -30,8 +30,8 @@ constexpr uint32_t kGapTicks = 6;
 constexpr size_t kMaxPresses = 24;
 
 void WriteSettingsFile(const std::string& directory, const uint8_t* data, size_t size) {
-    std::ofstream(directory + "e2.dfd", std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                                static_cast<std::streamsize>(size));
+    std::ofstream(directory + "e2.dfd", std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // Channels 0 and 1 on the two frequencies the file holds, with names of any

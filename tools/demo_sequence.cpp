@@ -31,12 +31,9 @@ SimulatedDisplay Radio(uint8_t mode, bool transmitting, uint8_t activeChannel, u
 }
 
 const Scene kScenes[] = {
-    {32, Ramp::RxLevel, Radio(0, false, 0, 7)},
-    {33, Ramp::Squelch, Radio(1, false, 0, 7)},
-    {19, Ramp::StandbyMhz, Radio(2, false, 0, 0)},
-    {40, Ramp::StandbyKhz, Radio(3, false, 0, 0)},
-    {32, Ramp::TxLevel, Radio(0, true, 0, 7)},
-    {20, Ramp::Channel, Radio(4, false, 1, 7)},
+    {32, Ramp::RxLevel, Radio(0, false, 0, 7)},    {33, Ramp::Squelch, Radio(1, false, 0, 7)},
+    {19, Ramp::StandbyMhz, Radio(2, false, 0, 0)}, {40, Ramp::StandbyKhz, Radio(3, false, 0, 0)},
+    {32, Ramp::TxLevel, Radio(0, true, 0, 7)},     {20, Ramp::Channel, Radio(4, false, 1, 7)},
 };
 
 SimulatedDisplay Advance(SimulatedDisplay d, Ramp ramp, uint32_t i) {

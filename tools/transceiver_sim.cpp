@@ -77,6 +77,8 @@ Options Parse(int argc, char** argv) {
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
+        // One option a line:
+        // clang-format off
         if (a == "--pty") o.device.clear();
         else if (a == "--device") o.device = next(i);
         else if (a == "--interval") o.intervalMs = static_cast<int>(Number(next(i), 1, 60000));
@@ -97,6 +99,7 @@ Options Parse(int argc, char** argv) {
         else if (a == "--standby-name") display().standbyName = next(i);
         else if (a == "--standby-type") display().standbyType = next(i);
         else Usage("unknown option");
+        // clang-format on
     }
     return o;
 }

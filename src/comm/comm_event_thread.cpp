@@ -1,8 +1,8 @@
 #include "comm/comm_event_thread.h"
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <poll.h>
+#include <pthread.h>
 #include <termios.h>
 #include <unistd.h>
 

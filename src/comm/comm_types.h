@@ -6,10 +6,12 @@
 // Value types of the serial port component: its enumerations, the sets built
 // from them, the event-mask bits, the error flags and the handler types.
 
+// clang-format off
 enum TBaudRate : uint8_t {
     cbr110, cbr300, cbr600, cbr1200, cbr2400, cbr4800, cbr9600, cbr14400,
     cbr19200, cbr38400, cbr56000, cbr57600, cbr115200, cbr128000, cbr256000,
 };
+// clang-format on
 enum TParity : uint8_t { paNone, paOdd, paEven, paMark, paSpace };
 enum TStopbits : uint8_t { sb10, sb15, sb20 };
 enum TDatabits : uint8_t { da4, da5, da6, da7, da8 };
@@ -37,7 +39,7 @@ private:
 using TCommOptions = EnumSet<TCommOption>;
 using TCommEventType = EnumSet<TCommEventState>;
 
-inline constexpr TCommEventType AllCommEvents = {evBreak, evCTS, evDSR, evError, evRing,
+inline constexpr TCommEventType AllCommEvents = {evBreak, evCTS,    evDSR,    evError,  evRing,
                                                  evRlsd,  evRxChar, evRxFlag, evTxEmpty};
 
 // Event-mask bits, the values the event wait reports.

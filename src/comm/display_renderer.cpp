@@ -42,9 +42,7 @@ void DrawModeLine(uint8_t mode) {
     }
 }
 
-std::string_view FrameText(int offset) {
-    return {reinterpret_cast<const char*>(DisplayFrame + offset), f::TextSize};
-}
+std::string_view FrameText(int offset) { return {reinterpret_cast<const char*>(DisplayFrame + offset), f::TextSize}; }
 
 void DrawPixelText(std::string_view text, uint8_t x, uint8_t row) {
     LcdText = text;

@@ -22,8 +22,8 @@ enum class FrameState : uint8_t { WaitStart, WaitType, WaitZero, Collect };
 struct FrameReceiverRecord {
     FrameState State = FrameState::WaitStart;
     uint8_t ToCollect = 0;
-    uint8_t WritePosition = 0;        // index into DisplayFrame
-    void (*Handler)() = nullptr;      // set with the header; draws the message
+    uint8_t WritePosition = 0;    // index into DisplayFrame
+    void (*Handler)() = nullptr;  // set with the header; draws the message
 };
 
 extern FrameReceiverRecord FrameReceiver;

@@ -1,8 +1,8 @@
 #include "common/ini_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 
 namespace {
 

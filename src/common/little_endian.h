@@ -9,9 +9,7 @@ inline int32_t ReadLe32(const uint8_t* p) {
                                 static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
 }
 
-inline int16_t ReadLe16(const uint8_t* p) {
-    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | p[1] << 8));
-}
+inline int16_t ReadLe16(const uint8_t* p) { return static_cast<int16_t>(static_cast<uint16_t>(p[0] | p[1] << 8)); }
 
 inline void WriteLe32(uint8_t* p, int32_t value) {
     const auto v = static_cast<uint32_t>(value);

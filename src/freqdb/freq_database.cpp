@@ -57,9 +57,12 @@ int OpenRegularFile(const std::string& path, int& fd) {
     if (fd < 0) return errno;
     struct stat info {};
     int error = 0;
-    if (::fstat(fd, &info) != 0) error = errno;
-    else if (S_ISDIR(info.st_mode)) error = EISDIR;
-    else if (!S_ISREG(info.st_mode)) error = EACCES;
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+        error = EACCES;
     if (error != 0) ::close(fd);
     return error;
 }
@@ -111,7 +114,8 @@ void FreqDbResetState() {
 
 std::string FreqDbLoad(const std::string& path) {
     FileBytes bytes;
-    if (const int error = ReadWholeTable(path, bytes)) return error < 0 ? "Read beyond end of file" : FileErrorText(error);
+    if (const int error = ReadWholeTable(path, bytes))
+        return error < 0 ? "Read beyond end of file" : FileErrorText(error);
     for (std::size_t i = 0; i < FreqTable.size(); ++i) FreqTable[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
     return {};
 }

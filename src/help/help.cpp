@@ -26,7 +26,8 @@ void ShowHelpTopic(int16_t topic) {
     CurrentHelpTopic = topic;
     if (gPane) gPane->Clear();
     const auto topics = HelpTopics();
-    const auto found = std::find_if(topics.begin(), topics.end(), [topic](const HelpTopic& t) { return t.number == topic; });
+    const auto found =
+        std::find_if(topics.begin(), topics.end(), [topic](const HelpTopic& t) { return t.number == topic; });
     if (found == topics.end()) return;
     for (std::string_view line : found->lines) HelpAddLine(line);
 }

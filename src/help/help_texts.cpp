@@ -61,12 +61,9 @@ constexpr std::string_view kNoiseSuppression[] = {
 };
 
 constexpr std::string_view kChannels[] = {
-    "Enter the frequency channel database",
-    "",
-    "SEL (the ACTIVE key) opens the channel",
-    "database editor, where you program the",
-    "frequency, name and type of each channel.",
-    "Up to 100 channels can be stored.",
+    "Enter the frequency channel database",      "",
+    "SEL (the ACTIVE key) opens the channel",    "database editor, where you program the",
+    "frequency, name and type of each channel.", "Up to 100 channels can be stored.",
 };
 
 constexpr std::string_view kContrast[] = {
@@ -325,9 +322,9 @@ constexpr std::string_view kDirectSelect[] = {
 };
 
 constexpr HelpTopic kTopics[] = {
-    {1, kEmulation}, {2, kNoiseSuppression}, {3, kChannels}, {4, kContrast}, {5, kMicLevel},
-    {6, kAuxLevel}, {7, kMicFilter}, {8, kScanAtPowerUp}, {9, kPttMode}, {10, kSetupMenu},
-    {100, kConnected}, {200, kDualMode}, {201, kMicInvert}, {202, kTxHotMic}, {203, kTxLock},
+    {1, kEmulation},      {2, kNoiseSuppression}, {3, kChannels},      {4, kContrast},   {5, kMicLevel},
+    {6, kAuxLevel},       {7, kMicFilter},        {8, kScanAtPowerUp}, {9, kPttMode},    {10, kSetupMenu},
+    {100, kConnected},    {200, kDualMode},       {201, kMicInvert},   {202, kTxHotMic}, {203, kTxLock},
     {204, kPriorityScan}, {205, kDirectSelect},
 };
 

@@ -9,8 +9,8 @@
 // (comm/comm_hand_over.h).
 //
 //   global                          defined in                        written by                     reset
-//   ProgramDirectory                common/program_directory.cpp      main(), tests                  SetProgramDirectory("")
-//   file write fault                common/atomic_file.cpp            tests                          SetFileWriteFault(nullptr)
+//   ProgramDirectory                common/program_directory.cpp      main(), tests SetProgramDirectory("") file write
+//   fault                common/atomic_file.cpp            tests                          SetFileWriteFault(nullptr)
 //   LcdX, LcdRow, LcdText,          display/lcd.cpp                   screens, online renderer       LcdResetState
 //     LcdBigFont, LcdInverse,
 //     the attached surface
@@ -22,13 +22,14 @@
 //   PanelInputs                     emulator/hardware/panel_inputs    key areas, PTT buttons         EmulatorResetState
 //   StopRequest                     emulator/runtime/emulator_wait    operating modes, window close  EmulatorResetState
 //   poll clock, emulator host       emulator/runtime/                 emulator run, main()           EmulatorResetState
-//   FrameReceiver, DisplayFrame,    comm/frame_receiver, display_*    device link                    DeviceLinkResetState
+//   FrameReceiver, DisplayFrame,    comm/frame_receiver, display_*    device link DeviceLinkResetState
 //     PreviousAdjustMode
-//   EmulatorRunning,                shell/operating_mode.cpp          Timer1 handler, time base,     OperatingModeResetState
+//   EmulatorRunning,                shell/operating_mode.cpp          Timer1 handler, time base,
+//   OperatingModeResetState
 //     OnlineWatchdog, CommsPort,                                      port choice
 //     the mode view
-//   default device stem             shell/port_names.cpp              tests                          SetDefaultDeviceStem
-//   plain message handler           gui/common/message_box.cpp        tests                          SetPlainMessageHandler({})
+//   default device stem             shell/port_names.cpp              tests SetDefaultDeviceStem plain message handler
+//   gui/common/message_box.cpp        tests                          SetPlainMessageHandler({})
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

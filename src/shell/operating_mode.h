@@ -15,8 +15,8 @@ extern uint8_t CommsPort;       // serial port index: 0 is COM1
 class ModeView {
 public:
     virtual ~ModeView() = default;
-    virtual void ShowOnlineMode() = 0;   // online caption, simulation controls disabled
-    virtual void ShowOfflineMode() = 0;  // offline caption, simulation controls enabled
+    virtual void ShowOnlineMode() = 0;     // online caption, simulation controls disabled
+    virtual void ShowOfflineMode() = 0;    // offline caption, simulation controls enabled
     virtual void StartEmulatorSoon() = 0;  // enable Timer1
 };
 

@@ -3,9 +3,9 @@
 #include <cerrno>
 
 #include "common/atomic_file.h"
+#include "common/ini_file.h"
 #include "common/program_directory.h"
 #include "common/text_file.h"
-#include "common/ini_file.h"
 
 namespace {
 constexpr const char* kSection = "Setup";

@@ -53,7 +53,8 @@ TEST_F(CommTest, OpenFailuresRaiseTheirMessagesAndLeaveTheComponentClosed) {
     comm.SetDeviceName("COM0");  // names no device at all
     EXPECT_EQ(OpenFailure(comm), "Error accessing specified device (Error: 2) ");
 
-    const std::string file = std::filesystem::temp_directory_path() / ("vhfcom-comm-test-file-" + std::to_string(getpid()));
+    const std::string file =
+        std::filesystem::temp_directory_path() / ("vhfcom-comm-test-file-" + std::to_string(getpid()));
     std::ofstream(file) << "x";
     for (const std::string& notATerminal : {file, std::string("/dev/null")}) {
         comm.SetDeviceName(notATerminal);

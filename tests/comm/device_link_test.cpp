@@ -4,8 +4,6 @@
 #include <deque>
 #include <thread>
 
-#include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
 #include "comm/comm.h"
 #include "comm/comm_byte_source.h"
 #include "comm/device_link.h"
@@ -13,6 +11,8 @@
 #include "comm/frame_receiver.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
 #include "support/link_fixture.h"
 #include "support/manual_hand_over.h"
@@ -235,7 +235,8 @@ TEST_F(SerialLinkTest, AFloodOfNoiseIsTakenInSlicesAndTheMessageAfterItIsStillFo
 TEST_F(SerialLinkTest, AMessageInterruptedByAPortChangeIsCompletedFromTheNewPort) {
     const std::vector<uint8_t> message = Bytes(ReceivingDisplay());
     pty.Write({message.begin(), message.begin() + 30});
-    while (FrameReceiver.State != FrameState::Collect || FrameReceiver.ToCollect != 14) ASSERT_TRUE(handOver.ServeNext());
+    while (FrameReceiver.State != FrameState::Collect || FrameReceiver.ToCollect != 14)
+        ASSERT_TRUE(handOver.ServeNext());
 
     PtyPair other;
     comm.Close();

@@ -71,9 +71,9 @@ TEST(LineSettingsTest, FramesTheLineCanMakeAndThoseItCannot) {
         tcflag_t flags;
     };
     const Row rows[] = {
-        {da8, sb10, 0, CS8},          {da7, sb20, 0, CS7 | CSTOPB},   {da6, sb10, 0, CS6},
+        {da8, sb10, 0, CS8},          {da7, sb20, 0, CS7 | CSTOPB}, {da6, sb10, 0, CS6},
         {da5, sb15, 0, CS5 | CSTOPB},  // two stop bits with 5 data bits are 1.5 on a UART
-        {da4, sb10, EINVAL, 0},       {da8, sb15, EINVAL, 0},         {da5, sb20, EINVAL, 0},
+        {da4, sb10, EINVAL, 0},       {da8, sb15, EINVAL, 0},       {da5, sb20, EINVAL, 0},
     };
     for (const Row& row : rows) {
         LineSettings s;

@@ -89,7 +89,7 @@ TEST_F(LcdTest, TextRowOverflowDrawsColumns104And105ThenNothing) {
     EXPECT_EQ(Columns(96, 0, 8), std::vector<uint8_t>(LcdGlyph('M'), LcdGlyph('M') + 8));
     DrawTextAt("MMMMMMMMMMMMMM", 0, 1);
     EXPECT_EQ(LcdX, 112);
-    EXPECT_TRUE(s.On(104, 8 + 1));   // first two columns of the 14th M
+    EXPECT_TRUE(s.On(104, 8 + 1));  // first two columns of the 14th M
     EXPECT_TRUE(s.On(105, 8 + 1));
     DrawTextAt("MMMMMMMMMMMMMMMMMMM", 0, 2);
     EXPECT_EQ(LcdX, 120);
@@ -212,7 +212,9 @@ TEST_F(LcdTest, PositionsAtTheTopOfTheirRangeDrawNothingInsteadOfWrapping) {
         uint16_t x, row;
         bool big, inverse;
         uint16_t xAfter;
-    } places[] = {{0xFFFF, 0xFFFF, true, true, 120}, {65530, 0, false, true, 120}, {0, 8192, false, true, 48},
+    } places[] = {{0xFFFF, 0xFFFF, true, true, 120},
+                  {65530, 0, false, true, 120},
+                  {0, 8192, false, true, 48},
                   {0, 4096, true, false, 48}};
     for (const auto& place : places) {
         s.Reset();

@@ -1,6 +1,6 @@
-#include "display/pixel_art.h"
-
 #include <gtest/gtest.h>
+
+#include "display/pixel_art.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <initializer_list>
 #include <string>
 
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/channel_edit_steps.h"
 #include "emulator/screens/channel_editor.h"
-#include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/hardware/hardware.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
 #include "screen_test_support.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 // The device channel editor, opened from a scripted action once the main
@@ -104,10 +104,10 @@ TEST_F(ChannelEditorTest, LoadedRecordsShowMalformedTextsBlankAndFrequenciesClam
 TEST_F(ChannelEditorTest, NameAndTypeCharactersStepThroughTheCharacterSet) {
     FreqTable[0] = Channel(121500, "aZY-AB", "      ");
     Open();
-    Tap({KeyBitActive, KeyBitActive});                  // name line, first character
-    Tap({KeyBitUp, KeyBitMhzKhzCh, KeyBitDown});        // outside the set: "-" either way
-    Tap({KeyBitMhzKhzCh, KeyBitUp});                    // Y up: "-"
-    Tap({KeyBitMhzKhzCh, KeyBitDown});                  // "-" down: Y
+    Tap({KeyBitActive, KeyBitActive});                                // name line, first character
+    Tap({KeyBitUp, KeyBitMhzKhzCh, KeyBitDown});                      // outside the set: "-" either way
+    Tap({KeyBitMhzKhzCh, KeyBitUp});                                  // Y up: "-"
+    Tap({KeyBitMhzKhzCh, KeyBitDown});                                // "-" down: Y
     Tap({KeyBitMhzKhzCh, KeyBitMhzKhzCh, KeyBitMhzKhzCh, KeyBitUp});  // past the sixth: back to the first
     ExpectAt(Tap({KeyBitActive, KeyBitUp, KeyBitUp}), [] {
         EXPECT_EQ(Shown().Name(), "*--YAB");
@@ -209,7 +209,8 @@ TEST_F(ChannelEditorTest, With25kHzStepsFrequenciesEndingIn25Or75AreMarkedWithTh
     Open();
     ExpectAt(kOpen + 5, [&] { EXPECT_EQ(Mark(), mark); });
     ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Mark(), blank); });
-    ExpectAt(Tap({KeyBitDown, KeyBitActive}), [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "channel_editor_step25")); });
+    ExpectAt(Tap({KeyBitDown, KeyBitActive}),
+             [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "channel_editor_step25")); });
     host.RunUntilTick(nextKey_);
 }
 
@@ -229,7 +230,7 @@ TEST_F(ChannelEditorTest, EditsGoOnlyToTheChannelMemoryAndAreGoneAfterSteppingAw
     FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
     const auto table = FreqTable;
     Open();
-    Tap({KeyBitActive, KeyBitActive, KeyBitUp});  // name: "UOWER "
+    Tap({KeyBitActive, KeyBitActive, KeyBitUp});                // name: "UOWER "
     ExpectAt(Tap({KeyBitActive, KeyBitActive, KeyBitUp}), [] {  // channel 2
         EXPECT_EQ(EmulatedHardware.StoredChannel, 0);
         EXPECT_EQ(EmulatedHardware.StoredRecord.Name(), "UOWER ");

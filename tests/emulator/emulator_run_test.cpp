@@ -2,16 +2,16 @@
 
 #include <cerrno>
 
-#include "emulator/runtime/emulator_wait.h"
 #include "common/atomic_file.h"
 #include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_state.h"
-#include "emulator/hardware/hardware.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "emulator_test_support.h"
 #include "help/help.h"
 #include "shell/operating_mode.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 namespace {

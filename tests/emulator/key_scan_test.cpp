@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/key_matrix.h"
-#include "emulator_test_support.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator_test_support.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "menu_test_support.h"
 #include "support/screen_art.h"

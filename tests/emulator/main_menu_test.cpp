@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "emulator/runtime/emulator_wait.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
 #include "menu_test_support.h"
 #include "shell/operating_mode.h"

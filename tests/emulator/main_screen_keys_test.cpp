@@ -4,11 +4,11 @@
 #include <iterator>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 namespace {

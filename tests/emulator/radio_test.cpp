@@ -2,13 +2,13 @@
 
 #include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/squelch.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -62,7 +62,8 @@ TEST_F(SquelchTest, ManyIterationsAtOnceEqualTheSameNumberOneByOne) {
             EmulatorState.ForcedOpen = start.forced;
             EmulatorState.RxState = start.rxState;
             SquelchEvaluation(n);
-            EXPECT_EQ(Take(), single) << "start level " << start.filtered / 128 << ", signal " << start.level << ", " << n;
+            EXPECT_EQ(Take(), single) << "start level " << start.filtered / 128 << ", signal " << start.level << ", "
+                                      << n;
         }
     }
 }
@@ -171,7 +172,8 @@ TEST_F(RadioRunTest, PriorityScanLooksAtTheActiveFrequencyEvery101TicksOnTheStan
 }
 
 TEST_F(RadioRunTest, ThePttIsIgnoredFor100msAfterStartUp) {
-    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; }, 126);
+    const auto keyed = WatchChanges(
+        host, [] { return long{EmulatorState.Transmitting}; }, 126);
     host.At(ScriptedHost::MainScreenTick, [] { PanelInputs.PttPax = 1; });
     host.RunUntilTick(200);
     EXPECT_EQ(*keyed, (Ticks{131}));

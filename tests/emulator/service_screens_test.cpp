@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/readings_screens.h"
 #include "emulator/screens/receiver_sweeps.h"
 #include "emulator/screens/transmitter_sweep.h"
 #include "screen_test_support.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "support/screen_art.h"
 
 // The service screens, opened from a scripted action once the main screen is
@@ -117,7 +117,8 @@ TEST_F(ServiceScreensTest, Adc2ShowsTheSignedReadingsWithTheirSign) {
 }
 
 TEST(ServiceScreenKeysTest, AnyKeyEndsAReadingsScreen) {
-    const std::pair<uint8_t, void (*)()> cases[] = {{KeyBitVolSq, RunReadingsScreen1}, {KeyBitMenu, RunReadingsScreen2}};
+    const std::pair<uint8_t, void (*)()> cases[] = {{KeyBitVolSq, RunReadingsScreen1},
+                                                    {KeyBitMenu, RunReadingsScreen2}};
     for (const auto& [key, screen] : cases) {
         ScriptedHost host;
         auto opened = OpenScreenAt(host, kOpen, screen);
@@ -180,9 +181,8 @@ TEST_F(ServiceScreensTest, ScanTestSkipsAFrequencyWithoutSignalAfterFiveTicks) {
     host.TapKey(KeyBitDown, kOpen + 30);
     host.RunUntilTick(kOpen + 40);
     const std::vector<long> expected = {
-        112000 + ReceiverOffsetKHz, 112050 + ReceiverOffsetKHz, 112100 + ReceiverOffsetKHz,
-        112150 + ReceiverOffsetKHz, 112200 + ReceiverOffsetKHz, 112250 + ReceiverOffsetKHz,
-        112300 + ReceiverOffsetKHz, kNormalSynthesizer};
+        112000 + ReceiverOffsetKHz, 112050 + ReceiverOffsetKHz, 112100 + ReceiverOffsetKHz, 112150 + ReceiverOffsetKHz,
+        112200 + ReceiverOffsetKHz, 112250 + ReceiverOffsetKHz, 112300 + ReceiverOffsetKHz, kNormalSynthesizer};
     EXPECT_EQ(Values(*synthesizer), expected);
     EXPECT_EQ(Gaps(*synthesizer), (std::vector<uint32_t>{5, 5, 5, 5, 5, 5, 1}));
     EXPECT_EQ(EmulatorState.TunedFreq, 123450);
@@ -195,10 +195,10 @@ TEST_F(ServiceScreensTest, ScanTestHoldsAFrequencyWithSignalForOneHundredTicks) 
     host.SetActiveSlider(371, 440);  // the signal goes: the third frequency is left at once
     host.TapKey(KeyBitMenu, 460);
     host.RunUntilTick(470);
-    const Trace expected = {{kOpen - 1, 112000 + ReceiverOffsetKHz}, {kOpen + 99, 112050 + ReceiverOffsetKHz},
+    const Trace expected = {{kOpen - 1, 112000 + ReceiverOffsetKHz},   {kOpen + 99, 112050 + ReceiverOffsetKHz},
                             {kOpen + 199, 112100 + ReceiverOffsetKHz}, {440, 112150 + ReceiverOffsetKHz},
-                            {445, 112200 + ReceiverOffsetKHz}, {450, 112250 + ReceiverOffsetKHz},
-                            {455, 112300 + ReceiverOffsetKHz}, {460, kNormalSynthesizer}};
+                            {445, 112200 + ReceiverOffsetKHz},         {450, 112250 + ReceiverOffsetKHz},
+                            {455, 112300 + ReceiverOffsetKHz},         {460, kNormalSynthesizer}};
     EXPECT_EQ(*synthesizer, expected);
 }
 
@@ -217,9 +217,8 @@ TEST_F(ServiceScreensTest, ScanTestWith25kHzStepsMarksEverySecondChannelWithTheS
     host.TapKey(KeyBitUp, kOpen + 30);
     host.RunUntilTick(kOpen + 40);
     const std::vector<long> expected = {
-        112000 + ReceiverOffsetKHz, 112020 + ReceiverOffsetKHz, 112050 + ReceiverOffsetKHz,
-        112070 + ReceiverOffsetKHz, 112100 + ReceiverOffsetKHz, 112120 + ReceiverOffsetKHz,
-        112150 + ReceiverOffsetKHz, kNormalSynthesizer};
+        112000 + ReceiverOffsetKHz, 112020 + ReceiverOffsetKHz, 112050 + ReceiverOffsetKHz, 112070 + ReceiverOffsetKHz,
+        112100 + ReceiverOffsetKHz, 112120 + ReceiverOffsetKHz, 112150 + ReceiverOffsetKHz, kNormalSynthesizer};
     EXPECT_EQ(Values(*synthesizer), expected);
     EXPECT_EQ(*marks, (std::vector<std::string>{"blank", "mark", "blank", "mark", "blank", "mark"}));
 }

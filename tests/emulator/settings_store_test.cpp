@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -35,7 +34,8 @@ Bytes ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 int FailEveryWrite(std::size_t) { return ENOSPC; }
@@ -69,9 +69,9 @@ TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
     SaveSettings();
     const Bytes saved = ReadBytes(path);
     ASSERT_EQ(saved.size(), 43u);
-    EXPECT_EQ(saved[4], 0xF9);                           // reserved item 1, little-endian
+    EXPECT_EQ(saved[4], 0xF9);                                                      // reserved item 1, little-endian
     EXPECT_EQ(Bytes(saved.begin() + 28, saved.begin() + 30), (Bytes{0x2E, 0xFB}));  // TxOffset
-    EXPECT_EQ(saved[36], 1);                             // DirectSelect
+    EXPECT_EQ(saved[36], 1);                                                        // DirectSelect
     EXPECT_EQ(saved[42], 0xEE);
 
     EepromSettings = {};

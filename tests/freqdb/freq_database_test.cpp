@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-
-#include <gtest/gtest.h>
 
 #include "common/atomic_file.h"
 #include "freqdb/freq_database.h"
@@ -74,7 +73,7 @@ TEST_F(FreqDbFileTest, RecordFieldsSitAtTheirOffsets) {
     ASSERT_EQ(FreqDbSave(folder.File("t.dat")), "");
     const std::vector<uint8_t> bytes = ReadBytes(folder.File("t.dat"));
     const std::vector<uint8_t> record(bytes.begin() + 20, bytes.begin() + 40);
-    const std::vector<uint8_t> expected = {0x3A, 0xE2, 0x01, 0x00, 6,   'T', 'O', 'W', 'E', 'R',
+    const std::vector<uint8_t> expected = {0x3A, 0xE2, 0x01, 0x00, 6,   'T', 'O', 'W', 'E',  'R',
                                            ' ',  3,    'A',  'T',  'C', 0,   0,   0,   0xA5, 0x5A};
     EXPECT_EQ(record, expected);
 }

@@ -61,8 +61,7 @@ TEST(HelpTexts, LinesAreShortPrintableAsciiAndParagraphsAreTidy) {
         SCOPED_TRACE("topic " + std::to_string(topic.number));
         for (std::string_view line : topic.lines) {
             EXPECT_LE(line.size(), 48u) << line;
-            EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-                << line;
+            EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) << line;
             EXPECT_TRUE(line.empty() || line.back() != ' ') << "trailing space: " << line;
         }
         ASSERT_GE(topic.lines.size(), 3u);

@@ -25,7 +25,8 @@ public:
 
 std::vector<std::string> TextOf(int16_t number) {
     const auto topics = HelpTopics();
-    const auto found = std::find_if(topics.begin(), topics.end(), [number](const HelpTopic& t) { return t.number == number; });
+    const auto found =
+        std::find_if(topics.begin(), topics.end(), [number](const HelpTopic& t) { return t.number == number; });
     if (found == topics.end()) return {};
     return {found->lines.begin(), found->lines.end()};
 }

@@ -29,7 +29,8 @@ TEST(PortNamesTest, ComNamesMapThroughThePortsSectionOrToSerialPorts) {
 }
 
 TEST(PortNamesTest, TheSettingsFileIsReadAtEveryLookUp) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-port-names-test-" + std::to_string(getpid()));
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vhfcom-port-names-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     SetProgramDirectory(dir.string() + "/");
     std::filesystem::remove(dir / "RADIO.INI");
@@ -41,7 +42,8 @@ TEST(PortNamesTest, TheSettingsFileIsReadAtEveryLookUp) {
 }
 
 TEST(PortNamesTest, ThePortOpenerOpensTheDeviceThePortsSectionNamesAndRemembersTheChoice) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-port-opener-test-" + std::to_string(getpid()));
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vhfcom-port-opener-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     PtyPair pty;
     std::ofstream(dir / "RADIO.INI") << "[Setup]\r\nCommsPort=2\r\n[Ports]\r\nCOM3=" << pty.SlavePath() << "\r\n";

@@ -32,9 +32,9 @@ TEST_F(RadioIniTest, CommsPortIsTakenModulo256AndReadsHexAndGarbage) {
         const char* stored;
         int port;
     } rows[] = {
-        {"0", 0},      {"2", 2},     {"255", 255}, {"256", 0},  {"257", 1},   {"0x10", 16},
-        {"0X1f", 31},  {"-1", 255},  {" 7 ", 7},   {"abc", 0},  {"", 0},      {"12abc", 0},
-        {"0x", 0},     {"0x-5", 0},  {"--5", 0},   {"+-5", 0},  {"1e3", 0},   {"99999999999", 0},
+        {"0", 0},     {"2", 2},    {"255", 255}, {"256", 0}, {"257", 1}, {"0x10", 16},
+        {"0X1f", 31}, {"-1", 255}, {" 7 ", 7},   {"abc", 0}, {"", 0},    {"12abc", 0},
+        {"0x", 0},    {"0x-5", 0}, {"--5", 0},   {"+-5", 0}, {"1e3", 0}, {"99999999999", 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ReadWith(std::string("[Setup]\nCommsPort=") + row.stored + "\n").commsPort, row.port)
@@ -44,7 +44,8 @@ TEST_F(RadioIniTest, CommsPortIsTakenModulo256AndReadsHexAndGarbage) {
 
 TEST_F(RadioIniTest, FindsSectionAndKeysWhateverTheirCaseAndLineEnds) {
     const RadioSettings settings = ReadWith(
-        "; written by hand\r\n[Ports]\r\nCommsPort=9\r\n\r\n[setup]\r\ncommsport = 3\r\nFREQFILENAME=/home/pilot/my routes/alps.dat\r\n");
+        "; written by hand\r\n[Ports]\r\nCommsPort=9\r\n\r\n[setup]\r\ncommsport = 3\r\nFREQFILENAME=/home/pilot/my "
+        "routes/alps.dat\r\n");
     EXPECT_EQ(settings.commsPort, 3);
     EXPECT_EQ(settings.freqFilename, "/home/pilot/my routes/alps.dat");
 }
@@ -59,18 +60,21 @@ TEST_F(RadioIniTest, WritingCreatesTheFileAndReadsBack) {
 }
 
 TEST_F(RadioIniTest, WritingKeepsOtherSectionsKeysAndComments) {
-    dir.Write("RADIO.INI",
-              "; my radio\n[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=4\nWindowX=12\nFreqFilename=old.dat\n\n[Other]\nA=1\n");
+    dir.Write(
+        "RADIO.INI",
+        "; my radio\n[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=4\nWindowX=12\nFreqFilename=old.dat\n\n[Other]\nA=1\n");
     ASSERT_EQ(WriteRadioIni(path, {5, "new.dat"}), "");
-    EXPECT_EQ(dir.Read("RADIO.INI"),
-              "; my radio\r\n[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=5\r\nWindowX=12\r\nFreqFilename=new.dat\r\n"
-              "\r\n[Other]\r\nA=1\r\n");
+    EXPECT_EQ(
+        dir.Read("RADIO.INI"),
+        "; my radio\r\n[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=5\r\nWindowX=12\r\nFreqFilename=new.dat\r\n"
+        "\r\n[Other]\r\nA=1\r\n");
 }
 
 TEST_F(RadioIniTest, MissingKeysGoAtTheEndOfTheirSectionNotOfTheFile) {
     dir.Write("RADIO.INI", "[Setup]\nWindowX=12\n\n[Ports]\nA=1\n");
     ASSERT_EQ(WriteRadioIni(path, {1, "x.dat"}), "");
-    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nWindowX=12\r\nCommsPort=1\r\nFreqFilename=x.dat\r\n\r\n[Ports]\r\nA=1\r\n");
+    EXPECT_EQ(dir.Read("RADIO.INI"),
+              "[Setup]\r\nWindowX=12\r\nCommsPort=1\r\nFreqFilename=x.dat\r\n\r\n[Ports]\r\nA=1\r\n");
 }
 
 TEST_F(RadioIniTest, AFailedWriteLeavesTheOldFileWhole) {

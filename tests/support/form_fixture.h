@@ -4,15 +4,15 @@
 #include <QStringList>
 #include <memory>
 
-#include "shell/port_names.h"
 #include "common/program_directory.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "gui/common/message_box.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/panel_picture.h"
-#include "gui/common/message_box.h"
 #include "shell/operating_mode.h"
-#include "emulator/hardware/panel_inputs.h"
+#include "shell/port_names.h"
 #include "support/temp_dir.h"
 
 // A main window on the offscreen platform whose program directory is a fresh

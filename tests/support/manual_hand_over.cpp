@@ -14,7 +14,8 @@ ManualHandOver::~ManualHandOver() { comm_.SetHandOverWaker(nullptr); }
 
 bool ManualHandOver::WaitForBatch() {
     std::unique_lock lock(mutex_);
-    if (!offered_.wait_for(lock, std::chrono::seconds(10), [this] { return offeredCount_ > takenCount_; })) return false;
+    if (!offered_.wait_for(lock, std::chrono::seconds(10), [this] { return offeredCount_ > takenCount_; }))
+        return false;
     ++takenCount_;
     return true;
 }

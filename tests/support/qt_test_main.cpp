@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "gui/common/message_box.h"
 #include "support/fresh_state.h"
@@ -10,7 +11,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(
-        new FreshStateForEachTest([] { SetPlainMessageHandler({}); }));
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshStateForEachTest([] { SetPlainMessageHandler({}); }));
     return RUN_ALL_TESTS();
 }

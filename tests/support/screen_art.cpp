@@ -22,7 +22,9 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::string GoldenPath(std::string_view name) { return std::string(VHFCOM_GOLDEN_DIR) + "/" + std::string(name) + ".txt"; }
+std::string GoldenPath(std::string_view name) {
+    return std::string(VHFCOM_GOLDEN_DIR) + "/" + std::string(name) + ".txt";
+}
 
 }  // namespace
 

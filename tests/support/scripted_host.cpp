@@ -8,10 +8,10 @@
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "shell/operating_mode.h"
-#include "emulator/hardware/panel_inputs.h"
 
 namespace {
 constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;

@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -75,7 +74,7 @@ struct Legend {
 };
 
 const Legend kLegends[] = {
-    {"MENU", {138, 42}, 11},    {"ACTIVE", {250, 42}, 11},         {"COM RADIO", {170, 260}, 10},
+    {"MENU", {138, 42}, 11},    {"ACTIVE", {250, 42}, 11},      {"COM RADIO", {170, 260}, 10},
     {"VOL SQ", {140, 339}, 11}, {"MHz KHz CH", {252, 339}, 11},
 };
 

@@ -29,6 +29,7 @@ struct SettingsItem {
 };
 
 // The 30 items in file order; load and save walk this table.
+// clang-format off
 constexpr std::array<SettingsItem, 30> kSettingsItems{{
     {&Settings::Reserved0, 0, 4},
     {&Settings::Reserved1, 0, 4},
@@ -61,12 +62,13 @@ constexpr std::array<SettingsItem, 30> kSettingsItems{{
     {&Settings::Reserved28, 0, 1},
     {&Settings::Reserved29, 0, 1},
 }};
+// clang-format on
 
 constexpr bool SizesMatchTheRecord() {
     int total = 0;
     for (const SettingsItem& item : kSettingsItems) {
-        const auto memberSize = std::visit([](auto member) { return static_cast<int>(sizeof(Settings{}.*member)); },
-                                           item.location);
+        const auto memberSize =
+            std::visit([](auto member) { return static_cast<int>(sizeof(Settings{}.*member)); }, item.location);
         if (memberSize != item.size) return false;
         total += item.size;
     }
@@ -81,8 +83,11 @@ int32_t ItemValue(const Settings& settings, const SettingsItem& item) {
 }
 
 void SetItemValue(Settings& settings, const SettingsItem& item, int32_t value) {
-    std::visit([&](auto member) { settings.*member = static_cast<std::remove_reference_t<decltype(settings.*member)>>(value); },
-               item.location);
+    std::visit(
+        [&](auto member) {
+            settings.*member = static_cast<std::remove_reference_t<decltype(settings.*member)>>(value);
+        },
+        item.location);
 }
 
 int32_t ReadItem(const uint8_t* p, uint8_t size) {

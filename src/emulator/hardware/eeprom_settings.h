@@ -7,16 +7,16 @@
 struct EepromSettingsRecord {
     int32_t Reserved0 = 0;
     int32_t Reserved1 = 0;
-    int32_t ActiveFreq = 0;     // kHz
-    int32_t StandbyFreq = 0;    // kHz; the only frequency in use in direct selection
+    int32_t ActiveFreq = 0;   // kHz
+    int32_t StandbyFreq = 0;  // kHz; the only frequency in use in direct selection
     uint8_t Contrast = 0;
     uint8_t Volume = 0;          // 0..31
     uint8_t SquelchSetting = 0;  // 0..63; shown to the user as (63 - value) / 2
     uint8_t MicLevel = 0;        // 0..3
     uint8_t ScanAtPowerUp = 0;
-    uint8_t DualMode = 0;        // 0 main+standby, 1 main only, 2 standby only
-    uint8_t AuxOpenLevel = 0;    // attenuation step, 31 off
-    uint8_t ChannelIndex = 0;    // 0..99
+    uint8_t DualMode = 0;      // 0 main+standby, 1 main only, 2 standby only
+    uint8_t AuxOpenLevel = 0;  // attenuation step, 31 off
+    uint8_t ChannelIndex = 0;  // 0..99
     uint8_t ChannelSelected = 0;
     uint8_t AuxMuteLevel = 0;
     uint8_t NoiseLevel = 0;

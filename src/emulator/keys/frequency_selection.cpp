@@ -5,11 +5,11 @@
 
 #include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/screens/main_screen.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/screens/main_screen.h"
 #include "freqdb/freq_database.h"
 
 namespace {

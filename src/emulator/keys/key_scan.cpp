@@ -1,7 +1,7 @@
 #include "emulator/keys/key_scan.h"
 
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/key_matrix.h"
+#include "emulator/runtime/emulator_state.h"
 
 namespace {
 

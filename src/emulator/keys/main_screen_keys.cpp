@@ -3,12 +3,12 @@
 #include "display/lcd.h"
 #include "emulator/hardware/audio_levels.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/keys/frequency_selection.h"
 #include "emulator/menus/main_menu.h"
-#include "emulator/screens/main_screen.h"
-#include "emulator/runtime/poll_step.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/poll_step.h"
+#include "emulator/screens/main_screen.h"
 
 namespace {
 

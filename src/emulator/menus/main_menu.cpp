@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "display/lcd.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/menus/main_menu_items.h"
 #include "emulator/menus/menu_item_drawing.h"
 #include "emulator/menus/menu_labels.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 #include "help/help.h"
 

@@ -8,14 +8,14 @@
 
 #include "display/lcd.h"
 #include "emulator/hardware/audio_levels.h"
-#include "emulator/screens/channel_editor.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/menus/menu_item_drawing.h"
 #include "emulator/menus/menu_icons.h"
+#include "emulator/menus/menu_item_drawing.h"
 #include "emulator/menus/menu_labels.h"
-#include "emulator/radio/radio_constants.h"
 #include "emulator/menus/setup_menu.h"
+#include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/screens/channel_editor.h"
 
 namespace {
 
@@ -236,6 +236,7 @@ void DrawSetup() {
 
 }  // namespace
 
+// clang-format off
 const std::array<MenuItem, MainMenuItemCount> MainMenuItems = {{
     // draw              select                   up                down               edit frame
     {DrawNoise,          NextNoiseMode,           NoiseUp,          NoiseDown,         NoiseEditFrame},
@@ -248,3 +249,4 @@ const std::array<MenuItem, MainMenuItemCount> MainMenuItems = {{
     {DrawPttMode,        nullptr,                 PttIsolated,      PttJoined,         PttModeEditFrame},
     {DrawSetup,          RunSetupMenu,            nullptr,          nullptr,           nullptr},
 }};
+// clang-format on

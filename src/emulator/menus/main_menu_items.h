@@ -8,7 +8,7 @@
 // then run up and down, ACTIVE runs select. Without an edit frame ACTIVE
 // runs select at once.
 struct MenuItem {
-    void (*draw)();       // icon, captions, value and bars
+    void (*draw)();  // icon, captions, value and bars
     void (*select)();
     void (*up)();
     void (*down)();

@@ -1,7 +1,10 @@
 // The nine icons of the main menu, 24 x 24 pixels each.
-#include "display/pixel_art.h"
 #include "emulator/menus/menu_icons.h"
 
+#include "display/pixel_art.h"
+
+// One row of pixels (or bytes) a line, as the picture looks:
+// clang-format off
 // A microphone on its stand with sound waves.
 constexpr MenuIcon NoiseIcon = PixelArt<24>({
     "...............#....#...",
@@ -253,4 +256,4 @@ constexpr MenuIcon SetupIcon = PixelArt<24>({
     "...##..............####.",
     "........................",
 });
-
+// clang-format on

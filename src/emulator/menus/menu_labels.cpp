@@ -1,9 +1,12 @@
 // The soft-key pictures of the menus: dark rounded tabs with light letters,
 // above the MENU and ACTIVE keys and, written downwards, at the right edge
 // beside the UP and DOWN keys; and the words beside the AUX level bars.
-#include "display/pixel_art.h"
 #include "emulator/menus/menu_labels.h"
 
+#include "display/pixel_art.h"
+
+// One row of pixels (or bytes) a line, as the picture looks:
+// clang-format off
 // END: leaves the menu.
 constexpr TabPicture EndTab = PixelArt<24>({
     ".######################.",
@@ -311,4 +314,4 @@ constexpr SideLabel JoinLabel = PixelArt<10>({
     ".########.",
     "..........",
 });
-
+// clang-format on

@@ -1,9 +1,9 @@
 #include "emulator/menus/setup_menu.h"
 
 #include "display/lcd.h"
+#include "emulator/menus/setup_menu_items.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
-#include "emulator/menus/setup_menu_items.h"
 #include "help/help.h"
 
 namespace {

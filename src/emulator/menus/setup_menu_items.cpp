@@ -7,8 +7,8 @@
 
 #include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/readings_screens.h"
 #include "emulator/screens/receiver_sweeps.h"
 #include "emulator/screens/transmitter_sweep.h"
@@ -85,6 +85,7 @@ void CpuFreqValue() { LcdText = std::to_string(EmulatorState.CpuFreqReading); }
 
 }  // namespace
 
+// clang-format off
 const std::array<SetupItem, SetupItemCount> SetupItems = {{
     // label         value               select                   up           down
     {" ",            DualModeValue,      NextDualMode,            nullptr,     nullptr},
@@ -101,3 +102,4 @@ const std::array<SetupItem, SetupItemCount> SetupItems = {{
     {" TX Test ",    nullptr,            RunTransmitterStepTest,  nullptr,     nullptr},
     {" CPUF: ",      CpuFreqValue,       StartEditing,            nullptr,     nullptr},
 }};
+// clang-format on

@@ -1,7 +1,8 @@
-#include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/hardware/hardware.h"
 #include "emulator/radio/aux_level.h"
+
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/runtime/emulator_state.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+#include "emulator/radio/receiver_tuning.h"
+
 #include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/hardware.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "emulator/hardware/hardware.h"
-#include "emulator/radio/receiver_tuning.h"
-#include "emulator/hardware/panel_inputs.h"
 
 namespace {
 
@@ -20,11 +21,15 @@ void ProgramReceiver(int32_t kHz) {
 
 }  // namespace
 
-int32_t TransmitFrequency() { return EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq; }
+int32_t TransmitFrequency() {
+    return EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq;
+}
 
 bool PttHeld() { return PanelInputs.PttPilot || PanelInputs.PttPax; }
 
-void TuneReceiver() { ProgramReceiver(EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq); }
+void TuneReceiver() {
+    ProgramReceiver(EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq);
+}
 
 void RetuneToScanTarget() {
     ProgramReceiver(EmulatorState.ScanTarget);

@@ -1,9 +1,10 @@
+#include "emulator/radio/scanning.h"
+
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
-#include "emulator/radio/scanning.h"
+#include "emulator/runtime/emulator_state.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
+#include "emulator/radio/squelch.h"
+
 #include <algorithm>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/radio_constants.h"
-#include "emulator/radio/squelch.h"
+#include "emulator/runtime/emulator_state.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
+#include "emulator/radio/transmit_control.h"
+
 #include <algorithm>
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/runtime/poll_clock.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
-#include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/poll_clock.h"
 
 namespace {
 

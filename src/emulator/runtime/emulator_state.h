@@ -13,13 +13,13 @@ struct EmulatorStateRecord {
     bool RefreshFlag = false;
     uint8_t HalfSeconds = 0;  // wraps
     bool BlinkPhase = false;
-    uint16_t MsCounter = 0;   // +10 per tick: unit of 2 ms
+    uint16_t MsCounter = 0;  // +10 per tick: unit of 2 ms
 
     // Receiver and transmitter.
     int32_t TunedFreq = 0;
     int32_t ScanTarget = 0;
-    uint8_t RxState = 0;  // 0 not evaluated, 1 transmitting, 2 receiving, 3 squelch closed
-    uint16_t RxLevel = 0;  // 180 (no signal) .. 551
+    uint8_t RxState = 0;        // 0 not evaluated, 1 transmitting, 2 receiving, 3 squelch closed
+    uint16_t RxLevel = 0;       // 180 (no signal) .. 551
     int32_t FilteredLevel = 0;  // scaled by 128
     uint16_t CloseDelay = 0;
     int32_t ForcedOpen = 0;
@@ -29,9 +29,9 @@ struct EmulatorStateRecord {
     uint8_t ScanCounter = 0;
     bool Transmitting = false;
     int32_t TxInhibit = 0;
-    uint16_t StuckPttCount = 0;       // whole seconds a PTT has been held
-    uint32_t PttHeldIterations = 0;   // poll iterations of the second being counted
-    bool PttWasHeld = false;          // a PTT was held at the previous poll step
+    uint16_t StuckPttCount = 0;      // whole seconds a PTT has been held
+    uint32_t PttHeldIterations = 0;  // poll iterations of the second being counted
+    bool PttWasHeld = false;         // a PTT was held at the previous poll step
     uint16_t TxTimer = 0;
     bool MicActive = false;
     bool AuxDucked = false;

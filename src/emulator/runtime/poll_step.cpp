@@ -1,15 +1,15 @@
 #include "emulator/runtime/poll_step.h"
 
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/keys/key_scan.h"
-#include "emulator/screens/status_row.h"
-#include "emulator/runtime/poll_clock.h"
 #include "emulator/radio/aux_level.h"
 #include "emulator/radio/scanning.h"
 #include "emulator/radio/squelch.h"
 #include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/poll_clock.h"
+#include "emulator/screens/status_row.h"
 
 namespace {
 

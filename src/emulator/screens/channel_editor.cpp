@@ -6,11 +6,11 @@
 #include "display/display_text.h"
 #include "display/lcd.h"
 #include "display/lcd_font.h"
-#include "emulator/screens/channel_edit_steps.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
-#include "emulator/screens/main_screen.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
+#include "emulator/screens/channel_edit_steps.h"
+#include "emulator/screens/main_screen.h"
 #include "freqdb/freq_database.h"
 
 namespace {
@@ -28,12 +28,12 @@ constexpr uint8_t kMarkColumn = 12;
 
 // The editor's state; it lives while the editor runs.
 struct EditorState {
-    uint8_t EditChannel = 0;             // 0..99, shown from 1
-    uint8_t EditField = LineChannel;     // the selected line
-    bool EditKhzPart = false;            // on the frequency line: the kHz part, else the MHz part
-    uint8_t EditCharPos = 1;             // 1..6 on the name and type lines
-    bool CursorPhase = false;            // the cursor shows while set; toggles every redraw
-    bool EditDirty = false;              // the record changed since it was loaded
+    uint8_t EditChannel = 0;          // 0..99, shown from 1
+    uint8_t EditField = LineChannel;  // the selected line
+    bool EditKhzPart = false;         // on the frequency line: the kHz part, else the MHz part
+    uint8_t EditCharPos = 1;          // 1..6 on the name and type lines
+    bool CursorPhase = false;         // the cursor shows while set; toggles every redraw
+    bool EditDirty = false;           // the record changed since it was loaded
 };
 
 FreqRecord& Record() { return EmulatorState.CurrentRecord; }

@@ -7,10 +7,10 @@
 #include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "display/row_images.h"
-#include "emulator/radio/channel_lookup.h"
 #include "emulator/hardware/eeprom_settings.h"
-#include "emulator/runtime/emulator_state.h"
+#include "emulator/radio/channel_lookup.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 
 namespace {

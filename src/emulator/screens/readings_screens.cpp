@@ -1,9 +1,10 @@
+#include "emulator/screens/readings_screens.h"
+
 #include <array>
 #include <string>
 
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_state.h"
-#include "emulator/screens/readings_screens.h"
 #include "emulator/screens/service_wait.h"
 
 namespace {

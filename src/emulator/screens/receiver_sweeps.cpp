@@ -1,14 +1,15 @@
+#include "emulator/screens/receiver_sweeps.h"
+
 #include <string>
 
 #include "display/display_text.h"
 #include "display/lcd.h"
 #include "display/lcd_font.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
-#include "emulator/screens/status_row.h"
 #include "emulator/radio/receiver_tuning.h"
-#include "emulator/screens/receiver_sweeps.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/service_wait.h"
+#include "emulator/screens/status_row.h"
 #include "emulator/screens/sweep_frequencies.h"
 
 namespace {

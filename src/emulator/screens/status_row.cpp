@@ -1,10 +1,11 @@
+#include "emulator/screens/status_row.h"
+
 #include <algorithm>
 
 #include "display/lcd.h"
-#include "emulator/runtime/emulator_state.h"
-#include "emulator/screens/status_row.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/runtime/emulator_state.h"
 
 namespace {
 

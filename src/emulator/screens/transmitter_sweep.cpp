@@ -1,10 +1,11 @@
+#include "emulator/screens/transmitter_sweep.h"
+
 #include <string>
 
 #include "display/lcd.h"
-#include "emulator/runtime/emulator_state.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/receiver_tuning.h"
-#include "emulator/screens/transmitter_sweep.h"
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/service_wait.h"
 #include "emulator/screens/sweep_frequencies.h"
 

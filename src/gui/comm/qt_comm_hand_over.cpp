@@ -4,7 +4,8 @@
 
 QtCommHandOver::QtCommHandOver(TCustomComm& comm, QObject* parent) : QObject(parent), comm_(comm) {
     comm_.SetHandOverWaker([this] {
-        QMetaObject::invokeMethod(this, [this] { comm_.ServeHandOver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { comm_.ServeHandOver(); }, Qt::QueuedConnection);
     });
 }
 

@@ -134,5 +134,6 @@ void TFreqEdit::MaskEdit1Change() {
 }
 
 void TFreqEdit::RebuildLine(int channelIndex) {
-    if (QListWidgetItem* item = ListBox1->item(channelIndex)) item->setText(Latin1(FreqListLine(channelIndex, FreqTable[channelIndex])));
+    if (QListWidgetItem* item = ListBox1->item(channelIndex))
+        item->setText(Latin1(FreqListLine(channelIndex, FreqTable[channelIndex])));
 }

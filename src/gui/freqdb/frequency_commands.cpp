@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "freqdb/freq_database.h"
+#include "gui/common/message_box.h"
 #include "gui/freqdb/freq_edit_dialog.h"
 #include "gui/freqdb/freq_file_dialog.h"
-#include "gui/common/message_box.h"
 
 namespace {
 
@@ -67,8 +67,10 @@ void FrequencyCommands::Open() {
 }
 
 void FrequencyCommands::Save() {
-    if (CurrentFreqFile.empty()) SaveAs();
-    else SaveTo(CurrentFreqFile);
+    if (CurrentFreqFile.empty())
+        SaveAs();
+    else
+        SaveTo(CurrentFreqFile);
 }
 
 void FrequencyCommands::SaveAs() {

@@ -2,9 +2,9 @@
 
 #include "common/program_directory.h"
 #include "emulator/runtime/emulator_host.h"
+#include "gui/common/window_font.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_emulator_host.h"
-#include "gui/common/window_font.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -6,20 +6,20 @@
 
 #include "comm/comm_byte_source.h"
 #include "display/lcd.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "emulator/hardware/panel_inputs.h"
 #include "freqdb/freq_database.h"
+#include "gui/common/message_box.h"
+#include "gui/common/window_font.h"
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/shell/key_area.h"
-#include "gui/common/message_box.h"
 #include "gui/shell/panel_picture.h"
-#include "gui/shell/ptt_button.h"
 #include "gui/shell/port_message_box.h"
-#include "shell/radio_ini.h"
+#include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
-#include "gui/common/window_font.h"
+#include "shell/radio_ini.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ struct KeyAreaLayout {
 
 // Shape1..Shape6 over the keys of the panel picture, in client coordinates.
 constexpr KeyAreaLayout kKeyAreas[] = {
-    {{126, 64, 57, 57}, KeyBitMenu},   {{238, 64, 57, 57}, KeyBitActive},   {{299, 128, 57, 57}, KeyBitUp},
-    {{300, 206, 57, 57}, KeyBitDown},  {{128, 280, 57, 57}, KeyBitVolSq},   {{240, 279, 57, 57}, KeyBitMhzKhzCh},
+    {{126, 64, 57, 57}, KeyBitMenu},  {{238, 64, 57, 57}, KeyBitActive}, {{299, 128, 57, 57}, KeyBitUp},
+    {{300, 206, 57, 57}, KeyBitDown}, {{128, 280, 57, 57}, KeyBitVolSq}, {{240, 279, 57, 57}, KeyBitMhzKhzCh},
 };
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, bool wrap) {
@@ -119,14 +119,16 @@ TForm1::~TForm1() {
 void TForm1::BuildControls(QWidget* client) {
     Image1 = new PanelPicture(client);
     Image1->move(16, 16);
-    for (std::size_t i = 0; i < Shapes.size(); ++i) Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
+    for (std::size_t i = 0; i < Shapes.size(); ++i)
+        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
 
     Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(ModeCaptionFont());
     Label2 = MakeLabel(client, "Simulate RX signal active", {416, 16, 65, 33}, true);
     Label3 = MakeLabel(client, "Simulate RX signal standby", {496, 16, 73, 33}, true);
-    Label4 = MakeLabel(client, "This program is under construction and not yet fully functional", {64, 408, 288, 13}, false);
+    Label4 =
+        MakeLabel(client, "This program is under construction and not yet fully functional", {64, 408, 288, 13}, false);
 
     ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
     ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});

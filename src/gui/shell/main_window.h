@@ -55,15 +55,15 @@ public:
     PttButton* Button1 = nullptr;
     PttButton* Button2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QTimer Timer1;  // 10 ms one-shot: starts the emulator run
-    QTimer Timer2;  // 20 ms: the time base
+    QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
+    QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
-    TComm Comm1;                          // the transceiver's serial port
-    QtCommHandOver Comm1HandOver{Comm1};  // delivers Comm1's events on this thread
-    CommsPortOpener Ports{Comm1};         // opens the port chosen as CommsPort
-    OnlineModeListener ModeListener;      // goes online with the display messages
-    DeviceLink Link{ModeListener};        // frames and draws Comm1's display messages
-    TForm15* Form15 = nullptr;            // serial port dialog
+    TComm Comm1;                                     // the transceiver's serial port
+    QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
+    CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
+    OnlineModeListener ModeListener;                 // goes online with the display messages
+    DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
+    TForm15* Form15 = nullptr;                       // serial port dialog
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,4 +7,6 @@ QString PortNotAvailableText(int portNumber) {
            " please choose another if possible or free this port if it is in use by another application.";
 }
 
-void ShowPortNotAvailable(QWidget* parent, int portNumber) { ShowPlainMessage(parent, PortNotAvailableText(portNumber)); }
+void ShowPortNotAvailable(QWidget* parent, int portNumber) {
+    ShowPlainMessage(parent, PortNotAvailableText(portNumber));
+}

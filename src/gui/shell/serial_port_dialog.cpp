@@ -29,7 +29,8 @@ TForm15::TForm15(QWidget* parent, CommsPortOpener& ports) : QDialog(parent), por
     setFixedSize(kClientSize);
     move(309, 237);
 
-    Label1 = new QLabel("Select the serial communications port that you will be using to connect to the radio device", this);
+    Label1 =
+        new QLabel("Select the serial communications port that you will be using to connect to the radio device", this);
     Label1->setGeometry(8, 8, 177, 49);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

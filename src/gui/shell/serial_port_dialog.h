@@ -29,6 +29,6 @@ private:
     void RadioGroup2Clicked(int index);
 
     CommsPortOpener& ports_;
-    bool updating_ = false;     // the preselection is under way: no user choice
-    bool choiceMade_ = false;   // the current click changed the selection
+    bool updating_ = false;    // the preselection is under way: no user choice
+    bool choiceMade_ = false;  // the current click changed the selection
 };

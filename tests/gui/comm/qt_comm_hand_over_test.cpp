@@ -1,13 +1,13 @@
-#include <QCoreApplication>
-#include <QThread>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QThread>
 #include <memory>
 
 #include "comm/comm.h"
 #include "gui/comm/qt_comm_hand_over.h"
-#include "support/pty_pair.h"
 #include "support/process_events.h"
+#include "support/pty_pair.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST_F(QtHandOverTest, TheGlueMayGoFirstAndAWakeAfterCloseFindsNothing) {
     glue.reset();
     QCoreApplication::processEvents();
     EXPECT_FALSE(comm.Enabled());
-    comm.Open();   // a component without glue still opens and closes cleanly
+    comm.Open();  // a component without glue still opens and closes cleanly
     pty.Write({2});
     comm.Close();
     EXPECT_EQ(handled, 0);

@@ -1,5 +1,6 @@
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "freqdb/freq_database.h"
 #include "gui/freqdb/freq_edit_dialog.h"

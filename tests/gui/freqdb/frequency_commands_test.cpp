@@ -1,6 +1,6 @@
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <cerrno>
 #include <memory>
 
@@ -22,13 +22,21 @@ struct Report {
 class FrequencyCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        commands = std::make_unique<FrequencyCommands>(
-            nullptr, FrequencyCommandHooks{
-                         [this] { ++saveDialogs; return saveAnswer; },
-                         [this] { ++openDialogs; return openAnswer; },
-                         [this] { return RunEditor(); },
-                         [this](const std::string& cause, const std::string& path) { reports.push_back({cause, path}); },
-                     });
+        commands =
+            std::make_unique<FrequencyCommands>(nullptr, FrequencyCommandHooks{
+                                                             [this] {
+                                                                 ++saveDialogs;
+                                                                 return saveAnswer;
+                                                             },
+                                                             [this] {
+                                                                 ++openDialogs;
+                                                                 return openAnswer;
+                                                             },
+                                                             [this] { return RunEditor(); },
+                                                             [this](const std::string& cause, const std::string& path) {
+                                                                 reports.push_back({cause, path});
+                                                             },
+                                                         });
     }
     void TearDown() override { SetFileWriteFault(nullptr); }
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "shell/port_names.h"
 #include "common/program_directory.h"
 #include "freqdb/freq_database.h"
-#include "support/scratch_folder.h"
+#include "gui/common/message_box.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/panel_picture.h"
-#include "gui/common/message_box.h"
+#include "shell/port_names.h"
 #include "shell/radio_ini.h"
+#include "support/scratch_folder.h"
 
 // The main window loads the database remembered in RADIO.INI and remembers
 // the current one when it closes.

@@ -1,10 +1,10 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 
-#include "support/form_fixture.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/ptt_button.h"
+#include "support/form_fixture.h"
 
 namespace {
 
@@ -32,14 +32,14 @@ TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInClientCoordinates) {
         QWidget* widget;
         QRect geometry;
     } controls[] = {
-        {"Image1", form->Image1, {16, 16, 388, 390}},      {"Shape1", form->Shapes[0], {126, 64, 57, 57}},
-        {"Shape2", form->Shapes[1], {238, 64, 57, 57}},    {"Shape3", form->Shapes[2], {299, 128, 57, 57}},
-        {"Shape4", form->Shapes[3], {300, 206, 57, 57}},   {"Shape5", form->Shapes[4], {128, 280, 57, 57}},
-        {"Shape6", form->Shapes[5], {240, 279, 57, 57}},   {"Label1", form->Label1, {8, 0, 409, 16}},
-        {"Label2", form->Label2, {416, 16, 65, 33}},       {"Label3", form->Label3, {496, 16, 73, 33}},
-        {"Label4", form->Label4, {64, 408, 288, 13}},      {"ScrollBar1", form->ScrollBar1, {440, 56, 17, 121}},
+        {"Image1", form->Image1, {16, 16, 388, 390}},         {"Shape1", form->Shapes[0], {126, 64, 57, 57}},
+        {"Shape2", form->Shapes[1], {238, 64, 57, 57}},       {"Shape3", form->Shapes[2], {299, 128, 57, 57}},
+        {"Shape4", form->Shapes[3], {300, 206, 57, 57}},      {"Shape5", form->Shapes[4], {128, 280, 57, 57}},
+        {"Shape6", form->Shapes[5], {240, 279, 57, 57}},      {"Label1", form->Label1, {8, 0, 409, 16}},
+        {"Label2", form->Label2, {416, 16, 65, 33}},          {"Label3", form->Label3, {496, 16, 73, 33}},
+        {"Label4", form->Label4, {64, 408, 288, 13}},         {"ScrollBar1", form->ScrollBar1, {440, 56, 17, 121}},
         {"ScrollBar2", form->ScrollBar2, {520, 56, 17, 121}}, {"Button1", form->Button1, {456, 200, 65, 49}},
-        {"Button2", form->Button2, {456, 264, 65, 49}},    {"Memo1", form->Memo1, {576, 8, 225, 409}},
+        {"Button2", form->Button2, {456, 264, 65, 49}},       {"Memo1", form->Memo1, {576, 8, 225, 409}},
     };
     for (const auto& c : controls) {
         ASSERT_NE(c.widget, nullptr) << c.name;
@@ -96,9 +96,9 @@ TEST_F(LayoutTest, SlidersRunFrom0To371AndStartAtTheBottom) {
 }
 
 TEST_F(LayoutTest, KeyAreasSlidersAndButtonsShowAHandCursor) {
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Shapes[0], form->Shapes[1], form->Shapes[2], form->Shapes[3],
-                                                      form->Shapes[4], form->Shapes[5], form->ScrollBar1, form->ScrollBar2,
-                                                      form->Button1, form->Button2})
+    for (QWidget* w : std::initializer_list<QWidget*>{form->Shapes[0], form->Shapes[1], form->Shapes[2],
+                                                      form->Shapes[3], form->Shapes[4], form->Shapes[5],
+                                                      form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2})
         EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
 }
 
@@ -144,8 +144,9 @@ TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {
     EXPECT_EQ(items(0), QStringList{"&Serial communications port"});
     EXPECT_EQ(items(1), (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "-", "&Upload to device",
                                      "&Download from device"}));
-    EXPECT_EQ(items(2), (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift",
-                                     "-", "&Update device software to this version"}));
+    EXPECT_EQ(items(2),
+              (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
+                           "&Update device software to this version"}));
     EXPECT_EQ(form->menuBar()->actions().at(3)->menu(), nullptr);
 }
 

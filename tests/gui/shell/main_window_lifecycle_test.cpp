@@ -5,11 +5,11 @@
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
 #include "emulator/runtime/emulator_host.h"
-#include "support/form_fixture.h"
 #include "freqdb/freq_database.h"
-#include "help/help.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
+#include "help/help.h"
+#include "support/form_fixture.h"
 
 namespace {
 
@@ -87,7 +87,8 @@ TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     CommsPort = 4;
     CurrentFreqFile = "/data/b.dat";
     form->close();
-    EXPECT_EQ(dir.Read("RADIO.INI"), "[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
+    EXPECT_EQ(dir.Read("RADIO.INI"),
+              "[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
 
     std::filesystem::remove(dir.File("RADIO.INI"));
     form->show();

@@ -1,9 +1,9 @@
 #include <QTest>
 
-#include "support/form_fixture.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/ptt_button.h"
+#include "support/form_fixture.h"
 
 namespace {
 

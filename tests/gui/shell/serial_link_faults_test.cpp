@@ -9,14 +9,14 @@
 #include <random>
 #include <thread>
 
-#include "support/event_threads.h"
-#include "support/link_fixture.h"
-#include "support/pty_pair.h"
 #include "comm/device_link.h"
-#include "support/form_fixture.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "support/event_threads.h"
+#include "support/form_fixture.h"
 #include "support/heap_in_use.h"
+#include "support/link_fixture.h"
 #include "support/process_events.h"
+#include "support/pty_pair.h"
 #include "support/thread_reads.h"
 
 namespace {
@@ -106,8 +106,8 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
 struct BatchFigures {
     uint64_t batches = 0;
     uint64_t bytes = 0;
-    uint64_t mostBytes = 0;  // read in one batch
-    uint64_t mostReads = 0;  // read() calls in one batch
+    uint64_t mostBytes = 0;   // read in one batch
+    uint64_t mostReads = 0;   // read() calls in one batch
     int32_t mostWaiting = 0;  // bytes waiting when a batch was handled
 
     void Add(int32_t waiting, const ThreadReadMeter::Reads& reads) {
@@ -139,7 +139,8 @@ public:
 private:
     void Queue() {
         pending_ = true;
-        QMetaObject::invokeMethod(context_, [this] { Deliver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            context_, [this] { Deliver(); }, Qt::QueuedConnection);
     }
     void Deliver() {
         pending_ = false;

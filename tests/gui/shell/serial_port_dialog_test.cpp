@@ -1,24 +1,25 @@
-#include <QRadioButton>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QRadioButton>
 #include <filesystem>
 #include <fstream>
 
-#include "support/manual_hand_over.h"
-#include "support/pty_pair.h"
 #include "comm/comm.h"
 #include "common/program_directory.h"
-#include "shell/operating_mode.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "shell/comms_port_opener.h"
+#include "shell/operating_mode.h"
+#include "support/manual_hand_over.h"
+#include "support/pty_pair.h"
 
 namespace {
 
 // The dialog over a component; COM7 is a pseudo-terminal, COM5 is missing.
 class SerialPortDialogTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vhfcom-dialog-test-" + std::to_string(getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vhfcom-dialog-test-" + std::to_string(getpid()));
     PtyPair pty;
     TComm comm;
     CommsPortOpener ports{comm};

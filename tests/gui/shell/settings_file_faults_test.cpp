@@ -1,7 +1,7 @@
 #include <sys/stat.h>
 
-#include "support/form_fixture.h"
 #include "support/file_faults.h"
+#include "support/form_fixture.h"
 
 namespace {
 
