@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "comm/comm_event_thread.h"
+#include "comm/custom_line_speed.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 // Free line speeds through the kernel's termios2 interface. Kept apart: its
 // header declares its own struct termios, which clashes with <termios.h>.
+#include "comm/custom_line_speed.h"
+
 #include <cerrno>
 #include <cstdint>
 

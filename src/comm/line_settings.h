@@ -35,7 +35,3 @@ LineMapping MapLineSettings(termios& t, const LineSettings& s);
 // the line has been quiet that long after a byte (VMIN 1, VTIME in tenths of a
 // second, rounded up, at most 25.5 s).
 void MapCharsTimeOut(termios& t, int32_t milliseconds);
-
-// Sets a speed that has no B constant (14400, 56000, 128000, 256000). Returns
-// 0 or the error; EINVAL where the platform offers no free speeds.
-int SetCustomLineSpeed(int fd, uint32_t bitsPerSecond);
