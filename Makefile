@@ -2,8 +2,12 @@
 # builds the program alone and starts it, `make test` builds everything and
 # runs every test. The checked builds live in their own folders: `make
 # sanitize` (build-asan), `make fuzz` (build-fuzz), `make lint` (reads
-# build/compile_commands.json).
+# build/compile_commands.json). Installing and packaging: `make install
+# PREFIX=/usr/local` (honours DESTDIR), `make package`
+# (build/vhfcom_<version>_<arch>.deb), `make package-check` (both checked,
+# scripts/check-package).
 BUILD_DIR := build
+PREFIX ?= /usr/local
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 20
 STAMP := $(BUILD_DIR)/.configured
@@ -14,7 +18,7 @@ export ASAN_OPTIONS := detect_leaks=1:detect_stack_use_after_return=1:check_init
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build program run test test-shuffled bench sanitize fuzz lint clean
+.PHONY: all deps build program run test test-shuffled bench sanitize fuzz lint install package package-check clean
 
 all: build
 
@@ -65,6 +69,20 @@ fuzz:
 lint: build
 	@scripts/install-deps lint
 	scripts/lint $(BUILD_DIR)
+
+# The rules are in packaging/CMakeLists.txt.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The .deb (CPack; dpkg-shlibdeps finds the library dependencies).
+package: build
+	@scripts/install-deps package
+	cd $(BUILD_DIR) && cpack
+
+# The install tree and the package through their validators, then the unpacked program.
+package-check: build
+	@scripts/install-deps package
+	scripts/check-package $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-release
