@@ -177,7 +177,7 @@ void ReportUnreadable(int error) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return ProgramDirectory() + "e2.dfd"; }
+std::string SettingsFilePath() { return DataDirectory() + "e2.dfd"; }
 
 void LoadSettings() {
     gSaveAllowed = true;

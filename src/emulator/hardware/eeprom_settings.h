@@ -41,7 +41,7 @@ extern EepromSettingsRecord EepromSettings;
 
 inline constexpr int SettingsFileSize = 43;
 
-// ProgramDirectory() + "e2.dfd".
+// DataDirectory() + "e2.dfd".
 std::string SettingsFilePath();
 
 // Reads EepromSettings from the settings file; every item that the file does

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <utility>
 
 #include "comm/comm_byte_source.h"
 #include "display/lcd.h"
@@ -19,6 +20,7 @@
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "gui/shell/window_placement.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -71,7 +73,7 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(const StartOptions& options) {
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -86,8 +88,11 @@ TForm1::TForm1() {
     BuildControls(client);
     Form15 = new TForm15(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
-    move(kWindowPosition);
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // A fixed size: close and minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    PlaceOnScreen(this, kWindowPosition);
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
@@ -107,7 +112,7 @@ TForm1::TForm1() {
     HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
-    FormCreate();
+    FormCreate(options);
 }
 
 TForm1::~TForm1() {
@@ -174,11 +179,13 @@ void TForm1::BuildMenus() {
 }
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
     Frequencies->LoadRememberedFile();
+    if (!options.database.empty()) Frequencies->OpenFile(options.database);
+    if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
     Ports.Open(CommsPort);
     Timer1.start();
 }
@@ -195,6 +202,12 @@ void TForm1::FormCloseQuery() {
 void TForm1::closeEvent(QCloseEvent* event) {
     FormCloseQuery();
     event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(placedWithFrame_, true)) return;
+    PlaceOnScreen(this, pos());
 }
 
 void TForm1::Timer1Timer() {

@@ -13,6 +13,7 @@
 #include "help/help.h"
 #include "shell/comms_port_opener.h"
 #include "shell/operating_mode.h"
+#include "shell/start_options.h"
 
 class FrequencyCommands;
 class KeyArea;
@@ -25,7 +26,7 @@ class TForm15;
 // between offline and online mode.
 class TForm1 : public QMainWindow, public ModeView, public HelpPane {
 public:
-    TForm1();
+    explicit TForm1(const StartOptions& options = {});
     ~TForm1() override;
 
     // ModeView
@@ -38,7 +39,7 @@ public:
     void AddLine(std::string_view text) override;
 
     // The window's handlers, named after their control and event.
-    void FormCreate();
+    void FormCreate(const StartOptions& options);
     void FormCloseQuery();
     void Timer1Timer();
     void Timer2Timer();
@@ -67,8 +68,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once framed, the window is placed again with its frame's real size.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
+
+    bool placedWithFrame_ = false;
 };

@@ -9,7 +9,9 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
 #include "help/help.h"
+#include "shell/radio_ini.h"
 #include "support/form_fixture.h"
+#include "support/pty_pair.h"
 
 namespace {
 
@@ -49,6 +51,34 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     EXPECT_TRUE(messages.isEmpty());
     ASSERT_EQ(portMessages.size(), 1);
     EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
+}
+
+// The command line's database and port serve this run; the settings keep
+// their own port, and the database given becomes the remembered one.
+TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
+    WriteDatabase("route.dat");
+    dir.Write("RADIO.INI", "[Setup]\nCommsPort=4\nFreqFilename=" + dir.File("gone.dat") + "\n");
+    PtyPair pty;
+    StartOptions options;
+    options.portDevice = pty.SlavePath();
+    options.database = dir.File("route.dat");
+    Open(options);
+    EXPECT_TRUE(form->Comm1.Enabled());
+    EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
+    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
+    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    form->close();
+    const RadioSettings written = ReadRadioIni(RadioIniPath());
+    EXPECT_EQ(written.commsPort, 4);
+    EXPECT_EQ(written.freqFilename, dir.File("route.dat"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(portMessages.isEmpty());
+
+    options.database = dir.File("missing.dat");  // reported, the remembered one stays
+    Open(options);
+    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("File not found"));
 }
 
 TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {

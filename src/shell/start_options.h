@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// What the command line asks of this run of the window.
+struct StartOptions {
+    // --port: the serial device of this run instead of the COMn setting; not
+    // saved. Empty: the COMn setting.
+    std::string portDevice;
+    // The DATABASE.dat argument: opened at start as Open opens a file, and
+    // the current database from then on. Empty: the remembered one.
+    std::string database;
+};
