@@ -31,46 +31,22 @@ std::vector<uint8_t> Part(const std::vector<uint8_t>& bytes, std::size_t from, s
     return {bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to)};
 }
 
-SimulatedDisplay Receiving() {
-    SimulatedDisplay d;
-    d.volumeBar = 20;
-    d.squelchBar = 3;
-    d.activeFreq = 118025;
-    d.standbyFreq = 121500;
-    d.standbyChannel = 7;
-    d.rxLevel = 30;
-    d.txLevel = 60;
-    d.activeName = "TOWER";
-    d.activeType = "TWR";
-    d.standbyName = "GUARD";
-    d.standbyType = "EMERG";
-    return d;
-}
-
-SimulatedDisplay TransmittingOnAChannel() {
-    SimulatedDisplay d = Receiving();
-    d.adjustMode = 4;
-    d.transmitting = true;
-    d.activeFreq = 136975;
-    d.activeChannel = 12;
-    d.activeName = "A,\"B\\\x8A";
-    d.activeType = "\x01";
-    d.txLevel = 64;
-    return d;
-}
-
-SimulatedDisplay WithoutModeLine() {
-    SimulatedDisplay d = Receiving();
-    d.adjustMode = 6;
-    d.activeFreq = -5;
-    d.rxLevel = 255;
-    return d;
-}
+const SimulatedDisplay kReceiving{.volumeBar = 20, .squelchBar = 3, .activeFreq = 118025, .standbyFreq = 121500,
+                                  .standbyChannel = 7, .rxLevel = 30, .txLevel = 60, .activeName = "TOWER",
+                                  .activeType = "TWR", .standbyName = "GUARD", .standbyType = "EMERG"};
+const SimulatedDisplay kTransmittingOnAChannel{
+    .adjustMode = 4, .transmitting = true, .volumeBar = 20, .squelchBar = 3, .activeFreq = 136975,
+    .standbyFreq = 121500, .activeChannel = 12, .standbyChannel = 7, .rxLevel = 30, .txLevel = 64,
+    .activeName = "A,\"B\\\x8A", .activeType = "\x01", .standbyName = "GUARD", .standbyType = "EMERG"};
+const SimulatedDisplay kWithoutModeLine{.adjustMode = 6, .volumeBar = 20, .squelchBar = 3, .activeFreq = -5,
+                                        .standbyFreq = 121500, .standbyChannel = 7, .rxLevel = 255, .txLevel = 60,
+                                        .activeName = "TOWER", .activeType = "TWR", .standbyName = "GUARD",
+                                        .standbyType = "EMERG"};
 
 // Three messages among noise and a broken header, split over four reads.
-const std::vector<uint8_t> kA = MessageBytes(Receiving());
-const std::vector<uint8_t> kB = MessageBytes(TransmittingOnAChannel());
-const std::vector<uint8_t> kC = MessageBytes(WithoutModeLine());
+const std::vector<uint8_t> kA = MessageBytes(kReceiving);
+const std::vector<uint8_t> kB = MessageBytes(kTransmittingOnAChannel);
+const std::vector<uint8_t> kC = MessageBytes(kWithoutModeLine);
 const std::vector<Batch> kSession = {
     {1000, Join({{0xFF, 0x02, 0x07}, Part(kA, 0, 20)})},
     {45800, Join({Part(kA, 20, 44), Part(kB, 0, 5)})},
