@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The command line without a display: what each case prints, where, and the
-# exit status; no case may open a window or dump core.
+# exit status; no case may open a window or dump core. (A recording's export
+# itself is checked in tests/session.)
 #   command_line_test.sh VHFCOM VERSION
 set -uo pipefail
 vhfcom=$1
@@ -19,6 +20,10 @@ cases=(
   '--port|2|err|vhfcom: Missing value after '"'"'--port'"'"'.'
   'one.dat two.dat|2|err|vhfcom: Unexpected argument '"'"'two.dat'"'"'.'
   '|1|err|vhfcom: no display'
+  '--export only-a-recording.vhfrec|2|err|vhfcom: Option '"'"'export'"'"' needs a recording and an output file.'
+  '--export r.vhfrec out.gif --scale 0|2|err|vhfcom: Option '"'"'scale'"'"' needs a whole number from 1 to 64.'
+  '--speed 2|2|err|vhfcom: Option '"'"'speed'"'"' goes with '"'"'replay'"'"'.'
+  '--export /nonexistent/r.vhfrec out.png|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
 )
 for row in "${cases[@]}"; do
   IFS='|' read -r arguments status stream first <<<"$row"

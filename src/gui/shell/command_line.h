@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <string>
 
 #include "shell/start_options.h"
 
@@ -10,9 +11,12 @@
 // back as one line naming the problem; the caller prints it with the usage
 // and ends with status 2.
 struct CommandLine {
-    enum class Action { Run, Help, Version, UsageError };
+    enum class Action { Run, Help, Version, Export, UsageError };
     Action action = Action::Run;
     StartOptions start;
+    // --export RECORDING OUTPUT [--scale N]: headless, the program exits after it.
+    std::string exportRecording, exportOutput;
+    int exportScale = 0;
     QString error;  // for UsageError
 };
 

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "common/instance_lock.h"
 #include "common/program_directory.h"
@@ -9,9 +10,11 @@
 #include "emulator/runtime/emulator_host.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
+#include "gui/session/display_image.h"
 #include "gui/shell/command_line.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_emulator_host.h"
+#include "session/recording_export.h"
 
 namespace {
 
@@ -54,6 +57,10 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::UsageError:
             Print(stderr, "vhfcom: " + commandLine.error + "\n" + UsageText());
             return 2;
+        case CommandLine::Action::Export:
+            SetDisplayPngWriter(WriteDisplayPng);
+            return ExportRecording(commandLine.exportRecording, commandLine.exportOutput, commandLine.exportScale,
+                                   std::cout, std::cerr);
         case CommandLine::Action::Run: break;
     }
     if (!DisplayReachable()) {

@@ -15,12 +15,14 @@
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/freqdb/frequency_commands.h"
+#include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/window_placement.h"
+#include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -87,6 +89,7 @@ TForm1::TForm1(const StartOptions& options) {
 
     BuildControls(client);
     Form15 = new TForm15(this, Ports);
+    Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     // A fixed size: close and minimise, no maximise.
@@ -155,6 +158,24 @@ void TForm1::BuildControls(QWidget* client) {
     setTabOrder(Button2, Memo1);
 }
 
+// The serial port and the device link as the session commands use them; a
+// replay closes the port and opens the same device again after it.
+SessionHooks TForm1::SessionHooksOfThisWindow() {
+    SessionHooks hooks;
+    hooks.closePort = [this] { Comm1.Close(); };
+    hooks.reopenPort = [this] {
+        try {
+            Comm1.Open();
+        } catch (const ECommError&) {
+            Ports.ReportNotAvailable(CommsPort + 1);
+        }
+    };
+    hooks.portOpen = [this] { return Comm1.Enabled(); };
+    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
+    hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
+    return hooks;
+}
+
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
@@ -176,6 +197,7 @@ void TForm1::BuildMenus() {
 
     QAction* exit = menuBar()->addAction("&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    Session->AddMenu(menuBar(), exit);
 }
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
@@ -187,11 +209,14 @@ void TForm1::FormCreate(const StartOptions& options) {
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
     if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
     Ports.Open(CommsPort);
+    if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
+    if (!options.replayFile.empty()) Session->Replay(options.replayFile, options.replaySpeed);
     Timer1.start();
 }
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
+    Session->StopRecording();
     const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
@@ -230,7 +255,8 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
-    CommByteSource source(Comm1);
+    CommByteSource port(Comm1);
+    RecordingByteSource source(port, Session->Writer());
     Link.Receive(source, Count);
 }
 

@@ -19,6 +19,8 @@ class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
 class PttButton;
+class SessionCommands;
+struct SessionHooks;
 class TForm15;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
@@ -59,6 +61,7 @@ public:
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
+    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
@@ -74,6 +77,7 @@ protected:
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
+    SessionHooks SessionHooksOfThisWindow();
 
     bool placedWithFrame_ = false;
 };

@@ -105,7 +105,7 @@ TEST_F(LifecycleTest, AShortDatabaseIsReportedAndStartUpGoesOn) {
 
 TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
     Open();
-    form->menuBar()->actions().at(3)->trigger();
+    form->menuBar()->actions().back()->trigger();  // &Exit
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(StopRequest);
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\n");
