@@ -6,7 +6,8 @@
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
-// (comm/comm_hand_over.h).
+// (comm/comm_hand_over.h); nor does a recording's writer thread
+// (session/recording_writer.h).
 //
 //   global                           defined in                         written by               reset
 //   ProgramDirectory, the settings   common/program_directory.cpp       main(), tests            SetProgramDirectory
@@ -24,6 +25,7 @@
 //   poll clock, emulator host        emulator/runtime/                  emulator run, main()     EmulatorResetState
 //   FrameReceiver, DisplayFrame,     comm/frame_receiver, display_*     device link              DeviceLinkResetState
 //     PreviousAdjustMode
+//   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
 //   EmulatorRunning, OnlineWatchdog, shell/operating_mode.cpp           Timer1, time base,       OperatingMode-
 //     CommsPort, the mode view                                          port choice              ResetState
 //   default device stem              shell/port_names.cpp               tests                    SetDefaultDeviceStem
