@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <vector>
 
 #include "common/atomic_file.h"
@@ -81,6 +82,61 @@ TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
     EXPECT_EQ(EepromSettings.Reserved29, 0xEE);
     SaveSettings();
     EXPECT_EQ(ReadBytes(path), saved);
+}
+
+// The whole layout: a file whose byte i is i gives every item the bytes of its
+// own offsets, so two items that traded places would read each other's.
+TEST_F(SettingsStoreTest, EveryItemReadsTheBytesAtItsOwnOffsetsAndWritesThemBack) {
+    Bytes numbered(43);
+    std::iota(numbered.begin(), numbered.end(), uint8_t{0});
+    WriteBytes(path, numbered);
+    LoadSettings();
+    const EepromSettingsRecord& e = EepromSettings;
+    const struct {
+        const char* item;
+        int64_t value;
+        int offset;
+        int size;
+    } rows[] = {
+        {"Reserved0", e.Reserved0, 0, 4},
+        {"Reserved1", e.Reserved1, 4, 4},
+        {"ActiveFreq", e.ActiveFreq, 8, 4},
+        {"StandbyFreq", e.StandbyFreq, 12, 4},
+        {"Contrast", e.Contrast, 16, 1},
+        {"Volume", e.Volume, 17, 1},
+        {"SquelchSetting", e.SquelchSetting, 18, 1},
+        {"MicLevel", e.MicLevel, 19, 1},
+        {"ScanAtPowerUp", e.ScanAtPowerUp, 20, 1},
+        {"DualMode", e.DualMode, 21, 1},
+        {"AuxOpenLevel", e.AuxOpenLevel, 22, 1},
+        {"ChannelIndex", e.ChannelIndex, 23, 1},
+        {"ChannelSelected", e.ChannelSelected, 24, 1},
+        {"AuxMuteLevel", e.AuxMuteLevel, 25, 1},
+        {"NoiseLevel", e.NoiseLevel, 26, 1},
+        {"NoiseMode", e.NoiseMode, 27, 1},
+        {"TxOffset", e.TxOffset, 28, 2},
+        {"MicInvert", e.MicInvert, 30, 1},
+        {"MicFilter", e.MicFilter, 31, 1},
+        {"PttIsolate", e.PttIsolate, 32, 1},
+        {"TxHotMic", e.TxHotMic, 33, 1},
+        {"TxLock", e.TxLock, 34, 1},
+        {"PriorityScan", e.PriorityScan, 35, 1},
+        {"DirectSelect", e.DirectSelect, 36, 1},
+        {"Reserved24", e.Reserved24, 37, 1},
+        {"Reserved25", e.Reserved25, 38, 1},
+        {"Reserved26", e.Reserved26, 39, 1},
+        {"Reserved27", e.Reserved27, 40, 1},
+        {"Reserved28", e.Reserved28, 41, 1},
+        {"Reserved29", e.Reserved29, 42, 1},
+    };
+    for (const auto& row : rows) {
+        int64_t expected = 0;  // little-endian: the byte at offset + k is k bytes up
+        for (int k = row.size - 1; k >= 0; --k) expected = expected * 256 + row.offset + k;
+        EXPECT_EQ(row.value, expected) << row.item;
+    }
+    SaveSettings();
+    EXPECT_EQ(ReadBytes(path), numbered);
+    EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
