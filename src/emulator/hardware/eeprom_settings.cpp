@@ -1,8 +1,5 @@
 #include "emulator/hardware/eeprom_settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <span>
@@ -12,6 +9,7 @@
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
 #include "common/program_directory.h"
+#include "common/regular_file.h"
 #include "emulator/runtime/emulator_host.h"
 
 EepromSettingsRecord EepromSettings;
@@ -141,21 +139,6 @@ void Report(const std::string& message) {
     if (EmulatorHost* host = AttachedEmulatorHost()) host->ReportError(message);
 }
 
-// Reads up to SettingsFileSize bytes; returns 0 or an errno value.
-int ReadFilePrefix(int fd, SettingsBytes& bytes, std::size_t& count) {
-    count = 0;
-    while (count < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + count, bytes.size() - count);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (n == 0) break;
-        count += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
 void WriteSettingsFile(const Settings& settings) {
     const SettingsBytes bytes = Encode(settings);
     const std::string error = WriteFileAtomically(SettingsFilePath(), bytes);
@@ -182,23 +165,14 @@ std::string SettingsFilePath() { return ProgramDirectory() + "e2.dfd"; }
 void LoadSettings() {
     gSaveAllowed = true;
     gSaveFailureReported = false;
-    const int fd = ::open(SettingsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
+    SettingsBytes bytes{};
+    std::size_t count = 0;
+    if (const int error = ReadRegularFile(SettingsFilePath(), bytes, count)) {
         EepromSettings = Defaults();
         if (error == ENOENT)
             WriteSettingsFile(EepromSettings);
         else
             ReportUnreadable(error);
-        return;
-    }
-    SettingsBytes bytes{};
-    std::size_t count = 0;
-    const int error = ReadFilePrefix(fd, bytes, count);
-    ::close(fd);
-    if (error != 0) {
-        EepromSettings = Defaults();
-        ReportUnreadable(error);
         return;
     }
     EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));

@@ -46,8 +46,9 @@ std::string SettingsFilePath();
 
 // Reads EepromSettings from the settings file; every item that the file does
 // not hold whole reads as zero. A missing file is created with the defaults.
-// A file that exists but cannot be read is reported through the emulator
-// host; the defaults are used and that file is never overwritten by this run.
+// A file that exists but cannot be read, or is no regular file (a pipe, a
+// device, a folder), is reported through the emulator host; the defaults are
+// used and that file is never overwritten by this run.
 void LoadSettings();
 
 // Writes EepromSettings to the settings file, replacing it atomically. A
