@@ -17,7 +17,8 @@
 //   CurrentHelpTopic, the pane      help/help.cpp                     ShowHelpTopic, main window     HelpResetState
 //   FreqTable, CurrentFreqFile      freqdb/freq_database.cpp          file commands, editor dialog   FreqDbResetState
 //   EmulatorState                   emulator/runtime/emulator_state   firmware, tick operation       EmulatorResetState
-//   EepromSettings, save flags      emulator/hardware/eeprom_settings firmware, menus                EmulatorResetState
+//   EepromSettings, save flag,      emulator/hardware/eeprom_settings firmware, menus                EmulatorResetState
+//     reported file problems (kept across emulator runs: reported once per program run)
 //   EmulatedHardware                emulator/hardware/hardware        firmware                       EmulatorResetState
 //   PanelInputs                     emulator/hardware/panel_inputs    key areas, PTT buttons         EmulatorResetState
 //   StopRequest                     emulator/runtime/emulator_wait    operating modes, window close  EmulatorResetState

@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "common/program_directory.h"
 #include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_host.h"
+#include "shell/global_state.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
 
@@ -223,6 +226,7 @@ TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
     EXPECT_EQ(EepromSettings.Volume, 7);
 
     WriteBytes(path, kDefaultBytes);
+    SettingsStoreResetState();  // a new run of the program: the same problem is news again
     ::chmod(host.Directory().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
@@ -248,6 +252,36 @@ TEST_F(SettingsStoreTest, ADiskThatFillsUpWhileSavingLeavesTheOldFile) {
     EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
     EXPECT_EQ(ReadBytes(path), kDefaultBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
+}
+
+// The emulator starts again at every fall-back from online to offline. A
+// settings file it cannot read, or cannot create, is reported at the first
+// of these runs only, until the program starts afresh.
+TEST(SettingsReportTest, AProblemWithTheFileIsReportedOncePerRunOfTheProgram) {
+    const struct {
+        const char* problem;
+        void (*make)(const std::string& directory);
+    } rows[] = {
+        {"e2.dfd is a folder", [](const std::string& d) { std::filesystem::create_directory(d + "e2.dfd"); }},
+        {"the program folder is read-only", [](const std::string& d) { ::chmod(d.c_str(), 0555); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.problem);
+        ScriptedHost host;
+        row.make(host.Directory());
+        {
+            FilePermissionsEnforced enforced;
+            for (uint32_t run = 1; run <= 3; ++run) host.RunUntilTick(run * 130);
+            EXPECT_EQ(host.errors.size(), 1u);
+
+            ResetGlobalState();
+            SetProgramDirectory(host.Directory());
+            EmulatorAttachHost(&host);
+            LoadSettings();
+            EXPECT_EQ(host.errors.size(), 2u);
+        }
+        ::chmod(host.Directory().c_str(), 0755);
+    }
 }
 
 }  // namespace

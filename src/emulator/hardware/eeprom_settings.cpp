@@ -133,29 +133,40 @@ Settings Defaults() {
 
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
-bool gSaveFailureReported = false;
+// The problems last reported with reading and with writing the file. The
+// emulator starts again at every fall-back to offline; these live on across
+// its runs, so that a problem is reported once per run of the program. They
+// are forgotten when reading (writing) works again.
+std::string gReadProblemReported;
+std::string gWriteProblemReported;
 
 void Report(const std::string& message) {
     if (EmulatorHost* host = AttachedEmulatorHost()) host->ReportError(message);
+}
+
+void ReportOnce(const std::string& message, std::string& reported) {
+    if (message == reported) return;
+    reported = message;
+    Report(message);
 }
 
 void WriteSettingsFile(const Settings& settings) {
     const SettingsBytes bytes = Encode(settings);
     const std::string error = WriteFileAtomically(SettingsFilePath(), bytes);
     if (error.empty()) {
-        gSaveFailureReported = false;
+        gWriteProblemReported.clear();
         return;
     }
-    if (gSaveFailureReported) return;
-    gSaveFailureReported = true;
-    Report("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
-           ". They stay in effect; the next change tries again.");
+    ReportOnce("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
+                   ". They stay in effect; the next change tries again.",
+               gWriteProblemReported);
 }
 
 void ReportUnreadable(int error) {
     gSaveAllowed = false;
-    Report("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
-           ". The emulator runs with its default settings and leaves the file as it is.");
+    ReportOnce("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
+                   ". The emulator runs with its default settings and leaves the file as it is.",
+               gReadProblemReported);
 }
 
 }  // namespace
@@ -164,7 +175,6 @@ std::string SettingsFilePath() { return ProgramDirectory() + "e2.dfd"; }
 
 void LoadSettings() {
     gSaveAllowed = true;
-    gSaveFailureReported = false;
     SettingsBytes bytes{};
     std::size_t count = 0;
     if (const int error = ReadRegularFile(SettingsFilePath(), bytes, count)) {
@@ -175,12 +185,14 @@ void LoadSettings() {
             ReportUnreadable(error);
         return;
     }
+    gReadProblemReported.clear();
     EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));
 }
 
 void SettingsStoreResetState() {
     gSaveAllowed = true;
-    gSaveFailureReported = false;
+    gReadProblemReported.clear();
+    gWriteProblemReported.clear();
 }
 
 void SaveSettings() {
