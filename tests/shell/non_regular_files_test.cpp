@@ -13,9 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // A named pipe, a folder or a device in the place of each file the program
-// reads: nothing waits for a writer or reads endless bytes, each file is
-// reported as one that cannot be read, the program goes on with its defaults
-// and every one of them is left as it was.
+// reads: no open waits for a writer, each file is reported as one that cannot
+// be read, the program goes on with its defaults and every one of them is
+// left as it was.
 TEST(NonRegularFilesTest, PipesFoldersAndDevicesAreReportedAsUnreadableAndLeftAlone) {
     const struct {
         const char* kind;
