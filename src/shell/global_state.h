@@ -18,7 +18,8 @@
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
 //   FreqTable, CurrentFreqFile       freqdb/freq_database.cpp           file commands, editor    FreqDbResetState
 //   EmulatorState                    emulator/runtime/emulator_state    firmware, tick           EmulatorResetState
-//   EepromSettings, save flags       emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
+//   EepromSettings, save flags,      emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
+//     the settings-file problems reported (kept across emulator runs: each is reported once a program run)
 //   EmulatedHardware                 emulator/hardware/hardware         firmware                 EmulatorResetState
 //   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons   EmulatorResetState
 //   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState

@@ -90,6 +90,35 @@ TEST_F(SquelchTest, ClosesAfter7000IterationsBelowTheBandAndHoldsInsideIt) {
     EXPECT_EQ(EmulatorState.RxState, RxReceiving);
 }
 
+// Both edges at the default threshold 524, with the smoothed level resting on
+// the signal: at 524 a closed squelch stays closed and the signal counts as
+// below, at 525 it opens; at 494 an open squelch holds, at 493 the close delay
+// starts.
+TEST_F(SquelchTest, TheThresholdAndTheBandsLowerEdgeBelongToTheSideBelowThem) {
+    const struct {
+        uint8_t before;
+        uint16_t level;
+        uint8_t after;
+        bool below;
+        uint16_t closeDelay;
+    } rows[] = {
+        {RxSquelched, 524, RxSquelched, true, 0},
+        {RxSquelched, 525, RxReceiving, false, 0},
+        {RxReceiving, 494, RxReceiving, true, 0},
+        {RxReceiving, 493, RxReceiving, true, 1},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        EmulatorState.RxState = row.before;
+        EmulatorState.RxLevel = row.level;
+        EmulatorState.FilteredLevel = row.level * 128;
+        SquelchEvaluation(1);
+        EXPECT_EQ(EmulatorState.RxState, row.after) << "level " << row.level;
+        EXPECT_EQ(EmulatorState.BelowSquelch, row.below) << "level " << row.level;
+        EXPECT_EQ(EmulatorState.CloseDelay, row.closeDelay) << "level " << row.level;
+    }
+}
+
 TEST_F(SquelchTest, AHugeGapIsCountedWithoutIteratingIt) {
     EmulatorState.RxLevel = 180;
     EmulatorState.ForcedOpen = ForcedOpenIterations;

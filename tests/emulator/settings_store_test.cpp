@@ -5,10 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "common/program_directory.h"
 #include "emulator/hardware/eeprom_settings.h"
+#include "emulator/runtime/emulator_host.h"
+#include "shell/global_state.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
 
@@ -81,6 +85,61 @@ TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
     EXPECT_EQ(EepromSettings.Reserved29, 0xEE);
     SaveSettings();
     EXPECT_EQ(ReadBytes(path), saved);
+}
+
+// The whole layout: a file whose byte i is i gives every item the bytes of its
+// own offsets, so two items that traded places would read each other's.
+TEST_F(SettingsStoreTest, EveryItemReadsTheBytesAtItsOwnOffsetsAndWritesThemBack) {
+    Bytes numbered(43);
+    std::iota(numbered.begin(), numbered.end(), uint8_t{0});
+    WriteBytes(path, numbered);
+    LoadSettings();
+    const EepromSettingsRecord& e = EepromSettings;
+    const struct {
+        const char* item;
+        int64_t value;
+        int offset;
+        int size;
+    } rows[] = {
+        {"Reserved0", e.Reserved0, 0, 4},
+        {"Reserved1", e.Reserved1, 4, 4},
+        {"ActiveFreq", e.ActiveFreq, 8, 4},
+        {"StandbyFreq", e.StandbyFreq, 12, 4},
+        {"Contrast", e.Contrast, 16, 1},
+        {"Volume", e.Volume, 17, 1},
+        {"SquelchSetting", e.SquelchSetting, 18, 1},
+        {"MicLevel", e.MicLevel, 19, 1},
+        {"ScanAtPowerUp", e.ScanAtPowerUp, 20, 1},
+        {"DualMode", e.DualMode, 21, 1},
+        {"AuxOpenLevel", e.AuxOpenLevel, 22, 1},
+        {"ChannelIndex", e.ChannelIndex, 23, 1},
+        {"ChannelSelected", e.ChannelSelected, 24, 1},
+        {"AuxMuteLevel", e.AuxMuteLevel, 25, 1},
+        {"NoiseLevel", e.NoiseLevel, 26, 1},
+        {"NoiseMode", e.NoiseMode, 27, 1},
+        {"TxOffset", e.TxOffset, 28, 2},
+        {"MicInvert", e.MicInvert, 30, 1},
+        {"MicFilter", e.MicFilter, 31, 1},
+        {"PttIsolate", e.PttIsolate, 32, 1},
+        {"TxHotMic", e.TxHotMic, 33, 1},
+        {"TxLock", e.TxLock, 34, 1},
+        {"PriorityScan", e.PriorityScan, 35, 1},
+        {"DirectSelect", e.DirectSelect, 36, 1},
+        {"Reserved24", e.Reserved24, 37, 1},
+        {"Reserved25", e.Reserved25, 38, 1},
+        {"Reserved26", e.Reserved26, 39, 1},
+        {"Reserved27", e.Reserved27, 40, 1},
+        {"Reserved28", e.Reserved28, 41, 1},
+        {"Reserved29", e.Reserved29, 42, 1},
+    };
+    for (const auto& row : rows) {
+        int64_t expected = 0;  // little-endian: the byte at offset + k is k bytes up
+        for (int k = row.size - 1; k >= 0; --k) expected = expected * 256 + row.offset + k;
+        EXPECT_EQ(row.value, expected) << row.item;
+    }
+    SaveSettings();
+    EXPECT_EQ(ReadBytes(path), numbered);
+    EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
@@ -167,6 +226,7 @@ TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
     EXPECT_EQ(EepromSettings.Volume, 7);
 
     WriteBytes(path, kDefaultBytes);
+    SettingsStoreResetState();  // a new run of the program: the same problem is news again
     ::chmod(host.Directory().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
@@ -192,6 +252,36 @@ TEST_F(SettingsStoreTest, ADiskThatFillsUpWhileSavingLeavesTheOldFile) {
     EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
     EXPECT_EQ(ReadBytes(path), kDefaultBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
+}
+
+// The emulator starts again at every fall-back from online to offline. A
+// settings file it cannot read, or cannot create, is reported at the first
+// of these runs only, until the program starts afresh.
+TEST(SettingsReportTest, AProblemWithTheFileIsReportedOncePerRunOfTheProgram) {
+    const struct {
+        const char* problem;
+        void (*make)(const std::string& directory);
+    } rows[] = {
+        {"e2.dfd is a folder", [](const std::string& d) { std::filesystem::create_directory(d + "e2.dfd"); }},
+        {"the program folder is read-only", [](const std::string& d) { ::chmod(d.c_str(), 0555); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.problem);
+        ScriptedHost host;
+        row.make(host.Directory());
+        {
+            FilePermissionsEnforced enforced;
+            for (uint32_t run = 1; run <= 3; ++run) host.RunUntilTick(run * 130);
+            EXPECT_EQ(host.errors.size(), 1u);
+
+            ResetGlobalState();
+            SetProgramDirectory(host.Directory());
+            EmulatorAttachHost(&host);
+            LoadSettings();
+            EXPECT_EQ(host.errors.size(), 2u);
+        }
+        ::chmod(host.Directory().c_str(), 0755);
+    }
 }
 
 }  // namespace

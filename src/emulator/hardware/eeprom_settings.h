@@ -46,15 +46,18 @@ std::string SettingsFilePath();
 
 // Reads EepromSettings from the settings file; every item that the file does
 // not hold whole reads as zero. A missing file is created with the defaults.
-// A file that exists but cannot be read is reported through the emulator
-// host; the defaults are used and that file is never overwritten by this run.
+// A file that exists but cannot be read, or is no regular file (a pipe, a
+// device, a folder), is reported through the emulator host, once per run of
+// the program until a load succeeds; the defaults are used and that file is
+// never overwritten by this run of the emulator.
 void LoadSettings();
 
 // Writes EepromSettings to the settings file, replacing it atomically. A
-// failure is reported through the emulator host once; the settings stay in
-// memory and the next save tries again (and reports again only after a save
-// succeeded in between).
+// failure is reported through the emulator host once per run of the program
+// (again only after a save succeeded in between, or when the cause changed);
+// the settings stay in memory and the next save tries again.
 void SaveSettings();
 
-// Back to the state at program start: saving allowed, no failure reported.
+// Back to the state at program start: saving allowed, nothing reported yet.
+// Only this reset forgets the reports; a new emulator run keeps them.
 void SettingsStoreResetState();

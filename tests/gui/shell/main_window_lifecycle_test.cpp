@@ -127,6 +127,18 @@ TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     EXPECT_EQ(dir.EntryCount(), 1);
 }
 
+// A file with Windows line ends, other sections and comments comes out of a
+// close that writes the values it holds byte for byte as it went in.
+TEST_F(LifecycleTest, ACloseThatChangesNothingLeavesACrlfFileByteForByte) {
+    const std::string crlf =
+        "; my radio\r\n[Setup]\r\nCommsPort=2\r\nFreqFilename=/data/alps.dat\r\n\r\n[Ports]\r\n"
+        "COM3=/dev/serial/by-id/usb-adapter\r\n\r\n[Logbook]\r\nLast=2024-05-01\r\n";
+    dir.Write("RADIO.INI", crlf);
+    Open();
+    form->close();
+    EXPECT_EQ(dir.Read("RADIO.INI"), crlf);
+}
+
 TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=2\n");
     Open();
