@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "common/atomic_file.h"
+#include "common/regular_file.h"
 
 namespace rf = recording_format;
 
@@ -21,14 +22,8 @@ static_assert(kBufferSize >= rf::RecordHeaderSize + rf::MaxRecordBytes);
 }  // namespace
 
 RecordingReader::RecordingReader(const std::string& path) : path_(path), buffer_(kBufferSize) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) {
-        error_ = path + " cannot be read: " + FileErrorText(errno) + ".";
-        return;
-    }
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error_ = path + " is not a recording: it is not a regular file.";
+    if (const int error = OpenRegularFile(path, fd_); error != 0) {
+        error_ = path + " cannot be read: " + FileErrorText(error) + ".";
         return;
     }
     ReadHeader();
@@ -43,8 +38,8 @@ void RecordingReader::ReadHeader() {
         if (!Fill()) return;
     const auto expected = rf::FileHeader();
     const std::size_t held = std::min(end_, rf::HeaderSize);
-    if (held < rf::HeaderSize && std::equal(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(held),
-                                            expected.begin())) {
+    if (held < rf::HeaderSize &&
+        std::equal(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(held), expected.begin())) {
         cutAt_ = 0;
         begin_ = end_;
         return;

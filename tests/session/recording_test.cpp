@@ -132,7 +132,7 @@ TEST(RecordingReaderTest, RefusesFilesThatAreNotRecordingsOfItsVersion) {
     } rows[] = {
         {"version2", " is a recording of version 2, which this program cannot read (it reads version 1)."},
         {"text", " is not a recording: it does not start as one."},
-        {"folder", " is not a recording: it is not a regular file."},
+        {"folder", " cannot be read: Is a directory."},
         {"missing", " cannot be read: File not found."},
     };
     for (const auto& row : rows) {
