@@ -6,6 +6,7 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
@@ -97,15 +98,17 @@ TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
 }
 
 // Found by fuzzing the settings file: a frequency at the top of the number
-// range overflowed when the receiver was programmed 45 MHz above it. The
-// synthesizer word wraps as the 32-bit register does, and the keys that
-// change frequencies work on such values without overflowing either.
+// range overflowed when the receiver was programmed 45 MHz above it. Such a
+// file now loads the default frequencies; the synthesizer word still wraps as
+// the 32-bit register does, and the keys that change frequencies work on such
+// values without overflowing either.
 TEST_F(EmulatorRunTest, FrequenciesAtTheEndsOfTheNumberRangeRunWithoutOverflow) {
-    PrepareSettings([](EepromSettingsRecord& e) {
-        e.ActiveFreq = INT32_MAX;
-        e.StandbyFreq = INT32_MIN;
+    host.At(126, [] {
+        EepromSettings.ActiveFreq = INT32_MAX;
+        EepromSettings.StandbyFreq = INT32_MIN;
+        TuneReceiver();
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1);
     });
-    host.At(126, [] { EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1); });
     host.TapKey(KeyBitActive, 150);
     host.TapKey(KeyBitUp, 170);
     host.TapKey(KeyBitMhzKhzCh, 190);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "common/little_endian.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
@@ -59,25 +60,26 @@ TEST_F(SettingsStoreTest, AMissingFileIsCreatedWithTheFortyThreeDefaultBytes) {
 }
 
 TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
+    EepromSettings = DefaultSettings();
     EepromSettings.Reserved1 = -7;
-    EepromSettings.ActiveFreq = -118000;
+    EepromSettings.ActiveFreq = 108025;
     EepromSettings.StandbyFreq = 136975;
     EepromSettings.DualMode = 2;
-    EepromSettings.TxOffset = -1234;
+    EepromSettings.TxOffset = -12000;
     EepromSettings.DirectSelect = 1;
     EepromSettings.Reserved29 = 0xEE;
     SaveSettings();
     const Bytes saved = ReadBytes(path);
     ASSERT_EQ(saved.size(), 43u);
     EXPECT_EQ(saved[4], 0xF9);                                                      // reserved item 1, little-endian
-    EXPECT_EQ(Bytes(saved.begin() + 28, saved.begin() + 30), (Bytes{0x2E, 0xFB}));  // TxOffset
+    EXPECT_EQ(Bytes(saved.begin() + 28, saved.begin() + 30), (Bytes{0x20, 0xD1}));  // TxOffset
     EXPECT_EQ(saved[36], 1);                                                        // DirectSelect
     EXPECT_EQ(saved[42], 0xEE);
 
     EepromSettings = {};
     LoadSettings();
-    EXPECT_EQ(EepromSettings.ActiveFreq, -118000);
-    EXPECT_EQ(EepromSettings.TxOffset, -1234);
+    EXPECT_EQ(EepromSettings.ActiveFreq, 108025);
+    EXPECT_EQ(EepromSettings.TxOffset, -12000);
     EXPECT_EQ(EepromSettings.Reserved29, 0xEE);
     SaveSettings();
     EXPECT_EQ(ReadBytes(path), saved);
@@ -94,7 +96,7 @@ TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
 
     WriteBytes(path, Bytes(kDefaultBytes.begin(), kDefaultBytes.begin() + 10));
     LoadSettings();
-    EXPECT_EQ(EepromSettings.ActiveFreq, 0);  // only two of its four bytes
+    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);  // only two of its four bytes: 0, outside the band
     EXPECT_EQ(EepromSettings.Volume, 0);
     EXPECT_EQ(ReadBytes(path).size(), 10u);  // loading never rewrites the file
 
@@ -103,6 +105,54 @@ TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
     WriteBytes(path, longer);
     LoadSettings();
     EXPECT_EQ(EepromSettings.Reserved29, 0);
+    EXPECT_TRUE(host.errors.empty());
+}
+
+// A file of any bytes: each item with a range takes its default for a value
+// outside it and keeps a value inside it, also at both ends; an item without
+// a range keeps whatever it holds. Each value is loaded and saved again.
+TEST_F(SettingsStoreTest, ValuesOutsideTheFirmwaresRangesTakeTheirDefaults) {
+    Bytes vox = kDefaultBytes;
+    vox[27] = 1;  // NoiseMode VOX standard: levels up to 10
+    struct Item {
+        std::size_t offset;
+        int size;
+        std::vector<int32_t> outside, inside;
+        const Bytes& base;
+    };
+    // clang-format off
+    const Item items[] = {
+        {8,  4, {107975, 136976, 137000, 121510, INT32_MIN}, {108000, 136975, 121525}, kDefaultBytes},  // ActiveFreq
+        {12, 4, {0, -118000, 118010},                        {108000, 136975},         kDefaultBytes},  // StandbyFreq
+        {16, 1, {19, 64, 255},                               {20, 63},                 kDefaultBytes},  // Contrast
+        {17, 1, {32, 128},                                   {0, 31},                  kDefaultBytes},  // Volume
+        {18, 1, {64},                                        {0, 63},                  kDefaultBytes},  // SquelchSetting
+        {19, 1, {4},                                         {0, 3},                   kDefaultBytes},  // MicLevel
+        {21, 1, {3},                                         {0, 2},                   kDefaultBytes},  // DualMode
+        {22, 1, {32},                                        {0, 31},                  kDefaultBytes},  // AuxOpenLevel
+        {23, 1, {100},                                       {0, 99},                  kDefaultBytes},  // ChannelIndex
+        {25, 1, {64},                                        {0, 31},                  kDefaultBytes},  // AuxMuteLevel
+        {26, 1, {7},                                         {0, 6},                   kDefaultBytes},  // NoiseLevel, VOGAD
+        {26, 1, {11},                                        {10},                     vox},            // NoiseLevel, VOX
+        {27, 1, {3},                                         {0, 2},                   kDefaultBytes},  // NoiseMode
+        {28, 2, {32001, -33000, 2500},                       {-32000, 32000, 0},       kDefaultBytes},  // TxOffset
+        {31, 1, {},                                          {0, 1, 77, 255},          kDefaultBytes},  // MicFilter
+    };
+    // clang-format on
+    for (const Item& item : items) {
+        for (const bool outside : {true, false}) {
+            for (const int32_t value : outside ? item.outside : item.inside) {
+                Bytes bytes = item.base;
+                if (item.size == 4) WriteLe32(&bytes[item.offset], value);
+                if (item.size == 2) WriteLe16(&bytes[item.offset], static_cast<int16_t>(value));
+                if (item.size == 1) bytes[item.offset] = static_cast<uint8_t>(value);
+                WriteBytes(path, bytes);
+                LoadSettings();
+                SaveSettings();
+                EXPECT_EQ(ReadBytes(path), outside ? item.base : bytes) << "offset " << item.offset << ": " << value;
+            }
+        }
+    }
     EXPECT_TRUE(host.errors.empty());
 }
 

@@ -12,6 +12,7 @@
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
 #include "common/program_directory.h"
+#include "emulator/hardware/settings_ranges.h"
 #include "emulator/runtime/emulator_host.h"
 
 EepromSettingsRecord EepromSettings;
@@ -202,6 +203,7 @@ void LoadSettings() {
         return;
     }
     EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));
+    ReplaceOutOfRangeSettings(EepromSettings);
 }
 
 void SettingsStoreResetState() {
@@ -212,3 +214,5 @@ void SettingsStoreResetState() {
 void SaveSettings() {
     if (gSaveAllowed) WriteSettingsFile(EepromSettings);
 }
+
+EepromSettingsRecord DefaultSettings() { return Defaults(); }

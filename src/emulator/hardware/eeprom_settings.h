@@ -35,6 +35,8 @@ struct EepromSettingsRecord {
     uint8_t Reserved27 = 0;
     uint8_t Reserved28 = 0;
     uint8_t Reserved29 = 0;
+
+    bool operator==(const EepromSettingsRecord&) const = default;
 };
 
 extern EepromSettingsRecord EepromSettings;
@@ -48,6 +50,8 @@ std::string SettingsFilePath();
 // not hold whole reads as zero. A missing file is created with the defaults.
 // A file that exists but cannot be read is reported through the emulator
 // host; the defaults are used and that file is never overwritten by this run.
+// A value outside the range the firmware keeps it in takes its default
+// (settings_ranges.h).
 void LoadSettings();
 
 // Writes EepromSettings to the settings file, replacing it atomically. A
@@ -58,3 +62,6 @@ void SaveSettings();
 
 // Back to the state at program start: saving allowed, no failure reported.
 void SettingsStoreResetState();
+
+// The 30 items at their defaults, as a first start writes them.
+EepromSettingsRecord DefaultSettings();

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int16_t kEmulationHelpTopic = 1;
 constexpr uint8_t kSplashHalfSeconds = 5;
-constexpr uint8_t kLastDualMode = 2;
 constexpr uint16_t kOffsetReadingPreset = 512;
 
 struct SplashLine {
@@ -37,12 +36,6 @@ constexpr SplashLine kSplash[] = {
     {"M: ZR3", 2, 6, false},
     {"V: 220508", 2, 7, false},
 };
-
-// Values the settings file may hold that the firmware cannot use.
-void SanitiseSettings() {
-    if (EepromSettings.DualMode > kLastDualMode) EepromSettings.DualMode = 0;
-    if (EepromSettings.ChannelIndex >= FreqChannelCount) EepromSettings.ChannelIndex = 0;
-}
 
 // Name, type and channel number of the channel on a frequency, when there is one.
 void TakeChannelStrings(int32_t kHz, std::string& name, std::string& type, std::string& channel) {
@@ -85,7 +78,6 @@ void StartUp() {
     EmulatorStateRecord& s = EmulatorState;
     ShowHelpTopic(kEmulationHelpTopic);
     LoadSettings();
-    SanitiseSettings();
     HardwareStartupOperation1();
     TakeChannelStrings(EepromSettings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
     TakeChannelStrings(EepromSettings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
