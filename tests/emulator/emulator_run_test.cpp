@@ -12,6 +12,7 @@
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator_test_support.h"
 #include "help/help.h"
+#include "menu_test_support.h"
 #include "shell/operating_mode.h"
 #include "support/screen_art.h"
 
@@ -86,6 +87,22 @@ TEST_F(EmulatorRunTest, ASecondRunStartsAgainFromTheSplashWithTheSavedSettings) 
     host.At(start + 120, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "splash")); });
     host.RunUntilTick(start + 140);
     EXPECT_EQ(EepromSettings.Volume, 19);
+}
+
+// A change less than 5 s before the run ends is written as the run ends, on
+// the main screen and inside a menu alike.
+TEST_F(EmulatorRunTest, AChangeNotYetSavedIsWrittenWhenTheRunEnds) {
+    host.TapKey(KeyBitUp, 200);  // volume 21, two seconds before the stop
+    host.RunUntilTick(300);
+    EXPECT_EQ(SettingsFileBytes(host)[17], 21);
+
+    ScriptedHost inMenu;
+    MenuScript script(inMenu);
+    script.OpenOnItem(5);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitUp);  // MIC filter on, still edited when the run ends
+    script.Finish();
+    EXPECT_EQ(SettingsFileBytes(inMenu)[31], 1);
 }
 
 TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {

@@ -104,6 +104,15 @@ void CountDownSave() {
     SaveSettings();
 }
 
+// A run may end from any screen before the countdown ran out (the window
+// closes, a transceiver comes online): a change not yet written is written
+// now, or it would be lost.
+void SaveUnwrittenChange() {
+    if (EmulatorState.SaveCountdown == 0) return;
+    EmulatorState.SaveCountdown = 0;
+    SaveSettings();
+}
+
 void CountDownSquelchMode() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.SquelchTimeout == 0 || --s.SquelchTimeout > 0) return;
@@ -128,5 +137,6 @@ void EmulatorRun() {
         MainLoop();
     } catch (const EmulatorStop&) {
     }
+    SaveUnwrittenChange();
     LcdClear();
 }
