@@ -1,6 +1,7 @@
 #include "emulator/keys/key_scan.h"
 
 #include "emulator/hardware/key_matrix.h"
+#include "emulator/radio/scanning.h"
 #include "emulator/runtime/emulator_state.h"
 
 namespace {
@@ -47,7 +48,10 @@ void LongPress() {
         s.KeyEvent = s.LastKey;
         s.HoldCounter = kRepeatRestart;
     } else if (s.LastKey == KeyActive && !s.FlipHold) {
-        s.ScanOn = !s.ScanOn;
+        if (s.ScanOn)
+            StopScanning();
+        else
+            s.ScanOn = true;
         s.RefreshFlag = true;
         s.KeyEvent = KeyActive;
         s.FlipHold = true;
