@@ -230,14 +230,26 @@ TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
         EepromSettings.StandbyFreq = 121500;
         TuneReceiver();
     });
-    host.SetStandbySlider(kFullSignal, 225);
+    host.SetActiveSlider(kFullSignal, 225);
     host.HoldPtt(250, 20);
     host.At(270, [] { EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive); });
-    host.SetStandbySlider(kNoSignal, 270);
+    host.SetActiveSlider(kNoSignal, 270);
     host.HoldPtt(300, 20);
     host.RunUntilTick(310);
     EXPECT_TRUE(EmulatorState.Transmitting);
     EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+}
+
+// In direct selection the frequency in use is shown under ACTIVE, and the
+// "Simulate RX signal active" slider gives it its signal, not the standby one.
+TEST_F(RadioRunTest, InDirectSelectionTheActiveSliderFeedsTheFrequencyInUse) {
+    Start([](EepromSettingsRecord& e) { e.DirectSelect = 1; });
+    host.SetStandbySlider(kFullSignal, 150);
+    host.At(160, [] { EXPECT_EQ(EmulatorState.RxState, RxSquelched); });
+    host.SetActiveSlider(kFullSignal, 170);
+    host.At(180, [] { EXPECT_EQ(EmulatorState.RxState, RxReceiving); });
+    host.RunUntilTick(190);
+    EXPECT_EQ(EmulatorState.TunedFreq, 126000);
 }
 
 TEST_F(RadioRunTest, AFlipWhileTransmittingNeverKeysBelow118MHz) {
