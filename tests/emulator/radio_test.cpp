@@ -198,16 +198,17 @@ TEST_F(RadioRunTest, TxLockWaitsUntilTheActiveFrequencyFallsSilent) {
     EXPECT_EQ(*keyed, (Ticks{304, 400}));  // the poll after the squelch closed
 }
 
+// The transmission ends on the tick at which the PTT has been held 60.0 s.
 TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
     const uint32_t from = 200;
     const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
     std::string row6;
     host.HoldPtt(from, 62 * 50);
-    host.At(from + 61 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
+    host.At(from + 60 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
     host.At(from + 62 * 50 + 2, [] { EXPECT_EQ(EmulatorState.StuckPttCount, 0); });
     host.HoldPtt(from + 62 * 50 + 10, 20);
     host.RunUntilTick(from + 63 * 50);
-    EXPECT_EQ(*keyed, (Ticks{from, from + 61 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
+    EXPECT_EQ(*keyed, (Ticks{from, from + 60 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
 
     AttachedSurface reference;
     LcdGotoText(0, 6);
