@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "comm/display_frame.h"
 #include "comm/display_renderer.h"
 #include "comm/frame_receiver.h"
 
@@ -27,5 +26,17 @@ void DeviceLink::Feed(const uint8_t* bytes, int32_t count) {
     if (now - lastBytesAt_ > DeviceLinkSilenceMicroseconds) FrameReceiverDropPartial();
     lastBytesAt_ = now;
     for (int32_t i = 0; i < count; ++i)
-        if (FrameReceiverFeed(bytes[i])) listener_.DisplayMessageReceived();
+        if (FrameReceiverFeed(bytes[i])) MessageComplete();
+}
+
+void DeviceLink::RedrawLastMessage() {
+    if (haveMessage_) RenderDisplayMessage(lastMessage_);
+}
+
+// The payload buffer is overwritten by the next message as it arrives: the
+// complete one is kept apart for a redraw.
+void DeviceLink::MessageComplete() {
+    std::copy(std::begin(DisplayFrame), std::end(DisplayFrame), lastMessage_.begin());
+    haveMessage_ = true;
+    listener_.DisplayMessageReceived();
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
+#include "comm/display_frame.h"
 #include "comm/link_clock.h"
 
 // The receive side of the link with a connected transceiver: reads what the
@@ -58,10 +60,18 @@ public:
     // dropped first, so that it cannot swallow the start of the next one.
     void Feed(const uint8_t* bytes, int32_t count);
 
+    // Draws the last complete message again, for the display the stopping
+    // emulator cleared; nothing before the first message.
+    void RedrawLastMessage();
+
 private:
+    void MessageComplete();
+
     DisplayMessageListener& listener_;
     LinkClock& clock_;
     uint8_t buffer_[DeviceLinkReadSize]{};
     uint64_t lastBytesAt_ = 0;  // when Feed last had bytes
     uint64_t connection_ = 0;   // where the last bytes came from
+    std::array<uint8_t, DisplayFrameSize> lastMessage_{};
+    bool haveMessage_ = false;
 };
