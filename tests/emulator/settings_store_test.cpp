@@ -217,6 +217,7 @@ TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
     EXPECT_EQ(EepromSettings.Volume, 7);
 
     WriteBytes(path, kDefaultBytes);
+    ::chmod(path.c_str(), 0444);  // a file that may be written would be written in place
     ::chmod(host.Directory().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
