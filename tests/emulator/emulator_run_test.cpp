@@ -105,6 +105,15 @@ TEST_F(EmulatorRunTest, AChangeNotYetSavedIsWrittenWhenTheRunEnds) {
     EXPECT_EQ(SettingsFileBytes(inMenu)[31], 1);
 }
 
+// Found by the soak: a run stopped while transmitting left the transmitter
+// keyed into the next run, whose main screen showed TX with no PTT held.
+TEST_F(EmulatorRunTest, ARunStoppedWhileTransmittingEndsTheTransmission) {
+    host.HoldPtt(200, 100);
+    host.RunUntilTick(250);
+    EXPECT_FALSE(EmulatorState.Transmitting);
+    EXPECT_EQ(EmulatedHardware.Outputs & PathTransmitEnable, 0u);
+}
+
 TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
     host.At(140, [] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
     host.TapKey(KeyBitUp, 150);

@@ -175,10 +175,12 @@ TEST_F(RadioRunTest, ThePttIsIgnoredFor100msAfterStartUp) {
     const auto keyed = WatchChanges(
         host, [] { return long{EmulatorState.Transmitting}; }, 126);
     host.At(ScriptedHost::MainScreenTick, [] { PanelInputs.PttPax = 1; });
+    host.At(199, [] {
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
+        EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
+    });
     host.RunUntilTick(200);
     EXPECT_EQ(*keyed, (Ticks{131}));
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
-    EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
 }
 
 TEST_F(RadioRunTest, NothingIsTransmittedBelow118MHz) {
@@ -236,9 +238,11 @@ TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
     host.At(270, [] { EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive); });
     host.SetActiveSlider(kNoSignal, 270);
     host.HoldPtt(300, 20);
+    host.At(309, [] {
+        EXPECT_TRUE(EmulatorState.Transmitting);
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+    });
     host.RunUntilTick(310);
-    EXPECT_TRUE(EmulatorState.Transmitting);
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
 }
 
 // In direct selection the frequency in use is shown under ACTIVE, and the

@@ -10,6 +10,7 @@
 #include "emulator/radio/channel_lookup.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/radio/transmit_control.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/poll_clock.h"
@@ -138,5 +139,8 @@ void EmulatorRun() {
     } catch (const EmulatorStop&) {
     }
     SaveUnwrittenChange();
+    // The emulated unit goes off: a transmission ends with it, so that the
+    // next run does not start as if still keyed.
+    if (EmulatorState.Transmitting) EndTransmission();
     LcdClear();
 }
