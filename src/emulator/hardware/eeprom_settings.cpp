@@ -198,3 +198,5 @@ void SettingsStoreResetState() {
 void SaveSettings() {
     if (gSaveAllowed) WriteSettingsFile(EepromSettings);
 }
+
+EepromSettingsRecord DefaultSettings() { return Defaults(); }

@@ -35,6 +35,8 @@ struct EepromSettingsRecord {
     uint8_t Reserved27 = 0;
     uint8_t Reserved28 = 0;
     uint8_t Reserved29 = 0;
+
+    bool operator==(const EepromSettingsRecord&) const = default;
 };
 
 extern EepromSettingsRecord EepromSettings;
@@ -61,3 +63,6 @@ void SaveSettings();
 // Back to the state at program start: saving allowed, nothing reported yet.
 // Only this reset forgets the reports; a new emulator run keeps them.
 void SettingsStoreResetState();
+
+// The 30 items at their defaults, as a first start writes them.
+EepromSettingsRecord DefaultSettings();

@@ -247,6 +247,9 @@ void TForm1::Timer1Timer() {
     EmulatorRunning = true;
     EmulatorRun();
     EmulatorRunning = false;
+    // A radio that came online stopped the run, which cleared the display
+    // after the radio's first message was drawn: it is drawn again.
+    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
 }
 
 void TForm1::Timer2Timer() {

@@ -11,7 +11,9 @@
 #include "help/help.h"
 #include "shell/radio_ini.h"
 #include "support/form_fixture.h"
+#include "support/link_fixture.h"
 #include "support/pty_pair.h"
+#include "support/screen_art.h"
 
 namespace {
 
@@ -209,6 +211,32 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
+}
+
+// An emulator host whose first wait brings the radio's first message, as a
+// serial batch would, which sends the window online.
+struct MessageBringingHost : EmulatorHost {
+    explicit MessageBringingHost(TForm1& form) : form(form) {}
+    void ProcessPendingEvents() override {
+        const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+        form.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    }
+    uint64_t NowMicroseconds() override { return 0; }
+    void ReportError(const std::string&) override {}
+    TForm1& form;
+};
+
+// The stopping run clears the display after the radio's first message was
+// drawn; the window draws that message again once the run has returned.
+TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStopped) {
+    Open();
+    MessageBringingHost host(*form);
+    EmulatorAttachHost(&host);
+    AttachedSurface lcd;
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_TRUE(StopRequest);
+    EXPECT_TRUE(MatchesGolden(lcd.surface, "online_vol_receiving"));
 }
 
 // Falling back offline while a dialog is open must not start the run inside
