@@ -3,7 +3,7 @@
 #include <string>
 
 #include "session/display_bitmap.h"
-#include "session/replacing_file.h"
+#include "common/replacing_file.h"
 
 struct GifFileType;
 
