@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QSocketNotifier>
 #include <utility>
 
 #include "comm/comm_byte_source.h"
@@ -103,10 +104,12 @@ TForm1::TForm1(const StartOptions& options) {
     Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
     // The message box stands over whatever is modal then: the serial port
     // dialog when the choice came from there.
-    Ports.ReportNotAvailable = [this](int portNumber) {
+    Ports.ReportNotAvailable = [this](const PortFailure& failure) {
         QWidget* modal = QApplication::activeModalWidget();
-        ShowPortNotAvailable(modal ? modal : this, portNumber);
+        ShowPortNotAvailable(modal ? modal : this, failure);
     };
+    PortWatch = new QSocketNotifier(Ports.WatchDescriptor(), QSocketNotifier::Read, this);
+    connect(PortWatch, &QSocketNotifier::activated, this, [this] { Ports.ServeWatch(); });
 
     LcdAttachSurface(Image1);
     HelpAttachPane(this);
@@ -196,7 +199,7 @@ void TForm1::FormCloseQuery() {
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
-    Comm1.Close();
+    Ports.Close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
