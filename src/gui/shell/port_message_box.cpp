@@ -12,7 +12,7 @@ struct CauseEntry {
 constexpr CauseEntry kCauseTexts[] = {
     {PortFailureCause::NoSuchDevice, "no such device."},
     {PortFailureCause::PermissionDenied,
-     "permission denied. Serial devices belong to the group dialout; add yourself to it with the command\n"
+     "permission denied.\nSerial devices belong to the group dialout. Add yourself to it once with\n"
      "sudo usermod -aG dialout $USER\n"
      "then log out and log in again."},
     {PortFailureCause::InUse, "in use by another program."},
