@@ -18,6 +18,7 @@
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
+#include "gui/shell/port_mapping_dialog.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
@@ -88,6 +89,7 @@ TForm1::TForm1(const StartOptions& options) {
 
     BuildControls(client);
     Form15 = new TForm15(this, Ports);
+    PortMapping = new PortMappingDialog(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     // A fixed size: close and minimise, no maximise.
@@ -161,6 +163,7 @@ void TForm1::BuildControls(QWidget* client) {
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
+    connect(setup->addAction("Serial port &mapping..."), &QAction::triggered, this, [this] { PortMapping->exec(); });
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     Frequencies = std::make_unique<FrequencyCommands>(this);

@@ -18,6 +18,7 @@
 class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
+class PortMappingDialog;
 class QSocketNotifier;
 class PttButton;
 class TForm15;
@@ -67,6 +68,7 @@ public:
     OnlineModeListener ModeListener;                 // goes online with the display messages
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
+    PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
