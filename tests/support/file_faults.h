@@ -11,23 +11,27 @@
 // WriteFileAtomically seam, so that every step of a write (creating the
 // temporary file, short writes, rename) meets them as in the field.
 
-// While it lives, the calling thread lacks the given capabilities in its
-// effective set (they stay permitted and come back at the end), so that the
-// kernel refuses it what it refuses any user even when the tests run as root,
-// as in CI. Without root it changes nothing.
-class CapabilitiesDropped {
+// While it lives, the calling thread obeys file permissions even as root: it
+// drops CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH from its effective
+// capabilities (they stay permitted and come back at the end). The tests run
+// as root in CI, and root may write into a read-only folder; without these two
+// capabilities the kernel refuses as it would for any other user. Without
+// root it changes nothing, and the permissions apply anyway. `alsoDropped`
+// names further capabilities to lack, such as CAP_SYS_ADMIN, with which root
+// opens a terminal that another program made exclusive (TIOCEXCL).
+class FilePermissionsEnforced {
 public:
-    explicit CapabilitiesDropped(uint32_t capabilityBits) {
+    explicit FilePermissionsEnforced(uint32_t alsoDropped = 0) {
         Capabilities(SYS_capget, saved_);
         __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        reduced[0].effective &= ~capabilityBits;
+        reduced[0].effective &= ~(Bit(CAP_DAC_OVERRIDE) | Bit(CAP_DAC_READ_SEARCH) | alsoDropped);
         Capabilities(SYS_capset, reduced);
     }
-    ~CapabilitiesDropped() { Capabilities(SYS_capset, saved_); }
-    CapabilitiesDropped(const CapabilitiesDropped&) = delete;
-    CapabilitiesDropped& operator=(const CapabilitiesDropped&) = delete;
+    ~FilePermissionsEnforced() { Capabilities(SYS_capset, saved_); }
+    FilePermissionsEnforced(const FilePermissionsEnforced&) = delete;
+    FilePermissionsEnforced& operator=(const FilePermissionsEnforced&) = delete;
 
-    static constexpr uint32_t Bit(int capability) { return 1u << capability; }
+    static uint32_t Bit(int capability) { return 1u << capability; }
 
 private:
     static void Capabilities(long call, __user_cap_data_struct* data) {
@@ -35,23 +39,6 @@ private:
         ::syscall(call, &header, data);
     }
     __user_cap_data_struct saved_[2]{};
-};
-
-// While it lives, the calling thread obeys file permissions even as root: it
-// lacks CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH. Root may write into a
-// read-only folder; without these two capabilities the kernel refuses as it
-// would for any other user.
-class FilePermissionsEnforced : public CapabilitiesDropped {
-public:
-    FilePermissionsEnforced() : CapabilitiesDropped(Bit(CAP_DAC_OVERRIDE) | Bit(CAP_DAC_READ_SEARCH)) {}
-};
-
-// As a user without root: file permissions apply, and so does a terminal
-// that another program made exclusive (TIOCEXCL), which root (CAP_SYS_ADMIN)
-// may open all the same.
-class AsUnprivilegedUser : public CapabilitiesDropped {
-public:
-    AsUnprivilegedUser() : CapabilitiesDropped(Bit(CAP_DAC_OVERRIDE) | Bit(CAP_DAC_READ_SEARCH) | Bit(CAP_SYS_ADMIN)) {}
 };
 
 // While it lives, no file of this process may grow beyond `bytes`
