@@ -42,6 +42,25 @@ TEST_F(RadioIniTest, CommsPortIsTakenModulo256AndReadsHexAndGarbage) {
     }
 }
 
+TEST_F(RadioIniTest, ZoomIsOneOfTheOfferedPercentagesElse100) {
+    EXPECT_EQ(ReadWith("[Setup]\nCommsPort=1\n").zoom, 100);
+    const struct {
+        const char* stored;
+        int zoom;
+    } rows[] = {{"150", 150}, {"200", 200}, {"300", 300},  {"0x96", 150},
+                {"120", 100}, {"0", 100},   {"-200", 100}, {"big", 100}};
+    for (const auto& row : rows)
+        EXPECT_EQ(ReadWith(std::string("[Setup]\nZoom=") + row.stored + "\n").zoom, row.zoom) << row.stored;
+}
+
+// Zoom is written only once it differs from 100, and then kept up to date.
+TEST_F(RadioIniTest, ZoomIsWrittenOnceItIsNot100) {
+    ASSERT_EQ(WriteRadioIni(path, {0, "", 300}), "");
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\nZoom=300\r\n");
+    ASSERT_EQ(WriteRadioIni(path, {0, "", 100}), "");
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\nZoom=100\r\n");
+}
+
 TEST_F(RadioIniTest, FindsSectionAndKeysWhateverTheirCaseAndLineEnds) {
     const RadioSettings settings = ReadWith(
         "; written by hand\r\n[Ports]\r\nCommsPort=9\r\n\r\n[setup]\r\ncommsport = 3\r\nFREQFILENAME=/home/pilot/my "
