@@ -8,6 +8,7 @@
 class KeyArea : public QWidget {
 public:
     KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit);
+    uint8_t KeyBit() const { return keyBit_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

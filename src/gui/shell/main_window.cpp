@@ -15,10 +15,12 @@
 #include "gui/common/window_font.h"
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/shell/key_area.h"
+#include "gui/shell/panel_keyboard.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "gui/shell/signal_slider.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -51,7 +53,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, b
 }
 
 QScrollBar* MakeSlider(QWidget* parent, const QRect& geometry) {
-    auto* slider = new QScrollBar(Qt::Vertical, parent);
+    auto* slider = new SignalSlider(parent);
     slider->setGeometry(geometry);
     slider->setRange(0, SliderMaximum);
     slider->setPageStep(0);
@@ -84,6 +86,7 @@ TForm1::TForm1() {
     setCentralWidget(client);
 
     BuildControls(client);
+    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
     move(kWindowPosition);
@@ -137,7 +140,10 @@ void TForm1::BuildControls(QWidget* client) {
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
-    // Like any text field the pane takes typing; the next topic replaces it.
+    // Read-only, but its text can be selected and copied; Tab moves on.
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setTabChangesFocus(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -16,6 +16,7 @@
 
 class FrequencyCommands;
 class KeyArea;
+class PanelKeyboard;
 class PanelPicture;
 class PttButton;
 class TForm15;
@@ -64,6 +65,7 @@ public:
     OnlineModeListener ModeListener;                 // goes online with the display messages
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
+    std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,10 +5,14 @@
 // A push-to-talk button (Button1 "PTT Pilot", Button2 "PTT PAX"). Its byte
 // in PanelInputs is 1 while a mouse button holds it down and 0 again on the
 // release, wherever the pointer is by then. Any mouse button counts. The
-// ordinary click and the keyboard leave the byte alone.
+// ordinary click leaves the byte alone; the keyboard holds the button through
+// SetHeld (PanelKeyboard).
 class PttButton : public QPushButton {
 public:
     PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);
+
+    // Sets the byte and shows the button down or up.
+    void SetHeld(bool held);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

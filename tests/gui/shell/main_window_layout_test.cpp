@@ -1,9 +1,13 @@
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QTest>
 
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/ptt_button.h"
+#include "help/help.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -124,6 +128,20 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
     } while (w != form->ScrollBar1);
     const QList<QWidget*> expected{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2, form->Memo1};
     EXPECT_EQ(order, expected);
+}
+
+TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
+    ShowHelpTopic(1);
+    const QString text = form->Memo1->toPlainText();
+    form->Memo1->setFocus();
+    QTest::keyClicks(form->Memo1, "qz");
+    QTest::keyClick(form->Memo1, Qt::Key_Delete);
+    EXPECT_EQ(form->Memo1->toPlainText(), text);
+    QTest::keyClick(form->Memo1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form->Memo1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    QTest::keyClick(form->Memo1, Qt::Key_Tab);
+    EXPECT_EQ(form->focusWidget(), form->ScrollBar1);
 }
 
 TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {

@@ -86,16 +86,30 @@ TEST_F(PanelControlsTest, ARightButtonPttPressIsMatchedByItsRelease) {
     EXPECT_EQ(PanelInputs.PttPilot, 0);
 }
 
-TEST_F(PanelControlsTest, ClicksAndKeysOnPttButtonsDoNotTransmit) {
+TEST_F(PanelControlsTest, AClickOnAPttButtonDoesNotTransmit) {
     bool pttSeen = false;
     QObject::connect(form->Button1, &QPushButton::pressed, [&] { pttSeen = pttSeen || PanelInputs.PttPilot; });
     form->Button1->click();
-    form->Button1->setFocus();
-    QTest::keyPress(form->Button1, Qt::Key_Space);
-    EXPECT_EQ(PanelInputs.PttPilot, 0);
-    QTest::keyRelease(form->Button1, Qt::Key_Space);
     EXPECT_FALSE(pttSeen);
     EXPECT_EQ(PanelInputs.PttPilot, 0);
+}
+
+TEST_F(PanelControlsTest, TrackClicksAndPageKeysMoveASliderATenthHomeAndEndToTheEnds) {
+    QScrollBar* slider = form->ScrollBar1;
+    const QPoint track = CentreOf(slider);  // above the handle, which starts at the bottom
+    Press(track);
+    Release(track);
+    EXPECT_EQ(slider->value(), 334);
+    const struct {
+        Qt::Key key;
+        int value;
+    } rows[] = {{Qt::Key_PageUp, 297}, {Qt::Key_PageDown, 334}, {Qt::Key_Home, 0},      {Qt::Key_PageDown, 37},
+                {Qt::Key_PageUp, 0},   {Qt::Key_End, 371},      {Qt::Key_PageDown, 371}};
+    for (const auto& row : rows) {
+        QTest::keyClick(slider, row.key);
+        EXPECT_EQ(slider->value(), row.value) << QKeySequence(row.key).toString().toStdString();
+    }
+    EXPECT_EQ(slider->pageStep(), 0) << "the handle keeps its length";
 }
 
 TEST_F(PanelControlsTest, KeyAreasStayActiveOnline) {
