@@ -21,6 +21,8 @@
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/signal_slider.h"
+#include "gui/shell/window_zoom.h"
+#include "gui/shell/zoom_menu.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -86,6 +88,7 @@ TForm1::TForm1() {
     setCentralWidget(client);
 
     BuildControls(client);
+    Zoom = std::make_unique<WindowZoom>(this);
     Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
@@ -159,6 +162,7 @@ void TForm1::BuildControls(QWidget* client) {
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
+    AddZoomMenu(setup, *Zoom);
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     Frequencies = std::make_unique<FrequencyCommands>(this);
@@ -184,6 +188,7 @@ void TForm1::FormCreate() {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
+    Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
     Ports.Open(CommsPort);
     Timer1.start();
@@ -191,7 +196,7 @@ void TForm1::FormCreate() {
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
-    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));

@@ -20,6 +20,7 @@ class PanelKeyboard;
 class PanelPicture;
 class PttButton;
 class TForm15;
+class WindowZoom;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
 // buttons and the help pane, the menus, the 20 ms time base and the switch
@@ -65,6 +66,7 @@ public:
     OnlineModeListener ModeListener;                 // goes online with the display messages
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
+    std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
     std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
 
 protected:

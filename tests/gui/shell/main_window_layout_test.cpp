@@ -159,7 +159,7 @@ TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {
         }
         return texts;
     };
-    EXPECT_EQ(items(0), QStringList{"&Serial communications port"});
+    EXPECT_EQ(items(0), (QStringList{"&Serial communications port", "&Zoom"}));
     EXPECT_EQ(items(1), (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "-", "&Upload to device",
                                      "&Download from device"}));
     EXPECT_EQ(items(2),
