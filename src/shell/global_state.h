@@ -19,7 +19,8 @@
 //   EmulatorState                   emulator/runtime/emulator_state   firmware, tick operation       EmulatorResetState
 //   EepromSettings, save flags      emulator/hardware/eeprom_settings firmware, menus                EmulatorResetState
 //   EmulatedHardware                emulator/hardware/hardware        firmware                       EmulatorResetState
-//   PanelInputs                     emulator/hardware/panel_inputs    key areas, PTT buttons         EmulatorResetState
+//   PanelInputs                     emulator/hardware/panel_inputs    key areas, PTT buttons,        EmulatorResetState
+//                                                                     panel keyboard
 //   StopRequest                     emulator/runtime/emulator_wait    operating modes, window close  EmulatorResetState
 //   poll clock, emulator host       emulator/runtime/                 emulator run, main()           EmulatorResetState
 //   FrameReceiver, DisplayFrame,    comm/frame_receiver, display_*    device link DeviceLinkResetState
