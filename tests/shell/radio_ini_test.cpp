@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "common/atomic_file.h"
 #include "common/ini_file.h"
@@ -42,21 +43,14 @@ TEST_F(RadioIniTest, CommsPortIsTakenModulo256AndReadsHexAndGarbage) {
     }
 }
 
-TEST_F(RadioIniTest, ZoomIsOneOfTheOfferedPercentagesElse100) {
-    EXPECT_EQ(ReadWith("[Setup]\nCommsPort=1\n").zoom, 100);
-    const struct {
-        const char* stored;
-        int zoom;
-    } rows[] = {{"150", 150}, {"200", 200}, {"300", 300},  {"0x96", 150},
-                {"120", 100}, {"0", 100},   {"-200", 100}, {"big", 100}};
-    for (const auto& row : rows)
-        EXPECT_EQ(ReadWith(std::string("[Setup]\nZoom=") + row.stored + "\n").zoom, row.zoom) << row.stored;
-}
-
-// Zoom is written only once it differs from 100, and then kept up to date.
-TEST_F(RadioIniTest, ZoomIsWrittenOnceItIsNot100) {
+// Zoom is written once it is not 100, and from then on kept up to date.
+TEST_F(RadioIniTest, ZoomReadsAsAnOfferedPercentageElse100AndIsWrittenOnceNot100) {
+    for (const char* stored : {"", "Zoom=120\n", "Zoom=-200\n", "Zoom=big\n"})
+        EXPECT_EQ(ReadWith(std::string("[Setup]\n") + stored).zoom, 100) << stored;
+    EXPECT_EQ(ReadWith("[Setup]\nZoom=0x96\n").zoom, 150);
+    std::filesystem::remove(path);
     ASSERT_EQ(WriteRadioIni(path, {0, "", 300}), "");
-    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\nZoom=300\r\n");
+    EXPECT_EQ(ReadRadioIni(path).zoom, 300);
     ASSERT_EQ(WriteRadioIni(path, {0, "", 100}), "");
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\nZoom=100\r\n");
 }

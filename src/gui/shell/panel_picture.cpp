@@ -6,9 +6,9 @@
 #include "shell/zoom.h"
 
 PanelPicture::PanelPicture(QWidget* parent)
-    : QWidget(parent), picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)) {
+    : QWidget(parent), picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)), shown_(picture_) {
+    setFixedSize(picture_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SetZoom(DefaultZoom);
 }
 
 void PanelPicture::SetPixel(int x, int y, uint32_t rgb) {

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <ranges>
+#include <algorithm>
 
 #include "gui/shell/window_placement.h"
 #include "gui/shell/zoomable.h"
@@ -69,7 +69,7 @@ bool WindowZoom::Fits(int percent) const {
 }
 
 int WindowZoom::LargestFitting(int percent) const {
-    for (int candidate : ZoomPercents | std::views::reverse)
-        if (candidate <= percent && Fits(candidate)) return candidate;
-    return DefaultZoom;
+    const auto fitting = std::find_if(ZoomPercents.rbegin(), ZoomPercents.rend(),
+                                      [&](int candidate) { return candidate <= percent && Fits(candidate); });
+    return fitting == ZoomPercents.rend() ? DefaultZoom : *fitting;
 }
