@@ -33,6 +33,7 @@ TEST_F(WindowZoomTest, At200PercentEveryControlAndFontDoublesAndKeepsWorking) {
     const QPoint inShape6 = form->Shapes[5]->mapTo(form.get(), QPoint(100, 100));  // beyond its 100% size
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, inShape6);
     EXPECT_EQ(PanelInputs.KeyDown, 0x10);
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, inShape6);
 }
 
 // Each display pixel is a 2 x 2 block of the picture, shown at 150% and 200%
