@@ -57,13 +57,17 @@ void FrequencyCommands::New() {
 // Save must not overwrite the file that could not be read.
 void FrequencyCommands::Open() {
     const std::optional<std::string> path = hooks_.chooseOpenFile();
-    if (!path) return;
-    if (const std::string error = FreqDbLoad(*path); !error.empty()) {
-        hooks_.showError(error, *path);
-        return;
-    }
-    CurrentFreqFile = *path;
+    if (!path || !OpenFile(*path)) return;
     if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
+}
+
+bool FrequencyCommands::OpenFile(const std::string& path) {
+    if (const std::string error = FreqDbLoad(path); !error.empty()) {
+        hooks_.showError(error, path);
+        return false;
+    }
+    CurrentFreqFile = path;
+    return true;
 }
 
 void FrequencyCommands::Save() {

@@ -36,6 +36,11 @@ public:
     void SaveAs();
     void Edit();
 
+    // Loads the file as Open does, without the editor: on success it becomes
+    // CurrentFreqFile; a failure is reported and changes nothing. Returns
+    // whether it loaded.
+    bool OpenFile(const std::string& path);
+
     // Resets the table and loads CurrentFreqFile when it names an existing
     // file. A file that fails to load is reported and forgotten, so that a
     // later Save cannot overwrite it with the empty table.

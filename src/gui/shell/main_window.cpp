@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <utility>
 
 #include "comm/comm_byte_source.h"
 #include "display/lcd.h"
@@ -14,6 +15,7 @@
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/freqdb/frequency_commands.h"
+#include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_keyboard.h"
 #include "gui/shell/panel_picture.h"
@@ -21,8 +23,10 @@
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/signal_slider.h"
+#include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
+#include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -75,7 +79,7 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(const StartOptions& options) {
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -91,9 +95,13 @@ TForm1::TForm1() {
     Zoom = std::make_unique<WindowZoom>(this);
     Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
+    Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     BuildMenus();  // creates FreqEdit with the frequency commands
-    move(kWindowPosition);
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // A fixed size: close and minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    PlaceOnScreen(this, kWindowPosition);
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
@@ -113,7 +121,7 @@ TForm1::TForm1() {
     HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
-    FormCreate();
+    FormCreate(options);
 }
 
 TForm1::~TForm1() {
@@ -159,6 +167,24 @@ void TForm1::BuildControls(QWidget* client) {
     setTabOrder(Button2, Memo1);
 }
 
+// The serial port and the device link as the session commands use them; a
+// replay closes the port and opens the same device again after it.
+SessionHooks TForm1::SessionHooksOfThisWindow() {
+    SessionHooks hooks;
+    hooks.closePort = [this] { Comm1.Close(); };
+    hooks.reopenPort = [this] {
+        try {
+            Comm1.Open();
+        } catch (const ECommError&) {
+            Ports.ReportNotAvailable(CommsPort + 1);
+        }
+    };
+    hooks.portOpen = [this] { return Comm1.Enabled(); };
+    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
+    hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
+    return hooks;
+}
+
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
@@ -181,21 +207,27 @@ void TForm1::BuildMenus() {
 
     QAction* exit = menuBar()->addAction("&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    Session->AddMenu(menuBar(), exit);
 }
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
     Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
+    if (!options.database.empty()) Frequencies->OpenFile(options.database);
+    if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
     Ports.Open(CommsPort);
+    if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
+    if (!options.replayFile.empty()) Session->Replay(options.replayFile, options.replaySpeed);
     Timer1.start();
 }
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
+    Session->StopRecording();
     const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
@@ -206,6 +238,12 @@ void TForm1::FormCloseQuery() {
 void TForm1::closeEvent(QCloseEvent* event) {
     FormCloseQuery();
     event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(placedWithFrame_, true)) return;
+    PlaceOnScreen(this, pos());
 }
 
 void TForm1::Timer1Timer() {
@@ -220,6 +258,9 @@ void TForm1::Timer1Timer() {
     EmulatorRunning = true;
     EmulatorRun();
     EmulatorRunning = false;
+    // A radio that came online stopped the run, which cleared the display
+    // after the radio's first message was drawn: it is drawn again.
+    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
 }
 
 void TForm1::Timer2Timer() {
@@ -228,7 +269,8 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
-    CommByteSource source(Comm1);
+    CommByteSource port(Comm1);
+    RecordingByteSource source(port, Session->Writer());
     Link.Receive(source, Count);
 }
 

@@ -6,7 +6,8 @@
 // in PanelInputs is 1 while a mouse button holds it down and 0 again on the
 // release, wherever the pointer is by then. Any mouse button counts. The
 // ordinary click leaves the byte alone; the keyboard holds the button through
-// SetHeld (PanelKeyboard).
+// SetHeld (PanelKeyboard). A disabled button never sees the release of a press
+// it was holding, so disabling it releases the byte.
 class PttButton : public QPushButton {
 public:
     PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);
@@ -17,6 +18,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     uint8_t& held_;

@@ -5,40 +5,29 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace {
-
-// Before the window manager has framed the window its frame is unknown:
-// room for a usual title bar and border is kept instead.
-constexpr QMargins kAssumedFrame(8, 32, 8, 8);
-
-QMargins FrameMargins(const QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    if (frame == inner) return kAssumedFrame;
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
-}
-
-QRect AvailableArea(const QWidget* window, QPoint at) {
-    const QScreen* screen = QGuiApplication::screenAt(at);
-    return (screen ? screen : window->screen())->availableGeometry();
-}
-
-}  // namespace
-
-QPoint PositionInside(const QRect& frame, const QRect& available) {
+QPoint PositionOnScreen(const QRect& frame, const QRect& available) {
     const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
     const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
     return {x, y};
 }
 
-void PlaceOnScreen(QWidget* window, QPoint wanted) {
-    const QRect frame(wanted, window->size().grownBy(FrameMargins(window)));
-    window->move(PositionInside(frame, AvailableArea(window, wanted)));
+void PlaceOnScreen(QWidget* window, QPoint preferred) {
+    const QScreen* screen = QGuiApplication::screenAt(preferred);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        window->move(preferred);
+        return;
+    }
+    // A window's position is that of its frame, whose size is known once the
+    // window manager has framed it; before, the frame is the window itself.
+    const QRect wanted(preferred, window->frameGeometry().size());
+    window->move(PositionOnScreen(wanted, screen->availableGeometry()));
 }
 
 bool FitsOnScreen(const QWidget* window, QSize size) {
-    const QSize available = AvailableArea(window, window->pos()).size();
-    const QSize framed = size.grownBy(FrameMargins(window));
-    return framed.width() <= available.width() && framed.height() <= available.height();
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) return true;
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize available = screen->availableGeometry().size();
+    return size.width() + frame.width() <= available.width() && size.height() + frame.height() <= available.height();
 }

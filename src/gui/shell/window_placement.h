@@ -5,15 +5,16 @@
 
 class QWidget;
 
-// Where a window's frame of `frame`'s size goes so that it lies wholly inside
-// `available`, moved as little as possible from `frame`'s place; a frame
-// larger than `available` keeps its top left corner inside it.
-QPoint PositionInside(const QRect& frame, const QRect& available);
+// Where a window whose frame is `frame` goes so that it lies wholly inside
+// `available`: where it is when it fits there, else moved the least distance
+// inside. A window larger than the screen keeps its top-left corner on it, so
+// its title bar stays reachable.
+QPoint PositionOnScreen(const QRect& frame, const QRect& available);
 
-// Moves a top-level window as near to `wanted` (its frame's top left corner)
-// as its screen allows: the window with its frame lies wholly on the screen's
-// available area whenever it fits there.
-void PlaceOnScreen(QWidget* window, QPoint wanted);
+// Moves the window's frame to `preferred`, or, where it would not fit the
+// screen under that point (a small screen, a large scale factor), onto that
+// screen.
+void PlaceOnScreen(QWidget* window, QPoint preferred);
 
 // Whether the window, at `size` without its frame, fits on its screen.
 bool FitsOnScreen(const QWidget* window, QSize size);
