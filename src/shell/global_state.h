@@ -21,7 +21,8 @@
 //   EepromSettings, save flags,      emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
 //     the settings-file problems reported (kept across emulator runs: each is reported once a program run)
 //   EmulatedHardware                 emulator/hardware/hardware         firmware                 EmulatorResetState
-//   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons   EmulatorResetState
+//   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons,  EmulatorResetState
+//                                                                        panel keyboard
 //   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState
 //   poll clock, emulator host        emulator/runtime/                  emulator run, main()     EmulatorResetState
 //   FrameReceiver, DisplayFrame,     comm/frame_receiver, display_*     device link              DeviceLinkResetState

@@ -21,6 +21,7 @@ RadioSettings ReadRadioIni(const std::string& path) {
     RadioSettings settings;
     settings.commsPort = static_cast<uint8_t>(IniInteger(ini.Value(kSection, "CommsPort").value_or("0"), 0));
     settings.freqFilename = ini.Value(kSection, "FreqFilename").value_or("");
+    settings.zoom = ZoomOrDefault(IniInteger(ini.Value(kSection, "Zoom").value_or(""), DefaultZoom));
     return settings;
 }
 
@@ -34,6 +35,9 @@ std::string WriteRadioIni(const std::string& path, const RadioSettings& settings
     IniFile ini = IniFile::Parse(existing);
     ini.SetValue(kSection, "CommsPort", std::to_string(settings.commsPort));
     ini.SetValue(kSection, "FreqFilename", settings.freqFilename);
+    // A file from before the zoom stays as it was while the window keeps its size.
+    if (settings.zoom != DefaultZoom || ini.Value(kSection, "Zoom"))
+        ini.SetValue(kSection, "Zoom", std::to_string(settings.zoom));
     const std::string text = ini.Text();
     return WriteFileAtomically(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }

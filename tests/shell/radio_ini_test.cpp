@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "common/atomic_file.h"
 #include "common/ini_file.h"
@@ -40,6 +41,18 @@ TEST_F(RadioIniTest, CommsPortIsTakenModulo256AndReadsHexAndGarbage) {
         EXPECT_EQ(ReadWith(std::string("[Setup]\nCommsPort=") + row.stored + "\n").commsPort, row.port)
             << "CommsPort=" << row.stored;
     }
+}
+
+// Zoom is written once it is not 100, and from then on kept up to date.
+TEST_F(RadioIniTest, ZoomReadsAsAnOfferedPercentageElse100AndIsWrittenOnceNot100) {
+    for (const char* stored : {"", "Zoom=120\n", "Zoom=-200\n", "Zoom=big\n"})
+        EXPECT_EQ(ReadWith(std::string("[Setup]\n") + stored).zoom, 100) << stored;
+    EXPECT_EQ(ReadWith("[Setup]\nZoom=0x96\n").zoom, 150);
+    std::filesystem::remove(path);
+    ASSERT_EQ(WriteRadioIni(path, {0, "", 300}), "");
+    EXPECT_EQ(ReadRadioIni(path).zoom, 300);
+    ASSERT_EQ(WriteRadioIni(path, {0, "", 100}), "");
+    EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\nZoom=100\r\n");
 }
 
 TEST_F(RadioIniTest, FindsSectionAndKeysWhateverTheirCaseAndLineEnds) {

@@ -3,7 +3,7 @@
 
 // What the front-panel controls record; the emulated firmware reads it.
 struct PanelInputsRecord {
-    uint8_t KeyDown = 0;   // one bit per panel key, set while the mouse holds it
+    uint8_t KeyDown = 0;   // one bit per panel key, set while the mouse or keyboard holds it
     uint8_t PttPilot = 0;  // 1 while "PTT Pilot" is held
     uint8_t PttPax = 0;    // 1 while "PTT PAX" is held
 };

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "emulator/hardware/panel_inputs.h"
 
@@ -11,10 +12,17 @@ KeyArea::KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit) : QWidg
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+// Whole screen pixels only: 1, 1, 2 and 3 at 100, 150, 200 and 300%.
+void KeyArea::SetZoom(int percent) {
+    outline_ = std::max(1, percent / 100);
+    update();
+}
+
 void KeyArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect area = rect();
+    painter.setClipRegion(QRegion(area).subtracted(area.marginsRemoved({outline_, outline_, outline_, outline_})));
+    painter.fillRect(area, Qt::black);
 }
 
 void KeyArea::mousePressEvent(QMouseEvent* event) {

@@ -1,13 +1,17 @@
 #pragma once
 #include <QWidget>
 
-// A key area (Shape1..Shape6): a transparent rectangle with a one-pixel black
-// outline over a key of the panel picture. Pressing sets the key's KeyDown
-// bit, releasing clears it; the widget keeps the mouse while a button is
-// held, so the release arrives here even when the pointer has left.
-class KeyArea : public QWidget {
+#include "gui/shell/zoomable.h"
+
+// A key area (Shape1..Shape6): a transparent rectangle with a black outline
+// (one pixel at 100%) over a key of the panel picture. Pressing sets the key's
+// KeyDown bit, releasing clears it; the widget keeps the mouse while a button
+// is held, so the release arrives here even when the pointer has left.
+class KeyArea : public QWidget, public Zoomable {
 public:
     KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit);
+    uint8_t KeyBit() const { return keyBit_; }
+    void SetZoom(int percent) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -16,4 +20,5 @@ protected:
 
 private:
     uint8_t keyBit_;
+    int outline_ = 1;  // pixels
 };

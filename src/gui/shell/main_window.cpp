@@ -18,12 +18,16 @@
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
+#include "gui/shell/panel_keyboard.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_mapping_dialog.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "gui/shell/signal_slider.h"
 #include "gui/shell/window_placement.h"
+#include "gui/shell/window_zoom.h"
+#include "gui/shell/zoom_menu.h"
 #include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
 
@@ -57,7 +61,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, b
 }
 
 QScrollBar* MakeSlider(QWidget* parent, const QRect& geometry) {
-    auto* slider = new QScrollBar(Qt::Vertical, parent);
+    auto* slider = new SignalSlider(parent);
     slider->setGeometry(geometry);
     slider->setRange(0, SliderMaximum);
     slider->setPageStep(0);
@@ -90,6 +94,8 @@ TForm1::TForm1(const StartOptions& options) {
     setCentralWidget(client);
 
     BuildControls(client);
+    Zoom = std::make_unique<WindowZoom>(this);
+    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
@@ -150,7 +156,10 @@ void TForm1::BuildControls(QWidget* client) {
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
-    // Like any text field the pane takes typing; the next topic replaces it.
+    // Read-only, but its text can be selected and copied; Tab moves on.
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setTabChangesFocus(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -179,6 +188,7 @@ void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
     connect(setup->addAction("Serial port &mapping..."), &QAction::triggered, this, [this] { PortMapping->exec(); });
+    AddZoomMenu(setup, *Zoom);
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     Frequencies = std::make_unique<FrequencyCommands>(this);
@@ -205,6 +215,7 @@ void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
+    Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
     if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
@@ -217,7 +228,7 @@ void TForm1::FormCreate(const StartOptions& options) {
 void TForm1::FormCloseQuery() {
     StopRequest = true;
     Session->StopRecording();
-    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));

@@ -17,6 +17,7 @@
 
 class FrequencyCommands;
 class KeyArea;
+class PanelKeyboard;
 class PanelPicture;
 class PortMappingDialog;
 class QSocketNotifier;
@@ -24,6 +25,7 @@ class PttButton;
 class SessionCommands;
 struct SessionHooks;
 class TForm15;
+class WindowZoom;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
 // buttons and the help pane, the menus, the 20 ms time base and the switch
@@ -72,6 +74,8 @@ public:
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
+    std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
+    std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
 
 protected:
     void closeEvent(QCloseEvent* event) override;

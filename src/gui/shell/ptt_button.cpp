@@ -8,6 +8,11 @@ PttButton::PttButton(QWidget* parent, const QString& text, const QRect& geometry
     setCursor(Qt::PointingHandCursor);
 }
 
+void PttButton::SetHeld(bool held) {
+    held_ = held ? 1 : 0;
+    setDown(held);
+}
+
 void PttButton::mousePressEvent(QMouseEvent* event) {
     held_ = 1;
     QPushButton::mousePressEvent(event);

@@ -5,12 +5,15 @@
 // A push-to-talk button (Button1 "PTT Pilot", Button2 "PTT PAX"). Its byte
 // in PanelInputs is 1 while a mouse button holds it down and 0 again on the
 // release, wherever the pointer is by then. Any mouse button counts. The
-// ordinary click and the keyboard leave the byte alone. A disabled button
-// never sees the release of a press it was holding, so disabling it
-// releases the byte.
+// ordinary click leaves the byte alone; the keyboard holds the button through
+// SetHeld (PanelKeyboard). A disabled button never sees the release of a press
+// it was holding, so disabling it releases the byte.
 class PttButton : public QPushButton {
 public:
     PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);
+
+    // Sets the byte and shows the button down or up.
+    void SetHeld(bool held);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -23,3 +23,11 @@ void PlaceOnScreen(QWidget* window, QPoint preferred) {
     const QRect wanted(preferred, window->frameGeometry().size());
     window->move(PositionOnScreen(wanted, screen->availableGeometry()));
 }
+
+bool FitsOnScreen(const QWidget* window, QSize size) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) return true;
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize available = screen->availableGeometry().size();
+    return size.width() + frame.width() <= available.width() && size.height() + frame.height() <= available.height();
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -14,3 +15,6 @@ QPoint PositionOnScreen(const QRect& frame, const QRect& available);
 // screen under that point (a small screen, a large scale factor), onto that
 // screen.
 void PlaceOnScreen(QWidget* window, QPoint preferred);
+
+// Whether the window, at `size` without its frame, fits on its screen.
+bool FitsOnScreen(const QWidget* window, QSize size);

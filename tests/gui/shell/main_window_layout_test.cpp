@@ -1,10 +1,14 @@
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QTest>
 
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/window_placement.h"
+#include "help/help.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -145,6 +149,18 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
     EXPECT_EQ(order, expected);
 }
 
+TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
+    ShowHelpTopic(1);
+    const QString text = form->Memo1->toPlainText();
+    form->Memo1->setFocus();
+    for (const QKeySequence& keys : {QKeySequence("q"), QKeySequence("Del"), QKeySequence(QKeySequence::SelectAll),
+                                     QKeySequence(QKeySequence::Copy), QKeySequence("Tab")})
+        QTest::keySequence(form->Memo1, keys);
+    EXPECT_EQ(form->Memo1->toPlainText(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    EXPECT_EQ(form->focusWidget(), form->ScrollBar1);
+}
+
 TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
     QStringList titles;
     for (QAction* top : form->menuBar()->actions()) titles << top->text();
@@ -162,7 +178,7 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
         }
         return texts;
     };
-    EXPECT_EQ(items(0), (QStringList{"&Serial communications port", "Serial port &mapping..."}));
+    EXPECT_EQ(items(0), (QStringList{"&Serial communications port", "Serial port &mapping...", "&Zoom"}));
     EXPECT_EQ(items(1), (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "-", "&Upload to device",
                                      "&Download from device"}));
     EXPECT_EQ(items(2),

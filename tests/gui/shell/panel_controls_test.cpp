@@ -86,16 +86,26 @@ TEST_F(PanelControlsTest, ARightButtonPttPressIsMatchedByItsRelease) {
     EXPECT_EQ(PanelInputs.PttPilot, 0);
 }
 
-TEST_F(PanelControlsTest, ClicksAndKeysOnPttButtonsDoNotTransmit) {
+TEST_F(PanelControlsTest, AClickOnAPttButtonDoesNotTransmit) {
     bool pttSeen = false;
     QObject::connect(form->Button1, &QPushButton::pressed, [&] { pttSeen = pttSeen || PanelInputs.PttPilot; });
     form->Button1->click();
-    form->Button1->setFocus();
-    QTest::keyPress(form->Button1, Qt::Key_Space);
-    EXPECT_EQ(PanelInputs.PttPilot, 0);
-    QTest::keyRelease(form->Button1, Qt::Key_Space);
     EXPECT_FALSE(pttSeen);
     EXPECT_EQ(PanelInputs.PttPilot, 0);
+}
+
+TEST_F(PanelControlsTest, TrackClicksAndPageKeysMoveASliderATenthHomeAndEndToTheEnds) {
+    QScrollBar* slider = form->ScrollBar1;
+    Press(CentreOf(slider));  // the track above the handle, which starts at the bottom
+    Release(CentreOf(slider));
+    QList<int> values{slider->value()};
+    for (Qt::Key key :
+         {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageDown}) {
+        QTest::keyClick(slider, key);
+        values << slider->value();
+    }
+    EXPECT_EQ(values, (QList<int>{334, 297, 334, 0, 37, 371, 371}));
+    EXPECT_EQ(slider->pageStep(), 0) << "the handle keeps its length";
 }
 
 // The buttons are disabled before the mouse is released: their records are
