@@ -122,8 +122,8 @@ TEST_F(FrequencyCommandsTest, OpenLoadsShowsTheEditorAndSavesAfterOk) {
     commands->Open();
     EXPECT_EQ(CurrentFreqFile, *openAnswer);
     EXPECT_EQ(FreqTable[1].FreqKHz, 121500);
-    EXPECT_EQ(FreqTable[0].Name(), "Q     ");
-    EXPECT_EQ(ReadBytes(*openAnswer)[5], 'Q');
+    EXPECT_EQ(FreqTable[0].Name(), "ZZQ   ") << "the editor opened on the loaded channel 1";
+    EXPECT_EQ(ReadBytes(*openAnswer)[7], 'Q');
     EXPECT_TRUE(reports.empty());
 }
 
