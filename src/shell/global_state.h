@@ -15,7 +15,8 @@
 //     LcdBigFont, LcdInverse,
 //     the attached surface
 //   CurrentHelpTopic, the pane      help/help.cpp                     ShowHelpTopic, main window     HelpResetState
-//   FreqTable, CurrentFreqFile      freqdb/freq_database.cpp          file commands, editor dialog   FreqDbResetState
+//   FreqTable, CurrentFreqFile,     freqdb/freq_database.cpp          file commands, editor dialog,  FreqDbResetState
+//     FreqDbDirty                                                       CSV import
 //   EmulatorState                   emulator/runtime/emulator_state   firmware, tick operation       EmulatorResetState
 //   EepromSettings, save flags      emulator/hardware/eeprom_settings firmware, menus                EmulatorResetState
 //   EmulatedHardware                emulator/hardware/hardware        firmware                       EmulatorResetState
@@ -29,7 +30,8 @@
 //     OnlineWatchdog, CommsPort,                                      port choice
 //     the mode view
 //   default device stem             shell/port_names.cpp              tests SetDefaultDeviceStem plain message handler
-//   gui/common/message_box.cpp        tests                          SetPlainMessageHandler({})
+//   gui/common/message_box.cpp        tests                          SetPlainMessageHandler({}) save changes handler
+//   gui/freqdb/save_changes_question  tests                          SetSaveChangesHandler({})
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 
