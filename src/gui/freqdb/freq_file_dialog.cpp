@@ -9,7 +9,7 @@
 namespace {
 
 QString StartFile(const FreqFileKind& kind) {
-    const QString current = QFile::decodeName(CurrentFreqFile.c_str());
+    QString current = QFile::decodeName(CurrentFreqFile.c_str());
     if (!kind.startsAtCurrentStem) return current;
     const QFileInfo info(current);
     return info.dir().filePath(info.completeBaseName() + "." + kind.suffix);
