@@ -5,9 +5,12 @@
 // then quiet again. Reports the bytes the line took and, per phase, the
 // receive events, the time base's tick intervals and how long events posted
 // from another thread waited for the GUI thread; every second the resident
-// memory and the heap in use.
-//   bench_serial_flood [flood seconds, default 5]
+// memory and the heap in use; for the flood, the CPU the program itself spent
+// (the whole process less the bench's own flooding and probing threads) per
+// megabyte taken. With `record`, the program records the line meanwhile.
+//   bench_serial_flood [flood seconds, default 5] [record]
 #include <fcntl.h>
+#include <pthread.h>
 #include <malloc.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -28,6 +31,7 @@
 #include "common/program_directory.h"
 #include "emulator/runtime/emulator_host.h"
 #include "gui/shell/main_window.h"
+#include "gui/session/session_commands.h"
 #include "gui/shell/qt_emulator_host.h"
 
 namespace {
@@ -57,6 +61,7 @@ public:
         thread_.join();
         return written_;
     }
+    std::thread& Thread() { return thread_; }
 
 private:
     void Run() {
@@ -110,6 +115,7 @@ public:
         stop_ = true;
         thread_.join();
     }
+    std::thread& Thread() { return thread_; }
 
 private:
     void Run() {
@@ -125,6 +131,18 @@ private:
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
+
+double CpuSeconds(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+double ThreadCpuSeconds(std::thread& thread) {
+    clockid_t clock{};
+    pthread_getcpuclockid(thread.native_handle(), &clock);
+    return CpuSeconds(clock);
+}
 
 void PrintMemory(int second) {
     long pages = 0, resident = 0;
@@ -149,6 +167,7 @@ void Report(const Phase& phase, double seconds) {
 
 int main(int argc, char* argv[]) {
     const int floodSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const bool record = argc > 2 && std::string(argv[2]) == "record";
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Line line;
@@ -185,9 +204,11 @@ int main(int argc, char* argv[]) {
         reader(Sender, Count);
     };
 
+    if (record) form.Session->RecordTo((folder / "flood.vhfrec").string());
     Flooder flooder(line.master);
     Prober prober(&form, phase);
     prober.Start();
+    double floodCpu = 0;  // the program's, during the flood
     int second = 0;
     QTimer clock;
     QObject::connect(&clock, &QTimer::timeout, [&] {
@@ -195,9 +216,13 @@ int main(int argc, char* argv[]) {
         if (second == kQuietSeconds) {
             phase = &phases[1];
             flooder.Start();
+            floodCpu = -(CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - ThreadCpuSeconds(prober.Thread()));
         } else if (second == kQuietSeconds + floodSeconds) {
+            floodCpu += CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - ThreadCpuSeconds(prober.Thread()) -
+                        ThreadCpuSeconds(flooder.Thread());
             const double written = static_cast<double>(flooder.Stop()) / 1e6;
-            std::printf("  flood: %.2f MB taken by the line, %.2f MB/s\n", written, written / floodSeconds);
+            std::printf("  flood%s: %.2f MB taken by the line, %.2f MB/s; program CPU %.2f s, %.3f s per MB\n",
+                        record ? " (recorded)" : "", written, written / floodSeconds, floodCpu, floodCpu / written);
             phase = &phases[2];
         } else if (second == total) {
             form.close();

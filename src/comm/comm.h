@@ -50,6 +50,8 @@ public:
     TCustomComm& operator=(const TCustomComm&) = delete;
 
     bool Enabled() const { return device_ >= 0; }
+    // Which Open the device open now belongs to: a new number at every Open.
+    uint64_t Session() const { return session_; }
 
     // Closes, then opens the device whose path is DeviceName (the shell turns
     // the port names users know, COM1..COM16, into paths), starts the event

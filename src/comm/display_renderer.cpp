@@ -28,12 +28,14 @@ void DrawTextAt(std::string_view text, uint8_t column, uint8_t row) {
     LcdDrawText();
 }
 
-void DrawModeLine(uint8_t mode) {
+using Frame = std::span<const uint8_t, DisplayFrameSize>;
+
+void DrawModeLine(Frame frame, uint8_t mode) {
     switch (mode) {
         case ModeVol:
         case ModeSql:
             DrawTextAt(mode == ModeVol ? "Vol" : "Sql", 0, 7);
-            LcdDrawBar(kBarColumn, 7, DisplayFrame[mode == ModeVol ? f::VolumeBar : f::SquelchBar]);
+            LcdDrawBar(kBarColumn, 7, frame[mode == ModeVol ? f::VolumeBar : f::SquelchBar]);
             break;
         case ModeMhz: DrawTextAt("MHZ", 10, 7); break;
         case ModeKhz: DrawTextAt("KHZ", 10, 7); break;
@@ -42,7 +44,9 @@ void DrawModeLine(uint8_t mode) {
     }
 }
 
-std::string_view FrameText(int offset) { return {reinterpret_cast<const char*>(DisplayFrame + offset), f::TextSize}; }
+std::string_view FrameText(Frame frame, int offset) {
+    return {reinterpret_cast<const char*>(frame.data() + offset), f::TextSize};
+}
 
 void DrawPixelText(std::string_view text, uint8_t x, uint8_t row) {
     LcdText = text;
@@ -55,18 +59,18 @@ struct ColumnFields {
     int freq, channel, name, type;  // payload offsets
 };
 
-void DrawColumn(const ColumnFields& c) {
-    const int32_t frequency = ReadLe32(DisplayFrame + c.freq);
+void DrawColumn(Frame frame, const ColumnFields& c) {
+    const int32_t frequency = ReadLe32(frame.data() + c.freq);
     LcdInverse = false;
     LcdBigFont = true;
     DrawPixelText(FormatFreq6(frequency), c.x, 1);
     LcdBigFont = false;
     const char mark = frequency % 50 == 25 ? static_cast<char>(SmallDigitZeroCode) : ' ';
     DrawPixelText({&mark, 1}, static_cast<uint8_t>(c.x + 48), 1);
-    DrawPixelText(Center6(FrameText(c.name)), c.x, 3);
-    DrawPixelText(Center6(FrameText(c.type)), c.x, 4);
+    DrawPixelText(Center6(FrameText(frame, c.name)), c.x, 3);
+    DrawPixelText(Center6(FrameText(frame, c.type)), c.x, 4);
     char label[8];
-    const uint8_t channel = DisplayFrame[c.channel];
+    const uint8_t channel = frame[c.channel];
     if (channel == 0)
         std::snprintf(label, sizeof label, "CH--");
     else
@@ -76,24 +80,26 @@ void DrawColumn(const ColumnFields& c) {
 
 }  // namespace
 
-void RenderDisplayFrame() {
+void RenderDisplayMessage(Frame frame) {
     // The clear for a new adjust mode comes before the header: clearing after
     // it would leave the header bar blank until the next message.
-    const uint8_t status = DisplayFrame[f::Status];
+    const uint8_t status = frame[f::Status];
     const auto mode = static_cast<uint8_t>(status >> f::AdjustModeShift);
     if (mode != PreviousAdjustMode) LcdClear();
     PreviousAdjustMode = mode;
     LcdGotoText(0, 0);
     LcdDrawPageRow(HeaderBarImage);
-    DrawModeLine(mode);
-    DrawColumn({kActiveColumn, f::ActiveFreq, f::ActiveChannel, f::ActiveName, f::ActiveType});
-    DrawColumn({kStandbyColumn, f::StandbyFreq, f::StandbyChannel, f::StandbyName, f::StandbyType});
+    DrawModeLine(frame, mode);
+    DrawColumn(frame, {kActiveColumn, f::ActiveFreq, f::ActiveChannel, f::ActiveName, f::ActiveType});
+    DrawColumn(frame, {kStandbyColumn, f::StandbyFreq, f::StandbyChannel, f::StandbyName, f::StandbyType});
     LcdGotoText(0, 6);
     if (status & f::TransmittingBit) {
         LcdDrawPageRow(TxBannerImage);
-        LcdDrawLevelBar(DisplayFrame[f::TxLevel]);
+        LcdDrawLevelBar(frame[f::TxLevel]);
     } else {
         LcdDrawPageRow(RxBannerImage);
-        LcdDrawLevelBar(DisplayFrame[f::RxLevel]);
+        LcdDrawLevelBar(frame[f::RxLevel]);
     }
 }
+
+void RenderDisplayFrame() { RenderDisplayMessage(DisplayFrame); }

@@ -33,3 +33,8 @@ bool FrameReceiverFeed(uint8_t byte) {
     }
     return false;
 }
+
+void FrameReceiverDropPartial() {
+    FrameReceiver.State = FrameState::WaitStart;
+    FrameReceiver.ToCollect = 0;
+}

@@ -3,7 +3,8 @@
 
 // Frames display messages out of the received byte stream. The state lives
 // on between serial events, so a message may arrive split over any number of
-// reads; nothing resets it but its own transitions (a port change included).
+// reads. The device link drops a message begun but not finished when the
+// line fell silent or the port changed (device_link.h).
 //
 //   state      byte        action                                   next
 //   WaitStart  02          -                                        WaitType
@@ -31,3 +32,7 @@ extern FrameReceiverRecord FrameReceiver;
 // Feeds one byte. Returns true when it completed a message, after the
 // message's handler ran and the state went back to WaitStart.
 bool FrameReceiverFeed(uint8_t byte);
+
+// Back to waiting for a start byte: the message being collected, if any, is
+// dropped.
+void FrameReceiverDropPartial();

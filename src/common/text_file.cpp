@@ -1,23 +1,23 @@
 #include "common/text_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <array>
+#include <cstdint>
+
+#include "common/regular_file.h"
 
 int ReadTextFile(const std::string& path, std::string& text) {
     text.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    int fd = -1;
+    if (const int error = OpenRegularFile(path, fd)) return error;
+    std::array<uint8_t, 4096> chunk{};
+    std::size_t count = 0;
     int error = 0;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = errno;
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
+    do {
+        error = ReadUpTo(fd, chunk, count);
+        text.append(reinterpret_cast<const char*>(chunk.data()), count);
+    } while (error == 0 && count == chunk.size());
     ::close(fd);
     return error;
 }

@@ -1,7 +1,5 @@
 #include "freqdb/freq_database.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
+#include "common/regular_file.h"
 
 FreqChannels FreqTable;
 std::string CurrentFreqFile;
@@ -51,45 +50,13 @@ void EncodeRecord(const FreqRecord& record, uint8_t* bytes) {
     bytes[19] = record.Reserved[1];
 }
 
-// Only regular files are read: opening without blocking and checking the
-// kind keeps a pipe or a device named as database from hanging the program.
-int OpenRegularFile(const std::string& path, int& fd) {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno;
-    struct stat info {};
-    int error = 0;
-    if (::fstat(fd, &info) != 0)
-        error = errno;
-    else if (S_ISDIR(info.st_mode))
-        error = EISDIR;
-    else if (!S_ISREG(info.st_mode))
-        error = EACCES;
-    if (error != 0) ::close(fd);
-    return error;
-}
-
 // Reads exactly the first 2000 bytes; returns 0, an errno value, or -1 when
-// the file is shorter.
+// the file is shorter. Only a regular file is read, so a pipe or a device
+// named as database cannot hang the program.
 int ReadWholeTable(const std::string& path, FileBytes& bytes) {
-    int fd = -1;
-    if (const int error = OpenRegularFile(path, fd)) return error;
-    std::size_t done = 0;
-    int error = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error = errno;
-            break;
-        }
-        if (n == 0) {
-            error = -1;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    return error;
+    std::size_t count = 0;
+    if (const int error = ReadRegularFile(path, bytes, count)) return error;
+    return count < bytes.size() ? -1 : 0;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/comms_port_opener.h"
 
 #include <string>
+#include <utility>
 
 #include "comm/comm.h"
 #include "shell/operating_mode.h"
@@ -10,7 +11,8 @@ void CommsPortOpener::Open(uint8_t index) {
     CommsPort = index;
     const int portNumber = index + 1;
     comm_.Close();
-    comm_.SetDeviceName(DevicePathOf("COM" + std::to_string(portNumber)));
+    const std::string device = std::exchange(deviceOfThisRun_, {});
+    comm_.SetDeviceName(device.empty() ? DevicePathOf("COM" + std::to_string(portNumber)) : device);
     try {
         comm_.SetBaudRate(cbr9600);
         comm_.Open();

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <utility>
 
 class TComm;
 
@@ -19,9 +21,15 @@ public:
     // Whether the chosen port is open now.
     bool IsOpen() const;
 
+    // The device of this run given on the command line: the next Open uses
+    // it in place of COM<index + 1>, still remembering `index` in CommsPort.
+    // A port chosen afterwards replaces it for the rest of the run.
+    void UseDeviceOnce(std::string path) { deviceOfThisRun_ = std::move(path); }
+
     // Tells the user that port COM<portNumber> could not be opened.
     std::function<void(int portNumber)> ReportNotAvailable;
 
 private:
     TComm& comm_;
+    std::string deviceOfThisRun_;
 };

@@ -7,6 +7,7 @@
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
+#include "session/recording_export.h"
 #include "shell/operating_mode.h"
 #include "shell/port_names.h"
 
@@ -20,4 +21,5 @@ void ResetGlobalState() {
     DeviceLinkResetState();
     OperatingModeResetState();
     SetDefaultDeviceStem(DefaultDeviceStem);
+    SetDisplayPngWriter(nullptr);
 }

@@ -6,32 +6,33 @@
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
-// (comm/comm_hand_over.h).
+// (comm/comm_hand_over.h); nor does a recording's writer thread
+// (session/recording_writer.h).
 //
-//   global                          defined in                        written by                     reset
-//   ProgramDirectory                common/program_directory.cpp      main(), tests SetProgramDirectory("") file write
-//   fault                common/atomic_file.cpp            tests                          SetFileWriteFault(nullptr)
-//   LcdX, LcdRow, LcdText,          display/lcd.cpp                   screens, online renderer       LcdResetState
-//     LcdBigFont, LcdInverse,
-//     the attached surface
-//   CurrentHelpTopic, the pane      help/help.cpp                     ShowHelpTopic, main window     HelpResetState
-//   FreqTable, CurrentFreqFile,     freqdb/freq_database.cpp          file commands, editor dialog,  FreqDbResetState
+//   global                           defined in                         written by               reset
+//   ProgramDirectory, the settings   common/program_directory.cpp       main(), tests            SetProgramDirectory
+//     folders of RADIO.INI, e2.dfd
+//   file write fault                 common/atomic_file.cpp             tests                    SetFileWriteFault
+//   LcdX, LcdRow, LcdText,           display/lcd.cpp                    screens, renderer        LcdResetState
+//     LcdBigFont, LcdInverse, surface
+//   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
+//   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
 //     FreqDbDirty                                                       CSV import
-//   EmulatorState                   emulator/runtime/emulator_state   firmware, tick operation       EmulatorResetState
-//   EepromSettings, save flags      emulator/hardware/eeprom_settings firmware, menus                EmulatorResetState
-//   EmulatedHardware                emulator/hardware/hardware        firmware                       EmulatorResetState
-//   PanelInputs                     emulator/hardware/panel_inputs    key areas, PTT buttons         EmulatorResetState
-//   StopRequest                     emulator/runtime/emulator_wait    operating modes, window close  EmulatorResetState
-//   poll clock, emulator host       emulator/runtime/                 emulator run, main()           EmulatorResetState
-//   FrameReceiver, DisplayFrame,    comm/frame_receiver, display_*    device link DeviceLinkResetState
+//   EmulatorState                    emulator/runtime/emulator_state    firmware, tick           EmulatorResetState
+//   EepromSettings, save flags,      emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
+//     the settings-file problems reported (kept across emulator runs: each is reported once a program run)
+//   EmulatedHardware                 emulator/hardware/hardware         firmware                 EmulatorResetState
+//   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons   EmulatorResetState
+//   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState
+//   poll clock, emulator host        emulator/runtime/                  emulator run, main()     EmulatorResetState
+//   FrameReceiver, DisplayFrame,     comm/frame_receiver, display_*     device link              DeviceLinkResetState
 //     PreviousAdjustMode
-//   EmulatorRunning,                shell/operating_mode.cpp          Timer1 handler, time base,
-//   OperatingModeResetState
-//     OnlineWatchdog, CommsPort,                                      port choice
-//     the mode view
-//   default device stem             shell/port_names.cpp              tests SetDefaultDeviceStem plain message handler
-//   gui/common/message_box.cpp        tests                          SetPlainMessageHandler({}) save changes handler
-//   gui/freqdb/save_changes_question  tests                          SetSaveChangesHandler({})
+//   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
+//   EmulatorRunning, OnlineWatchdog, shell/operating_mode.cpp           Timer1, time base,       OperatingMode-
+//     CommsPort, the mode view                                          port choice              ResetState
+//   default device stem              shell/port_names.cpp               tests                    SetDefaultDeviceStem
+//   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
+//   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

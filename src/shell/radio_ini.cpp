@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kSection = "Setup";
 }
 
-std::string RadioIniPath() { return ProgramDirectory() + "RADIO.INI"; }
+std::string RadioIniPath() { return ConfigDirectory() + "RADIO.INI"; }
 
 // Whatever cannot be read gives the defaults.
 RadioSettings ReadRadioIni(const std::string& path) {

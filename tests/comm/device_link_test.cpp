@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <numeric>
 #include <thread>
 
 #include "comm/comm.h"
@@ -216,6 +217,14 @@ protected:
         };
         comm.Open();
     }
+    // Serves batches until the link has read `bytes` since readSizes was cleared.
+    void ServeUntilRead(int32_t bytes) {
+        while (std::accumulate(readSizes.begin(), readSizes.end(), 0) < bytes) ASSERT_TRUE(handOver.ServeNext());
+    }
+    static std::vector<uint8_t> Payload() { return {DisplayFrame, DisplayFrame + DisplayFrameSize}; }
+    static std::vector<uint8_t> Payload(const std::vector<uint8_t>& message) {
+        return {message.begin() + DisplayMessageHeaderSize, message.end()};
+    }
 };
 
 TEST_F(SerialLinkTest, AFloodOfNoiseIsTakenInSlicesAndTheMessageAfterItIsStillFound) {
@@ -232,19 +241,45 @@ TEST_F(SerialLinkTest, AFloodOfNoiseIsTakenInSlicesAndTheMessageAfterItIsStillFo
     EXPECT_LE(*std::max_element(readSizes.begin(), readSizes.end()), DeviceLinkReadSize);
 }
 
-TEST_F(SerialLinkTest, AMessageInterruptedByAPortChangeIsCompletedFromTheNewPort) {
+// Bytes of a message begun on the old port never complete it: the new
+// port's first message is drawn whole.
+TEST_F(SerialLinkTest, AMessageInterruptedByAPortChangeIsDroppedForTheNewPortsMessage) {
     const std::vector<uint8_t> message = Bytes(ReceivingDisplay());
     pty.Write({message.begin(), message.begin() + 30});
-    while (FrameReceiver.State != FrameState::Collect || FrameReceiver.ToCollect != 14)
-        ASSERT_TRUE(handOver.ServeNext());
+    ServeUntilRead(30);
 
     PtyPair other;
     comm.Close();
     comm.SetDeviceName(other.SlavePath());
     comm.Open();
-    other.Write({message.begin() + 30, message.end()});
-    while (OnlineWatchdog == 0) ASSERT_TRUE(handOver.ServeNext());
+    other.Write(message);
+    ServeUntilRead(30 + 44);
     EXPECT_EQ(view.online, 1);
+    EXPECT_EQ(Payload(), Payload(message));
+}
+
+// A device reset mid-message: after 200 ms without a byte the message begun
+// is dropped, so the rest of it is skipped and the next message drawn whole;
+// a pause of up to 200 ms continues it.
+TEST_F(SerialLinkTest, AMessageBrokenOffForLongerThan200msIsDropped) {
+    const std::vector<uint8_t> message = Bytes(ReceivingDisplay());
+    for (const uint64_t pause : {DeviceLinkSilenceMicroseconds, DeviceLinkSilenceMicroseconds + 1}) {
+        StartAgain();
+        view = {};
+        readSizes.clear();
+        pty.Write({message.begin(), message.begin() + 30});
+        ServeUntilRead(30);
+        clock.now += pause;
+        pty.Write({message.begin() + 30, message.end()});
+        ServeUntilRead(44);
+        const bool continued = pause <= DeviceLinkSilenceMicroseconds;
+        EXPECT_EQ(OnlineWatchdog != 0, continued) << pause;
+        if (continued) continue;
+        pty.Write(message);
+        ServeUntilRead(88);
+        EXPECT_EQ(view.online, 1);
+        EXPECT_EQ(Payload(), Payload(message));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "common/atomic_file.h"
 #include "support/file_faults.h"
@@ -36,12 +37,53 @@ TEST_F(AtomicFileTest, CreatesAndReplacesFilesLeavingNothingElse) {
     EXPECT_EQ(dir.EntryCount(), 1);
 }
 
+// Also under a umask that would take bits off; a new file gets the usual
+// permissions less the umask.
 TEST_F(AtomicFileTest, KeepsThePermissionsOfTheFileItReplaces) {
     const std::string path = dir.File("a.dat");
     dir.Write("a.dat", "old");
     ::chmod(path.c_str(), 0640);
     ASSERT_EQ(WriteFileAtomically(path, Bytes("new")), "");
     EXPECT_EQ(Permissions(path), 0640u);
+    const mode_t mask = ::umask(077);
+    EXPECT_EQ(WriteFileAtomically(path, Bytes("newer")), "");
+    EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("new file")), "");
+    ::umask(mask);
+    EXPECT_EQ(Permissions(path), 0640u);
+    EXPECT_EQ(Permissions(dir.File("b.dat")), 0600u);
+}
+
+// A link stays a link, relative or absolute, also a link to a link in
+// another folder: the file at the end is replaced. A link to a file not
+// there yet creates that file.
+TEST_F(AtomicFileTest, ASymbolicLinkStaysAndTheFileItPointsToIsReplaced) {
+    TempDir other;
+    other.Write("real.dat", "old");
+    ::symlink(other.File("real.dat").c_str(), dir.File("far").c_str());
+    ::symlink("far", dir.File("a.dat").c_str());
+    ::symlink("missing.dat", dir.File("b.dat").c_str());
+    EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new")), "");
+    EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("created")), "");
+    EXPECT_EQ(other.Read("real.dat"), "new");
+    EXPECT_EQ(dir.Read("missing.dat"), "created");
+    for (const char* link : {"far", "a.dat", "b.dat"}) EXPECT_TRUE(std::filesystem::is_symlink(dir.File(link))) << link;
+    EXPECT_EQ(dir.EntryCount(), 4);
+    EXPECT_EQ(other.EntryCount(), 1);
+}
+
+// A folder that takes no temporary file: a file in it that may be written is
+// overwritten in place, longer or shorter than before.
+TEST_F(AtomicFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
+    dir.Write("a.dat", "old contents");
+    ::chmod(dir.Path().c_str(), 0555);
+    {
+        FilePermissionsEnforced enforced;
+        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("a longer new text")), "");
+        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("short")), "");
+    }
+    ::chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(dir.Read("a.dat"), "short");
+    EXPECT_EQ(dir.EntryCount(), 1);
 }
 
 TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
@@ -58,10 +100,12 @@ TEST_F(AtomicFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
 }
 
 // The kernel's own refusals, not the seam: a folder that may not be written
-// fails at the temporary file already; a disk that fills up mid-write leaves
-// a short temporary file, which is removed.
+// fails at the temporary file already, for a file that may not be written
+// either; a disk that fills up mid-write leaves a short temporary file, which
+// is removed.
 TEST_F(AtomicFileTest, AReadOnlyFolderOrAFullDiskLeaveTheOldFileAndNothingElse) {
     dir.Write("a.dat", "old contents");
+    ::chmod(dir.File("a.dat").c_str(), 0444);
     ::chmod(dir.Path().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
@@ -69,6 +113,7 @@ TEST_F(AtomicFileTest, AReadOnlyFolderOrAFullDiskLeaveTheOldFileAndNothingElse) 
         EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("new file")), "File access denied");
     }
     ::chmod(dir.Path().c_str(), 0755);
+    ::chmod(dir.File("a.dat").c_str(), 0644);
     EXPECT_EQ(dir.Read("a.dat"), "old contents");
     EXPECT_EQ(dir.EntryCount(), 1);
 

@@ -6,11 +6,13 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator_test_support.h"
 #include "help/help.h"
+#include "menu_test_support.h"
 #include "shell/operating_mode.h"
 #include "support/screen_art.h"
 
@@ -87,6 +89,31 @@ TEST_F(EmulatorRunTest, ASecondRunStartsAgainFromTheSplashWithTheSavedSettings) 
     EXPECT_EQ(EepromSettings.Volume, 19);
 }
 
+// A change less than 5 s before the run ends is written as the run ends, on
+// the main screen and inside a menu alike.
+TEST_F(EmulatorRunTest, AChangeNotYetSavedIsWrittenWhenTheRunEnds) {
+    host.TapKey(KeyBitUp, 200);  // volume 21, two seconds before the stop
+    host.RunUntilTick(300);
+    EXPECT_EQ(SettingsFileBytes(host)[17], 21);
+
+    ScriptedHost inMenu;
+    MenuScript script(inMenu);
+    script.OpenOnItem(5);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitUp);  // MIC filter on, still edited when the run ends
+    script.Finish();
+    EXPECT_EQ(SettingsFileBytes(inMenu)[31], 1);
+}
+
+// Found by the soak: a run stopped while transmitting left the transmitter
+// keyed into the next run, whose main screen showed TX with no PTT held.
+TEST_F(EmulatorRunTest, ARunStoppedWhileTransmittingEndsTheTransmission) {
+    host.HoldPtt(200, 100);
+    host.RunUntilTick(250);
+    EXPECT_FALSE(EmulatorState.Transmitting);
+    EXPECT_EQ(EmulatedHardware.Outputs & PathTransmitEnable, 0u);
+}
+
 TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
     host.At(140, [] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
     host.TapKey(KeyBitUp, 150);
@@ -97,15 +124,17 @@ TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
 }
 
 // Found by fuzzing the settings file: a frequency at the top of the number
-// range overflowed when the receiver was programmed 45 MHz above it. The
-// synthesizer word wraps as the 32-bit register does, and the keys that
-// change frequencies work on such values without overflowing either.
+// range overflowed when the receiver was programmed 45 MHz above it. Such a
+// file now loads the default frequencies; the synthesizer word still wraps as
+// the 32-bit register does, and the keys that change frequencies work on such
+// values without overflowing either.
 TEST_F(EmulatorRunTest, FrequenciesAtTheEndsOfTheNumberRangeRunWithoutOverflow) {
-    PrepareSettings([](EepromSettingsRecord& e) {
-        e.ActiveFreq = INT32_MAX;
-        e.StandbyFreq = INT32_MIN;
+    host.At(126, [] {
+        EepromSettings.ActiveFreq = INT32_MAX;
+        EepromSettings.StandbyFreq = INT32_MIN;
+        TuneReceiver();
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1);
     });
-    host.At(126, [] { EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1); });
     host.TapKey(KeyBitActive, 150);
     host.TapKey(KeyBitUp, 170);
     host.TapKey(KeyBitMhzKhzCh, 190);

@@ -63,6 +63,16 @@ TEST_F(KeyScanTest, APressInsideTheGuardContinuesTheOldHold) {
     EXPECT_EQ(Ticks(volumeChanges->begin(), volumeChanges->begin() + 2), (Ticks{200, 234}));
 }
 
+// Only the same key continues a hold inside the guard: DOWN held right after
+// an UP tap lowers the volume, it never repeats the UP.
+TEST_F(KeyScanTest, AnotherKeyInsideTheGuardIsANewPress) {
+    host.TapKey(KeyBitUp, 200);
+    host.HoldKey(KeyBitDown, 204, 60);
+    host.RunUntilTick(300);
+    EXPECT_EQ(Ticks(volumeChanges->begin(), volumeChanges->begin() + 3), (Ticks{200, 204, 235}));
+    EXPECT_EQ(EepromSettings.Volume, 20 + 1 - 4);
+}
+
 TEST_F(KeyScanTest, LongActiveFlipsBackAndTogglesScanning) {
     const auto flips = WatchChanges(host, [] { return long{EepromSettings.ActiveFreq}; });
     host.HoldKey(KeyBitActive, 200, 80);

@@ -152,6 +152,34 @@ TEST_F(MenuItemsTest, EitherChoiceOfScanningAtPowerUpStopsRunningScanning) {
     script.Finish();
 }
 
+// A signal on the standby frequency parks the scan there. Stopping it inside
+// the menus, by the Scanning Power-up item or by a long ACTIVE press, puts
+// the receiver back on the active frequency.
+TEST_F(MenuItemsTest, StoppingScanningInsideTheMenusRetunesTheReceiver) {
+    host.standbySlider = 0;
+    const auto parkScan = [this] {
+        script.Then([] { EmulatorState.ScanOn = true; });
+        script.Wait(20);
+        script.Then([] { EXPECT_EQ(EmulatorState.TunedFreq, EepromSettings.StandbyFreq); });
+    };
+    const auto expectRetuned = [this] {
+        script.Then([] {
+            EXPECT_FALSE(EmulatorState.ScanOn);
+            EXPECT_EQ(EmulatorState.TunedFreq, EepromSettings.ActiveFreq);
+        });
+    };
+    parkScan();
+    script.OpenOnItem(6);
+    script.Tap(KeyBitActive);
+    script.Tap(KeyBitDown);
+    expectRetuned();
+    script.Tap(KeyBitMenu);
+    parkScan();
+    script.Hold(KeyBitActive, 40);
+    expectRetuned();
+    script.Finish();
+}
+
 TEST_F(MenuItemsTest, GoldenItemsBrowsedAndEdited) {
     script.OpenOnItem(0);
     ExpectGolden("menu_noise");

@@ -9,6 +9,7 @@
 #include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
+#include "menu_test_support.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -94,6 +95,27 @@ TEST_F(MainScreenKeysTest, ChannelsWrapAndNeverEditedOnesGive118MHzBlank) {
     EXPECT_EQ(EmulatorState.StandbyName, "      ");
     EXPECT_EQ(EepromSettings.ChannelSelected, 1);
     EXPECT_TRUE(EmulatorState.ChannelMode);
+}
+
+// After a flip each side shows the labels of its own frequency: the chosen
+// channel's on the active side, none on the standby side for a frequency no
+// channel holds.
+TEST_F(MainScreenKeysTest, AFlippedChannelKeepsItsLabelsOnTheActiveSideOnly) {
+    StartWith(123450, 126000);
+    FreqTable[1].FreqKHz = 121500;
+    FreqTable[1].SetName("TOWER ");
+    FreqTable[1].SetType("TWR   ");
+    const std::string noChannel = TextArt(host, " CH-- ", false);
+    EnterTuningMode(3);
+    Taps(KeyBitUp, 200, 1);  // channel 2
+    host.TapKey(KeyBitActive, 220);
+    host.At(230, [&] {
+        EXPECT_EQ(EmulatorState.ActiveName, "TOWER ");
+        EXPECT_EQ(EmulatorState.ActiveChannelText, "CH 2");
+        EXPECT_EQ(EmulatorState.StandbyName, "      ");
+        EXPECT_EQ(RegionArt(host.Surface(), 56, 40, 48, 8), noChannel);
+    });
+    host.RunUntilTick(240);
 }
 
 TEST_F(MainScreenKeysTest, TuningModesCycleAndEndTwentyPassesAfterTheKeyWasLastPressed) {

@@ -90,6 +90,35 @@ TEST_F(SquelchTest, ClosesAfter7000IterationsBelowTheBandAndHoldsInsideIt) {
     EXPECT_EQ(EmulatorState.RxState, RxReceiving);
 }
 
+// Both edges at the default threshold 524, with the smoothed level resting on
+// the signal: at 524 a closed squelch stays closed and the signal counts as
+// below, at 525 it opens; at 494 an open squelch holds, at 493 the close delay
+// starts.
+TEST_F(SquelchTest, TheThresholdAndTheBandsLowerEdgeBelongToTheSideBelowThem) {
+    const struct {
+        uint8_t before;
+        uint16_t level;
+        uint8_t after;
+        bool below;
+        uint16_t closeDelay;
+    } rows[] = {
+        {RxSquelched, 524, RxSquelched, true, 0},
+        {RxSquelched, 525, RxReceiving, false, 0},
+        {RxReceiving, 494, RxReceiving, true, 0},
+        {RxReceiving, 493, RxReceiving, true, 1},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        EmulatorState.RxState = row.before;
+        EmulatorState.RxLevel = row.level;
+        EmulatorState.FilteredLevel = row.level * 128;
+        SquelchEvaluation(1);
+        EXPECT_EQ(EmulatorState.RxState, row.after) << "level " << row.level;
+        EXPECT_EQ(EmulatorState.BelowSquelch, row.below) << "level " << row.level;
+        EXPECT_EQ(EmulatorState.CloseDelay, row.closeDelay) << "level " << row.level;
+    }
+}
+
 TEST_F(SquelchTest, AHugeGapIsCountedWithoutIteratingIt) {
     EmulatorState.RxLevel = 180;
     EmulatorState.ForcedOpen = ForcedOpenIterations;
@@ -175,10 +204,12 @@ TEST_F(RadioRunTest, ThePttIsIgnoredFor100msAfterStartUp) {
     const auto keyed = WatchChanges(
         host, [] { return long{EmulatorState.Transmitting}; }, 126);
     host.At(ScriptedHost::MainScreenTick, [] { PanelInputs.PttPax = 1; });
+    host.At(199, [] {
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
+        EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
+    });
     host.RunUntilTick(200);
     EXPECT_EQ(*keyed, (Ticks{131}));
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
-    EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
 }
 
 TEST_F(RadioRunTest, NothingIsTransmittedBelow118MHz) {
@@ -198,16 +229,17 @@ TEST_F(RadioRunTest, TxLockWaitsUntilTheActiveFrequencyFallsSilent) {
     EXPECT_EQ(*keyed, (Ticks{304, 400}));  // the poll after the squelch closed
 }
 
+// The transmission ends on the tick at which the PTT has been held 60.0 s.
 TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
     const uint32_t from = 200;
     const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
     std::string row6;
     host.HoldPtt(from, 62 * 50);
-    host.At(from + 61 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
+    host.At(from + 60 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
     host.At(from + 62 * 50 + 2, [] { EXPECT_EQ(EmulatorState.StuckPttCount, 0); });
     host.HoldPtt(from + 62 * 50 + 10, 20);
     host.RunUntilTick(from + 63 * 50);
-    EXPECT_EQ(*keyed, (Ticks{from, from + 61 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
+    EXPECT_EQ(*keyed, (Ticks{from, from + 60 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
 
     AttachedSurface reference;
     LcdGotoText(0, 6);
@@ -230,14 +262,28 @@ TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
         EepromSettings.StandbyFreq = 121500;
         TuneReceiver();
     });
-    host.SetStandbySlider(kFullSignal, 225);
+    host.SetActiveSlider(kFullSignal, 225);
     host.HoldPtt(250, 20);
     host.At(270, [] { EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive); });
-    host.SetStandbySlider(kNoSignal, 270);
+    host.SetActiveSlider(kNoSignal, 270);
     host.HoldPtt(300, 20);
+    host.At(309, [] {
+        EXPECT_TRUE(EmulatorState.Transmitting);
+        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+    });
     host.RunUntilTick(310);
-    EXPECT_TRUE(EmulatorState.Transmitting);
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+}
+
+// In direct selection the frequency in use is shown under ACTIVE, and the
+// "Simulate RX signal active" slider gives it its signal, not the standby one.
+TEST_F(RadioRunTest, InDirectSelectionTheActiveSliderFeedsTheFrequencyInUse) {
+    Start([](EepromSettingsRecord& e) { e.DirectSelect = 1; });
+    host.SetStandbySlider(kFullSignal, 150);
+    host.At(160, [] { EXPECT_EQ(EmulatorState.RxState, RxSquelched); });
+    host.SetActiveSlider(kFullSignal, 170);
+    host.At(180, [] { EXPECT_EQ(EmulatorState.RxState, RxReceiving); });
+    host.RunUntilTick(190);
+    EXPECT_EQ(EmulatorState.TunedFreq, 126000);
 }
 
 TEST_F(RadioRunTest, AFlipWhileTransmittingNeverKeysBelow118MHz) {

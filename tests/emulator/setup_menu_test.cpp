@@ -182,4 +182,23 @@ TEST_F(SetupTimeoutTest, TheMenuClosesAfter201HalfSecondsWithoutAKeyThatRestarts
     EXPECT_EQ(ClosingTick(KeyBitUp, 2000), 2000 + 201 * 25);
 }
 
+// ADC 1 open for 120 s: back from it, the Setup menu stays open and closes
+// 201 half-seconds later.
+TEST_F(SetupTimeoutTest, TheIdleTimeStartsAgainWhenAServiceScreenReturns) {
+    ScriptedHost host;
+    MenuScript script(host);
+    script.OpenSetupOnLine(6);
+    script.Tap(KeyBitActive);
+    script.Wait(6000);
+    const uint32_t back = script.Now();
+    script.Tap(KeyBitVolSq);  // ends the screen
+    auto closed = std::make_shared<uint32_t>(0);
+    host.EachTick([=](uint32_t tick) {
+        if (tick > back && *closed == 0 && CurrentHelpTopic == 10) *closed = tick - 1;
+    });
+    script.Wait(201 * 25);
+    script.Finish();
+    EXPECT_EQ(*closed, back / 25 * 25 + 201 * 25);
+}
+
 }  // namespace

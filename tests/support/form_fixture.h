@@ -33,8 +33,8 @@ protected:
 
     // Builds the window as the program start does; returns whether Timer1
     // was left running to start the emulator.
-    bool Open() {
-        form = std::make_unique<TForm1>();
+    bool Open(const StartOptions& options = {}) {
+        form = std::make_unique<TForm1>(options);
         EXPECT_FALSE(form->Image1->Picture().isNull()) << "the panel picture comes with the GUI library";
         const bool emulatorScheduled = form->Timer1.isActive();
         EXPECT_TRUE(form->Timer2.isActive());

@@ -3,14 +3,22 @@
 
 #include <vector>
 
+#include "comm/link_clock.h"
 #include "display_message_builder.h"
 #include "shell/operating_mode.h"
 #include "support/memory_surface.h"
 #include "support/recording_mode_view.h"
 
+// A clock for the device link that moves only when the test moves it.
+class ManualLinkClock : public LinkClock {
+public:
+    uint64_t NowMicroseconds() override { return now; }
+    uint64_t now = 0;
+};
+
 // The device link as the program wires it (drawing, then the operating mode),
-// with an in-memory panel and a recording view; every test starts from the
-// program's state at start.
+// with an in-memory panel, a recording view and a clock the test moves; every
+// test starts from the program's state at start.
 class LinkTest : public ::testing::Test {
 protected:
     LinkTest();
@@ -23,7 +31,8 @@ protected:
     MemorySurface& surface = attached.surface;
     RecordingModeView view;
     OnlineModeListener mode;
-    DeviceLink link{mode};
+    ManualLinkClock clock;
+    DeviceLink link{mode, clock};
 };
 
 // The display of the golden screens: receiving in volume mode, 118.025 on

@@ -1,8 +1,5 @@
 #include "emulator/hardware/eeprom_settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <span>
@@ -12,6 +9,7 @@
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
 #include "common/program_directory.h"
+#include "common/regular_file.h"
 #include "emulator/runtime/emulator_host.h"
 
 EepromSettingsRecord EepromSettings;
@@ -135,56 +133,51 @@ Settings Defaults() {
 
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
-bool gSaveFailureReported = false;
+// The problems last reported with reading and with writing the file. The
+// emulator starts again at every fall-back to offline; these live on across
+// its runs, so that a problem is reported once per run of the program. They
+// are forgotten when reading (writing) works again.
+std::string gReadProblemReported;
+std::string gWriteProblemReported;
 
 void Report(const std::string& message) {
     if (EmulatorHost* host = AttachedEmulatorHost()) host->ReportError(message);
 }
 
-// Reads up to SettingsFileSize bytes; returns 0 or an errno value.
-int ReadFilePrefix(int fd, SettingsBytes& bytes, std::size_t& count) {
-    count = 0;
-    while (count < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + count, bytes.size() - count);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (n == 0) break;
-        count += static_cast<std::size_t>(n);
-    }
-    return 0;
+void ReportOnce(const std::string& message, std::string& reported) {
+    if (message == reported) return;
+    reported = message;
+    Report(message);
 }
 
 void WriteSettingsFile(const Settings& settings) {
     const SettingsBytes bytes = Encode(settings);
     const std::string error = WriteFileAtomically(SettingsFilePath(), bytes);
     if (error.empty()) {
-        gSaveFailureReported = false;
+        gWriteProblemReported.clear();
         return;
     }
-    if (gSaveFailureReported) return;
-    gSaveFailureReported = true;
-    Report("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
-           ". They stay in effect; the next change tries again.");
+    ReportOnce("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
+                   ". They stay in effect; the next change tries again.",
+               gWriteProblemReported);
 }
 
 void ReportUnreadable(int error) {
     gSaveAllowed = false;
-    Report("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
-           ". The emulator runs with its default settings and leaves the file as it is.");
+    ReportOnce("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
+                   ". The emulator runs with its default settings and leaves the file as it is.",
+               gReadProblemReported);
 }
 
 }  // namespace
 
-std::string SettingsFilePath() { return ProgramDirectory() + "e2.dfd"; }
+std::string SettingsFilePath() { return DataDirectory() + "e2.dfd"; }
 
 void LoadSettings() {
     gSaveAllowed = true;
-    gSaveFailureReported = false;
-    const int fd = ::open(SettingsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
+    SettingsBytes bytes{};
+    std::size_t count = 0;
+    if (const int error = ReadRegularFile(SettingsFilePath(), bytes, count)) {
         EepromSettings = Defaults();
         if (error == ENOENT)
             WriteSettingsFile(EepromSettings);
@@ -192,23 +185,18 @@ void LoadSettings() {
             ReportUnreadable(error);
         return;
     }
-    SettingsBytes bytes{};
-    std::size_t count = 0;
-    const int error = ReadFilePrefix(fd, bytes, count);
-    ::close(fd);
-    if (error != 0) {
-        EepromSettings = Defaults();
-        ReportUnreadable(error);
-        return;
-    }
+    gReadProblemReported.clear();
     EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));
 }
 
 void SettingsStoreResetState() {
     gSaveAllowed = true;
-    gSaveFailureReported = false;
+    gReadProblemReported.clear();
+    gWriteProblemReported.clear();
 }
 
 void SaveSettings() {
     if (gSaveAllowed) WriteSettingsFile(EepromSettings);
 }
+
+EepromSettingsRecord DefaultSettings() { return Defaults(); }

@@ -35,26 +35,34 @@ struct EepromSettingsRecord {
     uint8_t Reserved27 = 0;
     uint8_t Reserved28 = 0;
     uint8_t Reserved29 = 0;
+
+    bool operator==(const EepromSettingsRecord&) const = default;
 };
 
 extern EepromSettingsRecord EepromSettings;
 
 inline constexpr int SettingsFileSize = 43;
 
-// ProgramDirectory() + "e2.dfd".
+// DataDirectory() + "e2.dfd".
 std::string SettingsFilePath();
 
 // Reads EepromSettings from the settings file; every item that the file does
 // not hold whole reads as zero. A missing file is created with the defaults.
-// A file that exists but cannot be read is reported through the emulator
-// host; the defaults are used and that file is never overwritten by this run.
+// A file that exists but cannot be read, or is no regular file (a pipe, a
+// device, a folder), is reported through the emulator host, once per run of
+// the program until a load succeeds; the defaults are used and that file is
+// never overwritten by this run of the emulator.
 void LoadSettings();
 
 // Writes EepromSettings to the settings file, replacing it atomically. A
-// failure is reported through the emulator host once; the settings stay in
-// memory and the next save tries again (and reports again only after a save
-// succeeded in between).
+// failure is reported through the emulator host once per run of the program
+// (again only after a save succeeded in between, or when the cause changed);
+// the settings stay in memory and the next save tries again.
 void SaveSettings();
 
-// Back to the state at program start: saving allowed, no failure reported.
+// Back to the state at program start: saving allowed, nothing reported yet.
+// Only this reset forgets the reports; a new emulator run keeps them.
 void SettingsStoreResetState();
+
+// The 30 items at their defaults, as a first start writes them.
+EepromSettingsRecord DefaultSettings();

@@ -50,6 +50,9 @@ void Flip() {
     std::swap(s.ActiveName, s.StandbyName);
     std::swap(s.ActiveChannelText, s.StandbyChannelText);
     std::swap(s.ActiveType, s.StandbyType);
+    // The chosen channel went active: the standby side shows the channel of
+    // its own frequency from now on, not the chosen one.
+    s.ChannelMode = false;
     RetuneAfterFlip();
     s.AdjustMode = 0;
     s.RefreshFlag = true;

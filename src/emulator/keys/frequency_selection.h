@@ -5,8 +5,9 @@
 
 // Swaps active and standby with their channel strings and retunes the
 // receiver (or the transmitter while transmitting); back to volume
-// adjustment and a redraw requested. In direct selection mode it exchanges
-// the shown frequency with the hidden one.
+// adjustment and a redraw requested. Channel mode ends: each side then shows
+// the channel found for its own frequency. In direct selection mode it
+// exchanges the shown frequency with the hidden one.
 void Flip();
 
 // The MHz part of StandbyFreq one up or down, stopping at 108 and 136; the

@@ -1,6 +1,7 @@
 #include "emulator/keys/key_scan.h"
 
 #include "emulator/hardware/key_matrix.h"
+#include "emulator/radio/scanning.h"
 #include "emulator/runtime/emulator_state.h"
 
 namespace {
@@ -18,26 +19,27 @@ void RegisterKey(KeyCode code) {
     s.KeyGuard = kGuardTicks;
 }
 
-// With several keys down: UP, MENU, DOWN, MHz/KHz/CH, VOL/SQ, ACTIVE.
-void RegisterPress() {
-    EmulatorStateRecord& s = EmulatorState;
+// The key the matrix reports; with several keys down: UP, MENU, DOWN,
+// MHz/KHz/CH, VOL/SQ, ACTIVE.
+KeyCode KeyReported() {
     const uint8_t upMenu = ReadKeyPort(KeyPortUpMenu, 0);
-    if (upMenu == KeyRowFirst) return RegisterKey(KeyUpArrow);
-    if (upMenu == KeyRowSecond) return RegisterKey(KeyMenu);
+    if (upMenu == KeyRowFirst) return KeyUpArrow;
+    if (upMenu == KeyRowSecond) return KeyMenu;
     const uint8_t downStep = ReadKeyPort(KeyPortDownStep, 0);
-    if (downStep == KeyRowFirst) return RegisterKey(KeyDownArrow);
-    if (downStep == KeyRowSecond) {
-        RegisterKey(KeyMhzKhzCh);
-        s.StepHold = false;
-        return;
-    }
+    if (downStep == KeyRowFirst) return KeyDownArrow;
+    if (downStep == KeyRowSecond) return KeyMhzKhzCh;
     const uint8_t volActive = ReadKeyPort(KeyPortVolActive, 0);
-    if (volActive == KeyRowSecond) {
-        RegisterKey(KeyActive);
-        s.FlipHold = false;
-    } else if (volActive == KeyRowFirst) {
-        RegisterKey(KeyVolSq);
-    }
+    if (volActive == KeyRowSecond) return KeyActive;
+    if (volActive == KeyRowFirst) return KeyVolSq;
+    return KeyNone;
+}
+
+void RegisterPress() {
+    const KeyCode key = KeyReported();
+    if (key == KeyNone) return;
+    RegisterKey(key);
+    if (key == KeyMhzKhzCh) EmulatorState.StepHold = false;
+    if (key == KeyActive) EmulatorState.FlipHold = false;
 }
 
 void LongPress() {
@@ -46,7 +48,10 @@ void LongPress() {
         s.KeyEvent = s.LastKey;
         s.HoldCounter = kRepeatRestart;
     } else if (s.LastKey == KeyActive && !s.FlipHold) {
-        s.ScanOn = !s.ScanOn;
+        if (s.ScanOn)
+            StopScanning();
+        else
+            s.ScanOn = true;
         s.RefreshFlag = true;
         s.KeyEvent = KeyActive;
         s.FlipHold = true;
@@ -73,7 +78,11 @@ void KeyScan() {
         if (s.KeyGuard > 0) --s.KeyGuard;
         return;
     }
-    if (s.KeyGuard == 0) return RegisterPress();
+    // A press within the guard after a release continues the hold only for
+    // the same key: another key is a new press.
+    const bool pressedAgain = s.KeyGuard < kGuardTicks;
+    if (s.KeyGuard == 0 || (pressedAgain && KeyReported() != s.LastKey)) return RegisterPress();
+    s.KeyGuard = kGuardTicks;
     if (s.HoldCounter < kLongPressCount) {
         ++s.HoldCounter;
         return;

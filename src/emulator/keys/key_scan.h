@@ -5,6 +5,6 @@
 // DOWN repeat every 11 ticks (220 ms), a long ACTIVE toggles scanning and
 // delivers a second ACTIVE (flipping the frequencies back), a long MHz/KHz/CH
 // toggles 25/50 kHz steps and sets kHz tuning. After a release 5 ticks
-// (100 ms) must pass before a new press counts; a key pressed again sooner
-// continues the old hold.
+// (100 ms) must pass before a new press of the same key counts; pressed
+// again sooner it continues the old hold. Another key is a new press.
 void KeyScan();

@@ -14,6 +14,7 @@
 #include "emulator/menus/menu_labels.h"
 #include "emulator/menus/setup_menu.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/radio/scanning.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/channel_editor.h"
 
@@ -203,7 +204,7 @@ void DrawScanAtPowerUp() {
 // Either choice also ends scanning that is running now.
 void SetScanAtPowerUp(uint8_t value) {
     EepromSettings.ScanAtPowerUp = value;
-    EmulatorState.ScanOn = false;
+    StopScanning();
     MarkSettingsChanged();
 }
 

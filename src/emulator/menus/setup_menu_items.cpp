@@ -83,23 +83,31 @@ void TxOffsetDown() {
 
 void CpuFreqValue() { LcdText = std::to_string(EmulatorState.CpuFreqReading); }
 
+// A service screen stays open until a key ends it, however long that takes;
+// the Setup menu's idle time (HalfSeconds) starts again when it returns.
+template <void (*Screen)()>
+void ServiceScreen() {
+    Screen();
+    EmulatorState.HalfSeconds = 0;
+}
+
 }  // namespace
 
 // clang-format off
 const std::array<SetupItem, SetupItemCount> SetupItems = {{
-    // label         value               select                   up           down
-    {" ",            DualModeValue,      NextDualMode,            nullptr,     nullptr},
-    {" Invert ",     MicInvertValue,     ToggleMicInvert,         nullptr,     nullptr},
-    {" Tx MIC ",     TxMicValue,         ToggleTxMic,             nullptr,     nullptr},
-    {" Tx lock ",    TxLockValue,        ToggleTxLock,            nullptr,     nullptr},
-    {" P-scan ",     PriorityScanValue,  TogglePriorityScan,      nullptr,     nullptr},
-    {" ",            SelectionValue,     ToggleSelection,         nullptr,     nullptr},
-    {" ADC 1 ",      nullptr,            RunReadingsScreen1,      nullptr,     nullptr},
-    {" ADC 2 ",      nullptr,            RunReadingsScreen2,      nullptr,     nullptr},
-    {" TX ofs ",     TxOffsetValue,      StartEditing,            TxOffsetUp,  TxOffsetDown},
-    {" RX 200Khz ",  nullptr,            RunReceiverStepTest,     nullptr,     nullptr},
-    {" RX Test ",    nullptr,            RunReceiverScanTest,     nullptr,     nullptr},
-    {" TX Test ",    nullptr,            RunTransmitterStepTest,  nullptr,     nullptr},
-    {" CPUF: ",      CpuFreqValue,       StartEditing,            nullptr,     nullptr},
+    // label         value               select                                  up           down
+    {" ",            DualModeValue,      NextDualMode,                           nullptr,     nullptr},
+    {" Invert ",     MicInvertValue,     ToggleMicInvert,                        nullptr,     nullptr},
+    {" Tx MIC ",     TxMicValue,         ToggleTxMic,                            nullptr,     nullptr},
+    {" Tx lock ",    TxLockValue,        ToggleTxLock,                           nullptr,     nullptr},
+    {" P-scan ",     PriorityScanValue,  TogglePriorityScan,                     nullptr,     nullptr},
+    {" ",            SelectionValue,     ToggleSelection,                        nullptr,     nullptr},
+    {" ADC 1 ",      nullptr,            ServiceScreen<RunReadingsScreen1>,      nullptr,     nullptr},
+    {" ADC 2 ",      nullptr,            ServiceScreen<RunReadingsScreen2>,      nullptr,     nullptr},
+    {" TX ofs ",     TxOffsetValue,      StartEditing,                           TxOffsetUp,  TxOffsetDown},
+    {" RX 200Khz ",  nullptr,            ServiceScreen<RunReceiverStepTest>,     nullptr,     nullptr},
+    {" RX Test ",    nullptr,            ServiceScreen<RunReceiverScanTest>,     nullptr,     nullptr},
+    {" TX Test ",    nullptr,            ServiceScreen<RunTransmitterStepTest>,  nullptr,     nullptr},
+    {" CPUF: ",      CpuFreqValue,       StartEditing,                           nullptr,     nullptr},
 }};
 // clang-format on

@@ -9,7 +9,7 @@ inline constexpr int32_t LowestTransmitKHz = 118000;     // nothing is transmitt
 inline constexpr int32_t TxInhibitIterations = 10000;    // 100 ms after start-up without transmission
 inline constexpr int32_t ForcedOpenIterations = 100000;  // 1 s of squelch held open
 inline constexpr uint16_t CloseDelayIterations = 7000;   // 70 ms below the threshold close the squelch
-inline constexpr uint16_t StuckPttSeconds = 60;          // a PTT held longer counts as stuck
+inline constexpr uint16_t StuckPttSeconds = 60;          // a PTT held this long counts as stuck
 inline constexpr uint16_t TransmitTimerStart = 6000;
 
 // RxState values.

@@ -53,3 +53,8 @@ void ScanningDuty() {
     if (EepromSettings.PriorityScan && s.RxState != RxTransmitting && s.TunedFreq == EepromSettings.StandbyFreq)
         LookAtActive();
 }
+
+void StopScanning() {
+    EmulatorState.ScanOn = false;
+    if (!EmulatorState.Transmitting) TuneReceiver();
+}

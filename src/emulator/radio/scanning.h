@@ -3,3 +3,8 @@
 // Once per tick: the alternation between active and standby while scanning,
 // and the priority look at the active frequency.
 void ScanningDuty();
+
+// Scanning off, and the receiver back on its resting frequency (unless the
+// transmitter is keyed: the end of the transmission retunes it), wherever
+// the scan had parked it.
+void StopScanning();

@@ -13,8 +13,8 @@ namespace {
 constexpr uint32_t kIterationsPerSecond = 1000000 / MicrosecondsPerPollIteration;
 
 // StuckPttCount counts the whole seconds a PTT has been held, from the poll
-// step that first saw it; it stops just past the stuck limit so that it can
-// never wrap back to "not stuck".
+// step that first saw it; it stops at the stuck limit so that it can never
+// wrap back to "not stuck".
 void CountPttHeld(bool held, uint32_t iterations) {
     EmulatorStateRecord& s = EmulatorState;
     const bool heldBefore = s.PttWasHeld;
@@ -24,14 +24,12 @@ void CountPttHeld(bool held, uint32_t iterations) {
         s.PttHeldIterations = 0;
         return;
     }
-    if (!heldBefore || s.StuckPttCount > StuckPttSeconds) return;
+    if (!heldBefore || PttStuck()) return;
     const uint64_t total = uint64_t{s.PttHeldIterations} + iterations;
-    const uint64_t seconds = std::min<uint64_t>(s.StuckPttCount + total / kIterationsPerSecond, StuckPttSeconds + 1);
+    const uint64_t seconds = std::min<uint64_t>(s.StuckPttCount + total / kIterationsPerSecond, StuckPttSeconds);
     s.StuckPttCount = static_cast<uint16_t>(seconds);
     s.PttHeldIterations = static_cast<uint32_t>(total % kIterationsPerSecond);
 }
-
-bool Stuck() { return EmulatorState.StuckPttCount > StuckPttSeconds; }
 
 // Spends the start-up inhibit; true while it still blocks this poll step.
 bool Inhibited(uint32_t iterations) {
@@ -59,6 +57,8 @@ void StartTransmission() {
 
 }  // namespace
 
+bool PttStuck() { return EmulatorState.StuckPttCount >= StuckPttSeconds; }
+
 void EndTransmission() {
     EmulatorState.Transmitting = false;
     TuneReceiver();
@@ -69,10 +69,10 @@ void TransmitControl(uint32_t iterations) {
     const bool held = PttHeld();
     CountPttHeld(held, iterations);
     if (EmulatorState.Transmitting) {
-        if (Stuck() || !held || TransmitFrequency() < LowestTransmitKHz) EndTransmission();
+        if (PttStuck() || !held || TransmitFrequency() < LowestTransmitKHz) EndTransmission();
         return;
     }
-    if (held && Stuck()) return;
+    if (held && PttStuck()) return;
     if (Inhibited(iterations)) return;
     if (!held || LockedByReception() || TransmitFrequency() < LowestTransmitKHz) return;
     StartTransmission();

@@ -5,5 +5,8 @@
 // held (StuckPttCount, whole seconds) and spends TxInhibit. Runs on every poll
 // step with the poll iterations elapsed since the previous one.
 void TransmitControl(uint32_t iterations);
+// Whether the PTT held now has been held StuckPttSeconds: it counts as stuck
+// and keys nothing until it is released.
+bool PttStuck();
 // Ends a transmission: back to the receiver, main screen redraw requested.
 void EndTransmission();

@@ -6,10 +6,12 @@
 #include "emulator/hardware/audio_levels.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
+#include "emulator/hardware/settings_ranges.h"
 #include "emulator/keys/main_screen_keys.h"
 #include "emulator/radio/channel_lookup.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/radio/transmit_control.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/poll_clock.h"
@@ -21,7 +23,6 @@ namespace {
 
 constexpr int16_t kEmulationHelpTopic = 1;
 constexpr uint8_t kSplashHalfSeconds = 5;
-constexpr uint8_t kLastDualMode = 2;
 constexpr uint16_t kOffsetReadingPreset = 512;
 
 struct SplashLine {
@@ -37,12 +38,6 @@ constexpr SplashLine kSplash[] = {
     {"M: ZR3", 2, 6, false},
     {"V: 220508", 2, 7, false},
 };
-
-// Values the settings file may hold that the firmware cannot use.
-void SanitiseSettings() {
-    if (EepromSettings.DualMode > kLastDualMode) EepromSettings.DualMode = 0;
-    if (EepromSettings.ChannelIndex >= FreqChannelCount) EepromSettings.ChannelIndex = 0;
-}
 
 // Name, type and channel number of the channel on a frequency, when there is one.
 void TakeChannelStrings(int32_t kHz, std::string& name, std::string& type, std::string& channel) {
@@ -85,7 +80,7 @@ void StartUp() {
     EmulatorStateRecord& s = EmulatorState;
     ShowHelpTopic(kEmulationHelpTopic);
     LoadSettings();
-    SanitiseSettings();
+    ReplaceOutOfRangeSettings(EepromSettings);
     HardwareStartupOperation1();
     TakeChannelStrings(EepromSettings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
     TakeChannelStrings(EepromSettings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
@@ -109,6 +104,15 @@ void StartUp() {
 void CountDownSave() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.SaveCountdown == 0 || --s.SaveCountdown > 0) return;
+    SaveSettings();
+}
+
+// A run may end from any screen before the countdown ran out (the window
+// closes, a transceiver comes online): a change not yet written is written
+// now, or it would be lost.
+void SaveUnwrittenChange() {
+    if (EmulatorState.SaveCountdown == 0) return;
+    EmulatorState.SaveCountdown = 0;
     SaveSettings();
 }
 
@@ -136,5 +140,9 @@ void EmulatorRun() {
         MainLoop();
     } catch (const EmulatorStop&) {
     }
+    SaveUnwrittenChange();
+    // The emulated unit goes off: a transmission ends with it, so that the
+    // next run does not start as if still keyed.
+    if (EmulatorState.Transmitting) EndTransmission();
     LcdClear();
 }

@@ -3,9 +3,20 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/runtime/emulator_state.h"
 
+namespace {
+
+// In direct selection the one frequency in use is shown under ACTIVE, so the
+// "active" slider gives it its signal; otherwise the slider of the side the
+// receiver is tuned to.
+bool ListensToActiveSlider() {
+    return EepromSettings.DirectSelect || EmulatorState.TunedFreq == EepromSettings.ActiveFreq;
+}
+
+}  // namespace
+
 bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
     EmulatorStateRecord& s = EmulatorState;
-    const uint16_t position = s.TunedFreq == EepromSettings.ActiveFreq ? sliderActivePosition : sliderStandbyPosition;
+    const uint16_t position = ListensToActiveSlider() ? sliderActivePosition : sliderStandbyPosition;
     s.RxLevel = static_cast<uint16_t>(180 + (SliderMaximum - position));
     s.MsCounter += 10;
     s.TickFlag = true;

@@ -5,6 +5,7 @@
 inline constexpr uint16_t SliderMaximum = 371;
 
 // The tick operation, every 20 ms: samples the slider of the frequency being
-// received into RxLevel and advances the time base. Returns true on every
-// 25th tick, when the 500 ms events happened.
+// received into RxLevel (in direct selection always the active one, under
+// which that frequency is shown) and advances the time base. Returns true on
+// every 25th tick, when the 500 ms events happened.
 bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);

@@ -5,6 +5,7 @@
 #include "display/lcd.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/radio/transmit_control.h"
 #include "emulator/runtime/emulator_state.h"
 
 namespace {
@@ -41,7 +42,7 @@ void UpdateModulationPeak() {
 
 void UpdateStatusRow() {
     EmulatorStateRecord& s = EmulatorState;
-    if (s.StuckPttCount > StuckPttSeconds && PttHeld()) {
+    if (PttStuck() && PttHeld()) {
         DrawRowMessage("->Stuck PTT<-");
         return;
     }

@@ -75,13 +75,17 @@ void FrequencyCommands::New() {
 void FrequencyCommands::Open() {
     if (!SaveOrDiscardChanges()) return;
     const std::optional<std::string> path = hooks_.chooseOpenFile();
-    if (!path) return;
-    if (const std::string error = FreqDbLoad(*path); !error.empty()) {
-        hooks_.showError(error, *path);
-        return;
-    }
-    CurrentFreqFile = *path;
+    if (!path || !OpenFile(*path)) return;
     if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
+}
+
+bool FrequencyCommands::OpenFile(const std::string& path) {
+    if (const std::string error = FreqDbLoad(path); !error.empty()) {
+        hooks_.showError(error, path);
+        return false;
+    }
+    CurrentFreqFile = path;
+    return true;
 }
 
 bool FrequencyCommands::Save() { return CurrentFreqFile.empty() ? SaveAs() : SaveTo(CurrentFreqFile); }

@@ -50,6 +50,11 @@ public:
     // table was written; false for Cancel or a save that did not happen.
     bool SaveOrDiscardChanges();
 
+    // Loads the file as Open does, without the editor: on success it becomes
+    // CurrentFreqFile; a failure is reported and changes nothing. Returns
+    // whether it loaded.
+    bool OpenFile(const std::string& path);
+
     // Resets the table and loads CurrentFreqFile when it names an existing
     // file. A file that fails to load is reported and forgotten, so that a
     // later Save cannot overwrite it with the empty table.

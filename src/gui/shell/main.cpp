@@ -1,18 +1,89 @@
 #include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
+#include "common/instance_lock.h"
 #include "common/program_directory.h"
+#include "common/settings_location.h"
 #include "emulator/runtime/emulator_host.h"
+#include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
+#include "gui/session/display_image.h"
+#include "gui/shell/command_line.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_emulator_host.h"
+#include "session/recording_export.h"
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+// Qt ends the program with a core dump when it finds no display; say so
+// plainly instead.
+bool DisplayReachable() {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && value[0] != '\0') return true;
+    }
+    return false;
+}
+
+// RADIO.INI and e2.dfd beside the executable or in the user's folders.
+void ChooseSettingsLocation() {
+    SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
+    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALLED_BINDIR);
+    if (folders.besideProgram) return;
+    if (const std::string error = CreateSettingsFolders(folders); !error.empty())
+        ShowPlainMessage(nullptr,
+                         QString("The settings folder could not be created: %1").arg(QString::fromStdString(error)));
+    SetSettingsDirectories(folders.config, folders.data);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    const CommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
+    switch (commandLine.action) {
+        case CommandLine::Action::Help: Print(stdout, UsageText()); return EXIT_SUCCESS;
+        case CommandLine::Action::Version: Print(stdout, "vhfcom " VHFCOM_VERSION "\n"); return EXIT_SUCCESS;
+        case CommandLine::Action::UsageError:
+            Print(stderr, "vhfcom: " + commandLine.error + "\n" + UsageText());
+            return 2;
+        case CommandLine::Action::Export:
+            SetDisplayPngWriter(WriteDisplayPng);
+            return ExportRecording(commandLine.exportRecording, commandLine.exportOutput, commandLine.exportScale,
+                                   std::cout, std::cerr);
+        case CommandLine::Action::Run: break;
+    }
+    if (!DisplayReachable()) {
+        Print(stderr, "vhfcom: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+        return EXIT_FAILURE;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("vhfcom");
+    QApplication::setApplicationVersion(VHFCOM_VERSION);
+    QGuiApplication::setDesktopFileName("org.vhfcom.VhfCom");
     QApplication::setFont(WindowFont());
-    SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
+    ChooseSettingsLocation();
 
-    TForm1 form1;
+    const InstanceLock lock(ConfigDirectory());
+    if (!lock.Held() && lock.Error().empty()) {
+        ShowPlainMessage(nullptr, QString("vhfcom is already running with the settings in %1. This copy ends without "
+                                          "changing them.")
+                                      .arg(QString::fromStdString(ConfigDirectory())));
+        return EXIT_FAILURE;
+    }
+
+    TForm1 form1(commandLine.start);
     QtEmulatorHost host(&form1);
     EmulatorAttachHost(&host);
     form1.show();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <utility>
 
 #include "comm/comm_byte_source.h"
 #include "display/lcd.h"
@@ -14,11 +15,14 @@
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/freqdb/frequency_commands.h"
+#include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "gui/shell/window_placement.h"
+#include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
 
 namespace {
@@ -71,7 +75,7 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(const StartOptions& options) {
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -85,9 +89,13 @@ TForm1::TForm1() {
 
     BuildControls(client);
     Form15 = new TForm15(this, Ports);
+    Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     BuildMenus();  // creates FreqEdit with the frequency commands
-    move(kWindowPosition);
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // A fixed size: close and minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    PlaceOnScreen(this, kWindowPosition);
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
@@ -107,7 +115,7 @@ TForm1::TForm1() {
     HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
-    FormCreate();
+    FormCreate(options);
 }
 
 TForm1::~TForm1() {
@@ -150,6 +158,24 @@ void TForm1::BuildControls(QWidget* client) {
     setTabOrder(Button2, Memo1);
 }
 
+// The serial port and the device link as the session commands use them; a
+// replay closes the port and opens the same device again after it.
+SessionHooks TForm1::SessionHooksOfThisWindow() {
+    SessionHooks hooks;
+    hooks.closePort = [this] { Comm1.Close(); };
+    hooks.reopenPort = [this] {
+        try {
+            Comm1.Open();
+        } catch (const ECommError&) {
+            Ports.ReportNotAvailable(CommsPort + 1);
+        }
+    };
+    hooks.portOpen = [this] { return Comm1.Enabled(); };
+    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
+    hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
+    return hooks;
+}
+
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
@@ -173,20 +199,26 @@ void TForm1::BuildMenus() {
 
     QAction* exit = menuBar()->addAction("&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    Session->AddMenu(menuBar(), exit);
 }
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
     Frequencies->LoadRememberedFile();
+    if (!options.database.empty()) Frequencies->OpenFile(options.database);
+    if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
     Ports.Open(CommsPort);
+    if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
+    if (!options.replayFile.empty()) Session->Replay(options.replayFile, options.replaySpeed);
     Timer1.start();
 }
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
+    Session->StopRecording();
     const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
@@ -204,6 +236,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (std::exchange(placedWithFrame_, true)) return;
+    PlaceOnScreen(this, pos());
+}
+
 void TForm1::Timer1Timer() {
     Timer1.stop();
     // A run started inside a modal dialog's event loop would hold that loop
@@ -216,6 +254,9 @@ void TForm1::Timer1Timer() {
     EmulatorRunning = true;
     EmulatorRun();
     EmulatorRunning = false;
+    // A radio that came online stopped the run, which cleared the display
+    // after the radio's first message was drawn: it is drawn again.
+    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
 }
 
 void TForm1::Timer2Timer() {
@@ -224,7 +265,8 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
-    CommByteSource source(Comm1);
+    CommByteSource port(Comm1);
+    RecordingByteSource source(port, Session->Writer());
     Link.Receive(source, Count);
 }
 

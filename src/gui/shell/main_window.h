@@ -13,11 +13,14 @@
 #include "help/help.h"
 #include "shell/comms_port_opener.h"
 #include "shell/operating_mode.h"
+#include "shell/start_options.h"
 
 class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
 class PttButton;
+class SessionCommands;
+struct SessionHooks;
 class TForm15;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
@@ -25,7 +28,7 @@ class TForm15;
 // between offline and online mode.
 class TForm1 : public QMainWindow, public ModeView, public HelpPane {
 public:
-    TForm1();
+    explicit TForm1(const StartOptions& options = {});
     ~TForm1() override;
 
     // ModeView
@@ -38,7 +41,7 @@ public:
     void AddLine(std::string_view text) override;
 
     // The window's handlers, named after their control and event.
-    void FormCreate();
+    void FormCreate(const StartOptions& options);
     void FormCloseQuery();
     void Timer1Timer();
     void Timer2Timer();
@@ -58,6 +61,7 @@ public:
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
+    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
@@ -67,8 +71,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once framed, the window is placed again with its frame's real size.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
+    SessionHooks SessionHooksOfThisWindow();
+
+    bool placedWithFrame_ = false;
 };

@@ -17,3 +17,8 @@ void PttButton::mouseReleaseEvent(QMouseEvent* event) {
     held_ = 0;
     QPushButton::mouseReleaseEvent(event);
 }
+
+void PttButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) held_ = 0;
+    QPushButton::changeEvent(event);
+}

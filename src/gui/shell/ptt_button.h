@@ -5,7 +5,9 @@
 // A push-to-talk button (Button1 "PTT Pilot", Button2 "PTT PAX"). Its byte
 // in PanelInputs is 1 while a mouse button holds it down and 0 again on the
 // release, wherever the pointer is by then. Any mouse button counts. The
-// ordinary click and the keyboard leave the byte alone.
+// ordinary click and the keyboard leave the byte alone. A disabled button
+// never sees the release of a press it was holding, so disabling it
+// releases the byte.
 class PttButton : public QPushButton {
 public:
     PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);
@@ -13,6 +15,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     uint8_t& held_;

@@ -4,6 +4,7 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/ptt_button.h"
+#include "gui/shell/window_placement.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -24,6 +25,24 @@ TEST_F(LayoutTest, WindowIsAFixedWhiteClientAreaBelowTheMenuBar) {
     EXPECT_EQ(form->size(), form->minimumSize());
     EXPECT_EQ(Client()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_TRUE(Client()->autoFillBackground());
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+// The frame at its place where it fits the screen, else moved wholly onto it.
+TEST(WindowPlacementTest, ItsPlaceWhereItFitsElseWhollyOnTheScreen) {
+    const QRect screen(0, 0, 1280, 800);
+    const struct {
+        QRect frame;
+        QPoint expected;
+    } rows[] = {
+        {{291, 180, 819, 478}, {291, 180}},  // fits: stays
+        {{700, 500, 819, 478}, {461, 322}},  // beyond the right and bottom edges: moved in
+        {{-50, -20, 819, 478}, {0, 0}},      // beyond the top left
+        {{291, 180, 1622, 956}, {0, 0}},     // larger than the screen (a 2x scale): its corner on it
+    };
+    for (const auto& row : rows) EXPECT_EQ(PositionOnScreen(row.frame, screen), row.expected) << row.frame.x();
+    EXPECT_EQ(PositionOnScreen({100, 100, 819, 478}, {1280, 0, 1920, 1080}), QPoint(1280, 100));  // a second screen
 }
 
 TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInClientCoordinates) {
@@ -126,18 +145,20 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {
+TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
     QStringList titles;
     for (QAction* top : form->menuBar()->actions()) titles << top->text();
-    EXPECT_EQ(titles, (QStringList{"&Setup", "&Frequencies", "&Technical", "&Exit"}));
+    EXPECT_EQ(titles, (QStringList{"&Setup", "&Frequencies", "&Technical", "Se&ssion", "&Exit"}));
 
+    QStringList disabled;
     const auto items = [&](int index) {
         QStringList texts;
         QMenu* menu = form->menuBar()->actions().at(index)->menu();
         if (!menu) return texts;
         for (QAction* item : menu->actions()) {
             texts << (item->isSeparator() ? "-" : item->text());
-            EXPECT_TRUE(item->isEnabled() && item->isVisible()) << item->text().toStdString();
+            EXPECT_TRUE(item->isVisible()) << item->text().toStdString();
+            if (!item->isEnabled()) disabled << item->text();
         }
         return texts;
     };
@@ -147,7 +168,10 @@ TEST_F(LayoutTest, MenuBarHoldsTheFourMenusWithEveryItemEnabled) {
     EXPECT_EQ(items(2),
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
-    EXPECT_EQ(form->menuBar()->actions().at(3)->menu(), nullptr);
+    EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "&Export recording...",
+                                     "Save &display as PNG...", "&Copy display"}));
+    EXPECT_EQ(disabled, QStringList{"&Stop recording"}) << "nothing is being recorded";
+    EXPECT_EQ(form->menuBar()->actions().at(4)->menu(), nullptr);
 }
 
 }  // namespace

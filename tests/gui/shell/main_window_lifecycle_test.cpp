@@ -9,7 +9,11 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
 #include "help/help.h"
+#include "shell/radio_ini.h"
 #include "support/form_fixture.h"
+#include "support/link_fixture.h"
+#include "support/pty_pair.h"
+#include "support/screen_art.h"
 
 namespace {
 
@@ -51,6 +55,34 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
 }
 
+// The command line's database and port serve this run; the settings keep
+// their own port, and the database given becomes the remembered one.
+TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
+    WriteDatabase("route.dat");
+    dir.Write("RADIO.INI", "[Setup]\nCommsPort=4\nFreqFilename=" + dir.File("gone.dat") + "\n");
+    PtyPair pty;
+    StartOptions options;
+    options.portDevice = pty.SlavePath();
+    options.database = dir.File("route.dat");
+    Open(options);
+    EXPECT_TRUE(form->Comm1.Enabled());
+    EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
+    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
+    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    form->close();
+    const RadioSettings written = ReadRadioIni(RadioIniPath());
+    EXPECT_EQ(written.commsPort, 4);
+    EXPECT_EQ(written.freqFilename, dir.File("route.dat"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(portMessages.isEmpty());
+
+    options.database = dir.File("missing.dat");  // reported, the remembered one stays
+    Open(options);
+    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("File not found"));
+}
+
 TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=256\nFreqFilename=" + dir.File("gone.dat") + "\n");
     EXPECT_TRUE(Open());
@@ -75,7 +107,7 @@ TEST_F(LifecycleTest, AShortDatabaseIsReportedAndStartUpGoesOn) {
 
 TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
     Open();
-    form->menuBar()->actions().at(3)->trigger();
+    form->menuBar()->actions().back()->trigger();  // &Exit
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(StopRequest);
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\n");
@@ -95,6 +127,18 @@ TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     form->close();
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
     EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+// A file with Windows line ends, other sections and comments comes out of a
+// close that writes the values it holds byte for byte as it went in.
+TEST_F(LifecycleTest, ACloseThatChangesNothingLeavesACrlfFileByteForByte) {
+    const std::string crlf =
+        "; my radio\r\n[Setup]\r\nCommsPort=2\r\nFreqFilename=/data/alps.dat\r\n\r\n[Ports]\r\n"
+        "COM3=/dev/serial/by-id/usb-adapter\r\n\r\n[Logbook]\r\nLast=2024-05-01\r\n";
+    dir.Write("RADIO.INI", crlf);
+    Open();
+    form->close();
+    EXPECT_EQ(dir.Read("RADIO.INI"), crlf);
 }
 
 TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
@@ -167,6 +211,32 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
+}
+
+// An emulator host whose first wait brings the radio's first message, as a
+// serial batch would, which sends the window online.
+struct MessageBringingHost : EmulatorHost {
+    explicit MessageBringingHost(TForm1& form) : form(form) {}
+    void ProcessPendingEvents() override {
+        const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+        form.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    }
+    uint64_t NowMicroseconds() override { return 0; }
+    void ReportError(const std::string&) override {}
+    TForm1& form;
+};
+
+// The stopping run clears the display after the radio's first message was
+// drawn; the window draws that message again once the run has returned.
+TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStopped) {
+    Open();
+    MessageBringingHost host(*form);
+    EmulatorAttachHost(&host);
+    AttachedSurface lcd;
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_TRUE(StopRequest);
+    EXPECT_TRUE(MatchesGolden(lcd.surface, "online_vol_receiving"));
 }
 
 // Falling back offline while a dialog is open must not start the run inside

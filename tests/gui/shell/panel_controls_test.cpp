@@ -98,6 +98,19 @@ TEST_F(PanelControlsTest, ClicksAndKeysOnPttButtonsDoNotTransmit) {
     EXPECT_EQ(PanelInputs.PttPilot, 0);
 }
 
+// The buttons are disabled before the mouse is released: their records are
+// released with them, or the emulator would transmit once back offline.
+TEST_F(PanelControlsTest, APttHeldWhileARadioComesOnlineIsReleased) {
+    for (PttButton* button : {form->Button1, form->Button2}) {
+        Press(CentreOf(button));
+        EnterOnlineMode();
+        Release(CentreOf(button));
+        EnterOfflineMode();
+        EXPECT_EQ(PanelInputs.PttPilot, 0);
+        EXPECT_EQ(PanelInputs.PttPax, 0);
+    }
+}
+
 TEST_F(PanelControlsTest, KeyAreasStayActiveOnline) {
     EnterOnlineMode();
     Press(CentreOf(form->Shapes[2]));

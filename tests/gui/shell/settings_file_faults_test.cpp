@@ -29,7 +29,10 @@ protected:
     }
 };
 
+// With a read-only file in it: a file that may be written is written in
+// place.
 TEST_F(SettingsFileFaultTest, AReadOnlyProgramFolder) {
+    ::chmod(dir.File("RADIO.INI").c_str(), 0444);
     ::chmod(dir.Path().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;

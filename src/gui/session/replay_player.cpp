@@ -1,0 +1,68 @@
+#include "gui/session/replay_player.h"
+
+#include <cmath>
+
+#include "session/recording_reader.h"
+
+namespace {
+// Records handed over per turn of the event loop at speed 0.
+constexpr int kBatchAtFullSpeed = 64;
+}  // namespace
+
+ReplayPlayer::ReplayPlayer() {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { PlayDue(); });
+}
+
+ReplayPlayer::~ReplayPlayer() = default;
+
+std::string ReplayPlayer::Start(const std::string& path, double speed, Feed feed,
+                                std::function<void(const std::string& cut)> finished) {
+    Stop();
+    auto reader = std::make_unique<RecordingReader>(path);
+    if (!reader->Error().empty()) return reader->Error();
+    reader_ = std::move(reader);
+    speed_ = speed;
+    feed_ = std::move(feed);
+    finished_ = std::move(finished);
+    haveWaiting_ = false;
+    clock_.start();
+    timer_.start(0);
+    return {};
+}
+
+void ReplayPlayer::Stop() {
+    if (Playing()) Finish();
+}
+
+// Feeds every record whose time has come, then waits for the next one.
+void ReplayPlayer::PlayDue() {
+    for (int fed = 0; Playing();) {
+        if (!haveWaiting_) {
+            const auto record = reader_->Next();
+            if (!record) return Finish();
+            waiting_.assign(record->bytes.begin(), record->bytes.end());
+            waitingMicros_ = record->micros;
+            haveWaiting_ = true;
+        }
+        if (speed_ > 0) {
+            const auto dueMs = static_cast<int64_t>(std::llround(static_cast<double>(waitingMicros_) / speed_ / 1000));
+            if (const int64_t wait = dueMs - clock_.elapsed(); wait > 0) return timer_.start(static_cast<int>(wait));
+        } else if (fed++ == kBatchAtFullSpeed) {
+            return timer_.start(0);
+        }
+        haveWaiting_ = false;
+        feed_(waiting_.data(), waiting_.size());
+    }
+}
+
+void ReplayPlayer::Finish() {
+    timer_.stop();
+    const auto cutAt = reader_->CutAt();
+    const std::string cut = cutAt ? "The recording was cut at byte " + std::to_string(*cutAt) + "." : std::string();
+    reader_.reset();
+    auto finished = std::move(finished_);
+    feed_ = nullptr;
+    if (finished) finished(cut);
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class RecordingReader;
+
+// Plays a recording's bytes back in their original timing, divided by the
+// speed (2 twice as fast, 0 as fast as the program can), through a callback
+// that hands them to the device link. Runs on the GUI thread from the event
+// loop, so the window, the time base and the emulator go on meanwhile; at
+// speed 0 it hands over a bounded batch of records per turn of the loop.
+class ReplayPlayer {
+public:
+    using Feed = std::function<void(const uint8_t* bytes, std::size_t count)>;
+
+    ReplayPlayer();
+    ~ReplayPlayer();
+
+    // Opens the recording and starts playing it. Returns an empty string, or
+    // one sentence why the file cannot be played; then nothing started.
+    // `finished` runs once the last record was fed or Stop was called, with
+    // where the file was cut (an empty text for a recording that ends whole).
+    std::string Start(const std::string& path, double speed, Feed feed,
+                      std::function<void(const std::string& cut)> finished);
+    void Stop();
+    bool Playing() const { return reader_ != nullptr; }
+
+private:
+    void PlayDue();
+    void Finish();
+
+    std::unique_ptr<RecordingReader> reader_;
+    double speed_ = 1.0;
+    Feed feed_;
+    std::function<void(const std::string&)> finished_;
+    QElapsedTimer clock_;
+    QTimer timer_;
+    // The record read but not yet due.
+    std::vector<uint8_t> waiting_;
+    uint64_t waitingMicros_ = 0;
+    bool haveWaiting_ = false;
+};

@@ -1,0 +1,99 @@
+#include "gui/shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "session/recording_export.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: vhfcom [OPTIONS] [DATABASE.dat]\n"
+    "Front panel, firmware emulation and live display of a panel-mounted VHF COM\n"
+    "transceiver, with its 100-channel frequency database.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help                  Show this help and exit.\n"
+    "  -v, --version               Show the version and exit.\n"
+    "  --port DEVICE               Use this serial device for this run instead of\n"
+    "                              the COMn setting (not saved).\n"
+    "  --record FILE               Record every byte the serial port receives, from\n"
+    "                              the start of the program until it ends.\n"
+    "  --replay FILE               Play a recording through the device link at\n"
+    "                              start; the serial port stays closed meanwhile.\n"
+    "  --speed X                   Replay X times as fast (default 1; 0 as fast as\n"
+    "                              the program can).\n"
+    "  --export RECORDING OUTPUT   Export a recording and exit, without a display:\n"
+    "                              OUTPUT.png the last display, OUTPUT.gif an\n"
+    "                              animation, OUTPUT.csv one row per message.\n"
+    "  --scale N                   Image pixels per display pixel of a PNG or GIF\n"
+    "                              export (1 to 64, default 4).\n"
+    "\n"
+    "Arguments:\n"
+    "  DATABASE.dat                A frequency database to open at start.\n";
+
+std::string LocalPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
+
+CommandLine UsageError(const QString& error) {
+    CommandLine commandLine;
+    commandLine.action = CommandLine::Action::UsageError;
+    commandLine.error = error;
+    return commandLine;
+}
+
+CommandLine Only(CommandLine::Action action) {
+    CommandLine commandLine;
+    commandLine.action = action;
+    return commandLine;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption help({"h", "help"}, "");
+    const QCommandLineOption version({"v", "version"}, "");
+    const QCommandLineOption port("port", "", "DEVICE");
+    const QCommandLineOption record("record", "", "FILE");
+    const QCommandLineOption replay("replay", "", "FILE");
+    const QCommandLineOption speed("speed", "", "X");
+    const QCommandLineOption exportOption("export", "", "RECORDING");
+    const QCommandLineOption scale("scale", "", "N");
+    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale});
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet(help)) return Only(CommandLine::Action::Help);
+    if (parser.isSet(version)) return Only(CommandLine::Action::Version);
+    for (const QCommandLineOption* option : {&port, &record, &replay, &exportOption})
+        if (parser.isSet(*option) && parser.value(*option).isEmpty())
+            return UsageError(QString("Option '%1' needs a file or device.").arg(option->names().first()));
+
+    const QStringList positional = parser.positionalArguments();
+    CommandLine commandLine;
+    if (parser.isSet(exportOption)) {
+        if (positional.size() != 1) return UsageError("Option 'export' needs a recording and an output file.");
+        bool ok = true;
+        commandLine.exportScale = parser.isSet(scale) ? parser.value(scale).toInt(&ok) : DefaultExportScale;
+        if (!ok || commandLine.exportScale < 1 || commandLine.exportScale > MaxExportScale)
+            return UsageError(QString("Option 'scale' needs a whole number from 1 to %1.").arg(MaxExportScale));
+        commandLine.action = CommandLine::Action::Export;
+        commandLine.exportRecording = LocalPath(parser.value(exportOption));
+        commandLine.exportOutput = LocalPath(positional[0]);
+        return commandLine;
+    }
+    if (parser.isSet(scale)) return UsageError("Option 'scale' goes with 'export'.");
+    if (parser.isSet(speed) && !parser.isSet(replay)) return UsageError("Option 'speed' goes with 'replay'.");
+    if (positional.size() > 1) return UsageError(QString("Unexpected argument '%1'.").arg(positional[1]));
+    if (parser.isSet(speed)) {
+        bool ok = true;
+        commandLine.start.replaySpeed = parser.value(speed).toDouble(&ok);
+        if (!ok || !(commandLine.start.replaySpeed >= 0) || commandLine.start.replaySpeed > 1e6)
+            return UsageError("Option 'speed' needs a number, 0 or more.");
+    }
+    commandLine.start.portDevice = LocalPath(parser.value(port));
+    commandLine.start.recordFile = LocalPath(parser.value(record));
+    commandLine.start.replayFile = LocalPath(parser.value(replay));
+    if (!positional.isEmpty()) commandLine.start.database = LocalPath(positional[0]);
+    return commandLine;
+}
+
+QString UsageText() { return kUsage; }

@@ -1,0 +1,162 @@
+#include "session/recording_export.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "session/display_csv.h"
+#include "session/display_gif.h"
+#include "session/message_stream.h"
+#include "session/recording_reader.h"
+
+namespace {
+
+DisplayPngWriter gPngWriter = nullptr;
+
+// One output format: takes the messages in order, then writes its file.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void Take(const TimedMessage& message) = 0;
+    // Returns an empty string or the cause of a failure in words.
+    virtual std::string Finish() = 0;
+    // A failure found before any message, such as a folder that does not exist.
+    virtual std::string EarlyCause() const { return {}; }
+};
+
+class CsvSink : public MessageSink {
+public:
+    explicit CsvSink(const std::string& path) : file_(path), text_(CsvHeaderLine()) {}
+    void Take(const TimedMessage& m) override {
+        AppendCsvRow(text_, m.micros, DecodeDisplayFields(m.payload));
+        if (text_.size() >= kChunk) WriteText();
+    }
+    std::string Finish() override {
+        WriteText();
+        return file_.Commit();
+    }
+    std::string EarlyCause() const override { return file_.Cause(); }
+
+private:
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
+    void WriteText() {
+        file_.Write(text_.data(), text_.size());
+        text_.clear();
+    }
+    ReplacingFile file_;
+    std::string text_;
+};
+
+class GifSink : public MessageSink {
+public:
+    GifSink(const std::string& path, int scale) : gif_(path, scale) {}
+    void Take(const TimedMessage& m) override {
+        renderer_.Draw(m.payload);
+        gif_.Add(m.micros, renderer_.Bitmap());
+    }
+    std::string Finish() override { return gif_.Finish(); }
+    std::string EarlyCause() const override { return gif_.Cause(); }
+
+private:
+    DisplayBitmapRenderer renderer_;
+    DisplayGifWriter gif_;
+};
+
+// Only the last message matters for the final display (see FinalDisplay).
+class PngSink : public MessageSink {
+public:
+    PngSink(const std::string& path, int scale) : path_(path), scale_(scale) {}
+    void Take(const TimedMessage& m) override { last_ = m.payload; }
+    std::string Finish() override {
+        if (!gPngWriter) return "this program was built without PNG output";
+        return gPngWriter(last_ ? FinalDisplay(*last_) : DisplayBitmap{}, scale_, path_);
+    }
+
+private:
+    std::string path_;
+    int scale_;
+    std::optional<DisplayPayload> last_;
+};
+
+enum class ExportFormat { Png, Gif, Csv };
+
+struct FormatName {
+    const char* extension;
+    ExportFormat format;
+};
+
+constexpr std::array<FormatName, 3> kFormats{{
+    {".png", ExportFormat::Png},
+    {".gif", ExportFormat::Gif},
+    {".csv", ExportFormat::Csv},
+}};
+
+std::optional<ExportFormat> FormatOf(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const FormatName& name : kFormats)
+        if (extension == name.extension) return name.format;
+    return std::nullopt;
+}
+
+std::unique_ptr<MessageSink> SinkFor(ExportFormat format, const std::string& path, int scale) {
+    switch (format) {
+        case ExportFormat::Png: return std::make_unique<PngSink>(path, scale);
+        case ExportFormat::Gif: return std::make_unique<GifSink>(path, scale);
+        case ExportFormat::Csv: return std::make_unique<CsvSink>(path);
+    }
+    return nullptr;
+}
+
+// Hands every message to the sink and has it write its file.
+int WriteExport(RecordingReader& reader, MessageSink& sink, const std::string& recordingPath,
+                const std::string& outputPath, std::ostream& out, std::ostream& err) {
+    std::string cause = sink.EarlyCause();
+    uint64_t messages = 0;
+    if (cause.empty()) {
+        messages = ForEachMessage(reader, [&](const TimedMessage& m) { sink.Take(m); });
+        if (!reader.Error().empty()) {
+            err << reader.Error() << '\n';
+            return ExportFailed;
+        }
+        cause = sink.Finish();
+    }
+    if (!cause.empty()) {
+        err << outputPath << " cannot be written: " << cause << ".\n";
+        return ExportFailed;
+    }
+    if (const std::optional<uint64_t> cut = reader.CutAt())
+        err << recordingPath << " was cut short at byte " << *cut << "; the " << messages
+            << " display messages before that point were exported.\n";
+    out << "Exported " << messages << " display messages to " << outputPath << ".\n";
+    return ExportDone;
+}
+
+}  // namespace
+
+void SetDisplayPngWriter(DisplayPngWriter writer) { gPngWriter = writer; }
+
+int ExportRecording(const std::string& recordingPath, const std::string& outputPath, int scale, std::ostream& out,
+                    std::ostream& err) {
+    const std::optional<ExportFormat> format = FormatOf(outputPath);
+    if (!format) {
+        err << "Cannot export to " << outputPath << ": the name must end in .png, .gif or .csv.\n";
+        return ExportMisused;
+    }
+    if (scale < 1 || scale > MaxExportScale) {
+        err << "The scale must be a whole number from 1 to " << MaxExportScale << ", not " << scale << ".\n";
+        return ExportMisused;
+    }
+    RecordingReader reader(recordingPath);
+    if (!reader.Error().empty()) {
+        err << reader.Error() << '\n';
+        return ExportFailed;
+    }
+    const std::unique_ptr<MessageSink> sink = SinkFor(*format, outputPath, scale);
+    return WriteExport(reader, *sink, recordingPath, outputPath, out, err);
+}

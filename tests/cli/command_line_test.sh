@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The command line without a display: what each case prints, where, and the
+# exit status; no case may open a window or dump core. (A recording's export
+# itself is checked in tests/session.)
+#   command_line_test.sh VHFCOM VERSION
+set -uo pipefail
+vhfcom=$1
+version=$2
+failures=0
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+# arguments | expected status | stream that holds the text | text of its first line
+cases=(
+  '--help|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
+  '-h|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
+  "--version|0|out|vhfcom $version"
+  "-v|0|out|vhfcom $version"
+  '--bogus|2|err|vhfcom: Unknown option '"'"'bogus'"'"'.'
+  '--port|2|err|vhfcom: Missing value after '"'"'--port'"'"'.'
+  'one.dat two.dat|2|err|vhfcom: Unexpected argument '"'"'two.dat'"'"'.'
+  '|1|err|vhfcom: no display'
+  '--export only-a-recording.vhfrec|2|err|vhfcom: Option '"'"'export'"'"' needs a recording and an output file.'
+  '--export r.vhfrec out.gif --scale 0|2|err|vhfcom: Option '"'"'scale'"'"' needs a whole number from 1 to 64.'
+  '--speed 2|2|err|vhfcom: Option '"'"'speed'"'"' goes with '"'"'replay'"'"'.'
+  '--export /nonexistent/r.vhfrec out.png|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
+)
+for row in "${cases[@]}"; do
+  IFS='|' read -r arguments status stream first <<<"$row"
+  # shellcheck disable=SC2086
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$vhfcom" $arguments >"$out" 2>"$err"
+  got=$?
+  text=$(head -1 "$([ "$stream" = out ] && echo "$out" || echo "$err")")
+  if [ "$got" != "$status" ] || [[ "$text" != "$first"* ]]; then
+    echo "vhfcom $arguments: status $got, first line '$text'; expected $status and '$first...' on std$stream"
+    failures=$((failures + 1))
+  fi
+  if [ "$status" = 2 ] && ! grep -q '^Usage: vhfcom' "$err"; then
+    echo "vhfcom $arguments: no usage after the error"; failures=$((failures + 1))
+  fi
+done
+[ $failures -eq 0 ] && echo "command line: ${#cases[@]} cases as expected"
+exit $((failures > 0))

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "gui/session/display_image.h"
+#include "gui/session/session_commands.h"
+#include "comm/display_frame.h"
+#include "gui/shell/panel_picture.h"
+#include "shell/global_state.h"
+#include "support/file_faults.h"
+#include "support/form_fixture.h"
+#include "support/link_fixture.h"
+#include "support/process_events.h"
+#include "support/pty_pair.h"
+
+namespace {
+
+std::vector<uint8_t> MessageBytes(const SimulatedDisplay& display) {
+    const DisplayMessage message = BuildDisplayMessage(display);
+    return {message.begin(), message.end()};
+}
+
+// The whole window records what its serial port receives and replays it.
+class SessionTest : public FormTest {
+protected:
+    PtyPair pty;
+
+    // Sends displays of changing frequencies and modes with noise between
+    // them, the last one split over two writes; returns when all were drawn.
+    void SendSession() {
+        std::mt19937 random(7);
+        SimulatedDisplay display = ReceivingDisplay();
+        for (int i = 0; i < 30; ++i) {
+            display.activeFreq = 118000 + 25 * (i % 40);
+            display.adjustMode = static_cast<uint8_t>(i % 6);
+            display.rxLevel = static_cast<uint8_t>(random() % 64);
+            const std::vector<uint8_t> message = MessageBytes(display);
+            pty.Write({0x55, 0x02, 0x99});
+            pty.Write({message.begin(), message.begin() + 20});
+            pty.Write({message.begin() + 20, message.end()});
+            ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(message); }));
+        }
+    }
+    static bool Drawn(const std::vector<uint8_t>& message) {
+        return std::equal(message.begin() + DisplayMessageHeaderSize, message.end(), DisplayFrame);
+    }
+    DisplayBitmap Display() const { return DisplayBitmapOfPicture(form->Image1->Picture()); }
+    std::string RecordingPath() const { return dir.File("session.vhfrec"); }
+};
+
+TEST_F(SessionTest, ASessionRecordedFromThePortReplaysToTheSameDisplay) {
+    StartOptions recording;
+    recording.portDevice = pty.SlavePath();
+    recording.recordFile = RecordingPath();
+    Open(recording);
+    SendSession();
+    const DisplayBitmap live = Display();
+    form->close();
+    ASSERT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+
+    form.reset();
+    ResetGlobalState();
+    SetUp();
+    StartOptions replay;
+    replay.replayFile = RecordingPath();
+    replay.replaySpeed = 0;
+    Open(replay);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Replaying(); }));
+    EXPECT_EQ(Display(), live);
+    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+}
+
+TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesOn) {
+    StartOptions options;
+    options.portDevice = pty.SlavePath();
+    Open(options);
+    {
+        FileSizeLimit fullDisk(300);
+        form->Session->RecordTo(RecordingPath());
+        SendSession();
+        ASSERT_TRUE(ProcessEventsUntil([&] { return !messages.isEmpty(); }));
+    }
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("session.vhfrec")) << messages[0].toStdString();
+    EXPECT_FALSE(form->Session->Writer().Recording());
+    const std::vector<uint8_t> last = MessageBytes(ReceivingDisplay());
+    pty.Write(last);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return Drawn(last); })) << "the link goes on";
+    EXPECT_EQ(messages.size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "firmware_soak/firmware_soak.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+
+#include "common/atomic_file.h"
+#include "common/program_directory.h"
+#include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "emulator/radio/receiver_tuning.h"
+#include "emulator/runtime/emulator_host.h"
+#include "emulator/runtime/emulator_run.h"
+#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/emulator_tick.h"
+#include "emulator/runtime/emulator_wait.h"
+#include "firmware_soak/soak_inputs.h"
+#include "firmware_soak/soak_rules.h"
+#include "freqdb/freq_database.h"
+#include "shell/global_state.h"
+
+namespace {
+
+constexpr uint64_t kTickMicroseconds = 20000;
+constexpr uint64_t kShortestRunTicks = 100;   // stopped during the splash now and then
+constexpr uint64_t kLongestRunTicks = 30000;  // ten minutes
+constexpr std::size_t kLongestSettingsFile = 50;
+
+// The settings a file was written from, caught as the write starts. The
+// write seam takes a plain function, so this is where it looks.
+std::optional<EepromSettingsRecord> gWritten;
+
+int CatchSettingsWrite(std::size_t bytesWrittenSoFar) {
+    if (bytesWrittenSoFar == 0) gWritten = EepromSettings;
+    return 0;
+}
+
+class SoakHost : public EmulatorHost {
+public:
+    SoakHost(uint32_t seed, uint64_t ticks) : random_(seed), inputs_(random_), total_(ticks) {}
+
+    SoakReport Run();
+
+    void ProcessPendingEvents() override;
+    // Asked once at the end of the start-up and then at every poll step,
+    // just before transmit control.
+    uint64_t NowMicroseconds() override {
+        if (!polling_) StartPolling();
+        rules_.CheckPollStep(tick_);
+        return now_;
+    }
+    void ReportError(const std::string& message) override { rules_.Broken("error reported: " + message, tick_); }
+
+private:
+    uint32_t Below(uint64_t n) { return static_cast<uint32_t>(random_() % n); }
+    void FillDatabase();
+    void WriteRandomSettingsFile();
+    void CheckSavedFile();
+    void OneRun();
+    void StartPolling();
+    void Tick();
+
+    std::mt19937 random_;
+    SoakInputs inputs_;
+    SoakRules rules_;
+    SoakReport report_;
+    const uint64_t total_;
+    uint64_t now_ = 0;
+    uint64_t tick_ = 0;
+    uint64_t stopAt_ = 0;
+    uint64_t pttHeldTicks_ = 0;  // since the press, or since the firmware started polling
+    bool polling_ = false;
+};
+
+// The firmware sees the PTTs from its first poll step on, after its splash.
+void SoakHost::StartPolling() {
+    polling_ = true;
+    pttHeldTicks_ = 0;
+}
+
+// Half the channels on random frequencies of the 25 kHz grid, some outside
+// the band (the channel selection holds them inside), with random names.
+void SoakHost::FillDatabase() {
+    for (FreqRecord& record : FreqTable) {
+        if (Below(2) == 0) continue;
+        record.FreqKHz = 100000 + 25 * static_cast<int32_t>(Below(1600));
+        std::string name(FreqTextCapacity, ' ');
+        for (char& c : name) c = static_cast<char>(' ' + Below(96));
+        record.SetName(name);
+        record.SetType(name.substr(0, Below(FreqTextCapacity + 1)));
+    }
+}
+
+// The file the next run starts from: as the last run left it, missing,
+// random bytes of any length, or the last one with a few bytes changed.
+void SoakHost::WriteRandomSettingsFile() {
+    const std::string path = SettingsFilePath();
+    const uint32_t kind = Below(4);
+    if (kind == 0) return;
+    if (kind == 1) {
+        std::filesystem::remove(path);
+        return;
+    }
+    std::vector<char> bytes;
+    if (kind == 2) {
+        bytes.resize(Below(kLongestSettingsFile + 1));
+        for (char& b : bytes) b = static_cast<char>(random_());
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        if (!bytes.empty())
+            for (uint32_t n = 1 + Below(4); n > 0; --n) bytes[Below(bytes.size())] = static_cast<char>(random_());
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void SoakHost::CheckSavedFile() {
+    if (!gWritten) return;
+    ++report_.saves;
+    rules_.CheckSavedFile(*gWritten, tick_);
+    gWritten.reset();
+}
+
+void SoakHost::Tick() {
+    ++tick_;
+    if (EmulatorState.MenuActive) ++report_.menuTicks;
+    if (EmulatorState.Transmitting) ++report_.transmitTicks;
+    inputs_.Step();
+    pttHeldTicks_ = PttHeld() ? pttHeldTicks_ + 1 : 0;
+    EmulatorTick(inputs_.ActiveSlider(), inputs_.StandbySlider());
+    if (tick_ >= stopAt_) StopRequest = true;
+}
+
+// Every tick, and at random moments between two ticks: a host that wakes
+// the firmware for mouse moves and repaints too.
+void SoakHost::ProcessPendingEvents() {
+    CheckSavedFile();
+    rules_.CheckTick(tick_, pttHeldTicks_);
+    const uint64_t nextTick = (tick_ + 1) * kTickMicroseconds;
+    if (Below(4) == 0 && now_ + 1 < nextTick) {
+        now_ += 1 + Below(nextTick - now_ - 1);
+        return;
+    }
+    now_ = nextTick;
+    Tick();
+}
+
+void SoakHost::OneRun() {
+    WriteRandomSettingsFile();
+    ++report_.runs;
+    stopAt_ = std::min(total_, tick_ + kShortestRunTicks + Below(kLongestRunTicks - kShortestRunTicks));
+    StopRequest = false;
+    polling_ = false;
+    EmulatorRun();
+    CheckSavedFile();
+    rules_.CheckStop(stopAt_, tick_);
+    inputs_.ReleasePtts();
+}
+
+SoakReport SoakHost::Run() {
+    FillDatabase();
+    while (tick_ < total_) OneRun();
+    report_.ticks = tick_;
+    report_.violations = rules_.Violations();
+    return report_;
+}
+
+// The program's folder for the soak, removed with everything in it. In
+// memory where the system keeps a folder there, so that flushing the many
+// settings files to disk does not set the pace.
+std::filesystem::path SoakFolderParent() {
+    std::error_code error;
+    const std::filesystem::path memory = "/dev/shm";
+    return std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
+}
+
+class SoakFolder {
+public:
+    SoakFolder() {
+        std::string pattern = (SoakFolderParent() / "vhfcom-soak-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
+        SetProgramDirectory(path_);
+    }
+    ~SoakFolder() {
+        SetProgramDirectory("");
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    SoakFolder(const SoakFolder&) = delete;
+    SoakFolder& operator=(const SoakFolder&) = delete;
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+SoakReport RunFirmwareSoak(uint32_t seed, uint64_t ticks) {
+    ResetGlobalState();
+    SoakFolder folder;
+    SoakHost host(seed, ticks);
+    EmulatorAttachHost(&host);
+    SetFileWriteFault(CatchSettingsWrite);
+    SoakReport report = host.Run();
+    SetFileWriteFault(nullptr);
+    EmulatorAttachHost(nullptr);
+    ResetGlobalState();
+    return report;
+}
