@@ -49,6 +49,7 @@ test-shuffled: build
 
 bench: build
 	@bench/emulator_cpu.sh $(BUILD_DIR)/vhfcom
+	@bench/port_wait_cpu.sh $(BUILD_DIR)/vhfcom
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
 
 # The whole test suite under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.

@@ -10,8 +10,8 @@
 // megabyte taken. With `record`, the program records the line meanwhile.
 //   bench_serial_flood [flood seconds, default 5] [record]
 #include <fcntl.h>
-#include <pthread.h>
 #include <malloc.h>
+#include <pthread.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -30,8 +30,8 @@
 
 #include "common/program_directory.h"
 #include "emulator/runtime/emulator_host.h"
-#include "gui/shell/main_window.h"
 #include "gui/session/session_commands.h"
+#include "gui/shell/main_window.h"
 #include "gui/shell/qt_emulator_host.h"
 
 namespace {

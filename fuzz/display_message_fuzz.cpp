@@ -84,6 +84,7 @@ public:
         taken_ += n;
         return static_cast<int32_t>(n);
     }
+    uint64_t Connection() const override { return 1; }
 
 private:
     const uint8_t* line_;

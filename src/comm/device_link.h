@@ -18,7 +18,7 @@ public:
     virtual int32_t Read(uint8_t* buffer, int32_t count) = 0;
     // Which opening of the port the bytes come from: it changes when the
     // port was closed and opened again, or another port was opened.
-    virtual uint64_t Connection() const { return 0; }
+    virtual uint64_t Connection() const = 0;
 };
 
 // Hears of every display message the link completed, after it was drawn.

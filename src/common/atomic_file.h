@@ -3,16 +3,11 @@
 #include <span>
 #include <string>
 
-// Replaces a file's contents all at once: the bytes go to a temporary file in
-// the same folder, created with the permissions of the file it replaces (a
-// new file gets the usual ones, less the umask), are flushed to disk, and the
-// temporary file is renamed over the target; then the folder is flushed. A
-// crash or a full disk leaves either the old or the new file, never half of
-// one.
-//
-// A symbolic link is followed: the file it points to is replaced and the link
-// stays. A file that may be written in a folder that takes no new file (a
-// read-only folder) is overwritten in place instead, which is not atomic.
+// Replaces a file's contents all at once, as ReplacingFile does
+// (replacing_file.h): through a temporary file renamed over the target, the
+// permissions of the old file kept, a symbolic link followed, a file in a
+// folder that takes no new file overwritten in place. A crash or a full disk
+// leaves either the old or the new file, never half of one.
 //
 // Returns an empty string on success, otherwise the cause in words
 // ("Disk full", "File access denied", ...); the old file is then untouched
@@ -28,3 +23,5 @@ std::string FileErrorText(int errnoValue);
 // written so far; returning an errno value makes that write fail with it.
 using FileWriteFault = int (*)(std::size_t bytesWrittenSoFar);
 void SetFileWriteFault(FileWriteFault fault);
+// The fault for a write after `bytesWrittenSoFar` bytes: 0 unless a test set one.
+int InjectedWriteFault(std::size_t bytesWrittenSoFar);

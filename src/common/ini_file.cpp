@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <utility>
 
 namespace {
 
@@ -88,6 +89,19 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
         sectionEnd = lines_.size();
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), entry);
+}
+
+void IniFile::RemoveValue(std::string_view section, std::string_view key) {
+    std::vector<std::string> kept;
+    bool inSection = false;
+    for (std::string& line : lines_) {
+        if (const auto name = SectionName(line))
+            inSection = SameName(*name, section);
+        else if (const auto entry = KeyOf(line); inSection && entry && SameName(entry->key, key))
+            continue;
+        kept.push_back(std::move(line));
+    }
+    lines_ = std::move(kept);
 }
 
 std::string IniFile::Text() const {

@@ -16,6 +16,8 @@ public:
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // Replaces the key's value, or adds the key (and the section) at its end.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every line of the key from the section; nothing when it is not there.
+    void RemoveValue(std::string_view section, std::string_view key);
     std::string Text() const;
 
 private:

@@ -115,8 +115,8 @@ void DisplayGifWriter::PutFrame(const DisplayBitmap& bitmap, int delay) {
     EGifGCBToExtension(&control, extension);
     Check(EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, sizeof extension, extension));
     const int width = (area.right - area.left) * scale_;
-    Check(EGifPutImageDesc(gif_, area.left * scale_, area.top * scale_, width, (area.bottom - area.top) * scale_,
-                           false, nullptr));
+    Check(EGifPutImageDesc(gif_, area.left * scale_, area.top * scale_, width, (area.bottom - area.top) * scale_, false,
+                           nullptr));
     std::vector<GifPixelType> line(static_cast<std::size_t>(width));
     for (int y = area.top; y < area.bottom && cause_.empty(); ++y) {
         for (int x = area.left; x < area.right; ++x)

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/replacing_file.h"
 #include "session/display_bitmap.h"
-#include "session/replacing_file.h"
 
 struct GifFileType;
 
@@ -48,7 +48,7 @@ private:
     std::string cause_;
     DisplayBitmap shown_{};  // what the frames written so far show
     bool anyShown_ = false;
-    DisplayBitmap pending_{};  // the newest display, not yet written
+    DisplayBitmap pending_{};   // the newest display, not yet written
     uint64_t pendingSlot_ = 0;  // the hundredth of a second it appeared in
     bool anyPending_ = false;
 };

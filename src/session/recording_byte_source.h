@@ -17,6 +17,7 @@ public:
             writer_.Append(writer_.ElapsedMicroseconds(), buffer, static_cast<std::size_t>(n));
         return n;
     }
+    uint64_t Connection() const override { return port_.Connection(); }
 
 private:
     DisplayByteSource& port_;

@@ -22,8 +22,8 @@ void SetDisplayPngWriter(DisplayPngWriter writer);
 
 // Exit statuses of ExportRecording.
 inline constexpr int ExportDone = 0;
-inline constexpr int ExportFailed = 1;     // not a recording, unreadable, or the output cannot be written
-inline constexpr int ExportMisused = 2;   // unknown output extension or scale out of 1..64
+inline constexpr int ExportFailed = 1;   // not a recording, unreadable, or the output cannot be written
+inline constexpr int ExportMisused = 2;  // unknown output extension or scale out of 1..64
 
 // Reads the recording and writes the output through a temporary file, so a
 // failure leaves no output behind. A recording cut short exports the

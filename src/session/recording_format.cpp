@@ -15,8 +15,8 @@ std::optional<Record> ParseRecord(std::span<const uint8_t> bytes) {
     if (bytes.size() < RecordHeaderSize) return std::nullopt;
     const std::size_t count = ReadLe(bytes.data() + RecordCount.offset, RecordCount.size);
     if (bytes.size() - RecordHeaderSize < count) return std::nullopt;
-    return Record{ReadLe(bytes.data() + RecordTime.offset, RecordTime.size),
-                      bytes.subspan(RecordHeaderSize, count), RecordHeaderSize + count};
+    return Record{ReadLe(bytes.data() + RecordTime.offset, RecordTime.size), bytes.subspan(RecordHeaderSize, count),
+                  RecordHeaderSize + count};
 }
 
 }  // namespace recording_format

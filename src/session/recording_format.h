@@ -52,7 +52,8 @@ constexpr bool BackToBack(const std::array<Field, N>& fields, std::size_t total)
 }
 static_assert(BackToBack(std::array{HeaderMagic, HeaderVersion}, HeaderSize));
 static_assert(BackToBack(std::array{RecordTime, RecordCount}, RecordHeaderSize));
-static_assert(MaxRecordBytes == (std::size_t{1} << 8 * RecordCount.size) - 1, "the count field holds every record size");
+static_assert(MaxRecordBytes == (std::size_t{1} << 8 * RecordCount.size) - 1,
+              "the count field holds every record size");
 static_assert(DeviceLinkReadSize <= MaxRecordBytes, "one read of the port fits one record");
 
 // The header of a recording of this version.

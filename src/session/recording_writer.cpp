@@ -182,5 +182,6 @@ int RecordingWriter::WriteOut(const std::vector<uint8_t>& records) {
 
 void RecordingWriter::Fail(const std::string& cause) {
     failed_ = true;
-    if (onFailure_) onFailure_("Recording to " + path_ + " stopped: " + cause + ". What was recorded until then is kept.");
+    if (onFailure_)
+        onFailure_("Recording to " + path_ + " stopped: " + cause + ". What was recorded until then is kept.");
 }

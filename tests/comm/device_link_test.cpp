@@ -40,6 +40,7 @@ public:
         if (next.empty()) reads.pop_front();
         return static_cast<int32_t>(n);
     }
+    uint64_t Connection() const override { return 1; }
 };
 
 // Messages completed by feeding the bytes to the frame receiver.

@@ -31,16 +31,42 @@ std::vector<uint8_t> Part(const std::vector<uint8_t>& bytes, std::size_t from, s
     return {bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to)};
 }
 
-const SimulatedDisplay kReceiving{.volumeBar = 20, .squelchBar = 3, .activeFreq = 118025, .standbyFreq = 121500,
-                                  .standbyChannel = 7, .rxLevel = 30, .txLevel = 60, .activeName = "TOWER",
-                                  .activeType = "TWR", .standbyName = "GUARD", .standbyType = "EMERG"};
-const SimulatedDisplay kTransmittingOnAChannel{
-    .adjustMode = 4, .transmitting = true, .volumeBar = 20, .squelchBar = 3, .activeFreq = 136975,
-    .standbyFreq = 121500, .activeChannel = 12, .standbyChannel = 7, .rxLevel = 30, .txLevel = 64,
-    .activeName = "A,\"B\\\x8A", .activeType = "\x01", .standbyName = "GUARD", .standbyType = "EMERG"};
-const SimulatedDisplay kWithoutModeLine{.adjustMode = 6, .volumeBar = 20, .squelchBar = 3, .activeFreq = -5,
-                                        .standbyFreq = 121500, .standbyChannel = 7, .rxLevel = 255, .txLevel = 60,
-                                        .activeName = "TOWER", .activeType = "TWR", .standbyName = "GUARD",
+const SimulatedDisplay kReceiving{.volumeBar = 20,
+                                  .squelchBar = 3,
+                                  .activeFreq = 118025,
+                                  .standbyFreq = 121500,
+                                  .standbyChannel = 7,
+                                  .rxLevel = 30,
+                                  .txLevel = 60,
+                                  .activeName = "TOWER",
+                                  .activeType = "TWR",
+                                  .standbyName = "GUARD",
+                                  .standbyType = "EMERG"};
+const SimulatedDisplay kTransmittingOnAChannel{.adjustMode = 4,
+                                               .transmitting = true,
+                                               .volumeBar = 20,
+                                               .squelchBar = 3,
+                                               .activeFreq = 136975,
+                                               .standbyFreq = 121500,
+                                               .activeChannel = 12,
+                                               .standbyChannel = 7,
+                                               .rxLevel = 30,
+                                               .txLevel = 64,
+                                               .activeName = "A,\"B\\\x8A",
+                                               .activeType = "\x01",
+                                               .standbyName = "GUARD",
+                                               .standbyType = "EMERG"};
+const SimulatedDisplay kWithoutModeLine{.adjustMode = 6,
+                                        .volumeBar = 20,
+                                        .squelchBar = 3,
+                                        .activeFreq = -5,
+                                        .standbyFreq = 121500,
+                                        .standbyChannel = 7,
+                                        .rxLevel = 255,
+                                        .txLevel = 60,
+                                        .activeName = "TOWER",
+                                        .activeType = "TWR",
+                                        .standbyName = "GUARD",
                                         .standbyType = "EMERG"};
 
 // Three messages among noise and a broken header, split over four reads.
@@ -122,7 +148,8 @@ TEST_F(ExportTest, RefusalsLeaveNoOutput) {
         int status;
         std::string message;
     } rows[] = {
-        {"s.vhfrec", "s.bmp", 4, 2, "Cannot export to " + dir.File("s.bmp") + ": the name must end in .png, .gif or .csv.\n"},
+        {"s.vhfrec", "s.bmp", 4, 2,
+         "Cannot export to " + dir.File("s.bmp") + ": the name must end in .png, .gif or .csv.\n"},
         {"s.vhfrec", "s.png", 0, 2, "The scale must be a whole number from 1 to 64, not 0.\n"},
         {"s.vhfrec", "s.gif", 65, 2, "The scale must be a whole number from 1 to 64, not 65.\n"},
         {"text.vhfrec", "s.csv", 4, 1, dir.File("text.vhfrec") + " is not a recording: it does not start as one.\n"},
@@ -183,7 +210,8 @@ Animation Decode(const std::string& path) {
         const GifImageDesc& d = image.ImageDesc;
         for (int y = 0; y < d.Height; ++y)
             for (int x = 0; x < d.Width; ++x)
-                canvas[static_cast<std::size_t>((d.Top + y) * a.width + d.Left + x)] = image.RasterBits[y * d.Width + x];
+                canvas[static_cast<std::size_t>((d.Top + y) * a.width + d.Left + x)] =
+                    image.RasterBits[y * d.Width + x];
         GraphicsControlBlock control{};
         DGifSavedExtensionToGCB(gif, i, &control);
         a.canvases.push_back(canvas);

@@ -52,7 +52,7 @@ TEST(PortNamesTest, ThePortOpenerOpensTheDeviceThePortsSectionNamesAndRemembersT
     TComm comm;
     CommsPortOpener ports(comm);
     std::vector<int> reported;
-    ports.ReportNotAvailable = [&](int n) { reported.push_back(n); };
+    ports.ReportNotAvailable = [&](const PortFailure& f) { reported.push_back(f.portNumber); };
     ports.Open(2);
     EXPECT_TRUE(ports.IsOpen());
     EXPECT_EQ(comm.DeviceName(), pty.SlavePath());

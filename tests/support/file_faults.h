@@ -16,21 +16,24 @@
 // capabilities (they stay permitted and come back at the end). The tests run
 // as root in CI, and root may write into a read-only folder; without these two
 // capabilities the kernel refuses as it would for any other user. Without
-// root it changes nothing, and the permissions apply anyway.
+// root it changes nothing, and the permissions apply anyway. `alsoDropped`
+// names further capabilities to lack, such as CAP_SYS_ADMIN, with which root
+// opens a terminal that another program made exclusive (TIOCEXCL).
 class FilePermissionsEnforced {
 public:
-    FilePermissionsEnforced() {
+    explicit FilePermissionsEnforced(uint32_t alsoDropped = 0) {
         Capabilities(SYS_capget, saved_);
         __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        reduced[0].effective &= ~(Bit(CAP_DAC_OVERRIDE) | Bit(CAP_DAC_READ_SEARCH));
+        reduced[0].effective &= ~(Bit(CAP_DAC_OVERRIDE) | Bit(CAP_DAC_READ_SEARCH) | alsoDropped);
         Capabilities(SYS_capset, reduced);
     }
     ~FilePermissionsEnforced() { Capabilities(SYS_capset, saved_); }
     FilePermissionsEnforced(const FilePermissionsEnforced&) = delete;
     FilePermissionsEnforced& operator=(const FilePermissionsEnforced&) = delete;
 
-private:
     static uint32_t Bit(int capability) { return 1u << capability; }
+
+private:
     static void Capabilities(long call, __user_cap_data_struct* data) {
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
         ::syscall(call, &header, data);

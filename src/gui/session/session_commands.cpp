@@ -35,11 +35,13 @@ SessionCommands::~SessionCommands() {
 
 void SessionCommands::AddMenu(QMenuBar* bar, QAction* before) {
     auto* menu = new QMenu("Se&ssion", bar);
-    record_ = menu->addAction("&Record to file...", this, [this] { Ask(SessionFile::NewRecording, &SessionCommands::RecordTo); });
+    record_ = menu->addAction("&Record to file...", this,
+                              [this] { Ask(SessionFile::NewRecording, &SessionCommands::RecordTo); });
     stop_ = menu->addAction("&Stop recording", this, &SessionCommands::StopRecording);
     replay_ = menu->addAction("Re&play file...", this,
                               [this] { Ask(SessionFile::Recording, &SessionCommands::ReplayAtRealTime); });
-    export_ = menu->addAction("&Export recording...", this, [this] { Ask(SessionFile::Recording, &SessionCommands::ExportTo); });
+    export_ = menu->addAction("&Export recording...", this,
+                              [this] { Ask(SessionFile::Recording, &SessionCommands::ExportTo); });
     menu->addAction("Save &display as PNG...", this,
                     [this] { Ask(SessionFile::DisplayPng, &SessionCommands::SaveDisplayAsPng); });
     menu->addAction("&Copy display", QKeySequence::Copy, this, &SessionCommands::CopyDisplay);
@@ -111,7 +113,8 @@ void SessionCommands::ExportRecording(const std::string& recording, const std::s
 }
 
 void SessionCommands::ExportFinished(int exitCode, QProcess::ExitStatus status) {
-    const QString said = QString::fromLocal8Bit(exporter_.readAllStandardOutput() + exporter_.readAllStandardError()).trimmed();
+    const QString said =
+        QString::fromLocal8Bit(exporter_.readAllStandardOutput() + exporter_.readAllStandardError()).trimmed();
     UpdateActions();
     if (status == QProcess::NormalExit && exitCode == 0)
         hooks_.showMessage(said);
@@ -126,5 +129,6 @@ void SessionCommands::SaveDisplayAsPng(const std::string& path) {
 }
 
 void SessionCommands::CopyDisplay() {
-    QApplication::clipboard()->setImage(DisplayImage(DisplayBitmapOfPicture(hooks_.panelPicture()), DefaultExportScale));
+    QApplication::clipboard()->setImage(
+        DisplayImage(DisplayBitmapOfPicture(hooks_.panelPicture()), DefaultExportScale));
 }

@@ -24,8 +24,8 @@ struct SessionHooks {
     std::function<std::optional<std::string>(SessionFile)> chooseFile;
     std::function<void(const QString& text)> showMessage;
     std::function<void()> closePort;   // before a replay
-    std::function<void()> reopenPort;  // after it, when it was open before
-    std::function<bool()> portOpen;
+    std::function<void()> reopenPort;  // after it, when it was in use before
+    std::function<bool()> portOpen;    // open, or waiting for its device
     std::function<void(const uint8_t* bytes, std::size_t count)> feedLink;
     std::function<const QImage&()> panelPicture;
 };

@@ -15,7 +15,8 @@ struct DialogKind {
 DialogKind KindOf(SessionFile kind) {
     switch (kind) {
         case SessionFile::NewRecording: return {"Record to file", QFileDialog::AcceptSave, "Recordings (*.vhfrec)"};
-        case SessionFile::Recording: return {"Recording", QFileDialog::AcceptOpen, "Recordings (*.vhfrec);;All files (*)"};
+        case SessionFile::Recording:
+            return {"Recording", QFileDialog::AcceptOpen, "Recordings (*.vhfrec);;All files (*)"};
         case SessionFile::ExportOutput:
             return {"Export recording", QFileDialog::AcceptSave,
                     "PNG image of the last display (*.png);;Animated GIF (*.gif);;CSV table of the messages (*.csv)"};

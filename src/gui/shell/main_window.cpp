@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QSocketNotifier>
 #include <utility>
 
 #include "comm/comm_byte_source.h"
@@ -18,6 +19,7 @@
 #include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
+#include "gui/shell/port_mapping_dialog.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
@@ -90,6 +92,7 @@ TForm1::TForm1(const StartOptions& options) {
     BuildControls(client);
     Form15 = new TForm15(this, Ports);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
+    PortMapping = new PortMappingDialog(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     // A fixed size: close and minimise, no maximise.
@@ -106,10 +109,12 @@ TForm1::TForm1(const StartOptions& options) {
     Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
     // The message box stands over whatever is modal then: the serial port
     // dialog when the choice came from there.
-    Ports.ReportNotAvailable = [this](int portNumber) {
+    Ports.ReportNotAvailable = [this](const PortFailure& failure) {
         QWidget* modal = QApplication::activeModalWidget();
-        ShowPortNotAvailable(modal ? modal : this, portNumber);
+        ShowPortNotAvailable(modal ? modal : this, failure);
     };
+    PortWatch = new QSocketNotifier(Ports.WatchDescriptor(), QSocketNotifier::Read, this);
+    connect(PortWatch, &QSocketNotifier::activated, this, [this] { Ports.ServeWatch(); });
 
     LcdAttachSurface(Image1);
     HelpAttachPane(this);
@@ -162,15 +167,9 @@ void TForm1::BuildControls(QWidget* client) {
 // replay closes the port and opens the same device again after it.
 SessionHooks TForm1::SessionHooksOfThisWindow() {
     SessionHooks hooks;
-    hooks.closePort = [this] { Comm1.Close(); };
-    hooks.reopenPort = [this] {
-        try {
-            Comm1.Open();
-        } catch (const ECommError&) {
-            Ports.ReportNotAvailable(CommsPort + 1);
-        }
-    };
-    hooks.portOpen = [this] { return Comm1.Enabled(); };
+    hooks.closePort = [this] { Ports.Close(); };
+    hooks.reopenPort = [this] { Ports.Reopen(); };
+    hooks.portOpen = [this] { return Ports.IsOpen() || Ports.Watching(); };
     hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
     hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
     return hooks;
@@ -179,6 +178,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
+    connect(setup->addAction("Serial port &mapping..."), &QAction::triggered, this, [this] { PortMapping->exec(); });
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     Frequencies = std::make_unique<FrequencyCommands>(this);
@@ -223,7 +223,7 @@ void TForm1::FormCloseQuery() {
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
-    Comm1.Close();
+    Ports.Close();
 }
 
 // Cancelled over unsaved frequencies, the window stays open and nothing stops.

@@ -18,6 +18,8 @@
 class FrequencyCommands;
 class KeyArea;
 class PanelPicture;
+class PortMappingDialog;
+class QSocketNotifier;
 class PttButton;
 class SessionCommands;
 struct SessionHooks;
@@ -65,9 +67,11 @@ public:
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
+    QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
     OnlineModeListener ModeListener;                 // goes online with the display messages
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
+    PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,6 +8,7 @@
 #include "gui/common/window_font.h"
 #include "shell/comms_port_opener.h"
 #include "shell/operating_mode.h"
+#include "shell/port_mapping.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ void TForm15::FormShow() {
     updating_ = true;
     RadioGroup2Items->button(std::min<int>(CommsPort, kPorts - 1))->setChecked(true);
     updating_ = false;
+    const std::vector<PortDevice> devices = PortDevices(kPorts);
+    for (int i = 0; i < kPorts; ++i) RadioGroup2Items->button(i)->setToolTip(QString::fromStdString(devices[i].path));
 }
 
 void TForm15::RadioGroup2Click(int index) {

@@ -10,7 +10,8 @@ class CommsPortOpener;
 // Form15, "Serial port setup": COM1..COM16 in a two-column radio group. A
 // choice switches the main window's serial port at once through its opener,
 // which remembers it in CommsPort, also when the port cannot be opened; OK
-// only closes the dialog.
+// only closes the dialog. Each item's tooltip names the device its port
+// stands for, read afresh each time the dialog opens.
 class TForm15 : public QDialog {
 public:
     TForm15(QWidget* parent, CommsPortOpener& ports);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <random>
 
+#include "comm/display_frame.h"
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
-#include "comm/display_frame.h"
 #include "gui/shell/panel_picture.h"
 #include "shell/global_state.h"
 #include "support/file_faults.h"

@@ -162,7 +162,7 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
         }
         return texts;
     };
-    EXPECT_EQ(items(0), QStringList{"&Serial communications port"});
+    EXPECT_EQ(items(0), (QStringList{"&Serial communications port", "Serial port &mapping..."}));
     EXPECT_EQ(items(1), (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "&Import CSV...",
                                      "E&xport CSV...", "-", "&Upload to device", "&Download from device"}));
     EXPECT_EQ(items(2),

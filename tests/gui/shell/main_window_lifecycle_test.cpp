@@ -40,7 +40,8 @@ TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
     EXPECT_EQ(FreqTable[3].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(portMessages, QStringList{"The selected port COM1 is not available, please choose another if possible or "
-                                        "free this port if it is in use by another application."});
+                                        "free this port if it is in use by another application.\n\nDevice " +
+                                        QString::fromStdString(dir.File("ttyS0")) + ": no such device."});
 }
 
 TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {

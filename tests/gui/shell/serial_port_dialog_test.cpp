@@ -30,7 +30,7 @@ protected:
         std::filesystem::create_directories(dir);
         std::ofstream(dir / "RADIO.INI") << "[Ports]\nCOM5=/dev/vhfcom-no-such-port\nCOM7=" << pty.SlavePath() << "\n";
         SetProgramDirectory(dir.string() + "/");
-        ports.ReportNotAvailable = [this](int n) { reported.push_back(n); };
+        ports.ReportNotAvailable = [this](const PortFailure& f) { reported.push_back(f.portNumber); };
     }
     ~SerialPortDialogTest() override {
         dialog.hide();

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# CPU use of the running program while its serial port waits for a pulled
+# device to come back: starts it offscreen on a simulated transceiver behind
+# a symbolic link, ends the simulator and removes the link (as udev removes a
+# pulled adapter's node), then reads the process's user and system time from
+# /proc over a measuring window and prints the share of one core. The wait
+# adds nothing to the idle offline program (bench/emulator_cpu.sh): the
+# target is below 1 %.
+#   bench/port_wait_cpu.sh [path to vhfcom] [seconds]
+set -euo pipefail
+binary=${1:-build/vhfcom}
+seconds=${2:-10}
+settle=3
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+folder=$(mktemp -d)
+cp "$binary" "$folder/vhfcom"
+printf '[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=%s/radio\r\n' "$folder" >"$folder/RADIO.INI"
+"$(dirname "$binary")/transceiver_sim" --interval 250 >"$folder/sim" &
+sim=$!
+pid=""
+trap 'kill "$sim" $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
+for _ in $(seq 50); do [ -s "$folder/sim" ] && break; sleep 0.1; done
+pts=$(head -n 1 "$folder/sim")
+ln -s "$pts" "$folder/radio"
+
+QT_QPA_PLATFORM=offscreen "$folder/vhfcom" </dev/null >/dev/null 2>&1 &
+pid=$!
+sleep "$settle"
+holds_port() { ls -l "/proc/$pid/fd" | grep -q -- "-> $pts\$"; }
+holds_port || { echo "port_wait_cpu: the port did not open" >&2; exit 1; }
+kill "$sim"
+rm "$folder/radio"
+sleep "$settle"
+holds_port && { echo "port_wait_cpu: the port did not close" >&2; exit 1; }
+start=$(cpu_ticks "$pid")
+sleep "$seconds"
+end=$(cpu_ticks "$pid")
+hz=$(getconf CLK_TCK)
+awk -v used=$((end - start)) -v hz="$hz" -v s="$seconds" \
+    'BEGIN { printf "port waiting for its device: %.2f %% of one core over %d s\n", 100 * used / hz / s, s }'
