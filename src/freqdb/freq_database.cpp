@@ -9,8 +9,9 @@
 #include "common/little_endian.h"
 #include "common/regular_file.h"
 
-std::array<FreqRecord, FreqChannelCount> FreqTable;
+FreqChannels FreqTable;
 std::string CurrentFreqFile;
+bool FreqDbDirty = false;
 
 namespace {
 
@@ -77,20 +78,41 @@ void FreqDbResetState() {
     FreqTable = {};
     FreqDbReset();
     CurrentFreqFile.clear();
+    FreqDbDirty = false;
 }
 
-std::string FreqDbLoad(const std::string& path) {
+std::string ReadFreqDatFile(const std::string& path, FreqChannels& table) {
     FileBytes bytes;
     if (const int error = ReadWholeTable(path, bytes))
         return error < 0 ? "Read beyond end of file" : FileErrorText(error);
-    for (std::size_t i = 0; i < FreqTable.size(); ++i) FreqTable[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = DecodeRecord(&bytes[i * FreqRecordSize]);
     return {};
 }
 
-std::string FreqDbSave(const std::string& path) {
+std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table) {
+    FileBytes bytes{};
+    for (std::size_t i = 0; i < table.size(); ++i) EncodeRecord(table[i], &bytes[i * FreqRecordSize]);
+    return WriteFreqFile(path, bytes);
+}
+
+std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes) {
     // A rename replaces even a read-only file; keep such a file protected.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return FileErrorText(errno);
-    FileBytes bytes{};
-    for (std::size_t i = 0; i < FreqTable.size(); ++i) EncodeRecord(FreqTable[i], &bytes[i * FreqRecordSize]);
     return WriteFileAtomically(path, bytes);
+}
+
+std::string FreqDbLoad(const std::string& path) {
+    FreqChannels table;
+    std::string error = ReadFreqDatFile(path, table);
+    if (error.empty()) {
+        FreqTable = table;
+        FreqDbDirty = false;
+    }
+    return error;
+}
+
+std::string FreqDbSave(const std::string& path) {
+    std::string error = WriteFreqDatFile(path, FreqTable);
+    if (error.empty()) FreqDbDirty = false;
+    return error;
 }

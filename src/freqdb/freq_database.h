@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,20 +41,35 @@ struct FreqRecord {
 // record nevertheless has the same 20 bytes.
 static_assert(sizeof(FreqRecord) == FreqRecordSize);
 
-extern std::array<FreqRecord, FreqChannelCount> FreqTable;
+using FreqChannels = std::array<FreqRecord, FreqChannelCount>;
+
+extern FreqChannels FreqTable;
 // Path of the current database file; empty when none has been chosen.
 extern std::string CurrentFreqFile;
+// True while FreqTable differs from what CurrentFreqFile holds: edits in the
+// editor, a New not yet written, an import. A load or save clears it; whoever
+// changes the table sets it.
+extern bool FreqDbDirty;
 
 // Every channel at 118000 kHz with empty name and type.
 void FreqDbReset();
-// Back to the state at program start: FreqDbReset and no current file.
+// Back to the state at program start: FreqDbReset, no current file, nothing
+// to save.
 void FreqDbResetState();
-// Reads the first 2000 bytes of the file into FreqTable, all or nothing; the
-// file is opened for reading only. A name or type length above 6 is taken as 6.
-// Returns an empty string on success, else the cause ("File not found",
+
+// Reads the first 2000 bytes of a .dat file into the table, all or nothing;
+// the file is opened for reading only. A name or type length above 6 is taken
+// as 6. Returns an empty string on success, else the cause ("File not found",
 // "Read beyond end of file", ...); the table is then unchanged.
+std::string ReadFreqDatFile(const std::string& path, FreqChannels& table);
+// Writes the table as a .dat file through WriteFreqFile.
+std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table);
+// Replaces the file's contents atomically. An existing file that may not be
+// written (read-only) is refused rather than replaced. Returns an empty string
+// or the cause; on failure the old file is left as it was.
+std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes);
+
+// ReadFreqDatFile into FreqTable; a successful load clears FreqDbDirty.
 std::string FreqDbLoad(const std::string& path);
-// Writes the table atomically. An existing file that may not be written
-// (read-only) is refused rather than replaced. Returns an empty string or the
-// cause; on failure the old file is left as it was.
+// WriteFreqDatFile of FreqTable; a successful save clears FreqDbDirty.
 std::string FreqDbSave(const std::string& path);

@@ -1,10 +1,10 @@
 #include "freqdb/freq_edit_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr int32_t kIncompleteFrequency = 118000;
 constexpr std::size_t kFieldLength = 7;
 constexpr std::size_t kPointPosition = 3;
 constexpr std::string_view kEmptyField = "   .   ";
@@ -37,19 +37,12 @@ std::string FreqFieldText(int32_t kHz) {
     return std::string(kFieldLength - text.size(), ' ') + text;
 }
 
-int32_t FreqFromFieldText(std::string_view text) {
+std::optional<int32_t> FreqFromFieldText(std::string_view text) {
+    if (text.size() != kFieldLength || text[kPointPosition] != '.') return std::nullopt;
     std::string digits(text);
-    if (digits.size() > kPointPosition) digits.erase(kPointPosition, 1);
-    std::size_t i = digits.find_first_not_of(' ');
-    if (i == std::string::npos) return kIncompleteFrequency;
-    bool negative = false;
-    if (digits[i] == '+' || digits[i] == '-') negative = digits[i++] == '-';
-    if (i == digits.size()) return kIncompleteFrequency;
-    int64_t value = 0;
-    for (; i < digits.size(); ++i) {
-        if (!IsDigit(digits[i])) return kIncompleteFrequency;
-        value = value * 10 + (digits[i] - '0');
-        if (value > INT32_MAX) return kIncompleteFrequency;
-    }
-    return static_cast<int32_t>(negative ? -value : value);
+    digits.erase(kPointPosition, 1);
+    if (!std::ranges::all_of(digits, IsDigit)) return std::nullopt;
+    const int32_t kHz = std::stoi(digits);
+    if (kHz < FreqBandLowKHz || kHz > FreqBandHighKHz) return std::nullopt;
+    return kHz;
 }

@@ -1,11 +1,16 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "freqdb/freq_database.h"
 
 // The texts of the frequency editor, kept free of the toolkit.
+
+// The band the transceiver tunes: the frequencies the editor stores.
+inline constexpr int32_t FreqBandLowKHz = 108000;
+inline constexpr int32_t FreqBandHighKHz = 136975;
 
 // A frequency in kHz as MHz text: the whole MHz, ".", the kHz with three
 // digits ("118.025" for 118025). A negative value gets one leading minus
@@ -24,7 +29,7 @@ std::string FixedSixText(std::string_view text);
 // needs more than six positions gives the empty field "   .   ".
 std::string FreqFieldText(int32_t kHz);
 
-// The frequency in the field's text: the fourth character (the point) is
-// dropped and the other six are read as a decimal integer, leading blanks and
-// one sign allowed. Anything else, a blank position for one, gives 118000.
-int32_t FreqFromFieldText(std::string_view text);
+// The frequency in the field's text: the six digits around the point read
+// as kHz. Nothing while a position is blank or holds a sign, or when the
+// frequency lies outside the band.
+std::optional<int32_t> FreqFromFieldText(std::string_view text);

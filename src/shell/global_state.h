@@ -16,7 +16,8 @@
 //   LcdX, LcdRow, LcdText,           display/lcd.cpp                    screens, renderer        LcdResetState
 //     LcdBigFont, LcdInverse, surface
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
-//   FreqTable, CurrentFreqFile       freqdb/freq_database.cpp           file commands, editor    FreqDbResetState
+//   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
+//     FreqDbDirty                                                       CSV import
 //   EmulatorState                    emulator/runtime/emulator_state    firmware, tick           EmulatorResetState
 //   EepromSettings, save flags,      emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
 //     the settings-file problems reported (kept across emulator runs: each is reported once a program run)
@@ -32,6 +33,7 @@
 //     CommsPort, the mode view                                          port choice              ResetState
 //   default device stem              shell/port_names.cpp               tests                    SetDefaultDeviceStem
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
+//   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

@@ -49,22 +49,10 @@ TEST(FreqFieldText, FrequencyFillsTheSixPositionsAroundThePoint) {
     EXPECT_EQ(FreqFieldText(-100000), "   .   ");
 }
 
-TEST(FreqFieldText, CompleteNumbersAreReadAndEveryValueShownReadsBack) {
-    EXPECT_EQ(FreqFromFieldText("  1.234"), 1234);
-    EXPECT_EQ(FreqFromFieldText("+18.000"), 18000);
-    EXPECT_EQ(FreqFromFieldText("-00.001"), -1);
-    for (int32_t kHz : {118000, 136975, 999999, 100000, 12345, 5, 0, -5, -99999})
-        EXPECT_EQ(FreqFromFieldText(FreqFieldText(kHz)), kHz) << kHz;
-}
-
-TEST(FreqFieldText, IncompleteOrMalformedInputGives118000) {
-    EXPECT_EQ(FreqFromFieldText("   .   "), 118000);
-    EXPECT_EQ(FreqFromFieldText("123.45 "), 118000);
-    EXPECT_EQ(FreqFromFieldText("1 3.450"), 118000);
-    EXPECT_EQ(FreqFromFieldText("  -.   "), 118000);
-    EXPECT_EQ(FreqFromFieldText("12-.000"), 118000);
-    EXPECT_EQ(FreqFromFieldText("--1.000"), 118000);
-    EXPECT_EQ(FreqFromFieldText("12\xB2.000"), 118000);
-    EXPECT_EQ(FreqFromFieldText(""), 118000);
-    EXPECT_EQ(FreqFromFieldText("99999999999.000"), 118000);
+// Only a complete frequency inside the band is read; anything else is nothing.
+TEST(FreqFieldText, OnlyCompleteFrequenciesInTheBandAreRead) {
+    for (int32_t kHz : {108000, 118000, 121505, 136975}) EXPECT_EQ(FreqFromFieldText(FreqFieldText(kHz)), kHz) << kHz;
+    for (const char* text : {"   .   ", "121.5  ", "1 3.450", "107.999", "136.976", "999.999", " 12.345", "+18.000",
+                             "-99.999", "12\xB2.000", "121500", "", "99999999999.000"})
+        EXPECT_EQ(FreqFromFieldText(text), std::nullopt) << text;
 }

@@ -25,6 +25,7 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     }
     FreqTable[0].SetName("USED");
     CurrentFreqFile = "/nowhere/used.dat";
+    FreqDbDirty = true;
     OnlineModeListener mode;
     DeviceLink link(mode);
     const std::vector<uint8_t> message = [] {
@@ -38,6 +39,7 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     EXPECT_EQ(CommsPort, 0);
     EXPECT_EQ(CurrentFreqFile, "");
     EXPECT_EQ(FreqTable[0].Name(), "");
+    EXPECT_FALSE(FreqDbDirty);
     EXPECT_FALSE(StopRequest);
     EXPECT_EQ(OnlineWatchdog, 0);
 

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 
 #include "freqdb/freq_database.h"
@@ -27,6 +28,15 @@ constexpr LabelPlace kLabels[] = {
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
+
+// A name or type field: at most 6 characters, each one a .dat can hold.
+QLineEdit* MakeTextField(QWidget* parent, const QRect& geometry) {
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(geometry);
+    field->setMaxLength(FreqTextCapacity);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x{00}-\\x{ff}]*"), field));
+    return field;
+}
 
 // Buttons that Enter does not press: the dialog closes only by a click.
 QPushButton* MakeButton(QWidget* parent, const char* text, const QRect& geometry) {
@@ -54,10 +64,8 @@ void TFreqEdit::BuildControls() {
     ListBox1->setGeometry(16, 24, 193, 393);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->installEventFilter(this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(224, 40, 121, kEditHeight);
-    Edit2 = new QLineEdit(this);
-    Edit2->setGeometry(224, 80, 121, kEditHeight);
+    Edit1 = MakeTextField(this, {224, 40, 121, kEditHeight});
+    Edit2 = MakeTextField(this, {224, 80, 121, kEditHeight});
     MaskEdit1 = new FrequencyMaskEdit(this);
     MaskEdit1->setGeometry(240, 128, 89, 28);
     QFont bold = MaskEdit1->font();
@@ -100,40 +108,58 @@ bool TFreqEdit::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// The fields keep what they showed when the dialog last closed.
+// The fields show the record that typing changes: channel 1 until a line is
+// selected.
 void TFreqEdit::FormShow() {
     ListBox1->clear();
     for (int i = 0; i < FreqChannelCount; ++i) ListBox1->addItem(Latin1(FreqListLine(i, FreqTable[i])));
     SelectedChannel = 0;
+    FillFields();
 }
 
-// Filling the fields is not an edit: setText does not raise textEdited.
 void TFreqEdit::ListBox1Click() {
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
     if (selected.isEmpty()) return;
     SelectedChannel = static_cast<uint16_t>(ListBox1->row(selected.first()));
+    FillFields();
+}
+
+// Filling the fields is not an edit: setText does not raise textEdited.
+void TFreqEdit::FillFields() {
     const FreqRecord& record = FreqTable[SelectedChannel];
     MaskEdit1->SetText(FreqFieldText(record.FreqKHz));
+    MaskEdit1->MarkInvalid(!FreqFromFieldText(MaskEdit1->Text()));
     Edit1->setText(Latin1(record.Name()));
     Edit2->setText(Latin1(record.Type()));
 }
 
 void TFreqEdit::Edit1Change() {
-    FreqTable[SelectedChannel].SetName(FixedSixText(Latin1(Edit1->text())));
-    RebuildLine(SelectedChannel);
+    FreqRecord changed = FreqTable[SelectedChannel];
+    changed.SetName(FixedSixText(Latin1(Edit1->text())));
+    Store(changed);
 }
 
 void TFreqEdit::Edit2Change() {
-    FreqTable[SelectedChannel].SetType(FixedSixText(Latin1(Edit2->text())));
-    RebuildLine(SelectedChannel);
+    FreqRecord changed = FreqTable[SelectedChannel];
+    changed.SetType(FixedSixText(Latin1(Edit2->text())));
+    Store(changed);
 }
 
+// A half-typed or out-of-band frequency is marked and not stored: the record
+// and its list line keep the last valid one.
 void TFreqEdit::MaskEdit1Change() {
-    FreqTable[SelectedChannel].FreqKHz = FreqFromFieldText(MaskEdit1->Text());
-    RebuildLine(SelectedChannel);
+    const std::optional<int32_t> kHz = FreqFromFieldText(MaskEdit1->Text());
+    MaskEdit1->MarkInvalid(!kHz);
+    if (!kHz) return;
+    FreqRecord changed = FreqTable[SelectedChannel];
+    changed.FreqKHz = *kHz;
+    Store(changed);
 }
 
-void TFreqEdit::RebuildLine(int channelIndex) {
-    if (QListWidgetItem* item = ListBox1->item(channelIndex))
-        item->setText(Latin1(FreqListLine(channelIndex, FreqTable[channelIndex])));
+void TFreqEdit::Store(const FreqRecord& changed) {
+    if (changed == FreqTable[SelectedChannel]) return;
+    FreqTable[SelectedChannel] = changed;
+    FreqDbDirty = true;
+    if (QListWidgetItem* item = ListBox1->item(SelectedChannel))
+        item->setText(Latin1(FreqListLine(SelectedChannel, changed)));
 }

@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <cstdint>
 
+#include "freqdb/freq_database.h"
 #include "gui/freqdb/frequency_mask_edit.h"
 
 // FreqEdit: lists the 100 channels of FreqTable and edits name, type and
 // frequency of the selected one. Every change the user types goes straight
-// into FreqTable; OK and Cancel only close the dialog with their result.
+// into FreqTable and marks it changed (FreqDbDirty); OK and Cancel only close
+// the dialog with their result.
 class TFreqEdit : public QDialog {
 public:
     explicit TFreqEdit(QWidget* parent = nullptr);
@@ -35,5 +37,8 @@ private:
     void Edit1Change();
     void Edit2Change();
     void MaskEdit1Change();
-    void RebuildLine(int channelIndex);
+    void FillFields();
+    // Puts the record in the table, marks the table changed and rebuilds the
+    // line, when it differs from the stored one.
+    void Store(const FreqRecord& changed);
 };

@@ -1,17 +1,29 @@
 #include "gui/freqdb/freq_file_dialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
 #include "freqdb/freq_database.h"
 
-FreqFileDialog::FreqFileDialog(QWidget* parent, AcceptMode mode) : QFileDialog(parent) {
+namespace {
+
+QString StartFile(const FreqFileKind& kind) {
+    QString current = QFile::decodeName(CurrentFreqFile.c_str());
+    if (!kind.startsAtCurrentStem) return current;
+    const QFileInfo info(current);
+    return info.dir().filePath(info.completeBaseName() + "." + kind.suffix);
+}
+
+}  // namespace
+
+FreqFileDialog::FreqFileDialog(QWidget* parent, AcceptMode mode, const FreqFileKind& kind) : QFileDialog(parent) {
     setOption(DontUseNativeDialog);
     setAcceptMode(mode);
     setFileMode(mode == AcceptSave ? AnyFile : ExistingFile);
-    setWindowTitle(mode == AcceptSave ? "Save As" : "Open");
-    setNameFilter("Frequency database (*.dat)");
-    setDefaultSuffix("dat");
+    setWindowTitle(mode == AcceptSave ? kind.saveTitle : kind.openTitle);
+    setNameFilter(kind.filter);
+    setDefaultSuffix(kind.suffix);
 }
 
 // The file dialog itself accepts a name in a folder that does not exist.
@@ -27,9 +39,9 @@ void FreqFileDialog::accept() {
     QFileDialog::accept();
 }
 
-std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode) {
-    FreqFileDialog dialog(parent, mode);
-    if (!CurrentFreqFile.empty()) dialog.selectFile(QFile::decodeName(CurrentFreqFile.c_str()));
+std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode, const FreqFileKind& kind) {
+    FreqFileDialog dialog(parent, mode, kind);
+    if (!CurrentFreqFile.empty()) dialog.selectFile(StartFile(kind));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }

@@ -2,11 +2,14 @@
 
 #include <QFile>
 #include <filesystem>
+#include <vector>
 
+#include "freqdb/freq_csv_file.h"
 #include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
 #include "gui/freqdb/freq_edit_dialog.h"
 #include "gui/freqdb/freq_file_dialog.h"
+#include "gui/freqdb/save_changes_question.h"
 
 namespace {
 
@@ -24,7 +27,16 @@ FrequencyCommandHooks DefaultHooks(QWidget* window, TFreqEdit* editor) {
         [window](const std::string& cause, const std::string& path) {
             ShowPlainMessage(window, QString::fromStdString(cause) + "\n" + QFile::decodeName(path.c_str()));
         },
+        [window] { return ChooseFreqFile(window, QFileDialog::AcceptOpen, CsvFiles); },
+        [window] { return ChooseFreqFile(window, QFileDialog::AcceptSave, CsvFiles); },
     };
+}
+
+// Every problem (each bad row) on a line of its own under one heading.
+std::string ImportProblems(const std::vector<std::string>& problems) {
+    std::string text = "Nothing was imported, the frequency database is unchanged:";
+    for (const std::string& problem : problems) text += "\n" + problem;
+    return text;
 }
 
 template <typename Hook>
@@ -37,25 +49,31 @@ void KeepDefault(Hook& hook, Hook& fallback) {
 FrequencyCommands::FrequencyCommands(QWidget* window) : FrequencyCommands(window, {}) {}
 
 FrequencyCommands::FrequencyCommands(QWidget* window, FrequencyCommandHooks hooks)
-    : FreqEdit(new TFreqEdit(window)), hooks_(std::move(hooks)) {
+    : FreqEdit(new TFreqEdit(window)), window_(window), hooks_(std::move(hooks)) {
     FrequencyCommandHooks defaults = DefaultHooks(window, FreqEdit);
     KeepDefault(hooks_.chooseSaveFile, defaults.chooseSaveFile);
     KeepDefault(hooks_.chooseOpenFile, defaults.chooseOpenFile);
     KeepDefault(hooks_.runEditor, defaults.runEditor);
     KeepDefault(hooks_.showError, defaults.showError);
+    KeepDefault(hooks_.chooseImportFile, defaults.chooseImportFile);
+    KeepDefault(hooks_.chooseExportFile, defaults.chooseExportFile);
 }
 
+// The new table is not written until the editor closes with OK.
 void FrequencyCommands::New() {
+    if (!SaveOrDiscardChanges()) return;
     const std::optional<std::string> path = hooks_.chooseSaveFile();
     if (!path) return;
     CurrentFreqFile = *path;
     FreqDbReset();
+    FreqDbDirty = true;
     if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
 }
 
 // The path becomes current only once the file has loaded: after a failure a
 // Save must not overwrite the file that could not be read.
 void FrequencyCommands::Open() {
+    if (!SaveOrDiscardChanges()) return;
     const std::optional<std::string> path = hooks_.chooseOpenFile();
     if (!path || !OpenFile(*path)) return;
     if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
@@ -70,26 +88,47 @@ bool FrequencyCommands::OpenFile(const std::string& path) {
     return true;
 }
 
-void FrequencyCommands::Save() {
-    if (CurrentFreqFile.empty())
-        SaveAs();
-    else
-        SaveTo(CurrentFreqFile);
-}
+bool FrequencyCommands::Save() { return CurrentFreqFile.empty() ? SaveAs() : SaveTo(CurrentFreqFile); }
 
-void FrequencyCommands::SaveAs() {
+bool FrequencyCommands::SaveAs() {
     const std::optional<std::string> path = hooks_.chooseSaveFile();
-    if (!path) return;
+    if (!path) return false;
     CurrentFreqFile = *path;
-    SaveTo(CurrentFreqFile);
+    return SaveTo(CurrentFreqFile);
 }
 
 void FrequencyCommands::Edit() {
     if (hooks_.runEditor()) Save();
 }
 
+void FrequencyCommands::ImportCsv() {
+    if (!SaveOrDiscardChanges()) return;
+    const std::optional<std::string> path = hooks_.chooseImportFile();
+    if (!path) return;
+    if (const std::vector<std::string> problems = FreqDbImportCsv(*path); !problems.empty())
+        hooks_.showError(ImportProblems(problems), *path);
+}
+
+void FrequencyCommands::ExportCsv() {
+    const std::optional<std::string> path = hooks_.chooseExportFile();
+    if (!path) return;
+    if (const std::string error = FreqDbExportCsv(*path); !error.empty()) hooks_.showError(error, *path);
+}
+
+bool FrequencyCommands::SaveOrDiscardChanges() {
+    if (!FreqDbDirty) return true;
+    const QString file = CurrentFreqFile.empty() ? "untitled" : QFile::decodeName(CurrentFreqFile.c_str());
+    switch (AskSaveChanges(window_, file)) {
+        case SaveChangesAnswer::Save: return Save();
+        case SaveChangesAnswer::Discard: return true;
+        case SaveChangesAnswer::Cancel: return false;
+    }
+    return false;
+}
+
 void FrequencyCommands::LoadRememberedFile() {
     FreqDbReset();
+    FreqDbDirty = false;
     if (CurrentFreqFile.empty() || !FileExists(CurrentFreqFile)) return;
     if (const std::string error = FreqDbLoad(CurrentFreqFile); !error.empty()) {
         hooks_.showError(error, CurrentFreqFile);
@@ -97,6 +136,8 @@ void FrequencyCommands::LoadRememberedFile() {
     }
 }
 
-void FrequencyCommands::SaveTo(const std::string& path) {
-    if (const std::string error = FreqDbSave(path); !error.empty()) hooks_.showError(error, path);
+bool FrequencyCommands::SaveTo(const std::string& path) {
+    const std::string error = FreqDbSave(path);
+    if (!error.empty()) hooks_.showError(error, path);
+    return error.empty();
 }

@@ -16,11 +16,15 @@ struct FrequencyCommandHooks {
     std::function<bool()> runEditor;
     // A failed file operation: the cause in words and the file.
     std::function<void(const std::string& cause, const std::string& path)> showError;
+    // The CSV file to import or to export to, or nothing when cancelled.
+    std::function<std::optional<std::string>()> chooseImportFile;
+    std::function<std::optional<std::string>()> chooseExportFile;
 };
 
 // The commands of the "&Frequencies" menu on FreqTable and CurrentFreqFile,
 // and the loading of the remembered database at start-up. Every failure is
-// reported through showError and ends the command.
+// reported through showError and ends the command. New, Open and Import CSV
+// first offer to save unsaved changes (SaveOrDiscardChanges).
 class FrequencyCommands {
 public:
     explicit FrequencyCommands(QWidget* window);
@@ -32,9 +36,19 @@ public:
 
     void New();
     void Open();
-    void Save();
-    void SaveAs();
+    // True when the table was written.
+    bool Save();
+    bool SaveAs();
     void Edit();
+    // Replaces the table by a CSV file's channels, all or nothing; the table
+    // then differs from the current file until it is saved.
+    void ImportCsv();
+    void ExportCsv();
+
+    // When the table has unsaved changes, asks whether to save them. True
+    // when the caller may go on: nothing to save, Discard, or Save and the
+    // table was written; false for Cancel or a save that did not happen.
+    bool SaveOrDiscardChanges();
 
     // Loads the file as Open does, without the editor: on success it becomes
     // CurrentFreqFile; a failure is reported and changes nothing. Returns
@@ -49,7 +63,8 @@ public:
     TFreqEdit* FreqEdit = nullptr;
 
 private:
-    void SaveTo(const std::string& path);
+    bool SaveTo(const std::string& path);
 
+    QWidget* window_ = nullptr;
     FrequencyCommandHooks hooks_;
 };

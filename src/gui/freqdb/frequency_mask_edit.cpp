@@ -1,8 +1,12 @@
 #include "gui/freqdb/frequency_mask_edit.h"
 
+#include <QColor>
+#include <QPalette>
+
 namespace {
 constexpr char kBlank = '_';
-}
+constexpr Qt::GlobalColor kInvalidText = Qt::red;
+}  // namespace
 
 FrequencyMaskEdit::FrequencyMaskEdit(QWidget* parent) : QLineEdit(parent) {
     setInputMask(QString("###.###;") + kBlank);
@@ -22,3 +26,12 @@ void FrequencyMaskEdit::SetText(std::string_view text) {
         if (c == ' ') c = kBlank;
     setText(QString::fromLatin1(masked.data(), static_cast<qsizetype>(masked.size())));
 }
+
+// A palette holding only the text colour: every other role stays inherited.
+void FrequencyMaskEdit::MarkInvalid(bool invalid) {
+    QPalette marked;
+    if (invalid) marked.setColor(QPalette::Text, kInvalidText);
+    setPalette(marked);
+}
+
+bool FrequencyMaskEdit::MarkedInvalid() const { return palette().color(QPalette::Text) == QColor(kInvalidText); }

@@ -14,4 +14,8 @@ public:
     std::string Text() const;
     // Takes a 7-character text in the same form; blanks leave positions unfilled.
     void SetText(std::string_view text);
+
+    // Shows the text in red while it is not a frequency the editor stores.
+    void MarkInvalid(bool invalid);
+    bool MarkedInvalid() const;
 };

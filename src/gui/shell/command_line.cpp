@@ -17,6 +17,8 @@ constexpr const char* kUsage =
     "  -v, --version               Show the version and exit.\n"
     "  --port DEVICE               Use this serial device for this run instead of\n"
     "                              the COMn setting (not saved).\n"
+    "  --convert IN OUT            Convert a frequency database from .dat to .csv\n"
+    "                              or from .csv to .dat and exit, without a display.\n"
     "  --record FILE               Record every byte the serial port receives, from\n"
     "                              the start of the program until it ends.\n"
     "  --replay FILE               Play a recording through the device link at\n"
@@ -59,16 +61,24 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption speed("speed", "", "X");
     const QCommandLineOption exportOption("export", "", "RECORDING");
     const QCommandLineOption scale("scale", "", "N");
-    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale});
+    const QCommandLineOption convert("convert", "", "IN");
+    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale, convert});
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
     if (parser.isSet(help)) return Only(CommandLine::Action::Help);
     if (parser.isSet(version)) return Only(CommandLine::Action::Version);
-    for (const QCommandLineOption* option : {&port, &record, &replay, &exportOption})
+    for (const QCommandLineOption* option : {&port, &record, &replay, &exportOption, &convert})
         if (parser.isSet(*option) && parser.value(*option).isEmpty())
             return UsageError(QString("Option '%1' needs a file or device.").arg(option->names().first()));
 
     const QStringList positional = parser.positionalArguments();
     CommandLine commandLine;
+    if (parser.isSet(convert)) {
+        if (positional.size() != 1) return UsageError("Option 'convert' needs a file to read and a file to write.");
+        commandLine.action = CommandLine::Action::Convert;
+        commandLine.convertInput = LocalPath(parser.value(convert));
+        commandLine.convertOutput = LocalPath(positional[0]);
+        return commandLine;
+    }
     if (parser.isSet(exportOption)) {
         if (positional.size() != 1) return UsageError("Option 'export' needs a recording and an output file.");
         bool ok = true;

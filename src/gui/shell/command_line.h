@@ -11,9 +11,11 @@
 // back as one line naming the problem; the caller prints it with the usage
 // and ends with status 2.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, UsageError };
+    enum class Action { Run, Help, Version, Convert, Export, UsageError };
     Action action = Action::Run;
     StartOptions start;
+    // --convert IN OUT: headless, the program exits after it.
+    std::string convertInput, convertOutput;
     // --export RECORDING OUTPUT [--scale N]: headless, the program exits after it.
     std::string exportRecording, exportOutput;
     int exportScale = 0;

@@ -8,6 +8,7 @@
 #include "common/program_directory.h"
 #include "common/settings_location.h"
 #include "emulator/runtime/emulator_host.h"
+#include "freqdb/freq_file_convert.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/session/display_image.h"
@@ -57,6 +58,8 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::UsageError:
             Print(stderr, "vhfcom: " + commandLine.error + "\n" + UsageText());
             return 2;
+        case CommandLine::Action::Convert:
+            return ConvertFrequencyFile(commandLine.convertInput, commandLine.convertOutput, std::cerr);
         case CommandLine::Action::Export:
             SetDisplayPngWriter(WriteDisplayPng);
             return ExportRecording(commandLine.exportRecording, commandLine.exportOutput, commandLine.exportScale,

@@ -197,6 +197,8 @@ void TForm1::BuildMenus() {
     frequencies->addAction("&Open...", this, [this] { Frequencies->Open(); });
     frequencies->addAction("&Save", this, [this] { Frequencies->Save(); });
     frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
+    frequencies->addAction("&Import CSV...", this, [this] { Frequencies->ImportCsv(); });
+    frequencies->addAction("E&xport CSV...", this, [this] { Frequencies->ExportCsv(); });
     frequencies->addSeparator();
     AddInertActions(frequencies, {"&Upload to device", "&Download from device"});
 
@@ -235,7 +237,12 @@ void TForm1::FormCloseQuery() {
     Ports.Close();
 }
 
+// Cancelled over unsaved frequencies, the window stays open and nothing stops.
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!Frequencies->SaveOrDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     event->accept();
 }

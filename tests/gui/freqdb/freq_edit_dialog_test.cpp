@@ -33,12 +33,17 @@ protected:
         QTest::keyClicks(field, text);
     }
 
+    // Types any characters, those without a key of their own included.
+    static void TypeText(QLineEdit* field, const QString& text) {
+        for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
+    }
+
     TFreqEdit dialog;
 };
 
 }  // namespace
 
-TEST_F(FreqEditTest, ShowingListsEveryChannelWithNothingSelected) {
+TEST_F(FreqEditTest, ShowingListsEveryChannelWithNothingSelectedAndTheFieldsOnChannel1) {
     ASSERT_EQ(dialog.ListBox1->count(), 100);
     EXPECT_EQ(Line(dialog, 0), "1 - 118.000, , ");
     EXPECT_EQ(Line(dialog, 4), "5 - 123.450, TOWER , ATC   ");
@@ -47,8 +52,8 @@ TEST_F(FreqEditTest, ShowingListsEveryChannelWithNothingSelected) {
     EXPECT_EQ(dialog.SelectedChannel, 0);
     EXPECT_EQ(dialog.Edit1->text(), "");
     EXPECT_EQ(dialog.Edit2->text(), "");
-    EXPECT_EQ(dialog.MaskEdit1->Text(), "   .   ");
-    EXPECT_EQ(dialog.MaskEdit1->displayText(), "___.___");
+    EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
+    EXPECT_FALSE(dialog.MaskEdit1->MarkedInvalid());
 }
 
 TEST_F(FreqEditTest, FirstArrowKeySelectsChannel1) {
@@ -76,18 +81,20 @@ TEST_F(FreqEditTest, SelectingALineFillsTheFieldsAndChangesNoRecord) {
     EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
     EXPECT_EQ(dialog.Edit1->text(), "");
     EXPECT_EQ(FreqTable, before);
+    EXPECT_FALSE(FreqDbDirty);
 }
 
-TEST_F(FreqEditTest, NameAndTypeArePaddedOrCutToSixAsTheUserTypes) {
+TEST_F(FreqEditTest, NameAndTypeTakeSixLatin1CharactersAndArePadded) {
     ClickLine(2);
     QTest::keyClicks(dialog.Edit1, "AB");
     EXPECT_EQ(FreqTable[2].Name(), "AB    ");
     EXPECT_EQ(Line(dialog, 2), "3 - 118.000, AB    , ");
-    QTest::keyClicks(dialog.Edit1, "CDEFGH");
-    EXPECT_EQ(FreqTable[2].Name(), "ABCDEF");
-    EXPECT_EQ(dialog.Edit1->text(), "ABCDEFGH");
-    ClickLine(2);
-    EXPECT_EQ(dialog.Edit1->text(), "ABCDEF") << "clicking the selected line again refills the fields";
+    EXPECT_TRUE(FreqDbDirty);
+    TypeText(dialog.Edit1, QString::fromUtf8("C\u03A9D\u00C9FGH"));
+    EXPECT_EQ(dialog.Edit1->text(), QString::fromUtf8("ABCD\u00C9F"));
+    EXPECT_EQ(FreqTable[2].Name(),
+              "ABCD\xC9"
+              "F");
     Retype(dialog.Edit1, "");
     EXPECT_EQ(FreqTable[2].Name(), "      ");
     QTest::keyClicks(dialog.Edit2, "VOR");
@@ -95,39 +102,48 @@ TEST_F(FreqEditTest, NameAndTypeArePaddedOrCutToSixAsTheUserTypes) {
     EXPECT_EQ(Line(dialog, 2), "3 - 118.000,       , VOR   ");
 }
 
-TEST_F(FreqEditTest, FrequencyIsStoredWhenCompleteAnd118000WhileAPositionIsBlank) {
+// Until the field holds a frequency in the band it is red, and the record and
+// its line keep the last valid one.
+TEST_F(FreqEditTest, AHalfTypedOrOutOfBandFrequencyIsMarkedAndNotStored) {
     ClickLine(4);
-    dialog.MaskEdit1->setCursorPosition(7);
-    QTest::keyClick(dialog.MaskEdit1, Qt::Key_Backspace);
-    EXPECT_EQ(dialog.MaskEdit1->Text(), "123.45 ");
-    EXPECT_EQ(FreqTable[4].FreqKHz, 118000);
-    EXPECT_EQ(Line(dialog, 4), "5 - 118.000, TOWER , ATC   ");
-    QTest::keyClicks(dialog.MaskEdit1, "5");
-    EXPECT_EQ(FreqTable[4].FreqKHz, 123455);
-    dialog.MaskEdit1->setCursorPosition(4);
-    QTest::keyClicks(dialog.MaskEdit1, "025");
-    EXPECT_EQ(FreqTable[4].FreqKHz, 123025);
-    EXPECT_EQ(Line(dialog, 4), "5 - 123.025, TOWER , ATC   ");
-}
-
-TEST_F(FreqEditTest, AnyCompleteFrequencyIsAcceptedSignIncluded) {
+    Retype(dialog.MaskEdit1, "1215");
+    EXPECT_EQ(dialog.MaskEdit1->displayText(), "121.5__");
+    EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid());
+    EXPECT_EQ(FreqTable[4].FreqKHz, 123450);
+    EXPECT_EQ(Line(dialog, 4), "5 - 123.450, TOWER , ATC   ");
+    EXPECT_FALSE(FreqDbDirty);
+    QTest::keyClicks(dialog.MaskEdit1, "25");
+    EXPECT_FALSE(dialog.MaskEdit1->MarkedInvalid());
+    EXPECT_EQ(FreqTable[4].FreqKHz, 121525);
+    EXPECT_EQ(Line(dialog, 4), "5 - 121.525, TOWER , ATC   ");
+    for (const char* typed : {"999999", "107999", "-12345"}) {
+        Retype(dialog.MaskEdit1, typed);
+        EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid()) << typed;
+        EXPECT_EQ(FreqTable[4].FreqKHz, 121525) << typed;
+    }
+    FreqTable[7].FreqKHz = -12345;
     ClickLine(7);
-    Retype(dialog.MaskEdit1, "999999");
-    EXPECT_EQ(FreqTable[7].FreqKHz, 999999);
-    Retype(dialog.MaskEdit1, "-12345");
-    EXPECT_EQ(FreqTable[7].FreqKHz, -12345);
-    EXPECT_EQ(Line(dialog, 7), "8 - -12.345, , ");
+    EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid()) << "a stored oddity shows marked";
     ClickLine(0);
-    ClickLine(7);
-    EXPECT_EQ(dialog.MaskEdit1->Text(), "-12.345");
+    EXPECT_FALSE(dialog.MaskEdit1->MarkedInvalid());
 }
 
-TEST_F(FreqEditTest, TypingBeforeSelectingChangesChannel1) {
-    QTest::keyClicks(dialog.Edit1, "XY");
-    QTest::keyClicks(dialog.MaskEdit1, "121500");
-    EXPECT_EQ(FreqTable[0].Name(), "XY    ");
+// Whatever the fields showed when the dialog last closed, it opens on the
+// record that typing changes.
+TEST_F(FreqEditTest, AfterReopeningTheFieldsShowTheChannelTypingChanges) {
+    FreqTable[0].SetName("ONE");
+    ClickLine(4);
+    QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    dialog.show();
+    EXPECT_EQ(dialog.Edit1->text(), "ONE");
+    EXPECT_EQ(dialog.Edit2->text(), "");
+    EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
+    QTest::keyClicks(dialog.Edit1, "X");
+    Retype(dialog.MaskEdit1, "121500");
+    EXPECT_EQ(FreqTable[0].Name(), "ONEX  ");
     EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
-    EXPECT_EQ(Line(dialog, 0), "1 - 121.500, XY    , ");
+    EXPECT_EQ(Line(dialog, 0), "1 - 121.500, ONEX  , ");
+    EXPECT_EQ(FreqTable[4].Name(), "TOWER ");
 }
 
 TEST_F(FreqEditTest, SelectingAnotherChannelKeepsTheEditedOneAndChangesNeither) {
@@ -139,17 +155,14 @@ TEST_F(FreqEditTest, SelectingAnotherChannelKeepsTheEditedOneAndChangesNeither) 
     EXPECT_EQ(FreqTable[4].FreqKHz, 123450);
 }
 
-TEST_F(FreqEditTest, ShowingAgainRebuildsTheListAndKeepsTheFieldTexts) {
+TEST_F(FreqEditTest, ShowingAgainRebuildsTheList) {
     ClickLine(4);
-    QTest::keyClicks(dialog.Edit1, "X");
     dialog.hide();
     FreqTable[9].FreqKHz = 118025;
     dialog.show();
     EXPECT_EQ(dialog.SelectedChannel, 0);
     EXPECT_TRUE(dialog.ListBox1->selectedItems().isEmpty());
     EXPECT_EQ(Line(dialog, 9), "10 - 118.025, , ");
-    EXPECT_EQ(dialog.Edit1->text(), "TOWER X");
-    EXPECT_EQ(dialog.MaskEdit1->Text(), "123.450");
 }
 
 TEST_F(FreqEditTest, OkAndCancelCloseWithTheirResultAndKeepTheEdits) {

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "common/atomic_file.h"
+#include "freqdb/freq_csv.h"
 #include "freqdb/freq_database.h"
 #include "gui/freqdb/freq_edit_dialog.h"
 #include "gui/freqdb/frequency_commands.h"
+#include "gui/freqdb/save_changes_question.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -36,7 +38,16 @@ protected:
                                                              [this](const std::string& cause, const std::string& path) {
                                                                  reports.push_back({cause, path});
                                                              },
+                                                             [this] {
+                                                                 ++importDialogs;
+                                                                 return importAnswer;
+                                                             },
+                                                             [this] { return exportAnswer; },
                                                          });
+        SetSaveChangesHandler([this](const QString& question) {
+            questions << question;
+            return saveChangesAnswer;
+        });
     }
     void TearDown() override { SetFileWriteFault(nullptr); }
 
@@ -53,21 +64,25 @@ protected:
 
     // A saved database whose channel 1 carries the name and channel 2 121.500.
     std::string SavedDatabase(const std::string& fileName, const char* name) {
-        const auto table = FreqTable;
-        FreqTable[0].SetName(name);
-        FreqTable[1].FreqKHz = 121500;
-        EXPECT_EQ(FreqDbSave(folder.File(fileName)), "");
-        FreqTable = table;
+        FreqChannels table = FreqTable;
+        table[0].SetName(name);
+        table[1].FreqKHz = 121500;
+        EXPECT_EQ(WriteFreqDatFile(folder.File(fileName), table), "");
         return folder.File(fileName);
     }
 
     ScratchFolder folder;
     std::optional<std::string> saveAnswer;
     std::optional<std::string> openAnswer;
+    std::optional<std::string> importAnswer;
+    std::optional<std::string> exportAnswer;
+    SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
+    QStringList questions;
     const char* editorName = "";
     bool editorOk = true;
     int saveDialogs = 0;
     int openDialogs = 0;
+    int importDialogs = 0;
     int editorRuns = 0;
     std::vector<Report> reports;
     std::unique_ptr<FrequencyCommands> commands;
@@ -122,8 +137,8 @@ TEST_F(FrequencyCommandsTest, OpenLoadsShowsTheEditorAndSavesAfterOk) {
     commands->Open();
     EXPECT_EQ(CurrentFreqFile, *openAnswer);
     EXPECT_EQ(FreqTable[1].FreqKHz, 121500);
-    EXPECT_EQ(FreqTable[0].Name(), "Q     ");
-    EXPECT_EQ(ReadBytes(*openAnswer)[5], 'Q');
+    EXPECT_EQ(FreqTable[0].Name(), "ZZQ   ") << "the editor opened on the loaded channel 1";
+    EXPECT_EQ(ReadBytes(*openAnswer)[7], 'Q');
     EXPECT_TRUE(reports.empty());
 }
 
@@ -214,4 +229,102 @@ TEST_F(FrequencyCommandsTest, StartUpReportsAnUnreadableFileAndForgetsIt) {
     commands->Save();
     EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(ReadBytes(folder.File("short.dat")).size(), 100u);
+}
+
+// Edits kept after Cancel, a New not yet written and an import leave the
+// table unsaved; loading or saving it makes it the file's again.
+TEST_F(FrequencyCommandsTest, TheTableIsUnsavedFromAChangeUntilItIsWritten) {
+    CurrentFreqFile = SavedDatabase("db.dat", "");
+    editorOk = false;
+    commands->Edit();
+    EXPECT_FALSE(FreqDbDirty) << "opening the editor and typing nothing changes nothing";
+    editorName = "AB";
+    commands->Edit();
+    EXPECT_TRUE(FreqDbDirty);
+    commands->Save();
+    EXPECT_FALSE(FreqDbDirty);
+    saveAnswer = folder.File("new.dat");
+    editorName = "";
+    saveChangesAnswer = SaveChangesAnswer::Discard;
+    commands->New();
+    EXPECT_TRUE(FreqDbDirty);
+    openAnswer = CurrentFreqFile = SavedDatabase("db.dat", "");
+    commands->Open();
+    EXPECT_FALSE(FreqDbDirty);
+    exportAnswer = importAnswer = folder.File("db.csv");
+    commands->ExportCsv();
+    const std::string exported = FreqCsvText(FreqTable);
+    EXPECT_EQ(ReadBytes(*exportAnswer), std::vector<uint8_t>(exported.begin(), exported.end()));
+    EXPECT_FALSE(FreqDbDirty) << "an export leaves the table as unsaved as it was";
+    FreqTable[0].SetName("GONE");
+    commands->ImportCsv();
+    EXPECT_EQ(FreqTable[0].Name(), "");
+    EXPECT_TRUE(FreqDbDirty);
+    EXPECT_EQ(questions.size(), 1) << "only Open found changes to ask about";
+}
+
+// New, Open and Import ask first when the table has unsaved changes: Cancel
+// stops the command, Discard goes on, Save writes the table and goes on.
+TEST_F(FrequencyCommandsTest, UnsavedChangesAreOfferedBeforeNewOpenAndImport) {
+    struct Command {
+        const char* name;
+        void (FrequencyCommands::*run)();
+        int* dialogs;
+    };
+    const Command commandsAsking[] = {{"New", &FrequencyCommands::New, &saveDialogs},
+                                      {"Open", &FrequencyCommands::Open, &openDialogs},
+                                      {"Import CSV", &FrequencyCommands::ImportCsv, &importDialogs}};
+    CurrentFreqFile = folder.File("db.dat");
+    for (const Command& command : commandsAsking) {
+        for (const SaveChangesAnswer answer :
+             {SaveChangesAnswer::Cancel, SaveChangesAnswer::Discard, SaveChangesAnswer::Save}) {
+            SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
+            std::filesystem::remove(CurrentFreqFile);
+            FreqDbDirty = true;
+            saveChangesAnswer = answer;
+            questions.clear();
+            *command.dialogs = 0;
+            (commands.get()->*command.run)();
+            EXPECT_EQ(questions, QStringList{"Save changes to the frequency database " +
+                                             QString::fromStdString(CurrentFreqFile) + "?"});
+            EXPECT_EQ(*command.dialogs, answer == SaveChangesAnswer::Cancel ? 0 : 1);
+            EXPECT_EQ(std::filesystem::exists(CurrentFreqFile), answer == SaveChangesAnswer::Save);
+        }
+    }
+    FreqDbDirty = false;
+    questions.clear();
+    for (const Command& command : commandsAsking) (commands.get()->*command.run)();
+    EXPECT_TRUE(questions.isEmpty()) << "nothing to save, nothing asked";
+}
+
+// A table never saved is "untitled" and its Save goes through Save as; a save
+// that does not happen (cancelled, failed) stops the command.
+TEST_F(FrequencyCommandsTest, SavingAnUntitledTableAsksForAFileAndStopsWithoutOne) {
+    FreqDbDirty = true;
+    saveChangesAnswer = SaveChangesAnswer::Save;
+    commands->Open();
+    EXPECT_EQ(questions, QStringList{"Save changes to the frequency database untitled?"});
+    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_EQ(openDialogs, 0);
+    saveAnswer = folder.File("named.dat");
+    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    commands->Open();
+    EXPECT_EQ(openDialogs, 0);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(FrequencyCommandsTest, ImportIsAllOrNothingAndReportsEveryBadRowAtOnce) {
+    FreqTable[0].SetName("KEEP");
+    const auto before = FreqTable;
+    importAnswer = folder.File("in.csv");
+    const std::string bad = FreqCsvHeader() + "\n3,121.500,TOWER,\n0,118.000,,\n4,118.000,SEVENXX,\n";
+    WriteBytes(*importAnswer, std::vector<uint8_t>(bad.begin(), bad.end()));
+    commands->ImportCsv();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].cause,
+              "Nothing was imported, the frequency database is unchanged:\nline 3: channel 0 is outside 1..100\n"
+              "line 4: name \"SEVENXX\" has more than 6 characters");
+    EXPECT_EQ(reports[0].path, *importAnswer);
+    EXPECT_EQ(FreqTable, before);
+    EXPECT_FALSE(FreqDbDirty);
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "common/program_directory.h"
+#include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
+#include "gui/freqdb/save_changes_question.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/panel_picture.h"
 #include "shell/port_names.h"
 #include "shell/radio_ini.h"
+#include "support/form_fixture.h"
 #include "support/scratch_folder.h"
 
 // The main window loads the database remembered in RADIO.INI and remembers
@@ -37,4 +40,32 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
         form.close();
     }
     EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+}
+
+// Closing the window (the same as Exit) with unsaved channels asks first;
+// Cancel keeps the window open and the emulator running, Save writes the
+// database before the window closes.
+using MainWindowUnsavedChannels = FormTest;
+
+TEST_F(MainWindowUnsavedChannels, ClosingAsksAndCancelKeepsEverythingRunning) {
+    Open();
+    CurrentFreqFile = dir.File("db.dat");
+    FreqTable[0].SetName("EDITED");
+    FreqDbDirty = true;
+    QStringList questions;
+    SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
+    SetSaveChangesHandler([&](const QString& question) {
+        questions << question;
+        return answer;
+    });
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(StopRequest);
+    EXPECT_EQ(dir.EntryCount(), 0) << "neither the database nor RADIO.INI was written";
+    answer = SaveChangesAnswer::Save;
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(StopRequest);
+    EXPECT_EQ(questions, QStringList(2, QString::fromStdString("Save changes to the frequency database " +
+                                                               dir.File("db.dat") + "?")));
+    EXPECT_EQ(dir.Read("db.dat")[5], 'E');
 }
