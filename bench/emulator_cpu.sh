@@ -9,7 +9,7 @@ binary=${1:-build/vhfcom}
 seconds=${2:-10}
 settle=3
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+source "$(dirname "$0")/cpu_share.sh"
 
 # A copy of the program in a scratch folder, so that the settings of the
 # build folder play no part. Its serial port is a fresh pseudo-terminal
@@ -23,9 +23,4 @@ QT_QPA_PLATFORM=offscreen "$folder/vhfcom" >/dev/null 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
 sleep "$settle"
-start=$(cpu_ticks "$pid")
-sleep "$seconds"
-end=$(cpu_ticks "$pid")
-hz=$(getconf CLK_TCK)
-awk -v used=$((end - start)) -v hz="$hz" -v s="$seconds" \
-    'BEGIN { printf "emulator on its main screen: %.2f %% of one core over %d s\n", 100 * used / hz / s, s }'
+cpu_share "$pid" "$seconds" "emulator on its main screen"

@@ -12,7 +12,7 @@ binary=${1:-build/vhfcom}
 seconds=${2:-10}
 settle=3
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+source "$(dirname "$0")/cpu_share.sh"
 
 folder=$(mktemp -d)
 cp "$binary" "$folder/vhfcom"
@@ -34,9 +34,4 @@ kill "$sim"
 rm "$folder/radio"
 sleep "$settle"
 holds_port && { echo "port_wait_cpu: the port did not close" >&2; exit 1; }
-start=$(cpu_ticks "$pid")
-sleep "$seconds"
-end=$(cpu_ticks "$pid")
-hz=$(getconf CLK_TCK)
-awk -v used=$((end - start)) -v hz="$hz" -v s="$seconds" \
-    'BEGIN { printf "port waiting for its device: %.2f %% of one core over %d s\n", 100 * used / hz / s, s }'
+cpu_share "$pid" "$seconds" "port waiting for its device"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "freqdb/freq_csv.h"
+#include "support/freq_record.h"
 
 namespace {
 
@@ -12,21 +13,13 @@ FreqChannels UnsetTable() {
     return table;
 }
 
-FreqRecord Record(int32_t kHz, std::string_view name, std::string_view type) {
-    FreqRecord r;
-    r.FreqKHz = kHz;
-    r.SetName(name);
-    r.SetType(type);
-    return r;
-}
-
 }  // namespace
 
 TEST(FreqCsv, ExportListsEveryChannelAsTheEditorDoesQuotingOnlyWhereNeeded) {
     FreqChannels table = UnsetTable();
-    table[0] = Record(123450, "TOWER ", "ATC");
-    table[1] = Record(-12345, "A,\"B\"", "\xC9t\xE9");
-    table[2] = Record(118025, "L1\r\nL2", "");
+    table[0] = MakeRecord(123450, "TOWER ", "ATC");
+    table[1] = MakeRecord(-12345, "A,\"B\"", "\xC9t\xE9");
+    table[2] = MakeRecord(118025, "L1\r\nL2", "");
     const std::string text = FreqCsvText(table);
     EXPECT_TRUE(
         text.starts_with(std::string(kHeader) + "1,123.450,TOWER ,ATC\r\n" +
@@ -46,10 +39,10 @@ TEST(FreqCsv, ImportTakesRowsInAnyOrderAndResetsChannelsWithoutARow) {
         "2,.25,\"\",x");
     ASSERT_EQ(imported.problems, std::vector<std::string>{});
     FreqChannels expected = UnsetTable();
-    expected[6] = Record(121500, "A,\"B\"", "L1\r\nL2");
-    expected[99] = Record(118000, "TWR   ", "\xC9t\xE9");
-    expected[0] = Record(-5, "", "");
-    expected[1] = Record(250, "", "x");
+    expected[6] = MakeRecord(121500, "A,\"B\"", "L1\r\nL2");
+    expected[99] = MakeRecord(118000, "TWR   ", "\xC9t\xE9");
+    expected[0] = MakeRecord(-5, "", "");
+    expected[1] = MakeRecord(250, "", "x");
     EXPECT_EQ(imported.table, expected);
 }
 

@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "freqdb/freq_edit_text.h"
-
-namespace {
-
-FreqRecord Record(int32_t kHz, std::string_view name, std::string_view type) {
-    FreqRecord r;
-    r.FreqKHz = kHz;
-    r.SetName(name);
-    r.SetType(type);
-    return r;
-}
-
-}  // namespace
+#include "support/freq_record.h"
 
 TEST(FreqListLine, ShowsChannelNumberFrequencyAndTextsAsStored) {
-    EXPECT_EQ(FreqListLine(0, Record(118000, "", "")), "1 - 118.000, , ");
-    EXPECT_EQ(FreqListLine(1, Record(123450, "TOWER ", "ATC   ")), "2 - 123.450, TOWER , ATC   ");
-    EXPECT_EQ(FreqListLine(99, Record(136975, "ABCDEF", "x")), "100 - 136.975, ABCDEF, x");
+    EXPECT_EQ(FreqListLine(0, MakeRecord(118000, "", "")), "1 - 118.000, , ");
+    EXPECT_EQ(FreqListLine(1, MakeRecord(123450, "TOWER ", "ATC   ")), "2 - 123.450, TOWER , ATC   ");
+    EXPECT_EQ(FreqListLine(99, MakeRecord(136975, "ABCDEF", "x")), "100 - 136.975, ABCDEF, x");
 }
 
 TEST(FreqListLine, KilohertzPartKeepsItsLeadingZeros) {
