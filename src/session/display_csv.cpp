@@ -31,7 +31,7 @@ void AppendSeconds(std::string& out, uint64_t micros) {
     out += static_cast<char>('0' + fraction % 10);
 }
 
-bool Literal(uint8_t code) { return code >= 0x20 && code <= 0x7E && code != '\\'; }
+bool Literal(uint8_t code) { return code >= 0x20 && code <= 0x7E; }
 
 void AppendCodes(std::string& out, const DisplayCodes& codes) {
     static constexpr char kHex[] = "0123456789ABCDEF";

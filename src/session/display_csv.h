@@ -9,9 +9,8 @@
 // holding a comma or a double quote is quoted as RFC 4180 asks.
 //
 // Names and types are the six display codes as sent: printable ASCII as it
-// is, any other code as \xNN (two upper-case hex digits). The backslash is
-// written \x5C as well, so that a name holding the text "\x8A" cannot be
-// mistaken for code 0x8A.
+// is (the backslash included), any other code as \xNN (two upper-case hex
+// digits).
 
 // The header line, line end included.
 std::string CsvHeaderLine();

@@ -87,7 +87,7 @@ const char kHeader[] =
     "standby_type,volume,squelch,rx_level,tx_level\r\n";
 const char* const kRows[] = {
     "0.046,Vol,0,118025,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,30,60\r\n",
-    "0.092,Channel,1,136975,121500,12,7,\"A,\"\"B\\x5C\\x8A\",\\x01     ,GUARD ,EMERG ,20,3,30,64\r\n",
+    "0.092,Channel,1,136975,121500,12,7,\"A,\"\"B\\\\x8A\",\\x01     ,GUARD ,EMERG ,20,3,30,64\r\n",
     "1.235,none,0,-5,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,255,60\r\n",
 };
 
