@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "common/latin1_utf8.h"
-#include "freqdb/csv_fields.h"
+#include "common/csv_fields.h"
 #include "freqdb/freq_edit_text.h"
 
 namespace {

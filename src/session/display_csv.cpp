@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "common/csv_fields.h"
+
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
@@ -45,16 +47,7 @@ void AppendCodes(std::string& out, const DisplayCodes& codes) {
             text += kHex[code & 0x0F];
         }
     }
-    if (text.find_first_of(",\"") == std::string::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+    out += CsvField(text);
 }
 
 struct CsvColumn {

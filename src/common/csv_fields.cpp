@@ -1,4 +1,4 @@
-#include "freqdb/csv_fields.h"
+#include "common/csv_fields.h"
 
 namespace {
 
