@@ -5,8 +5,8 @@
 #include <limits>
 #include <optional>
 
-#include "common/latin1_utf8.h"
 #include "common/csv_fields.h"
+#include "common/latin1_utf8.h"
 #include "freqdb/freq_edit_text.h"
 
 namespace {
