@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "freqdb/freq_database.h"
+#include "gui/common/file_dialog.h"
 
 namespace {
 
@@ -17,31 +17,8 @@ QString StartFile(const FreqFileKind& kind) {
 
 }  // namespace
 
-FreqFileDialog::FreqFileDialog(QWidget* parent, AcceptMode mode, const FreqFileKind& kind) : QFileDialog(parent) {
-    setOption(DontUseNativeDialog);
-    setAcceptMode(mode);
-    setFileMode(mode == AcceptSave ? AnyFile : ExistingFile);
-    setWindowTitle(mode == AcceptSave ? kind.saveTitle : kind.openTitle);
-    setNameFilter(kind.filter);
-    setDefaultSuffix(kind.suffix);
-}
-
-// The file dialog itself accepts a name in a folder that does not exist.
-void FreqFileDialog::accept() {
-    const QStringList files = selectedFiles();
-    if (acceptMode() == AcceptSave && !files.isEmpty()) {
-        const QFileInfo chosen(files.first());
-        if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
-            QMessageBox::warning(this, windowTitle(), "Path not found\n" + chosen.absolutePath());
-            return;
-        }
-    }
-    QFileDialog::accept();
-}
-
 std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode, const FreqFileKind& kind) {
-    FreqFileDialog dialog(parent, mode, kind);
+    FileDialog dialog(parent, mode, mode == QFileDialog::AcceptSave ? kind.saveTitle : kind.openTitle, kind.filter);
     if (!CurrentFreqFile.empty()) dialog.selectFile(StartFile(kind));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    return dialog.Choose();
 }

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-// The files a dialog offers: its filter, the extension added to a name typed
-// without one, the dialog's titles, and whether it starts at the current
+// The files a dialog offers: its filter, the extension its files have, the
+// dialog's titles, and whether it starts at the current
 // database file itself or at its name with the dialog's own extension.
 struct FreqFileKind {
     const char* filter;
@@ -17,17 +17,8 @@ struct FreqFileKind {
 inline constexpr FreqFileKind DatFiles{"Frequency database (*.dat)", "dat", "Save As", "Open", false};
 inline constexpr FreqFileKind CsvFiles{"Comma-separated values (*.csv)", "csv", "Export CSV", "Import CSV", true};
 
-// The save and open dialogs of the frequency commands. Saving asks before
-// replacing a file and needs an existing folder; opening needs an existing
-// file.
-class FreqFileDialog : public QFileDialog {
-public:
-    FreqFileDialog(QWidget* parent, AcceptMode mode, const FreqFileKind& kind = DatFiles);
-
-    void accept() override;
-};
-
-// Shows the dialog, starting at the current database file; the chosen path,
-// or nothing when cancelled.
+// The save and open dialogs of the frequency commands (gui/common/
+// file_dialog.h), starting at the current database file; the chosen path, or
+// nothing when cancelled.
 std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode,
                                           const FreqFileKind& kind = DatFiles);

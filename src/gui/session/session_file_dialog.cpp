@@ -1,8 +1,6 @@
 #include "gui/session/session_file_dialog.h"
 
-#include <QFile>
-#include <QFileDialog>
-#include <QRegularExpression>
+#include "gui/common/file_dialog.h"
 
 namespace {
 
@@ -25,26 +23,9 @@ DialogKind KindOf(SessionFile kind) {
     return {"", QFileDialog::AcceptOpen, ""};
 }
 
-// "PNG image (*.png)" gives "png".
-QString SuffixOf(const QString& filter) {
-    const QRegularExpressionMatch match = QRegularExpression(R"(\*\.(\w+))").match(filter);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
 }  // namespace
 
 std::optional<std::string> ChooseSessionFile(QWidget* parent, SessionFile kind) {
     const DialogKind k = KindOf(kind);
-    QFileDialog dialog(parent, k.title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(k.mode);
-    dialog.setFileMode(k.mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(k.filters);
-    if (k.mode == QFileDialog::AcceptSave) {
-        dialog.setDefaultSuffix(SuffixOf(k.filters));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOf(filter)); });
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    return FileDialog(parent, k.mode, k.title, k.filters).Choose();
 }
