@@ -43,6 +43,17 @@ int ReadUpTo(int fd, std::span<uint8_t> buffer, std::size_t& count) {
     return 0;
 }
 
+int WriteAll(int fd, std::span<const uint8_t> bytes, std::size_t& written) {
+    written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        written += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 int ReadRegularFile(const std::string& path, std::span<uint8_t> buffer, std::size_t& count) {
     count = 0;
     int fd = -1;

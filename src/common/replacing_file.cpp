@@ -10,6 +10,7 @@
 #include <random>
 
 #include "common/atomic_file.h"
+#include "common/regular_file.h"
 
 namespace {
 
@@ -104,15 +105,12 @@ void ReplacingFile::Write(const void* data, std::size_t size) {
 }
 
 void ReplacingFile::Flush() {
-    std::size_t done = 0;
-    while (cause_.empty() && done < buffer_.size()) {
-        if (const int fault = InjectedWriteFault(written_)) return Fail(fault);
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (n < 0 && errno != EINTR) Fail(errno);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-            written_ += static_cast<std::size_t>(n);
-        }
+    if (cause_.empty()) {
+        std::size_t done = 0;
+        int error = InjectedWriteFault(written_);
+        if (error == 0) error = WriteAll(fd_, buffer_, done);
+        written_ += done;
+        if (error != 0) Fail(error);
     }
     buffer_.clear();
 }

@@ -1,7 +1,5 @@
 #include "session/recording_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -79,15 +77,13 @@ bool RecordingReader::Fill() {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error_ = path_ + " cannot be read: " + FileErrorText(errno) + ".";
-            return false;
-        }
-        if (n == 0) atEnd_ = true;
-        end_ += static_cast<std::size_t>(n);
-        return true;
+    const std::span<uint8_t> room(buffer_.data() + end_, buffer_.size() - end_);
+    std::size_t read = 0;
+    if (const int error = ReadUpTo(fd_, room, read); error != 0) {
+        error_ = path_ + " cannot be read: " + FileErrorText(error) + ".";
+        return false;
     }
+    atEnd_ = read < room.size();
+    end_ += read;
+    return true;
 }

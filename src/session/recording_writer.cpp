@@ -9,6 +9,7 @@
 #include <span>
 
 #include "common/atomic_file.h"
+#include "common/regular_file.h"
 #include "session/recording_format.h"
 
 namespace rf = recording_format;
@@ -18,19 +19,6 @@ namespace {
 constexpr std::size_t kWriteThreshold = std::size_t{64} * 1024;
 constexpr std::size_t kMaxPending = std::size_t{64} * 1024 * 1024;
 constexpr auto kSyncInterval = std::chrono::seconds(1);
-
-// Writes all bytes, retrying short writes; returns how many were written and
-// 0 or an errno value.
-std::pair<std::size_t, int> WriteAll(int fd, std::span<const uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {done, errno};
-        done += static_cast<std::size_t>(n);
-    }
-    return {done, 0};
-}
 
 // The size of the whole records at the start of `bytes`.
 std::size_t WholeRecords(std::span<const uint8_t> bytes) {
@@ -61,7 +49,8 @@ int CreateRecording(const std::string& path, std::string& cause) {
         cause = "it is not a regular file";
         return -1;
     }
-    const int error = ::ftruncate(fd, 0) != 0 ? errno : WriteAll(fd, rf::FileHeader()).second;
+    std::size_t written = 0;
+    const int error = ::ftruncate(fd, 0) != 0 ? errno : WriteAll(fd, rf::FileHeader(), written);
     if (error != 0) {
         ::close(fd);
         ::unlink(path.c_str());
@@ -172,7 +161,8 @@ int RecordingWriter::Flush(const std::vector<uint8_t>& records, bool sync) {
 }
 
 int RecordingWriter::WriteOut(const std::vector<uint8_t>& records) {
-    const auto [done, error] = WriteAll(fd_, records);
+    std::size_t done = 0;
+    const int error = WriteAll(fd_, records, done);
     // A record the disk took only in part is cut off again, so the file ends
     // with a whole record; should that fail too, a reader finds the cut.
     fileSize_ += error == 0 ? done : WholeRecords(std::span(records.data(), done));

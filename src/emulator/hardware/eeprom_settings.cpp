@@ -17,7 +17,6 @@ EepromSettingsRecord EepromSettings;
 namespace {
 
 using Settings = EepromSettingsRecord;
-using SettingLocation = std::variant<int32_t Settings::*, int16_t Settings::*, uint8_t Settings::*>;
 
 // One persisted item: where it lives, its default and its size in the file.
 struct SettingsItem {

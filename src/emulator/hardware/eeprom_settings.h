@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <variant>
 
 // The emulated transceiver's non-volatile settings, kept in "e2.dfd" beside
 // the executable: 30 items back to back, little-endian, 43 bytes.
@@ -42,6 +43,10 @@ struct EepromSettingsRecord {
 extern EepromSettingsRecord EepromSettings;
 
 inline constexpr int SettingsFileSize = 43;
+
+// Where one of the 30 items lives in the record, whatever its width.
+using SettingLocation =
+    std::variant<int32_t EepromSettingsRecord::*, int16_t EepromSettingsRecord::*, uint8_t EepromSettingsRecord::*>;
 
 // DataDirectory() + "e2.dfd".
 std::string SettingsFilePath();

@@ -6,7 +6,6 @@
 namespace {
 
 using Settings = EepromSettingsRecord;
-using SettingLocation = std::variant<int32_t Settings::*, int16_t Settings::*, uint8_t Settings::*>;
 
 struct SettingRange {
     SettingLocation item;
