@@ -1,11 +1,9 @@
 #include "freqdb/freq_file_convert.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <ostream>
 #include <vector>
 
+#include "common/file_extension.h"
 #include "freqdb/freq_csv_file.h"
 #include "freqdb/freq_database.h"
 
@@ -29,15 +27,9 @@ constexpr Conversion kConversions[] = {
     {".csv", ".dat", ReadFreqCsvFile, WriteFreqDatFile},
 };
 
-std::string LowerExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return std::tolower(c); });
-    return extension;
-}
-
 const Conversion* FindConversion(const std::string& inPath, const std::string& outPath) {
-    const std::string from = LowerExtension(inPath);
-    const std::string to = LowerExtension(outPath);
+    const std::string from = LowerCaseExtension(inPath);
+    const std::string to = LowerCaseExtension(outPath);
     for (const Conversion& conversion : kConversions)
         if (conversion.from == from && conversion.to == to) return &conversion;
     return nullptr;

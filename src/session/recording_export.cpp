@@ -1,13 +1,12 @@
 #include "session/recording_export.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "common/file_extension.h"
+#include "common/replacing_file.h"
 #include "session/display_csv.h"
 #include "session/display_gif.h"
 #include "session/message_stream.h"
@@ -96,9 +95,7 @@ constexpr std::array<FormatName, 3> kFormats{{
 }};
 
 std::optional<ExportFormat> FormatOf(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = LowerCaseExtension(path);
     for (const FormatName& name : kFormats)
         if (extension == name.extension) return name.format;
     return std::nullopt;
