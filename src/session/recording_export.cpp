@@ -29,25 +29,20 @@ public:
 
 class CsvSink : public MessageSink {
 public:
-    explicit CsvSink(const std::string& path) : file_(path), text_(CsvHeaderLine()) {}
+    explicit CsvSink(const std::string& path) : file_(path) { Write(CsvHeaderLine()); }
     void Take(const TimedMessage& m) override {
-        AppendCsvRow(text_, m.micros, DecodeDisplayFields(m.payload));
-        if (text_.size() >= kChunk) WriteText();
+        row_.clear();
+        AppendCsvRow(row_, m.micros, DecodeDisplayFields(m.payload));
+        Write(row_);
     }
-    std::string Finish() override {
-        WriteText();
-        return file_.Commit();
-    }
+    std::string Finish() override { return file_.Commit(); }
     std::string EarlyCause() const override { return file_.Cause(); }
 
 private:
-    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
-    void WriteText() {
-        file_.Write(text_.data(), text_.size());
-        text_.clear();
-    }
+    // The file buffers what it is given.
+    void Write(const std::string& text) { file_.Write(text.data(), text.size()); }
     ReplacingFile file_;
-    std::string text_;
+    std::string row_;
 };
 
 class GifSink : public MessageSink {
