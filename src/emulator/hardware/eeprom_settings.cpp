@@ -124,11 +124,6 @@ Settings Decode(std::span<const uint8_t> bytes) {
     return settings;
 }
 
-Settings Defaults() {
-    Settings settings;
-    for (const SettingsItem& item : kSettingsItems) SetItemValue(settings, item, item.defaultValue);
-    return settings;
-}
 
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
@@ -177,7 +172,7 @@ void LoadSettings() {
     SettingsBytes bytes{};
     std::size_t count = 0;
     if (const int error = ReadRegularFile(SettingsFilePath(), bytes, count)) {
-        EepromSettings = Defaults();
+        EepromSettings = DefaultSettings();
         if (error == ENOENT)
             WriteSettingsFile(EepromSettings);
         else
@@ -198,4 +193,8 @@ void SaveSettings() {
     if (gSaveAllowed) WriteSettingsFile(EepromSettings);
 }
 
-EepromSettingsRecord DefaultSettings() { return Defaults(); }
+EepromSettingsRecord DefaultSettings() {
+    Settings settings;
+    for (const SettingsItem& item : kSettingsItems) SetItemValue(settings, item, item.defaultValue);
+    return settings;
+}
