@@ -124,7 +124,6 @@ Settings Decode(std::span<const uint8_t> bytes) {
     return settings;
 }
 
-
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
 // The problems last reported with reading and with writing the file. The

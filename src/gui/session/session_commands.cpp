@@ -85,15 +85,15 @@ void SessionCommands::StopRecording() {
 }
 
 void SessionCommands::Replay(const std::string& path, double speed) {
-    const bool portWasOpen = hooks_.portOpen();
+    const bool portWasInUse = hooks_.portInUse();
     hooks_.closePort();
-    const std::string error = player_.Start(path, speed, hooks_.feedLink, [this, portWasOpen](const std::string& cut) {
-        if (portWasOpen) hooks_.reopenPort();
+    const std::string error = player_.Start(path, speed, hooks_.feedLink, [this, portWasInUse](const std::string& cut) {
+        if (portWasInUse) hooks_.reopenPort();
         UpdateActions();
         if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
     });
     if (!error.empty()) {
-        if (portWasOpen) hooks_.reopenPort();
+        if (portWasInUse) hooks_.reopenPort();
         hooks_.showMessage(Text(error));
     }
     UpdateActions();

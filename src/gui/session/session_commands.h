@@ -25,7 +25,7 @@ struct SessionHooks {
     std::function<void(const QString& text)> showMessage;
     std::function<void()> closePort;   // before a replay
     std::function<void()> reopenPort;  // after it, when it was in use before
-    std::function<bool()> portOpen;    // open, or waiting for its device
+    std::function<bool()> portInUse;   // open, or waiting for its device
     std::function<void(const uint8_t* bytes, std::size_t count)> feedLink;
     std::function<const QImage&()> panelPicture;
 };

@@ -178,7 +178,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
     SessionHooks hooks;
     hooks.closePort = [this] { Ports.Close(); };
     hooks.reopenPort = [this] { Ports.Reopen(); };
-    hooks.portOpen = [this] { return Ports.IsOpen() || Ports.Watching(); };
+    hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
     hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
     hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
     return hooks;
