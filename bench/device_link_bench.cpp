@@ -11,18 +11,11 @@
 
 namespace {
 
-// A panel picture that keeps nothing, so the drawing itself is measured.
-class DiscardingSurface : public LcdSurface {
-public:
-    void SetPixel(int, int, uint32_t rgb) override { benchmark::DoNotOptimize(rgb); }
-    void FillRect(int, int, int, int, uint32_t rgb) override { benchmark::DoNotOptimize(rgb); }
-};
-
 void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     OnlineModeListener mode;
-    DeviceLink link(mode);
-    DiscardingSurface surface;
-    LcdAttachSurface(&surface);
+    LcdFrame frame;
+    Lcd lcd(frame);
+    DeviceLink link(lcd, mode);
     std::vector<uint8_t> stream;
     const uint32_t messages = DemoLength();
     for (uint32_t step = 0; step < messages; ++step) {
@@ -32,13 +25,15 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     for (auto _ : state) link.Feed(stream.data(), static_cast<int32_t>(stream.size()));
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * messages);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(stream.size()));
-    LcdAttachSurface(nullptr);
+    benchmark::DoNotOptimize(frame.Revision());
 }
 BENCHMARK(BM_FrameAndRenderDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
     OnlineModeListener mode;
-    DeviceLink link(mode);
+    LcdFrame frame;
+    Lcd lcd(frame);
+    DeviceLink link(lcd, mode);
     std::vector<uint8_t> noise(DeviceLinkReadSize);
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>((i * 131 + 7) % 256 | 0x80);
     for (auto _ : state) link.Feed(noise.data(), static_cast<int32_t>(noise.size()));

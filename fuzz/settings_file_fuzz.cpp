@@ -17,7 +17,6 @@
 #include <fstream>
 
 #include "common/little_endian.h"
-#include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "freqdb/freq_database.h"
 #include "fuzz_check.h"
@@ -55,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t pressCount = std::min(size - 1 - fileSize, kMaxPresses);
 
     ScriptedHost host;
-    LcdAttachSurface(nullptr);
     WriteSettingsFile(host.Directory(), file, fileSize);
     FillChannels(file, fileSize);
 

@@ -30,12 +30,13 @@ void DeviceLink::Feed(const uint8_t* bytes, int32_t count) {
 }
 
 void DeviceLink::RedrawLastMessage() {
-    if (haveMessage_) RenderDisplayMessage(lastMessage_);
+    if (haveMessage_) RenderDisplayMessage(lcd_, lastMessage_);
 }
 
 // The payload buffer is overwritten by the next message as it arrives: the
 // complete one is kept apart for a redraw.
 void DeviceLink::MessageComplete() {
+    RenderDisplayFrame(lcd_);
     std::copy(std::begin(DisplayFrame), std::end(DisplayFrame), lastMessage_.begin());
     haveMessage_ = true;
     listener_.DisplayMessageReceived();

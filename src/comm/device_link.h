@@ -4,11 +4,12 @@
 
 #include "comm/display_frame.h"
 #include "comm/link_clock.h"
+#include "display/lcd.h"
 
 // The receive side of the link with a connected transceiver: reads what the
-// serial port holds, frames display messages, draws each one and tells its
-// listener that a device is talking. Runs on the GUI thread. Nothing is ever
-// sent to the device.
+// serial port holds, frames display messages, draws each one on its Lcd and
+// tells its listener that a device is talking. Runs on the GUI thread.
+// Nothing is ever sent to the device.
 
 // Where the received bytes come from; the program reads the serial component.
 class DisplayByteSource {
@@ -43,8 +44,8 @@ void DeviceLinkResetState();
 
 class DeviceLink {
 public:
-    explicit DeviceLink(DisplayMessageListener& listener, LinkClock& clock = SteadyLinkClock())
-        : listener_(listener), clock_(clock) {}
+    DeviceLink(Lcd& lcd, DisplayMessageListener& listener, LinkClock& clock = SteadyLinkClock())
+        : lcd_(lcd), listener_(listener), clock_(clock) {}
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
@@ -67,6 +68,7 @@ public:
 private:
     void MessageComplete();
 
+    Lcd& lcd_;
     DisplayMessageListener& listener_;
     LinkClock& clock_;
     uint8_t buffer_[DeviceLinkReadSize]{};

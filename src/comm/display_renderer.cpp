@@ -22,24 +22,23 @@ constexpr uint8_t kStandbyColumn = 53;
 
 enum AdjustMode : uint8_t { ModeVol, ModeSql, ModeMhz, ModeKhz, ModeChannel };
 
-void DrawTextAt(std::string_view text, uint8_t column, uint8_t row) {
-    LcdGotoText(column, row);
-    LcdText = text;
-    LcdDrawText();
+void DrawTextAt(Lcd& lcd, std::string_view text, uint8_t column, uint8_t row) {
+    lcd.GotoText(column, row);
+    lcd.DrawText(text);
 }
 
 using Frame = std::span<const uint8_t, DisplayFrameSize>;
 
-void DrawModeLine(Frame frame, uint8_t mode) {
+void DrawModeLine(Lcd& lcd, Frame frame, uint8_t mode) {
     switch (mode) {
         case ModeVol:
         case ModeSql:
-            DrawTextAt(mode == ModeVol ? "Vol" : "Sql", 0, 7);
-            LcdDrawBar(kBarColumn, 7, frame[mode == ModeVol ? f::VolumeBar : f::SquelchBar]);
+            DrawTextAt(lcd, mode == ModeVol ? "Vol" : "Sql", 0, 7);
+            lcd.DrawBar(kBarColumn, 7, frame[mode == ModeVol ? f::VolumeBar : f::SquelchBar]);
             break;
-        case ModeMhz: DrawTextAt("MHZ", 10, 7); break;
-        case ModeKhz: DrawTextAt("KHZ", 10, 7); break;
-        case ModeChannel: DrawTextAt("Channel", 6, 7); break;
+        case ModeMhz: DrawTextAt(lcd, "MHZ", 10, 7); break;
+        case ModeKhz: DrawTextAt(lcd, "KHZ", 10, 7); break;
+        case ModeChannel: DrawTextAt(lcd, "Channel", 6, 7); break;
         default: break;
     }
 }
@@ -48,10 +47,9 @@ std::string_view FrameText(Frame frame, int offset) {
     return {reinterpret_cast<const char*>(frame.data() + offset), f::TextSize};
 }
 
-void DrawPixelText(std::string_view text, uint8_t x, uint8_t row) {
-    LcdText = text;
-    LcdGotoPixel(x, row);
-    LcdDrawText();
+void DrawPixelText(Lcd& lcd, std::string_view text, uint8_t x, uint8_t row) {
+    lcd.GotoPixel(x, row);
+    lcd.DrawText(text);
 }
 
 struct ColumnFields {
@@ -59,47 +57,47 @@ struct ColumnFields {
     int freq, channel, name, type;  // payload offsets
 };
 
-void DrawColumn(Frame frame, const ColumnFields& c) {
+void DrawColumn(Lcd& lcd, Frame frame, const ColumnFields& c) {
     const int32_t frequency = ReadLe32(frame.data() + c.freq);
-    LcdInverse = false;
-    LcdBigFont = true;
-    DrawPixelText(FormatFreq6(frequency), c.x, 1);
-    LcdBigFont = false;
+    lcd.Inverse = false;
+    lcd.BigFont = true;
+    DrawPixelText(lcd, FormatFreq6(frequency), c.x, 1);
+    lcd.BigFont = false;
     const char mark = frequency % 50 == 25 ? static_cast<char>(SmallDigitZeroCode) : ' ';
-    DrawPixelText({&mark, 1}, static_cast<uint8_t>(c.x + 48), 1);
-    DrawPixelText(Center6(FrameText(frame, c.name)), c.x, 3);
-    DrawPixelText(Center6(FrameText(frame, c.type)), c.x, 4);
+    DrawPixelText(lcd, {&mark, 1}, static_cast<uint8_t>(c.x + 48), 1);
+    DrawPixelText(lcd, Center6(FrameText(frame, c.name)), c.x, 3);
+    DrawPixelText(lcd, Center6(FrameText(frame, c.type)), c.x, 4);
     char label[8];
     const uint8_t channel = frame[c.channel];
     if (channel == 0)
         std::snprintf(label, sizeof label, "CH--");
     else
         std::snprintf(label, sizeof label, "CH %u", static_cast<unsigned>(channel));
-    DrawPixelText(Center6(label), c.x, 5);
+    DrawPixelText(lcd, Center6(label), c.x, 5);
 }
 
 }  // namespace
 
-void RenderDisplayMessage(Frame frame) {
+void RenderDisplayMessage(Lcd& lcd, Frame frame) {
     // The clear for a new adjust mode comes before the header: clearing after
     // it would leave the header bar blank until the next message.
     const uint8_t status = frame[f::Status];
     const auto mode = static_cast<uint8_t>(status >> f::AdjustModeShift);
-    if (mode != PreviousAdjustMode) LcdClear();
+    if (mode != PreviousAdjustMode) lcd.Clear();
     PreviousAdjustMode = mode;
-    LcdGotoText(0, 0);
-    LcdDrawPageRow(HeaderBarImage);
-    DrawModeLine(frame, mode);
-    DrawColumn(frame, {kActiveColumn, f::ActiveFreq, f::ActiveChannel, f::ActiveName, f::ActiveType});
-    DrawColumn(frame, {kStandbyColumn, f::StandbyFreq, f::StandbyChannel, f::StandbyName, f::StandbyType});
-    LcdGotoText(0, 6);
+    lcd.GotoText(0, 0);
+    lcd.DrawPageRow(HeaderBarImage);
+    DrawModeLine(lcd, frame, mode);
+    DrawColumn(lcd, frame, {kActiveColumn, f::ActiveFreq, f::ActiveChannel, f::ActiveName, f::ActiveType});
+    DrawColumn(lcd, frame, {kStandbyColumn, f::StandbyFreq, f::StandbyChannel, f::StandbyName, f::StandbyType});
+    lcd.GotoText(0, 6);
     if (status & f::TransmittingBit) {
-        LcdDrawPageRow(TxBannerImage);
-        LcdDrawLevelBar(frame[f::TxLevel]);
+        lcd.DrawPageRow(TxBannerImage);
+        lcd.DrawLevelBar(frame[f::TxLevel]);
     } else {
-        LcdDrawPageRow(RxBannerImage);
-        LcdDrawLevelBar(frame[f::RxLevel]);
+        lcd.DrawPageRow(RxBannerImage);
+        lcd.DrawLevelBar(frame[f::RxLevel]);
     }
 }
 
-void RenderDisplayFrame() { RenderDisplayMessage(DisplayFrame); }
+void RenderDisplayFrame(Lcd& lcd) { RenderDisplayMessage(lcd, DisplayFrame); }

@@ -1,7 +1,6 @@
 #include "comm/frame_receiver.h"
 
 #include "comm/display_frame.h"
-#include "comm/display_renderer.h"
 
 FrameReceiverRecord FrameReceiver;
 
@@ -21,13 +20,11 @@ bool FrameReceiverFeed(uint8_t byte) {
             }
             r.ToCollect = DisplayFrameSize;
             r.WritePosition = 0;
-            r.Handler = RenderDisplayFrame;
             r.State = FrameState::Collect;
             return false;
         case FrameState::Collect:
             DisplayFrame[r.WritePosition++] = byte;
             if (--r.ToCollect != 0) return false;
-            r.Handler();
             r.State = FrameState::WaitStart;
             return true;
     }

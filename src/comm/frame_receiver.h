@@ -23,14 +23,13 @@ enum class FrameState : uint8_t { WaitStart, WaitType, WaitZero, Collect };
 struct FrameReceiverRecord {
     FrameState State = FrameState::WaitStart;
     uint8_t ToCollect = 0;
-    uint8_t WritePosition = 0;    // index into DisplayFrame
-    void (*Handler)() = nullptr;  // set with the header; draws the message
+    uint8_t WritePosition = 0;  // index into DisplayFrame
 };
 
 extern FrameReceiverRecord FrameReceiver;
 
-// Feeds one byte. Returns true when it completed a message, after the
-// message's handler ran and the state went back to WaitStart.
+// Feeds one byte. Returns true when it completed a message, which then
+// stands in DisplayFrame, and the state went back to WaitStart.
 bool FrameReceiverFeed(uint8_t byte);
 
 // Back to waiting for a start byte: the message being collected, if any, is

@@ -4,52 +4,9 @@
 
 #include "display/lcd_font.h"
 
-uint16_t LcdX = 0;
-uint16_t LcdRow = 0;
-std::string LcdText;
-bool LcdBigFont = false;
-bool LcdInverse = false;
-
 namespace {
 
-LcdSurface* gSurface = nullptr;
-
-constexpr uint16_t kMaxPlotX = 106;
 constexpr uint16_t kTextAdvanceCap = 120;
-// Clearing covers every column LcdPlot draws, 104 and 105 included: text that
-// runs past the display's right edge (a full-width highlight bar, say) lands
-// there on the photograph's green window and would otherwise stay for good.
-constexpr int kClearWidth = 2 * kMaxPlotX;
-constexpr int kClearHeight = 2 * LcdHeight;
-
-// Pixel positions are worked out in int and clipped here: a drawing position
-// near the top of its 16-bit range must not wrap around onto the display.
-void Plot(int x, int y, bool on) {
-    if (x >= kMaxPlotX || y >= LcdHeight) return;
-    LcdPlot(static_cast<uint16_t>(x), static_cast<uint16_t>(y), on);
-}
-
-void DrawColumns(int x0, const uint8_t* bitmap, int columns) {
-    const int top = 8 * LcdRow;
-    for (int j = 0; j < columns; ++j)
-        for (int k = 0; k < 8; ++k) Plot(x0 + j, top + k, (bitmap[j] >> k) & 1);
-}
-
-void DrawCharacter(uint8_t code) {
-    const uint8_t* glyph = LcdGlyph(code);
-    const int top = 8 * LcdRow;
-    for (int j = 0; j < 8; ++j) {
-        for (int k = 0; k < 8; ++k) {
-            const bool on = (((glyph[j] >> k) & 1) != 0) != LcdInverse;
-            if (LcdBigFont) {
-                Plot(LcdX + j, top + 2 * k, on);
-                Plot(LcdX + j, top + 2 * k + 1, on);
-            } else {
-                Plot(LcdX + j, top + k, on);
-            }
-        }
-    }
-}
 
 // Cell i of a bar: full (r = 7) while value reaches past it, else partial
 // with r = value mod 8, the last cell with content.
@@ -65,113 +22,114 @@ BarCell CellOf(uint16_t value, int i) {
 
 }  // namespace
 
-void LcdAttachSurface(LcdSurface* surface) { gSurface = surface; }
-
-void LcdResetState() {
-    LcdX = 0;
-    LcdRow = 0;
-    LcdText.clear();
-    LcdBigFont = false;
-    LcdInverse = false;
-    gSurface = nullptr;
+// Pixel positions are worked out in int and clipped here: a drawing position
+// near the top of its 16-bit range must not wrap around onto the display.
+void Lcd::PlotClipped(int x, int y, bool on) {
+    if (x >= LcdFrame::Width || y >= LcdFrame::Height) return;
+    frame_.Set(x, y, on);
 }
 
-void LcdClear() {
-    if (gSurface) gSurface->FillRect(LcdPictureLeft, LcdPictureTop, kClearWidth, kClearHeight, LcdOffColour);
+void Lcd::DrawColumns(int x0, const uint8_t* bitmap, int columns) {
+    const int top = 8 * Row;
+    for (int j = 0; j < columns; ++j)
+        for (int k = 0; k < 8; ++k) PlotClipped(x0 + j, top + k, (bitmap[j] >> k) & 1);
 }
 
-void LcdGotoText(uint8_t column, uint8_t row) {
-    LcdX = 8 * column;
-    LcdRow = row;
-}
-
-void LcdGotoPixel(uint8_t x, uint8_t row) {
-    LcdX = x;
-    LcdRow = row;
-}
-
-void LcdPlot(uint16_t x, uint16_t y, bool on) {
-    if (x >= kMaxPlotX || y >= LcdHeight || !gSurface) return;
-    const uint32_t colour = on ? LcdOnColour : LcdOffColour;
-    const int px = LcdPictureLeft + 2 * x;
-    const int py = LcdPictureTop + 2 * y;
-    gSurface->SetPixel(px, py, colour);
-    gSurface->SetPixel(px + 1, py, colour);
-    gSurface->SetPixel(px, py + 1, colour);
-    gSurface->SetPixel(px + 1, py + 1, colour);
-}
-
-void LcdDrawPageRow(const uint8_t* image) { DrawColumns(0, image, LcdWidth); }
-
-void LcdDrawTile(const uint8_t* bitmap) { DrawColumns(LcdX, bitmap, 8); }
-
-void LcdDrawGlyph(const uint8_t* bitmap) {
-    LcdDrawTile(bitmap);
-    LcdX += 8;
-}
-
-void LcdDrawText() {
-    for (unsigned char code : LcdText) {
-        DrawCharacter(code);
-        LcdX = static_cast<uint16_t>(std::min(LcdX + 8, int{kTextAdvanceCap}));
+void Lcd::DrawCharacter(uint8_t code) {
+    const uint8_t* glyph = LcdGlyph(code);
+    const int top = 8 * Row;
+    for (int j = 0; j < 8; ++j) {
+        for (int k = 0; k < 8; ++k) {
+            const bool on = (((glyph[j] >> k) & 1) != 0) != Inverse;
+            if (BigFont) {
+                PlotClipped(X + j, top + 2 * k, on);
+                PlotClipped(X + j, top + 2 * k + 1, on);
+            } else {
+                PlotClipped(X + j, top + k, on);
+            }
+        }
     }
 }
 
-void LcdDrawStrip24(const uint8_t*& cursor) {
-    DrawColumns(LcdX, cursor, 24);
+void Lcd::GotoText(uint8_t column, uint8_t row) {
+    X = 8 * column;
+    Row = row;
+}
+
+void Lcd::GotoPixel(uint8_t x, uint8_t row) {
+    X = x;
+    Row = row;
+}
+
+void Lcd::Plot(uint16_t x, uint16_t y, bool on) { PlotClipped(x, y, on); }
+
+void Lcd::DrawPageRow(const uint8_t* image) { DrawColumns(0, image, LcdWidth); }
+
+void Lcd::DrawTile(const uint8_t* bitmap) { DrawColumns(X, bitmap, 8); }
+
+void Lcd::DrawGlyph(const uint8_t* bitmap) {
+    DrawTile(bitmap);
+    X += 8;
+}
+
+void Lcd::DrawText(std::string_view text) {
+    for (unsigned char code : text) {
+        DrawCharacter(code);
+        X = static_cast<uint16_t>(std::min(X + 8, int{kTextAdvanceCap}));
+    }
+}
+
+void Lcd::DrawStrip24(const uint8_t*& cursor) {
+    DrawColumns(X, cursor, 24);
     cursor += 24;
 }
 
-void LcdDrawStrip10(const uint8_t*& cursor) {
-    DrawColumns(LcdX, cursor, 10);
+void Lcd::DrawStrip10(const uint8_t*& cursor) {
+    DrawColumns(X, cursor, 10);
     cursor += 10;
 }
 
-void LcdDrawStrip24At(const uint8_t* bitmap, uint8_t x, uint8_t row) {
-    LcdGotoPixel(x, row);
-    LcdDrawStrip24(bitmap);
+void Lcd::DrawStrip24At(const uint8_t* bitmap, uint8_t x, uint8_t row) {
+    GotoPixel(x, row);
+    DrawStrip24(bitmap);
 }
 
-void LcdDrawIcon24(uint8_t x, uint8_t row, const uint8_t* bitmap) {
+void Lcd::DrawIcon24(uint8_t x, uint8_t row, const uint8_t* bitmap) {
     for (int band = 0; band < 3; ++band) {
-        LcdGotoPixel(x, row + band);
-        LcdDrawStrip24(bitmap);
+        GotoPixel(x, row + band);
+        DrawStrip24(bitmap);
     }
 }
 
-void LcdDrawIcon10(const uint8_t* bitmap, uint8_t row) {
+void Lcd::DrawIcon10(const uint8_t* bitmap, uint8_t row) {
     for (int band = 0; band < 3; ++band) {
-        LcdGotoPixel(94, row + band);
-        LcdDrawStrip10(bitmap);
+        GotoPixel(94, row + band);
+        DrawStrip10(bitmap);
     }
 }
 
-void LcdDrawBar(uint8_t x, uint8_t row, uint16_t value) {
-    const uint16_t savedX = LcdX;
-    const uint16_t savedRow = LcdRow;
-    LcdGotoPixel(x, row);
+void Lcd::DrawBar(uint8_t x, uint8_t row, uint16_t value) {
+    const uint16_t savedX = X;
+    const uint16_t savedRow = Row;
+    GotoPixel(x, row);
     bool ended = false;
     for (int i = 0; i < 4; ++i) {
         const BarCell cell = CellOf(value, i);
-        LcdDrawGlyph(BarCellGlyphs[ended ? 0 : cell.fill].data());
+        DrawGlyph(BarCellGlyphs[ended ? 0 : cell.fill].data());
         if (cell.partial) ended = true;
     }
-    LcdDrawGlyph(BarEndGlyph.data());
-    LcdX = savedX;
-    LcdRow = savedRow;
+    DrawGlyph(BarEndGlyph.data());
+    X = savedX;
+    Row = savedRow;
 }
 
-void LcdDrawLevelBar(uint16_t value) {
-    const uint8_t row = static_cast<uint8_t>(LcdRow);
+void Lcd::DrawLevelBar(uint16_t value) {
+    const uint8_t row = static_cast<uint8_t>(Row);
     bool ended = false;
     for (int i = 0; i < 8; ++i) {
         const BarCell cell = CellOf(value, i);
-        LcdGotoPixel(20 + 8 * i, row);
-        LcdDrawTile(ended ? EmptyLevelCellGlyphs[i].data() : LevelCellGlyphs[cell.fill].data());
+        GotoPixel(20 + 8 * i, row);
+        DrawTile(ended ? EmptyLevelCellGlyphs[i].data() : LevelCellGlyphs[cell.fill].data());
         if (cell.partial) ended = true;
     }
 }
-
-void LcdInit() {}
-
-void LcdApplyContrast() {}

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "display/lcd_surface.h"
+#include "display/lcd_geometry.h"
 
 // Whole-row images (104 column bytes) shared by the emulated main screen and
 // the online display.

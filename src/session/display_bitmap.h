@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "display/lcd_surface.h"
+#include "display/lcd.h"
 #include "session/display_fields.h"
 
 // The transceiver's display as a one-bit picture, LcdWidth x LcdHeight, row
@@ -17,32 +17,28 @@ inline std::size_t BitmapIndex(int x, int y) {
 
 inline bool DarkAt(const DisplayBitmap& bitmap, int x, int y) { return bitmap[BitmapIndex(x, y)] != 0; }
 
+// The visible part of a frame: columns 104 and 105 are left out.
+DisplayBitmap BitmapOfFrame(const LcdFrame& frame);
+
 // Draws display messages exactly as the program does, with the real renderer
-// and the display primitives, into a DisplayBitmap instead of the panel
-// picture: each 2 x 2 picture block of the display window is one pixel, and
-// columns 104 and 105 are left out.
+// and the display primitives, into a frame of its own, read as a
+// DisplayBitmap.
 //
-// While it lives it is the display: it attaches itself as the primitives'
-// surface and starts the drawing state and the renderer's adjust mode from
-// the program's initial state, on a cleared display. One at a time, on the
-// thread that draws.
+// It starts the renderer's adjust mode from the program's initial state, on a
+// cleared display: one at a time, on the thread that draws.
 class DisplayBitmapRenderer {
 public:
     DisplayBitmapRenderer();
-    ~DisplayBitmapRenderer();
     DisplayBitmapRenderer(const DisplayBitmapRenderer&) = delete;
     DisplayBitmapRenderer& operator=(const DisplayBitmapRenderer&) = delete;
 
     void Draw(const DisplayPayload& payload);
-    const DisplayBitmap& Bitmap() const { return surface_.bitmap; }
+    const DisplayBitmap& Bitmap() const { return bitmap_; }
 
 private:
-    struct BitmapSurface : LcdSurface {
-        void SetPixel(int x, int y, uint32_t rgb) override;
-        void FillRect(int x, int y, int width, int height, uint32_t rgb) override;
-        DisplayBitmap bitmap{};
-    };
-    BitmapSurface surface_;
+    LcdFrame frame_;
+    Lcd lcd_{frame_};
+    DisplayBitmap bitmap_{};
 };
 
 // The display after any sequence of messages that ends with `last`, drawn

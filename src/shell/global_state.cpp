@@ -3,7 +3,6 @@
 #include "comm/device_link.h"
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
-#include "display/lcd.h"
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
@@ -14,7 +13,6 @@
 void ResetGlobalState() {
     SetProgramDirectory("");
     SetFileWriteFault(nullptr);
-    LcdResetState();
     HelpResetState();
     FreqDbResetState();
     EmulatorResetState();

@@ -13,8 +13,6 @@
 //   ProgramDirectory, the settings   common/program_directory.cpp       main(), tests            SetProgramDirectory
 //     folders of RADIO.INI, e2.dfd
 //   file write fault                 common/atomic_file.cpp             tests                    SetFileWriteFault
-//   LcdX, LcdRow, LcdText,           display/lcd.cpp                    screens, renderer        LcdResetState
-//     LcdBigFont, LcdInverse, surface
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
 //   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
 //     FreqDbDirty                                                       CSV import
@@ -25,7 +23,8 @@
 //   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons,  EmulatorResetState
 //                                                                        panel keyboard
 //   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState
-//   poll clock, emulator host        emulator/runtime/                  emulator run, main()     EmulatorResetState
+//   poll clock, emulator host,       emulator/runtime/                  emulator run, main()     EmulatorResetState
+//     the emulator's display
 //   FrameReceiver, DisplayFrame,     comm/frame_receiver, display_*     device link              DeviceLinkResetState
 //     PreviousAdjustMode
 //   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter

@@ -17,9 +17,8 @@ protected:
 };
 
 TEST_F(RendererTest, ReceivingInVolumeModeWithTheSmallZeroMarkAndChannelLabels) {
-    LcdClear();
     Show(ReceivingDisplay());
-    EXPECT_TRUE(MatchesGolden(surface, "online_vol_receiving"));
+    EXPECT_TRUE(MatchesGolden(frame, "online_vol_receiving"));
 }
 
 TEST_F(RendererTest, Status21ShowsTheSquelchBarAndTheTxBannerWithTheTxLevel) {
@@ -37,10 +36,9 @@ TEST_F(RendererTest, Status21ShowsTheSquelchBarAndTheTxBannerWithTheTxLevel) {
     d.activeType = "";
     d.standbyName = "  X   ";
     d.standbyType = "ABCDEF";
-    LcdClear();
     Show(d);
     EXPECT_EQ(DisplayFrame[0], 0x21);
-    EXPECT_TRUE(MatchesGolden(surface, "online_sql_transmitting"));
+    EXPECT_TRUE(MatchesGolden(frame, "online_sql_transmitting"));
 }
 
 TEST_F(RendererTest, ModeLinesOfTuningAndChannelModes) {
@@ -49,14 +47,14 @@ TEST_F(RendererTest, ModeLinesOfTuningAndChannelModes) {
     d.activeFreq = 136975;
     d.activeChannel = 99;
     Show(d);
-    EXPECT_TRUE(MatchesGolden(surface, "online_channel_mode"));
+    EXPECT_TRUE(MatchesGolden(frame, "online_channel_mode"));
 
     d.adjustMode = 2;
     Show(d);
-    const std::string mhz = RowArt(surface, 7);
+    const std::string mhz = RowArt(frame, 7);
     d.adjustMode = 3;
     Show(d);
-    const std::string khz = RowArt(surface, 7);
+    const std::string khz = RowArt(frame, 7);
     // "MHZ" and "KHZ" stand at text column 10: they differ in pixel columns 80..87 only.
     int differing = 0;
     for (std::size_t line = 0; line < 8; ++line) {
@@ -73,23 +71,23 @@ TEST_F(RendererTest, ModeLinesOfTuningAndChannelModes) {
 
     d.adjustMode = 5;  // no mode line at all
     Show(d);
-    EXPECT_EQ(RowArt(surface, 7).find('#'), std::string::npos);
+    EXPECT_EQ(RowArt(frame, 7).find('#'), std::string::npos);
 }
 
 TEST_F(RendererTest, AChangeOfModeClearsTheWholeDisplayAndTheSameModeDoesNot) {
     SimulatedDisplay d = ReceivingDisplay();
     Show(d);
-    const std::string header = RowArt(surface, 0);
+    const std::string header = RowArt(frame, 0);
     // Columns 48..52 of rows 3 to 5 are never drawn by a message.
-    LcdPlot(50, 30, true);
+    lcd.Plot(50, 30, true);
     d.rxLevel = 10;
     Show(d);
-    EXPECT_TRUE(surface.On(50, 30));
+    EXPECT_TRUE(frame.On(50, 30));
 
     d.adjustMode = 1;
     Show(d);
-    EXPECT_FALSE(surface.On(50, 30));
-    EXPECT_EQ(RowArt(surface, 0), header);  // the header is drawn after the clear, not wiped by it
+    EXPECT_FALSE(frame.On(50, 30));
+    EXPECT_EQ(RowArt(frame, 0), header);  // the header is drawn after the clear, not wiped by it
     EXPECT_EQ(PreviousAdjustMode, 1);
 }
 

@@ -1,21 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "display/lcd.h"
 #include "display/lcd_font.h"
-#include "support/memory_surface.h"
 #include "support/screen_art.h"
 
 namespace {
 
 class LcdTest : public ::testing::Test {
 protected:
-    AttachedSurface attached;
-    MemorySurface& s = attached.surface;
+    LcdFrame s;
+    Lcd lcd{s};
 
     void DrawTextAt(const char* text, uint8_t column, uint8_t row) {
-        LcdGotoText(column, row);
-        LcdText = text;
-        LcdDrawText();
+        lcd.GotoText(column, row);
+        lcd.DrawText(text);
     }
     // The column bytes actually shown in text row `row`, columns x..x+n-1.
     std::vector<uint8_t> Columns(int x, int row, int n) const {
@@ -30,30 +30,55 @@ protected:
     }
 };
 
-TEST_F(LcdTest, ClearPaintsTheWholeWindowGreenAndKeepsThePosition) {
-    LcdGotoPixel(17, 5);
-    LcdClear();
+TEST_F(LcdTest, ClearUnlightsTheWholeFrameWithItsExtraColumnsAndKeepsThePosition) {
+    for (uint16_t y = 0; y < LcdHeight; y += 9) lcd.Plot(y, y, true);
+    lcd.Plot(105, 63, true);
+    lcd.GotoPixel(17, 5);
+    lcd.Clear();
     std::string green;
-    for (int y = 0; y < 64; ++y) green += std::string(104, '.') + "\n";
-    EXPECT_EQ(ScreenArt(s), green);
-    EXPECT_EQ(s.Pixel(63, 115), MemorySurface::BezelColour);
-    EXPECT_EQ(s.Pixel(275, 242), LcdOffColour);  // the overhang columns 104 and 105
-    EXPECT_EQ(s.Pixel(276, 242), MemorySurface::BezelColour);
-    EXPECT_EQ(s.Pixel(275, 243), MemorySurface::BezelColour);
-    EXPECT_EQ(LcdX, 17);
-    EXPECT_EQ(LcdRow, 5);
+    for (int y = 0; y < 64; ++y) green += std::string(106, '.') + "\n";
+    EXPECT_EQ(ScreenArt(s, true), green);
+    EXPECT_EQ(lcd.X, 17);
+    EXPECT_EQ(lcd.Row, 5);
 }
 
-TEST_F(LcdTest, PlotPaintsTwoByTwoBlocksAndClipsAt106AndRow64) {
-    LcdPlot(0, 0, true);
-    EXPECT_EQ(s.Pixel(64, 115), LcdOnColour);
-    EXPECT_EQ(s.Pixel(65, 116), LcdOnColour);
-    LcdPlot(105, 10, true);
-    EXPECT_EQ(s.Pixel(64 + 210, 135), LcdOnColour);
-    const long calls = s.SetPixelCalls();
-    LcdPlot(106, 10, true);
-    LcdPlot(3, 64, true);
-    EXPECT_EQ(s.SetPixelCalls(), calls);
+TEST_F(LcdTest, PlotSetsFramePixelsAndClipsAt106AndRow64) {
+    lcd.Plot(0, 0, true);
+    EXPECT_TRUE(s.On(0, 0));
+    lcd.Plot(105, 10, true);
+    EXPECT_TRUE(s.On(105, 10));
+    const uint64_t revision = s.Revision();
+    lcd.Plot(106, 10, true);
+    lcd.Plot(3, 64, true);
+    EXPECT_EQ(s.Revision(), revision);
+}
+
+// Views repaint only what changed: drawing what is shown changes nothing, and
+// a text marks exactly the pixels it changed.
+TEST_F(LcdTest, TheDirtyRectangleHoldsJustThePixelsThatChanged) {
+    for (const bool inverse : {false, true}) {
+        LcdFrame frame;
+        Lcd text(frame);
+        text.Plot(7, 9, false);
+        EXPECT_EQ(frame.Revision(), 0u);
+        EXPECT_TRUE(frame.TakeDirty().Empty());
+        text.Inverse = inverse;
+        text.GotoPixel(19, 3);
+        text.DrawText("/i");
+        PixelRect lit;
+        for (int y = 0; y < LcdFrame::Height; ++y)
+            for (int x = 0; x < LcdFrame::Width; ++x)
+                if (frame.On(x, y)) lit.Include(x, y);
+        const PixelRect dirty = frame.TakeDirty();
+        EXPECT_EQ((std::array{dirty.left, dirty.top, dirty.right, dirty.bottom}),
+                  (std::array{lit.left, lit.top, lit.right, lit.bottom}))
+            << inverse;
+        const uint64_t revision = frame.Revision();
+        text.GotoPixel(19, 3);
+        text.DrawText("/i");
+        EXPECT_EQ(frame.Revision(), revision);
+        EXPECT_TRUE(frame.TakeDirty().Empty());
+    }
 }
 
 TEST_F(LcdTest, FontMatchesTheDocumentedGlyphs) {
@@ -68,41 +93,41 @@ TEST_F(LcdTest, FontMatchesTheDocumentedGlyphs) {
 }
 
 TEST_F(LcdTest, CodesWithoutGlyphDrawABlankCell) {
-    LcdClear();
+    lcd.Clear();
     for (int code : {0, 31, 148, 255}) {
-        LcdText = std::string(1, static_cast<char>(code));
-        LcdGotoText(0, 0);
-        LcdDrawText();
+        const std::string text(1, static_cast<char>(code));
+        lcd.GotoText(0, 0);
+        lcd.DrawText(text);
         EXPECT_EQ(Columns(0, 0, 8), std::vector<uint8_t>(8, 0)) << code;
-        LcdInverse = true;
-        LcdGotoText(0, 0);
-        LcdDrawText();
+        lcd.Inverse = true;
+        lcd.GotoText(0, 0);
+        lcd.DrawText(text);
         EXPECT_EQ(Columns(0, 0, 8), std::vector<uint8_t>(8, 0xFF)) << code;
-        LcdInverse = false;
+        lcd.Inverse = false;
     }
 }
 
 TEST_F(LcdTest, TextRowOverflowDrawsColumns104And105ThenNothing) {
-    LcdClear();
+    lcd.Clear();
     DrawTextAt("MMMMMMMMMMMMM", 0, 0);
-    EXPECT_EQ(LcdX, 104);
+    EXPECT_EQ(lcd.X, 104);
     EXPECT_EQ(Columns(96, 0, 8), std::vector<uint8_t>(LcdGlyph('M'), LcdGlyph('M') + 8));
     DrawTextAt("MMMMMMMMMMMMMM", 0, 1);
-    EXPECT_EQ(LcdX, 112);
+    EXPECT_EQ(lcd.X, 112);
     EXPECT_TRUE(s.On(104, 8 + 1));  // first two columns of the 14th M
     EXPECT_TRUE(s.On(105, 8 + 1));
     DrawTextAt("MMMMMMMMMMMMMMMMMMM", 0, 2);
-    EXPECT_EQ(LcdX, 120);
-    LcdClear();  // the overhang does not outlive a clear
+    EXPECT_EQ(lcd.X, 120);
+    lcd.Clear();  // the overhang does not outlive a clear
     EXPECT_FALSE(s.On(104, 8 + 1));
-    EXPECT_EQ(s.DisplayPixel(105, 8 + 1), LcdOffColour);
+    EXPECT_FALSE(s.On(105, 8 + 1));
 }
 
 TEST_F(LcdTest, BigFontCoversTwoTextRows) {
-    LcdClear();
-    LcdBigFont = true;
+    lcd.Clear();
+    lcd.BigFont = true;
     DrawTextAt("!", 0, 2);
-    EXPECT_EQ(LcdX, 8);
+    EXPECT_EQ(lcd.X, 8);
     // "!" has columns 3 and 4 = 5F: rows 0..4 and 6 on, each doubled.
     for (int k = 0; k < 8; ++k) {
         const bool on = (0x5F >> k) & 1;
@@ -112,8 +137,8 @@ TEST_F(LcdTest, BigFontCoversTwoTextRows) {
 }
 
 TEST_F(LcdTest, InverseSpaceIsASolidCell) {
-    LcdClear();
-    LcdInverse = true;
+    lcd.Clear();
+    lcd.Inverse = true;
     DrawTextAt(" ", 2, 4);
     EXPECT_EQ(Columns(16, 4, 8), std::vector<uint8_t>(8, 0xFF));
 }
@@ -137,29 +162,29 @@ TEST_F(LcdTest, BarShowsValueColumnsTicksAndRestoresPosition) {
         return bytes;
     };
     for (uint16_t value : {0, 9, 40, 63}) {
-        LcdClear();
-        LcdGotoPixel(3, 2);
-        LcdDrawBar(28, 7, value);
-        EXPECT_EQ(LcdX, 3);
-        EXPECT_EQ(LcdRow, 2);
+        lcd.Clear();
+        lcd.GotoPixel(3, 2);
+        lcd.DrawBar(28, 7, value);
+        EXPECT_EQ(lcd.X, 3);
+        EXPECT_EQ(lcd.Row, 2);
         EXPECT_EQ(Columns(28, 7, 40), cellsFor(value)) << value;
     }
     // Value 0: one filled column and the left stroke of each further cell.
-    LcdClear();
-    LcdDrawBar(0, 0, 0);
+    lcd.Clear();
+    lcd.DrawBar(0, 0, 0);
     EXPECT_EQ(Columns(0, 0, 9), (std::vector<uint8_t>{0x7E, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x7E}));
     // Value 9: first cell full, two filled columns in the second.
-    LcdDrawBar(0, 1, 9);
+    lcd.DrawBar(0, 1, 9);
     EXPECT_EQ(Columns(8, 1, 3), (std::vector<uint8_t>{0x7E, 0x7E, 0x42}));
 }
 
 TEST_F(LcdTest, LevelBarLightsValueColumnsAndKeepsTicks) {
     for (uint16_t value : {0, 9, 40, 63}) {
-        LcdClear();
-        LcdGotoText(3, 6);
-        LcdDrawLevelBar(value);
-        EXPECT_EQ(LcdX, 76);
-        EXPECT_EQ(LcdRow, 6);
+        lcd.Clear();
+        lcd.GotoText(3, 6);
+        lcd.DrawLevelBar(value);
+        EXPECT_EQ(lcd.X, 76);
+        EXPECT_EQ(lcd.Row, 6);
         const auto bytes = Columns(20, 6, 64);
         for (int c = 0; c < 64; ++c) {
             // Ticks survive only in the empty cells after the partial one.
@@ -172,34 +197,34 @@ TEST_F(LcdTest, LevelBarLightsValueColumnsAndKeepsTicks) {
 TEST_F(LcdTest, PageRowIgnoresLcdX) {
     uint8_t image[104];
     for (int i = 0; i < 104; ++i) image[i] = static_cast<uint8_t>(i);
-    LcdClear();
-    LcdGotoPixel(40, 5);
-    LcdDrawPageRow(image);
+    lcd.Clear();
+    lcd.GotoPixel(40, 5);
+    lcd.DrawPageRow(image);
     EXPECT_EQ(Columns(0, 5, 104), std::vector<uint8_t>(image, image + 104));
-    EXPECT_EQ(LcdX, 40);
+    EXPECT_EQ(lcd.X, 40);
 }
 
 TEST_F(LcdTest, IconsAndStripsPlaceTheirBandsAndLeaveThePosition) {
     uint8_t icon[72];
     for (int i = 0; i < 72; ++i) icon[i] = static_cast<uint8_t>(i + 1);
-    LcdClear();
-    LcdDrawIcon24(16, 2, icon);
-    EXPECT_EQ(LcdX, 16);
-    EXPECT_EQ(LcdRow, 4);
+    lcd.Clear();
+    lcd.DrawIcon24(16, 2, icon);
+    EXPECT_EQ(lcd.X, 16);
+    EXPECT_EQ(lcd.Row, 4);
     EXPECT_EQ(Columns(16, 2, 24), std::vector<uint8_t>(icon, icon + 24));
     EXPECT_EQ(Columns(16, 4, 24), std::vector<uint8_t>(icon + 48, icon + 72));
 
-    LcdDrawIcon10(icon, 4);
-    EXPECT_EQ(LcdX, 94);
-    EXPECT_EQ(LcdRow, 6);
+    lcd.DrawIcon10(icon, 4);
+    EXPECT_EQ(lcd.X, 94);
+    EXPECT_EQ(lcd.Row, 6);
     EXPECT_EQ(Columns(94, 5, 10), std::vector<uint8_t>(icon + 10, icon + 20));
 
     const uint8_t* cursor = icon;
-    LcdGotoPixel(0, 0);
-    LcdDrawStrip24(cursor);
+    lcd.GotoPixel(0, 0);
+    lcd.DrawStrip24(cursor);
     EXPECT_EQ(cursor, icon + 24);
-    LcdDrawStrip24At(icon + 24, 50, 1);
-    EXPECT_EQ(LcdX, 50);
+    lcd.DrawStrip24At(icon + 24, 50, 1);
+    EXPECT_EQ(lcd.X, 50);
     EXPECT_EQ(Columns(50, 1, 24), std::vector<uint8_t>(icon + 24, icon + 48));
 }
 
@@ -217,20 +242,19 @@ TEST_F(LcdTest, PositionsAtTheTopOfTheirRangeDrawNothingInsteadOfWrapping) {
                   {0, 8192, false, true, 48},
                   {0, 4096, true, false, 48}};
     for (const auto& place : places) {
-        s.Reset();
-        LcdX = place.x;
-        LcdRow = place.row;
-        LcdBigFont = place.big;
-        LcdInverse = place.inverse;
-        LcdText = "\xff\xff\xff.0\xee";
-        LcdDrawText();
-        EXPECT_EQ(s.SetPixelCalls(), 0) << place.x << "," << place.row;
-        EXPECT_EQ(LcdX, place.xAfter) << place.x << "," << place.row;
+        s = LcdFrame{};
+        lcd.X = place.x;
+        lcd.Row = place.row;
+        lcd.BigFont = place.big;
+        lcd.Inverse = place.inverse;
+        lcd.DrawText("\xff\xff\xff.0\xee");
+        EXPECT_EQ(s.Revision(), 0u) << place.x << "," << place.row;
+        EXPECT_EQ(lcd.X, place.xAfter) << place.x << "," << place.row;
     }
-    LcdGotoPixel(0, 0);
-    LcdX = 65534;
-    LcdDrawTile(BarEndGlyph.data());
-    EXPECT_EQ(s.SetPixelCalls(), 0);
+    lcd.GotoPixel(0, 0);
+    lcd.X = 65534;
+    lcd.DrawTile(BarEndGlyph.data());
+    EXPECT_EQ(s.Revision(), 0u);
 }
 
 }  // namespace

@@ -47,8 +47,8 @@ protected:
         return nextKey_ - 5;
     }
     void ExpectAt(uint32_t tick, std::function<void()> check) { host.At(tick, std::move(check)); }
-    std::string Line(int row) { return CellArt(host.Surface(), 0, 13, row, 2); }
-    std::string Mark() { return CellArt(host.Surface(), 12, 1, 2, 1); }
+    std::string Line(int row) { return CellArt(host.Frame(), 0, 13, row, 2); }
+    std::string Mark() { return CellArt(host.Frame(), 12, 1, 2, 1); }
 };
 
 // --- Opening and channel stepping --------------------------------------------
@@ -58,15 +58,15 @@ TEST_F(ChannelEditorTest, OpensOnChannel1WhateverChannelTheMainScreenUses) {
     FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
     FreqTable[41] = Channel(131725, "GROUND", "  TWR ");
     Open();
-    ExpectAt(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "channel_editor")); });
+    ExpectAt(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "channel_editor")); });
     host.RunUntilTick(kOpen + 6);
     EXPECT_EQ(Shown(), FreqTable[0]);
 }
 
 TEST_F(ChannelEditorTest, ChannelsWrapFrom1To100AndBack) {
-    const std::string first = TextArt(host, "Channel: 1", 0, true, true);
-    const std::string hundredth = TextArt(host, "Channel: 100", 0, true, true);
-    const std::string second = TextArt(host, "Channel: 2", 0, true, true);
+    const std::string first = TextArt("Channel: 1", 0, true, true);
+    const std::string hundredth = TextArt("Channel: 100", 0, true, true);
+    const std::string second = TextArt("Channel: 2", 0, true, true);
     FreqTable[99] = Channel(131725, "GROUND", "  TWR ");
     Open();
     ExpectAt(Tap({KeyBitDown}), [&] {
@@ -79,10 +79,10 @@ TEST_F(ChannelEditorTest, ChannelsWrapFrom1To100AndBack) {
 }
 
 TEST_F(ChannelEditorTest, LoadedRecordsShowMalformedTextsBlankAndFrequenciesClamped) {
-    const std::string blankName = TextArt(host, "Name:       ", 4, true);
-    const std::string blankType = TextArt(host, "Type:       ", 6, true);
-    const std::string lowest = TextArt(host, "Freq: 108.00", 2, true);
-    const std::string highest = TextArt(host, "Freq: 136.97", 2, true);
+    const std::string blankName = TextArt("Name:       ", 4, true);
+    const std::string blankType = TextArt("Type:       ", 6, true);
+    const std::string lowest = TextArt("Freq: 108.00", 2, true);
+    const std::string highest = TextArt("Freq: 136.97", 2, true);
     FreqTable[0] = Channel(100000, "APP", "VOR");
     FreqTable[1] = Channel(140000, "", "TOOLONG");
     Open();
@@ -174,11 +174,11 @@ TEST(ChannelEditStepsTest, UpAndDownVisitEveryCharacterOnceAndUndoEachOther) {
 // --- The cursor, the selection and the 25 kHz mark ----------------------------
 
 TEST_F(ChannelEditorTest, TheCursorBlinksOnThePartBeingEditedOfTheInverseLine) {
-    const std::string plain = TextArt(host, "Freq: 121.50", 2, true, true);
-    const std::string onKhz = TextArt(host, "Freq: 121.5_", 2, true, true);
-    const std::string onMhz = TextArt(host, "Freq: 12_.50", 2, true, true);
-    const std::string onThird = TextArt(host, "Name: TO_ER ", 4, true, true);
-    const std::string unselected = TextArt(host, "Freq: 121.50", 2, true);
+    const std::string plain = TextArt("Freq: 121.50", 2, true, true);
+    const std::string onKhz = TextArt("Freq: 121.5_", 2, true, true);
+    const std::string onMhz = TextArt("Freq: 12_.50", 2, true, true);
+    const std::string onThird = TextArt("Name: TO_ER ", 4, true, true);
+    const std::string unselected = TextArt("Freq: 121.50", 2, true);
     FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
     Open();
     // Every redraw toggles the cursor phase; a key that edits hides the
@@ -210,7 +210,7 @@ TEST_F(ChannelEditorTest, With25kHzStepsFrequenciesEndingIn25Or75AreMarkedWithTh
     ExpectAt(kOpen + 5, [&] { EXPECT_EQ(Mark(), mark); });
     ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Mark(), blank); });
     ExpectAt(Tap({KeyBitDown, KeyBitActive}),
-             [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "channel_editor_step25")); });
+             [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "channel_editor_step25")); });
     host.RunUntilTick(nextKey_);
 }
 

@@ -30,8 +30,8 @@ protected:
 };
 
 TEST_F(EmulatorRunTest, ASplashOf2To25SecondsThenTheMainScreenWithTheDefaults) {
-    host.At(124, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "splash")); });
-    host.At(126, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "main_defaults")); });
+    host.At(124, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "splash")); });
+    host.At(126, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "main_defaults")); });
     host.RunUntilTick(130);
     EXPECT_EQ(CurrentHelpTopic, 1);
     EXPECT_EQ(EmulatedHardware.Registers[RegisterVolume], 31 - 20);
@@ -43,8 +43,8 @@ TEST_F(EmulatorRunTest, ASplashOf2To25SecondsThenTheMainScreenWithTheDefaults) {
 
     ScriptedHost late;  // the half-second count is one tick from its boundary
     EmulatorState.TickCounter = 24;
-    late.At(101, [&] { EXPECT_TRUE(MatchesGolden(late.Surface(), "splash")); });
-    late.At(102, [&] { EXPECT_TRUE(MatchesGolden(late.Surface(), "main_defaults")); });
+    late.At(101, [&] { EXPECT_TRUE(MatchesGolden(late.Frame(), "splash")); });
+    late.At(102, [&] { EXPECT_TRUE(MatchesGolden(late.Frame(), "main_defaults")); });
     late.RunUntilTick(103);
 }
 
@@ -56,7 +56,7 @@ TEST_F(EmulatorRunTest, StoppingAtAnyMomentEndsTheRunWithinOneTickAndClearsTheDi
         run.AtTime(stopAt, [] { StopRequest = true; });
         run.Run();
         EXPECT_LE(run.NowMicroseconds(), stopAt + ScriptedHost::TickMicroseconds) << stopAt;
-        EXPECT_EQ(ScreenArt(run.Surface()), GreenScreen()) << stopAt;
+        EXPECT_EQ(ScreenArt(run.Frame()), GreenScreen()) << stopAt;
     }
 }
 
@@ -84,7 +84,7 @@ TEST_F(EmulatorRunTest, ASecondRunStartsAgainFromTheSplashWithTheSavedSettings) 
     host.RunUntilTick(500);
     EepromSettings.Volume = 5;
     const uint32_t start = host.Tick();
-    host.At(start + 120, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "splash")); });
+    host.At(start + 120, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "splash")); });
     host.RunUntilTick(start + 140);
     EXPECT_EQ(EepromSettings.Volume, 19);
 }

@@ -23,14 +23,14 @@ protected:
     MenuScript script{host};
 
     void ExpectCells(int column, int row, const std::string& expected, std::size_t length, bool big) {
-        EXPECT_TRUE(SameArt(CellsArt(host.Surface(), column, row, length, big), expected));
+        EXPECT_TRUE(SameArt(CellsArt(host.Frame(), column, row, length, big), expected));
     }
     // Waits for the next tick of the given blink phase.
     void WaitForBlank(bool blank) {
         while (BlankBefore(script.Now()) != blank) script.Wait(1);
     }
     void ExpectGolden(const char* name) {
-        script.Then([this, name] { EXPECT_TRUE(MatchesGolden(host.Surface(), name)); });
+        script.Then([this, name] { EXPECT_TRUE(MatchesGolden(host.Frame(), name)); });
     }
 };
 
@@ -39,7 +39,7 @@ TEST_F(MenuItemsTest, NoiseLevelsStayInTheRangeOfTheModeAndVogadCapsThemAt6) {
         e.NoiseMode = 1;
         e.NoiseLevel = 8;
     });
-    const std::string off = TextArt(host, "OFF", true);
+    const std::string off = TextArt("OFF", true);
     script.OpenOnItem(0);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitUp, 3);
@@ -92,7 +92,7 @@ TEST_F(MenuItemsTest, ContrastStopsAt20And63AndIsSavedOnlyWithAnotherChange) {
 }
 
 TEST_F(MenuItemsTest, MicLevelStepsFrom0To3AndSetsTheMicrophoneRegisters) {
-    const std::string zero = TextArt(host, "0dB ", true);
+    const std::string zero = TextArt("0dB ", true);
     script.OpenOnItem(3);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitUp);
@@ -110,8 +110,8 @@ TEST_F(MenuItemsTest, MicLevelStepsFrom0To3AndSetsTheMicrophoneRegisters) {
 }
 
 TEST_F(MenuItemsTest, AuxOpenLevelSteppedToOffPushesTheMuteLevelAlongAndNeverBelowIt) {
-    const std::string zeroDb = TextArt(host, "0dB  ", false);
-    const std::string off = TextArt(host, "Off  ", false);
+    const std::string zeroDb = TextArt("0dB  ", false);
+    const std::string off = TextArt("Off  ", false);
     script.OpenOnItem(4);
     script.Then([&] {
         ExpectCells(6, 2, zeroDb, 5, false);  // the defaults, 15 and 15

@@ -19,7 +19,7 @@ protected:
 
     // The side label beside UP (rows 1..3) or DOWN (rows 4..6) is drawn.
     bool SideLabelShown(int firstRow) {
-        const std::string art = RegionArt(host.Surface(), 94, 8 * firstRow, 10, 24);
+        const std::string art = RegionArt(host.Frame(), 94, 8 * firstRow, 10, 24);
         return art.find('#') != std::string::npos;
     }
 };
@@ -31,12 +31,12 @@ TEST_F(MainMenuTest, BrowsingStopsAtBothEndsAndEveryItemAsksForItsHelpTopic) {
         EXPECT_EQ(CurrentHelpTopic, 2);
         EXPECT_FALSE(SideLabelShown(1));  // no Prev on the first item
         EXPECT_TRUE(SideLabelShown(4));
-        *screen = ScreenArt(host.Surface());
+        *screen = ScreenArt(host.Frame());
     });
     script.Tap(KeyBitUp);
     script.Then([&, screen] {
         EXPECT_EQ(EmulatorState.MenuCursor, 0);
-        EXPECT_EQ(ScreenArt(host.Surface()), *screen);
+        EXPECT_EQ(ScreenArt(host.Frame()), *screen);
     });
     for (int item = 1; item <= 8; ++item) {
         script.Tap(KeyBitDown);
@@ -45,12 +45,12 @@ TEST_F(MainMenuTest, BrowsingStopsAtBothEndsAndEveryItemAsksForItsHelpTopic) {
     script.Then([&, screen] {
         EXPECT_TRUE(SideLabelShown(1));
         EXPECT_FALSE(SideLabelShown(4));  // no Next on the last item
-        *screen = ScreenArt(host.Surface());
+        *screen = ScreenArt(host.Frame());
     });
     script.Tap(KeyBitDown);
     script.Then([&, screen] {
         EXPECT_EQ(EmulatorState.MenuCursor, 8);
-        EXPECT_EQ(ScreenArt(host.Surface()), *screen);
+        EXPECT_EQ(ScreenArt(host.Frame()), *screen);
     });
     script.Finish();
 }

@@ -105,7 +105,7 @@ TEST_F(MainScreenKeysTest, AFlippedChannelKeepsItsLabelsOnTheActiveSideOnly) {
     FreqTable[1].FreqKHz = 121500;
     FreqTable[1].SetName("TOWER ");
     FreqTable[1].SetType("TWR   ");
-    const std::string noChannel = TextArt(host, " CH-- ", false);
+    const std::string noChannel = TextArt(" CH-- ", false);
     EnterTuningMode(3);
     Taps(KeyBitUp, 200, 1);  // channel 2
     host.TapKey(KeyBitActive, 220);
@@ -113,7 +113,7 @@ TEST_F(MainScreenKeysTest, AFlippedChannelKeepsItsLabelsOnTheActiveSideOnly) {
         EXPECT_EQ(EmulatorState.ActiveName, "TOWER ");
         EXPECT_EQ(EmulatorState.ActiveChannelText, "CH 2");
         EXPECT_EQ(EmulatorState.StandbyName, "      ");
-        EXPECT_EQ(RegionArt(host.Surface(), 56, 40, 48, 8), noChannel);
+        EXPECT_EQ(RegionArt(host.Frame(), 56, 40, 48, 8), noChannel);
     });
     host.RunUntilTick(240);
 }
@@ -171,12 +171,12 @@ TEST_F(MainScreenKeysTest, DirectSelectionHearsTuningAtOnceFlipFlopOnlyAfterAFli
 
 TEST_F(MainScreenKeysTest, AFlipOutOfTuningLeavesNoStaleLabelOnTheVolumeLine) {
     std::string volumeLine;
-    host.At(150, [&] { volumeLine = RowArt(host.Surface(), 7); });
+    host.At(150, [&] { volumeLine = RowArt(host.Frame(), 7); });
     EnterTuningMode(1);
     host.TapKey(KeyBitActive, 200);
     host.At(202, [&] {
         EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
-        EXPECT_EQ(RowArt(host.Surface(), 7), volumeLine);
+        EXPECT_EQ(RowArt(host.Frame(), 7), volumeLine);
     });
     host.RunUntilTick(210);
 }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "display/lcd.h"
 #include "display/row_images.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
+#include "support/scratch_display.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -20,7 +20,7 @@ protected:
     ScriptedHost host;
 
     void ExpectGoldenAt(uint32_t tick, const char* name) {
-        host.At(tick, [this, name] { EXPECT_TRUE(MatchesGolden(host.Surface(), name)); });
+        host.At(tick, [this, name] { EXPECT_TRUE(MatchesGolden(host.Frame(), name)); });
         host.RunUntilTick(tick + 1);
     }
 };
@@ -37,13 +37,11 @@ TEST_F(MainScreenTest, TwentyFiveKhzStepsShowTheThirdDecimalSmall) {
 }
 
 TEST_F(MainScreenTest, ScanMarkBlinksBetweenTheHeaderWords) {
-    AttachedSurface plain;
-    LcdGotoText(0, 0);
-    LcdDrawPageRow(HeaderBarImage);
-    const std::string header = RowArt(plain.surface, 0);
-    LcdAttachSurface(&host.Surface());
+    ScratchDisplay plain;
+    plain.lcd.DrawPageRow(HeaderBarImage);
+    const std::string header = RowArt(plain.frame, 0);
     PrepareSettings([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
-    host.At(kBlinkOff, [&] { EXPECT_EQ(RowArt(host.Surface(), 0), header); });
+    host.At(kBlinkOff, [&] { EXPECT_EQ(RowArt(host.Frame(), 0), header); });
     ExpectGoldenAt(kBlinkOn, "main_scan_mark");
 }
 
@@ -69,23 +67,22 @@ TEST_F(MainScreenTest, StandbyOnlyKeepsTheRxBannerWhileTransmitting) {
 }
 
 TEST_F(MainScreenTest, TheLevelBarFollowsTheSliderOfTheTunedFrequency) {
-    AttachedSurface reference;
-    LcdGotoText(0, 6);
-    LcdDrawPageRow(RxBannerImage);
+    ScratchDisplay reference;
+    reference.lcd.GotoText(0, 6);
+    reference.lcd.DrawPageRow(RxBannerImage);
     auto expectedBar = [&](uint16_t value) {
-        LcdGotoText(3, 6);
-        LcdDrawLevelBar(value);
-        return RowArt(reference.surface, 6);
+        reference.lcd.GotoText(3, 6);
+        reference.lcd.DrawLevelBar(value);
+        return RowArt(reference.frame, 6);
     };
     const std::string empty = expectedBar(0), half = expectedBar(30), full = expectedBar(64);
-    LcdAttachSurface(&host.Surface());
     host.SetActiveSlider(281, 150);  // level 270: bar 30
-    host.At(152, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), half); });
+    host.At(152, [&] { EXPECT_EQ(RowArt(host.Frame(), 6), half); });
     host.SetActiveSlider(0, 153);
-    host.At(155, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), full); });
+    host.At(155, [&] { EXPECT_EQ(RowArt(host.Frame(), 6), full); });
     host.SetStandbySlider(0, 156);  // not the frequency being received
     host.SetActiveSlider(371, 156);
-    host.At(158, [&] { EXPECT_EQ(RowArt(host.Surface(), 6), empty); });
+    host.At(158, [&] { EXPECT_EQ(RowArt(host.Frame(), 6), empty); });
     host.RunUntilTick(160);
 }
 

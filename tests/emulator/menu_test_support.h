@@ -11,7 +11,7 @@
 
 #include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
-#include "support/memory_surface.h"
+#include "support/scratch_display.h"
 #include "support/scripted_host.h"
 
 // A script of key taps for the menus: from tick 150 (the main screen is up)
@@ -56,35 +56,27 @@ private:
 };
 
 // Pixels of a rectangle of the display, one line per pixel row.
-inline std::string RegionArt(const MemorySurface& surface, int x0, int y0, int width, int height) {
+inline std::string RegionArt(const LcdFrame& frame, int x0, int y0, int width, int height) {
     std::string art;
     for (int y = y0; y < y0 + height; ++y) {
-        for (int x = x0; x < x0 + width; ++x) art += surface.On(x, y) ? '#' : '.';
+        for (int x = x0; x < x0 + width; ++x) art += frame.On(x, y) ? '#' : '.';
         art += '\n';
     }
     return art;
 }
 
 // The character cells of `text` at a text position, one or two rows high.
-inline std::string CellsArt(const MemorySurface& surface, int column, int row, std::size_t length, bool big) {
-    return RegionArt(surface, 8 * column, 8 * row, 8 * static_cast<int>(length), big ? 16 : 8);
+inline std::string CellsArt(const LcdFrame& frame, int column, int row, std::size_t length, bool big) {
+    return RegionArt(frame, 8 * column, 8 * row, 8 * static_cast<int>(length), big ? 16 : 8);
 }
 
-// What `text` looks like in its cells on a clear display. Draws on a scratch
-// display, so call it before the run; the host's display is attached again.
-inline std::string TextArt(ScriptedHost& host, std::string_view text, bool big) {
-    std::string art;
-    {
-        AttachedSurface scratch;
-        LcdClear();
-        LcdBigFont = big;
-        LcdText = text;
-        LcdDrawText();
-        LcdBigFont = false;
-        art = CellsArt(scratch.surface, 0, 0, text.size(), big);
-    }
-    LcdAttachSurface(&host.Surface());
-    return art;
+// What `text` looks like in its cells on a clear display, drawn on a scratch
+// display.
+inline std::string TextArt(std::string_view text, bool big) {
+    ScratchDisplay scratch;
+    scratch.lcd.BigFont = big;
+    scratch.lcd.DrawText(text);
+    return CellsArt(scratch.frame, 0, 0, text.size(), big);
 }
 
 // The bytes of the settings file as it stands.

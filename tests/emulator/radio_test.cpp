@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/hardware/panel_inputs.h"
@@ -9,6 +8,7 @@
 #include "emulator/radio/squelch.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
+#include "support/scratch_display.h"
 #include "support/screen_art.h"
 
 namespace {
@@ -235,17 +235,16 @@ TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
     const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
     std::string row6;
     host.HoldPtt(from, 62 * 50);
-    host.At(from + 60 * 50 + 10, [&] { row6 = RowArt(host.Surface(), 6); });
+    host.At(from + 60 * 50 + 10, [&] { row6 = RowArt(host.Frame(), 6); });
     host.At(from + 62 * 50 + 2, [] { EXPECT_EQ(EmulatorState.StuckPttCount, 0); });
     host.HoldPtt(from + 62 * 50 + 10, 20);
     host.RunUntilTick(from + 63 * 50);
     EXPECT_EQ(*keyed, (Ticks{from, from + 60 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
 
-    AttachedSurface reference;
-    LcdGotoText(0, 6);
-    LcdText = "->Stuck PTT<-";
-    LcdDrawText();
-    EXPECT_EQ(row6, RowArt(reference.surface, 6));
+    ScratchDisplay reference;
+    reference.lcd.GotoText(0, 6);
+    reference.lcd.DrawText("->Stuck PTT<-");
+    EXPECT_EQ(row6, RowArt(reference.frame, 6));
 }
 
 TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {

@@ -6,7 +6,7 @@
 #include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "emulator/runtime/emulator_state.h"
-#include "support/memory_surface.h"
+#include "support/scratch_display.h"
 #include "support/scripted_host.h"
 
 // The screens the menus open are tested without the menus. An action of the
@@ -31,14 +31,11 @@ inline std::shared_ptr<OpenedScreen> OpenScreenAt(ScriptedHost& host, uint32_t t
 }
 
 // Text art of the character cells [column, column + columns) of text rows
-// [row, row + rows): '#' dark, '.' green, '?' anything else.
-inline std::string CellArt(const MemorySurface& surface, int column, int columns, int row, int rows) {
+// [row, row + rows): '#' dark, '.' green.
+inline std::string CellArt(const LcdFrame& frame, int column, int columns, int row, int rows) {
     std::string art;
     for (int y = 8 * row; y < 8 * (row + rows); ++y) {
-        for (int x = 8 * column; x < 8 * (column + columns); ++x) {
-            const uint32_t c = surface.DisplayPixel(x, y);
-            art += c == LcdOnColour ? '#' : c == LcdOffColour ? '.' : '?';
-        }
+        for (int x = 8 * column; x < 8 * (column + columns); ++x) art += frame.On(x, y) ? '#' : '.';
         art += '\n';
     }
     return art;
@@ -46,22 +43,14 @@ inline std::string CellArt(const MemorySurface& surface, int column, int columns
 
 // How a text looks drawn from column 0 of a text row of an empty display:
 // the art of the whole row (two rows in large text). Drawn on a scratch
-// surface; the host's surface is attached again afterwards.
-inline std::string TextArt(ScriptedHost& host, const std::string& text, int row, bool big, bool inverse = false) {
-    std::string art;
-    {
-        AttachedSurface scratch;
-        LcdClear();
-        LcdBigFont = big;
-        LcdInverse = inverse;
-        LcdGotoText(0, static_cast<uint8_t>(row));
-        LcdText = text;
-        LcdDrawText();
-        art = CellArt(scratch.surface, 0, LcdWidth / 8, row, big ? 2 : 1);
-    }
-    LcdBigFont = LcdInverse = false;
-    LcdAttachSurface(&host.Surface());
-    return art;
+// display.
+inline std::string TextArt(const std::string& text, int row, bool big, bool inverse = false) {
+    ScratchDisplay scratch;
+    scratch.lcd.BigFont = big;
+    scratch.lcd.Inverse = inverse;
+    scratch.lcd.GotoText(0, static_cast<uint8_t>(row));
+    scratch.lcd.DrawText(text);
+    return CellArt(scratch.frame, 0, LcdWidth / 8, row, big ? 2 : 1);
 }
 
 // The glyph of a character code as the art of one cell drawn in small text.

@@ -58,7 +58,7 @@ protected:
     ScriptedHost host;
 
     // The large-text line of `rows` 2i and 2i + 1 as it is shown now.
-    std::string ShownLine(int row) { return CellArt(host.Surface(), 0, 13, row, 2); }
+    std::string ShownLine(int row) { return CellArt(host.Frame(), 0, 13, row, 2); }
 };
 
 // --- Readings screens -------------------------------------------------------
@@ -67,13 +67,13 @@ TEST_F(ServiceScreensTest, Adc1ShowsTheReadingsWithTheSignalLevelOfTheTunedFrequ
     host.activeSlider = 281;  // RxLevel 270
     host.standbySlider = 0;   // not the frequency being received
     OpenScreenAt(host, kOpen, RunReadingsScreen1);
-    host.At(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "service_adc1")); });
+    host.At(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "service_adc1")); });
     host.RunUntilTick(kOpen + 6);
 }
 
 TEST_F(ServiceScreensTest, Adc1FollowsTheSliderOnTheNextRefreshOnly) {
-    const std::string top = TextArt(host, "Srx:551", 2, true);
-    const std::string bottom = TextArt(host, "Srx:180", 2, true);
+    const std::string top = TextArt("Srx:551", 2, true);
+    const std::string bottom = TextArt("Srx:180", 2, true);
     OpenScreenAt(host, kOpen, RunReadingsScreen1);
     host.At(kOpen + 5, [&] { EXPECT_EQ(ShownLine(2), bottom); });
     host.SetActiveSlider(0, kOpen + 10);
@@ -85,8 +85,8 @@ TEST_F(ServiceScreensTest, Adc1FollowsTheSliderOnTheNextRefreshOnly) {
 }
 
 TEST_F(ServiceScreensTest, AShorterReadingLeavesNoDigitsOfTheLongerOne) {
-    const std::string wide = TextArt(host, "Vin:12345", 0, true);
-    const std::string zero = TextArt(host, "Vin:0", 0, true);
+    const std::string wide = TextArt("Vin:12345", 0, true);
+    const std::string zero = TextArt("Vin:0", 0, true);
     OpenScreenAt(host, kOpen, RunReadingsScreen1);
     host.At(kOpen + 10, [] { EmulatorState.VinReading = 12345; });
     host.At(kOpen + 26, [&] { EXPECT_EQ(ShownLine(0), wide); });
@@ -97,13 +97,13 @@ TEST_F(ServiceScreensTest, AShorterReadingLeavesNoDigitsOfTheLongerOne) {
 
 TEST_F(ServiceScreensTest, Adc2ShowsTheOffsetPresetAndZeroForTheUnfedReadings) {
     OpenScreenAt(host, kOpen, RunReadingsScreen2);
-    host.At(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Surface(), "service_adc2")); });
+    host.At(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "service_adc2")); });
     host.RunUntilTick(kOpen + 6);
 }
 
 TEST_F(ServiceScreensTest, Adc2ShowsTheSignedReadingsWithTheirSign) {
-    const std::string minusOne = TextArt(host, "Stn:-1", 0, true);
-    const std::string minusMost = TextArt(host, "AudL:-32768", 2, true);
+    const std::string minusOne = TextArt("Stn:-1", 0, true);
+    const std::string minusMost = TextArt("AudL:-32768", 2, true);
     OpenScreenAt(host, kOpen, RunReadingsScreen2);
     host.At(kOpen + 10, [] {
         EmulatorState.Stn2Reading = -1;
@@ -134,7 +134,7 @@ TEST_F(ServiceScreensTest, ReceiverStepTestSweeps112To142MHzInTwoMegahertzStepsO
     std::map<std::string, std::string> textOfArt;  // every candidate, 144.00 included
     for (int mhz = 112; mhz <= 144; mhz += 2) {
         const std::string text = "RX: " + std::to_string(mhz) + ".00";
-        textOfArt[TextArt(host, text, 1, true)] = text;
+        textOfArt[TextArt(text, 1, true)] = text;
     }
     auto texts = std::make_shared<std::vector<std::string>>();
     host.EachTick([&, texts](uint32_t) {
@@ -172,8 +172,8 @@ TEST_F(ServiceScreensTest, ReceiverStepTestSweeps112To142MHzInTwoMegahertzStepsO
 // --- Receiver scan test -----------------------------------------------------
 
 TEST_F(ServiceScreensTest, ScanTestSkipsAFrequencyWithoutSignalAfterFiveTicks) {
-    const std::string first = TextArt(host, "RX: 112.00", 1, true);
-    const std::string second = TextArt(host, "RX: 112.05", 1, true);
+    const std::string first = TextArt("RX: 112.00", 1, true);
+    const std::string second = TextArt("RX: 112.05", 1, true);
     auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
     OpenScreenAt(host, kOpen, RunReceiverScanTest);
     host.At(kOpen + 2, [&] { EXPECT_EQ(ShownLine(1), first); });
@@ -209,7 +209,7 @@ TEST_F(ServiceScreensTest, ScanTestWith25kHzStepsMarksEverySecondChannelWithTheS
     auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
     host.EachTick([&, marks, synthesizer](uint32_t tick) {
         if (synthesizer->empty() || synthesizer->back().first != tick - 1 || tick >= kOpen + 30) return;
-        const std::string cell = CellArt(host.Surface(), 10, 1, 1, 1);
+        const std::string cell = CellArt(host.Frame(), 10, 1, 1, 1);
         marks->push_back(cell == mark ? "mark" : cell == blank ? "blank" : "other");
     });
     host.At(kOpen - 1, [] { EmulatorState.Step25 = true; });
@@ -226,8 +226,8 @@ TEST_F(ServiceScreensTest, ScanTestWith25kHzStepsMarksEverySecondChannelWithTheS
 // --- Transmitter step test --------------------------------------------------
 
 TEST_F(ServiceScreensTest, TransmitterStepTestGivesEachFrequencyThreeTicksTheFirstWithTheEnableLineOn) {
-    const std::string first = TextArt(host, "TX: 11200", 0, true);
-    const std::string last = TextArt(host, "TX: 14200", 0, true);
+    const std::string first = TextArt("TX: 11200", 0, true);
+    const std::string last = TextArt("TX: 14200", 0, true);
     auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
     auto enabledTicks = std::make_shared<std::vector<uint32_t>>();
     host.EachTick([enabledTicks](uint32_t tick) {

@@ -17,7 +17,7 @@ protected:
     MenuScript script{host};
 
     void ExpectGolden(const char* name) {
-        script.Then([this, name] { EXPECT_TRUE(MatchesGolden(host.Surface(), name)); });
+        script.Then([this, name] { EXPECT_TRUE(MatchesGolden(host.Frame(), name)); });
     }
 };
 
@@ -123,8 +123,8 @@ std::string Inverted(std::string art) {
 }
 
 TEST_F(SetupMenuTest, TheCpuLineShows0AndIsEditedWithoutEffect) {
-    const std::string label = TextArt(host, " CPUF: ", true);
-    const std::string value = Inverted(TextArt(host, "0", true));
+    const std::string label = TextArt(" CPUF: ", true);
+    const std::string value = Inverted(TextArt("0", true));
     script.OpenSetupOnLine(12);
     script.Tap(KeyBitActive);
     script.Then([] { EmulatorState.SaveCountdown = 0; });
@@ -134,8 +134,8 @@ TEST_F(SetupMenuTest, TheCpuLineShows0AndIsEditedWithoutEffect) {
         EXPECT_TRUE(EmulatorState.SetupEditing);
         EXPECT_EQ(EmulatorState.SetupCursor, 12);
         EXPECT_EQ(EmulatorState.SaveCountdown, 0);
-        EXPECT_TRUE(SameArt(CellsArt(host.Surface(), 0, 6, 7, true), label));
-        EXPECT_TRUE(SameArt(CellsArt(host.Surface(), 7, 6, 1, true), value));  // only the value inverse
+        EXPECT_TRUE(SameArt(CellsArt(host.Frame(), 0, 6, 7, true), label));
+        EXPECT_TRUE(SameArt(CellsArt(host.Frame(), 7, 6, 1, true), value));  // only the value inverse
     });
     script.Tap(KeyBitActive);
     script.Then([] { EXPECT_FALSE(EmulatorState.SetupEditing); });

@@ -11,7 +11,7 @@
 #include "gui/session/display_image.h"
 #include "recording_files.h"
 #include "session/recording_export.h"
-#include "support/memory_surface.h"
+#include "support/scratch_display.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -164,24 +164,25 @@ TEST_F(ExportTest, RefusalsLeaveNoOutput) {
     EXPECT_EQ(dir.EntryCount(), 2);
 }
 
-// The PNG shows the display exactly as the panel picture does after the same
-// bytes went through the program's receiver and renderer.
-TEST_F(ExportTest, PngShowsTheDisplayOfTheMemorySurfaceAfterTheSameBytes) {
+// The PNG shows the display exactly as the panel's frame holds it after the
+// same bytes went through the program's receiver and renderer.
+TEST_F(ExportTest, PngShowsTheDisplayOfTheFrameAfterTheSameBytes) {
     dir.Write("s.vhfrec", RecordingFileBytes(kSession));
     ASSERT_EQ(Export("s.vhfrec", "s.png", 3), 0) << err.str();
 
-    AttachedSurface attached;
-    LcdClear();
+    ScratchDisplay display;
     FrameReceiver = {};
     PreviousAdjustMode = 0;
     for (const Batch& b : kSession)
-        for (const uint8_t byte : b.bytes) FrameReceiverFeed(byte);
+        for (const uint8_t byte : b.bytes)
+            if (FrameReceiverFeed(byte)) RenderDisplayFrame(display.lcd);
     const QImage png(QString::fromStdString(dir.File("s.png")));
     ASSERT_EQ(png.size(), QSize(3 * LcdWidth, 3 * LcdHeight));
     int mismatches = 0;
     for (int y = 0; y < png.height(); ++y)
         for (int x = 0; x < png.width(); ++x)
-            mismatches += (png.pixel(x, y) & 0xFFFFFFu) != attached.surface.DisplayPixel(x / 3, y / 3);
+            mismatches +=
+                (png.pixel(x, y) & 0xFFFFFFu) != (display.frame.On(x / 3, y / 3) ? LcdOnColour : LcdOffColour);
     EXPECT_EQ(mismatches, 0);
 }
 

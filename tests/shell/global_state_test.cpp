@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "comm/device_link.h"
-#include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
 #include "shell/global_state.h"
 #include "shell/operating_mode.h"
 #include "support/link_fixture.h"
+#include "support/scratch_display.h"
 #include "support/screen_art.h"
 #include "support/scripted_host.h"
 
@@ -27,7 +27,8 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     CurrentFreqFile = "/nowhere/used.dat";
     FreqDbDirty = true;
     OnlineModeListener mode;
-    DeviceLink link(mode);
+    ScratchDisplay display;
+    DeviceLink link(display.lcd, mode);
     const std::vector<uint8_t> message = [] {
         const DisplayMessage m = BuildDisplayMessage(ReceivingDisplay());
         return std::vector<uint8_t>(m.begin(), m.end());
@@ -44,14 +45,13 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     EXPECT_EQ(OnlineWatchdog, 0);
 
     ScriptedHost fresh;  // resets again on its own; the golden screen shows nothing was left over
-    fresh.At(126, [&] { EXPECT_TRUE(MatchesGolden(fresh.Surface(), "main_defaults")); });
+    fresh.At(126, [&] { EXPECT_TRUE(MatchesGolden(fresh.Frame(), "main_defaults")); });
     fresh.RunUntilTick(130);
 
     ResetGlobalState();
-    AttachedSurface attached;
-    LcdClear();
+    display.lcd.Clear();
     link.Feed(message.data(), static_cast<int32_t>(message.size()));
-    EXPECT_TRUE(MatchesGolden(attached.surface, "online_vol_receiving"));
+    EXPECT_TRUE(MatchesGolden(display.frame, "online_vol_receiving"));
 }
 
 }  // namespace

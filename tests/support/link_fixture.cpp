@@ -1,6 +1,5 @@
 #include "support/link_fixture.h"
 
-#include "display/lcd.h"
 #include "shell/global_state.h"
 
 LinkTest::LinkTest() { ModeAttachView(&view); }
@@ -9,7 +8,7 @@ LinkTest::~LinkTest() { ModeAttachView(nullptr); }
 
 void LinkTest::StartAgain() {
     ResetGlobalState();
-    LcdAttachSurface(&surface);
+    lcd.Clear();
     ModeAttachView(&view);
 }
 

@@ -6,8 +6,8 @@
 #include "comm/link_clock.h"
 #include "display_message_builder.h"
 #include "shell/operating_mode.h"
-#include "support/memory_surface.h"
 #include "support/recording_mode_view.h"
+#include "support/scratch_display.h"
 
 // A clock for the device link that moves only when the test moves it.
 class ManualLinkClock : public LinkClock {
@@ -17,22 +17,23 @@ public:
 };
 
 // The device link as the program wires it (drawing, then the operating mode),
-// with an in-memory panel, a recording view and a clock the test moves; every
+// with a display of its own, a recording view and a clock the test moves; every
 // test starts from the program's state at start.
 class LinkTest : public ::testing::Test {
 protected:
     LinkTest();
     ~LinkTest() override;
-    // The program's state at start again, this panel and view still attached.
+    // The program's state at start again, on a cleared display, this view still attached.
     void StartAgain();
     static std::vector<uint8_t> Bytes(const SimulatedDisplay& display);
 
-    AttachedSurface attached;
-    MemorySurface& surface = attached.surface;
+    ScratchDisplay display;
+    LcdFrame& frame = display.frame;
+    Lcd& lcd = display.lcd;
     RecordingModeView view;
     OnlineModeListener mode;
     ManualLinkClock clock;
-    DeviceLink link{mode, clock};
+    DeviceLink link{lcd, mode, clock};
 };
 
 // The display of the golden screens: receiving in volume mode, 118.025 on

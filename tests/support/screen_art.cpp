@@ -5,15 +5,11 @@
 #include <sstream>
 #include <vector>
 
-#include "display/lcd_surface.h"
+#include "display/lcd_geometry.h"
 
 namespace {
 
-char PixelChar(uint32_t colour) {
-    if (colour == LcdOnColour) return '#';
-    if (colour == LcdOffColour) return '.';
-    return '?';
-}
+char PixelChar(const LcdFrame& frame, int x, int y) { return frame.On(x, y) ? '#' : '.'; }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -28,20 +24,20 @@ std::string GoldenPath(std::string_view name) {
 
 }  // namespace
 
-std::string ScreenArt(const MemorySurface& surface, bool withOverhang) {
+std::string ScreenArt(const LcdFrame& frame, bool withOverhang) {
     const int columns = withOverhang ? LcdWidth + 2 : LcdWidth;
     std::string art;
     for (int y = 0; y < LcdHeight; ++y) {
-        for (int x = 0; x < columns; ++x) art += PixelChar(surface.DisplayPixel(x, y));
+        for (int x = 0; x < columns; ++x) art += PixelChar(frame, x, y);
         art += '\n';
     }
     return art;
 }
 
-std::string RowArt(const MemorySurface& surface, int textRow) {
+std::string RowArt(const LcdFrame& frame, int textRow) {
     std::string art;
     for (int y = 8 * textRow; y < 8 * textRow + 8; ++y) {
-        for (int x = 0; x < LcdWidth; ++x) art += PixelChar(surface.DisplayPixel(x, y));
+        for (int x = 0; x < LcdWidth; ++x) art += PixelChar(frame, x, y);
         art += '\n';
     }
     return art;
@@ -61,8 +57,8 @@ testing::AssertionResult SameArt(const std::string& actual, const std::string& e
     return testing::AssertionFailure() << out.str();
 }
 
-testing::AssertionResult MatchesGolden(const MemorySurface& surface, std::string_view name) {
-    const std::string actual = ScreenArt(surface);
+testing::AssertionResult MatchesGolden(const LcdFrame& frame, std::string_view name) {
+    const std::string actual = ScreenArt(frame);
     const std::string path = GoldenPath(name);
     if (std::getenv("VHFCOM_UPDATE_GOLDEN")) {
         std::ofstream(path) << actual;

@@ -4,21 +4,21 @@
 #include <string>
 #include <string_view>
 
-#include "support/memory_surface.h"
+#include "display/lcd_frame.h"
 
 // Screens as text art: one character per display pixel, '#' dark, '.' green,
-// '?' anything else (never drawn, or a block that is not uniform).
+// read from the display's frame.
 // Columns 104 and 105 are included when `withOverhang` is set.
-std::string ScreenArt(const MemorySurface& surface, bool withOverhang = false);
+std::string ScreenArt(const LcdFrame& frame, bool withOverhang = false);
 
 // Text art of one text row (8 pixel rows) of the display.
-std::string RowArt(const MemorySurface& surface, int textRow);
+std::string RowArt(const LcdFrame& frame, int textRow);
 
 // Compares the display with tests/golden/<name>.txt. On a mismatch both
 // pictures are shown side by side with the differing rows marked. With the
 // environment variable VHFCOM_UPDATE_GOLDEN set the file is (re)written
 // instead: look at it before committing it.
-testing::AssertionResult MatchesGolden(const MemorySurface& surface, std::string_view name);
+testing::AssertionResult MatchesGolden(const LcdFrame& frame, std::string_view name);
 
 // Compares two pictures of the same size, showing both on a mismatch.
 testing::AssertionResult SameArt(const std::string& actual, const std::string& expected);

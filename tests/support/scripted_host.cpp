@@ -9,6 +9,7 @@
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "shell/operating_mode.h"
@@ -22,11 +23,13 @@ ScriptedHost::ScriptedHost() {
     directory_ = std::string(::mkdtemp(pattern)) + "/";
     SetProgramDirectory(directory_);
     EmulatorAttachHost(this);
+    EmulatorAttachLcd(&display_.lcd);
 }
 
 // Undoes what the host set up; the state the run left stays for the test.
 ScriptedHost::~ScriptedHost() {
     EmulatorAttachHost(nullptr);
+    EmulatorAttachLcd(nullptr);
     SetFileWriteFault(nullptr);
     SetProgramDirectory("");
     StopRequest = false;

@@ -8,12 +8,12 @@
 
 #include "emulator/runtime/emulator_host.h"
 #include "shell/global_state.h"
-#include "support/memory_surface.h"
+#include "support/scratch_display.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh
 // program: every global reset (shell/global_state.h), an empty
-// temporary program directory (so "e2.dfd" starts missing), a MemorySurface
-// attached as the display and itself attached as the emulator host.
+// temporary program directory (so "e2.dfd" starts missing), a display of its
+// own attached as the emulator's and itself attached as the emulator host.
 //
 // Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
 // n x 20 ms. Each ProcessPendingEvents call jumps the clock to the next event,
@@ -72,7 +72,8 @@ public:
 
     // The last tick delivered.
     uint32_t Tick() const { return tick_; }
-    MemorySurface& Surface() { return attached_.surface; }
+    LcdFrame& Frame() { return display_.frame; }
+    Lcd& Display() { return display_.lcd; }
     // The temporary program directory, with its trailing separator.
     const std::string& Directory() const { return directory_; }
 
@@ -81,11 +82,11 @@ public:
     uint16_t standbySlider = 371;
 
 private:
-    // Resets every global before the surface is attached.
+    // Resets every global before the display is attached.
     struct FreshState {
         FreshState() { ResetGlobalState(); }
     } fresh_;
-    AttachedSurface attached_;
+    ScratchDisplay display_;
     std::string directory_;
     uint64_t now_ = 0;
     uint32_t tick_ = 0;

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/main_screen.h"
 #include "freqdb/freq_database.h"
@@ -86,7 +86,7 @@ void ChannelStep(bool up) {
     else
         index = index == 0 ? kLastChannel : index - 1;
     SelectChannel();
-    LcdClear();
+    EmulatorLcd().Clear();
     DrawMainScreen();
     DirectModeFollow();
 }

@@ -1,11 +1,11 @@
 #include "emulator/keys/main_screen_keys.h"
 
-#include "display/lcd.h"
 #include "emulator/hardware/audio_levels.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/keys/frequency_selection.h"
 #include "emulator/menus/main_menu.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 #include "emulator/screens/main_screen.h"
@@ -26,7 +26,7 @@ public:
 };
 
 void RedrawCleared() {
-    LcdClear();
+    EmulatorLcd().Clear();
     DrawMainScreen();
 }
 
@@ -111,7 +111,7 @@ void CountTuningTimeout() {
     if (s.AdjustTimeout == 0 || --s.AdjustTimeout > 0) return;
     if (s.AdjustMode < AdjustMhz || s.AdjustMode > AdjustChannel) return;
     s.AdjustMode = AdjustVolume;
-    LcdClear();
+    EmulatorLcd().Clear();
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "display/lcd.h"
 #include "emulator/menus/main_menu_items.h"
 #include "emulator/menus/menu_item_drawing.h"
 #include "emulator/menus/menu_labels.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 #include "help/help.h"
@@ -41,12 +41,12 @@ void DrawNavigationFrame() {
     const uint8_t cursor = EmulatorState.MenuCursor;
     DrawTab(EndTab, MenuKeyTabX);
     DrawTab(SelTab, ActiveKeyTabX);
-    if (cursor < kLastItem) LcdDrawIcon10(NextLabel.data(), DownLabelRow);
-    if (cursor > 0) LcdDrawIcon10(PrevLabel.data(), UpLabelRow);
+    if (cursor < kLastItem) EmulatorLcd().DrawIcon10(NextLabel.data(), DownLabelRow);
+    if (cursor > 0) EmulatorLcd().DrawIcon10(PrevLabel.data(), UpLabelRow);
 }
 
 void FullRedraw() {
-    LcdClear();
+    EmulatorLcd().Clear();
     if (EmulatorState.MenuEditing)
         RunIfPresent(ItemShown().editFrame);
     else
@@ -59,13 +59,13 @@ void FullRedraw() {
 void UpdateMeter() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.MenuCursor != kMicLevelItem) return;
-    LcdGotoText(kMeterColumn, kMeterRow);
+    EmulatorLcd().GotoText(kMeterColumn, kMeterRow);
     const auto sample = static_cast<uint16_t>(std::abs(s.MicSample) / 32);
     if (s.MeterPeak < sample)
         s.MeterPeak = sample;
     else if (s.MeterPeak > 0)
         --s.MeterPeak;
-    LcdDrawLevelBar(s.MeterPeak / 16);
+    EmulatorLcd().DrawLevelBar(s.MeterPeak / 16);
 }
 
 KeyResult BrowsingKey(uint8_t key) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "display/lcd.h"
 #include "emulator/hardware/audio_levels.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/menus/menu_icons.h"
@@ -15,6 +14,7 @@
 #include "emulator/menus/setup_menu.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/scanning.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/channel_editor.h"
 
@@ -32,12 +32,12 @@ constexpr uint8_t kVogadTopLevel = 6;
 constexpr uint8_t kVoxTopLevel = 10;
 
 void DrawNoise() {
-    LcdDrawIcon24(24, 2, NoiseIcon.data());
+    EmulatorLcd().DrawIcon24(24, 2, NoiseIcon.data());
     const uint8_t mode = EepromSettings.NoiseMode;
     if (mode < kNoiseModes) DrawCaption(kNoiseCaptions[mode].column, 7, kNoiseCaptions[mode].text);
     const uint8_t level = EepromSettings.NoiseLevel;
     DrawValue(7, 3, level == 0 ? "OFF" : std::to_string(level), 3);
-    LcdDrawBar(48, 5, 3 * level + 4);
+    EmulatorLcd().DrawBar(48, 5, 3 * level + 4);
 }
 
 void NoiseEditFrame() {
@@ -64,7 +64,7 @@ void NoiseDown() {
 }
 
 void DrawChannels() {
-    LcdDrawIcon24(32, 2, ChannelsIcon.data());
+    EmulatorLcd().DrawIcon24(32, 2, ChannelsIcon.data());
     DrawCaption(2, 7, "Channels");
 }
 
@@ -73,32 +73,32 @@ constexpr uint8_t kContrastHighest = 63;
 constexpr uint8_t kBarTop = 31;
 
 void DrawContrast() {
-    LcdDrawIcon24(16, 2, ContrastIcon.data());
+    EmulatorLcd().DrawIcon24(16, 2, ContrastIcon.data());
     DrawCaption(3, 7, "Contrast");
     DrawValue(7, 3, std::to_string(EepromSettings.Contrast), 2);
     const auto aboveLowest = static_cast<uint8_t>(EepromSettings.Contrast - kContrastLowest);
-    LcdDrawBar(48, 5, std::min(aboveLowest, kBarTop));
+    EmulatorLcd().DrawBar(48, 5, std::min(aboveLowest, kBarTop));
 }
 
 void ArrowsEditFrame() { DrawEditFrame(UpArrowLabel, DownArrowLabel); }
 
 void ContrastUp() {
     if (EepromSettings.Contrast < kContrastHighest) ++EepromSettings.Contrast;
-    LcdApplyContrast();
+    EmulatorLcd().ApplyContrast();
 }
 
 void ContrastDown() {
     if (EepromSettings.Contrast > kContrastLowest) --EepromSettings.Contrast;
-    LcdApplyContrast();
+    EmulatorLcd().ApplyContrast();
 }
 
 constexpr uint8_t kMicLevelTop = 3;
 
 void DrawMicLevel() {
-    LcdDrawIcon24(16, 2, MicLevelIcon.data());
+    EmulatorLcd().DrawIcon24(16, 2, MicLevelIcon.data());
     DrawCaption(2, 7, "MIC level");
     DrawValue(6, 2, std::to_string(10 * EepromSettings.MicLevel) + "dB", 4);
-    LcdDrawBar(48, 4, 8 * EepromSettings.MicLevel + 7);
+    EmulatorLcd().DrawBar(48, 4, 8 * EepromSettings.MicLevel + 7);
 }
 
 void MicLevelUp() {
@@ -125,16 +125,16 @@ std::string AuxLevelText(uint8_t level) {
 void DrawAuxLevel(uint8_t target, uint8_t level, uint8_t textRow) {
     const bool blank = EditedValueBlank() && EmulatorState.AuxTarget == target;
     DrawTextAt(6, textRow, blank ? "     " : AuxLevelText(level), false);
-    LcdDrawBar(48, textRow + 1, AuxLevelOff - level);
+    EmulatorLcd().DrawBar(48, textRow + 1, AuxLevelOff - level);
 }
 
 void DrawAux() {
-    LcdDrawIcon24(0, 3, AuxIcon.data());
+    EmulatorLcd().DrawIcon24(0, 3, AuxIcon.data());
     DrawCaption(2, 7, "AUX level");
     DrawAuxLevel(kAuxOpen, EepromSettings.AuxOpenLevel, 2);
     DrawAuxLevel(kAuxMute, EepromSettings.AuxMuteLevel, 4);
-    LcdDrawStrip24At(OpenWord.data(), 24, 3);
-    LcdDrawStrip24At(MuteWord.data(), 24, 5);
+    EmulatorLcd().DrawStrip24At(OpenWord.data(), 24, 3);
+    EmulatorLcd().DrawStrip24At(MuteWord.data(), 24, 5);
 }
 
 void AuxEditFrame() {
@@ -176,7 +176,7 @@ void AuxQuieter() {
 }
 
 void DrawMicFilter() {
-    LcdDrawIcon24(24, 2, MicFilterIcon.data());
+    EmulatorLcd().DrawIcon24(24, 2, MicFilterIcon.data());
     DrawCaption(1, 6, "MIC filter");
     DrawCaption(2, 7, "Bandpass");
     DrawValue(7, 3, EepromSettings.MicFilter == 1 ? "On" : "Off", 3);
@@ -195,7 +195,7 @@ void MicFilterOff() {
 }
 
 void DrawScanAtPowerUp() {
-    LcdDrawIcon24(24, 2, ScanIcon.data());
+    EmulatorLcd().DrawIcon24(24, 2, ScanIcon.data());
     DrawCaption(2, 6, "Scanning");
     DrawCaption(2, 7, "Power-up");
     DrawValue(6, 3, EepromSettings.ScanAtPowerUp != 0 ? "On" : "Off", 3);
@@ -212,7 +212,7 @@ void ScanAtPowerUpOn() { SetScanAtPowerUp(1); }
 void ScanAtPowerUpOff() { SetScanAtPowerUp(0); }
 
 void DrawPttMode() {
-    LcdDrawIcon24(8, 2, PttModeIcon.data());
+    EmulatorLcd().DrawIcon24(8, 2, PttModeIcon.data());
     DrawCaption(1, 6, "Pilot/Pax");
     DrawCaption(2, 7, "PTT mode");
     DrawValue(4, 3, EepromSettings.PttIsolate == 1 ? "Isolate" : " Join", 7);
@@ -231,7 +231,7 @@ void PttJoined() {
 }
 
 void DrawSetup() {
-    LcdDrawIcon24(40, 2, SetupIcon.data());
+    EmulatorLcd().DrawIcon24(40, 2, SetupIcon.data());
     DrawCaption(4, 7, "Setup");
 }
 

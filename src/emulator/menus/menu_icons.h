@@ -5,7 +5,7 @@
 // The pictures of the transceiver's menus, in the display's column-byte
 // format (bands of 8 pixel rows, top band first, bit 0 the top pixel).
 
-// 24 x 24 item icons, drawn with LcdDrawIcon24.
+// 24 x 24 item icons, drawn with Lcd::DrawIcon24.
 using MenuIcon = std::array<uint8_t, 72>;
 
 extern const MenuIcon NoiseIcon;

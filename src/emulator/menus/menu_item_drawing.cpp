@@ -2,16 +2,15 @@
 
 #include <string>
 
-#include "display/lcd.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 
 void DrawTextAt(uint8_t column, uint8_t row, std::string_view text, bool big) {
-    LcdInverse = false;
-    LcdBigFont = big;
-    LcdGotoText(column, row);
-    LcdText = text;
-    LcdDrawText();
-    LcdBigFont = false;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = big;
+    EmulatorLcd().GotoText(column, row);
+    EmulatorLcd().DrawText(text);
+    EmulatorLcd().BigFont = false;
 }
 
 void DrawCaption(uint8_t column, uint8_t row, std::string_view text) { DrawTextAt(column, row, text, false); }
@@ -25,10 +24,10 @@ void DrawValue(uint8_t column, uint8_t row, std::string_view text, std::size_t b
         DrawTextAt(column, row, text, true);
 }
 
-void DrawTab(const TabPicture& tab, uint8_t x) { LcdDrawStrip24At(tab.data(), x, MenuTabRow); }
+void DrawTab(const TabPicture& tab, uint8_t x) { EmulatorLcd().DrawStrip24At(tab.data(), x, MenuTabRow); }
 
 void DrawEditFrame(const SideLabel& up, const SideLabel& down) {
     DrawTab(BackTab, MenuKeyTabX);
-    LcdDrawIcon10(up.data(), UpLabelRow);
-    LcdDrawIcon10(down.data(), DownLabelRow);
+    EmulatorLcd().DrawIcon10(up.data(), UpLabelRow);
+    EmulatorLcd().DrawIcon10(down.data(), DownLabelRow);
 }

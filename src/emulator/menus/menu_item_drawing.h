@@ -17,7 +17,7 @@ inline constexpr uint8_t UpLabelRow = 1;
 inline constexpr uint8_t DownLabelRow = 4;
 
 // Text at a character position, small or large, never inverse; leaves
-// LcdBigFont clear.
+// the big font off.
 void DrawTextAt(uint8_t column, uint8_t row, std::string_view text, bool big);
 // A caption in small text.
 void DrawCaption(uint8_t column, uint8_t row, std::string_view text);

@@ -6,10 +6,10 @@
 // format (bands of 8 pixel rows, top band first, bit 0 the top pixel).
 
 // 24 x 8 tabs above the MENU and ACTIVE keys and the AUX level words, drawn
-// with LcdDrawStrip24At.
+// with Lcd::DrawStrip24At.
 using TabPicture = std::array<uint8_t, 24>;
 // 10 x 24 labels at the right edge beside the UP and DOWN keys, drawn with
-// LcdDrawIcon10.
+// Lcd::DrawIcon10.
 using SideLabel = std::array<uint8_t, 30>;
 
 extern const TabPicture EndTab;

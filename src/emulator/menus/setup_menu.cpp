@@ -1,7 +1,9 @@
 #include "emulator/menus/setup_menu.h"
 
-#include "display/lcd.h"
+#include <string>
+
 #include "emulator/menus/setup_menu_items.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 #include "help/help.h"
@@ -22,34 +24,28 @@ void RunIfPresent(void (*operation)()) {
     if (operation) operation();
 }
 
-void DrawText(const char* text) {
-    LcdText = text;
-    LcdDrawText();
-}
-
 // Line n on text rows `row` and `row` + 1, in large text. While browsing the
 // selected line is inverse and its help topic is shown; while editing only
 // its value is inverse.
 void DrawLine(uint8_t n, uint8_t row) {
     const EmulatorStateRecord& s = EmulatorState;
     const bool selected = n == s.SetupCursor;
-    LcdBigFont = true;
-    LcdInverse = selected && !s.SetupEditing;
-    if (LcdInverse) ShowHelpTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
-    LcdGotoText(0, row);
-    DrawText(kLineBlank);
-    LcdGotoText(0, row);
-    DrawText(SetupItems[n].label);
-    LcdText.clear();
-    RunIfPresent(SetupItems[n].value);
-    LcdInverse = selected;
-    LcdDrawText();
-    LcdInverse = false;
-    LcdBigFont = false;
+    EmulatorLcd().BigFont = true;
+    EmulatorLcd().Inverse = selected && !s.SetupEditing;
+    if (EmulatorLcd().Inverse) ShowHelpTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
+    EmulatorLcd().GotoText(0, row);
+    EmulatorLcd().DrawText(kLineBlank);
+    EmulatorLcd().GotoText(0, row);
+    EmulatorLcd().DrawText(SetupItems[n].label);
+    const std::string value = SetupItems[n].value ? SetupItems[n].value() : std::string();
+    EmulatorLcd().Inverse = selected;
+    EmulatorLcd().DrawText(value);
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = false;
 }
 
 void FullRedraw() {
-    LcdClear();
+    EmulatorLcd().Clear();
     for (uint8_t i = 0; i < kVisibleLines; ++i) DrawLine(EmulatorState.SetupTop + i, 2 * i);
 }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_state.h"
@@ -18,9 +17,9 @@ namespace {
 constexpr const char* kDualModeTexts[] = {"Main+Standby", "Main only", "Standby only"};
 constexpr uint8_t kDualModes = 3;
 
-void DualModeValue() {
+std::string DualModeValue() {
     const uint8_t mode = EepromSettings.DualMode;
-    LcdText = mode < kDualModes ? kDualModeTexts[mode] : "";
+    return mode < kDualModes ? kDualModeTexts[mode] : "";
 }
 
 void NextDualMode() {
@@ -38,19 +37,19 @@ void Toggle(uint8_t& setting) {
 
 const char* OnOff(uint8_t setting) { return setting != 0 ? "On" : "Off"; }
 
-void MicInvertValue() { LcdText = OnOff(EepromSettings.MicInvert); }
+std::string MicInvertValue() { return OnOff(EepromSettings.MicInvert); }
 void ToggleMicInvert() { Toggle(EepromSettings.MicInvert); }
 
-void TxMicValue() { LcdText = EepromSettings.TxHotMic != 0 ? "HOT" : "VOX"; }
+std::string TxMicValue() { return EepromSettings.TxHotMic != 0 ? "HOT" : "VOX"; }
 void ToggleTxMic() { Toggle(EepromSettings.TxHotMic); }
 
-void TxLockValue() { LcdText = OnOff(EepromSettings.TxLock); }
+std::string TxLockValue() { return OnOff(EepromSettings.TxLock); }
 void ToggleTxLock() { Toggle(EepromSettings.TxLock); }
 
-void PriorityScanValue() { LcdText = OnOff(EepromSettings.PriorityScan); }
+std::string PriorityScanValue() { return OnOff(EepromSettings.PriorityScan); }
 void TogglePriorityScan() { Toggle(EepromSettings.PriorityScan); }
 
-void SelectionValue() { LcdText = EepromSettings.DirectSelect != 0 ? "Direct FS" : "Flip-Flop FS"; }
+std::string SelectionValue() { return EepromSettings.DirectSelect != 0 ? "Direct FS" : "Flip-Flop FS"; }
 
 // The receiver goes over to the frequency the new selection mode uses, so
 // that what is heard is what is shown.
@@ -63,7 +62,7 @@ void ToggleSelection() {
 constexpr int16_t kTxOffsetStep = 1000;
 constexpr int16_t kTxOffsetLimit = 32000;
 
-void TxOffsetValue() { LcdText = std::to_string(EepromSettings.TxOffset); }
+std::string TxOffsetValue() { return std::to_string(EepromSettings.TxOffset); }
 
 void StartEditing() { EmulatorState.SetupEditing = true; }
 
@@ -81,7 +80,7 @@ void TxOffsetDown() {
     MarkSettingsChanged();
 }
 
-void CpuFreqValue() { LcdText = std::to_string(EmulatorState.CpuFreqReading); }
+std::string CpuFreqValue() { return std::to_string(EmulatorState.CpuFreqReading); }
 
 // A service screen stays open until a key ends it, however long that takes;
 // the Setup menu's idle time (HalfSeconds) starts again when it returns.

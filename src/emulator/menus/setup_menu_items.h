@@ -1,14 +1,15 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 // One line of the Setup menu: a label drawn as it is (spaces included) and
 // operations without arguments or result; an absent one (nullptr) is
-// skipped. value puts the value text into LcdText; select runs on ACTIVE
+// skipped. value gives the value text; select runs on ACTIVE
 // while browsing; up and down run while the line is edited.
 struct SetupItem {
     const char* label;  // at most 15 characters
-    void (*value)();
+    std::string (*value)();
     void (*select)();
     void (*up)();
     void (*down)();

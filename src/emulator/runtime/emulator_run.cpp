@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "display/lcd.h"
 #include "emulator/hardware/audio_levels.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
@@ -12,6 +11,7 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/poll_clock.h"
@@ -50,12 +50,11 @@ void TakeChannelStrings(int32_t kHz, std::string& name, std::string& type, std::
 
 void DrawSplash() {
     for (const SplashLine& line : kSplash) {
-        LcdBigFont = line.big;
-        LcdGotoText(line.column, line.row);
-        LcdText = line.text;
-        LcdDrawText();
+        EmulatorLcd().BigFont = line.big;
+        EmulatorLcd().GotoText(line.column, line.row);
+        EmulatorLcd().DrawText(line.text);
     }
-    LcdBigFont = false;
+    EmulatorLcd().BigFont = false;
 }
 
 void PowerUpHardware() {
@@ -84,14 +83,14 @@ void StartUp() {
     HardwareStartupOperation1();
     TakeChannelStrings(EepromSettings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
     TakeChannelStrings(EepromSettings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
-    LcdInit();
-    LcdApplyContrast();
-    LcdClear();
+    EmulatorLcd().Init();
+    EmulatorLcd().ApplyContrast();
+    EmulatorLcd().Clear();
     DrawSplash();
     PowerUpHardware();
     SplashWait();
     if (EepromSettings.ScanAtPowerUp) s.ScanOn = true;
-    LcdClear();
+    EmulatorLcd().Clear();
     DrawMainScreen();
     s.OffsetReading = kOffsetReadingPreset;
     s.CpuFreqReading = 0;
@@ -144,5 +143,5 @@ void EmulatorRun() {
     // The emulated unit goes off: a transmission ends with it, so that the
     // next run does not start as if still keyed.
     if (EmulatorState.Transmitting) EndTransmission();
-    LcdClear();
+    EmulatorLcd().Clear();
 }

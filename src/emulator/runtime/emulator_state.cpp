@@ -3,6 +3,7 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_host.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/poll_clock.h"
@@ -18,4 +19,5 @@ void EmulatorResetState() {
     SettingsStoreResetState();
     PollClockResetState();
     EmulatorAttachHost(nullptr);
+    EmulatorAttachLcd(nullptr);
 }

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "display/display_text.h"
-#include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "emulator/hardware/hardware.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 #include "emulator/screens/channel_edit_steps.h"
@@ -48,10 +48,9 @@ void StoreIfDirty(const EditorState& e) {
 }
 
 void DrawLine(uint8_t row, bool selected, const std::string& text) {
-    LcdInverse = selected;
-    LcdGotoText(0, row);
-    LcdText = text;
-    LcdDrawText();
+    EmulatorLcd().Inverse = selected;
+    EmulatorLcd().GotoText(0, row);
+    EmulatorLcd().DrawText(text);
 }
 
 bool ShowsCursor(const EditorState& e, EditLine line) { return e.EditField == line && e.CursorPhase; }
@@ -72,28 +71,27 @@ std::string TextLine(const EditorState& e, EditLine line, const char* label, std
 // frequency line's inverse. With 50 kHz steps the cell is wiped instead, so
 // that a mark drawn before the step size changed does not stay.
 void DrawStep25Mark() {
-    LcdBigFont = false;
-    LcdGotoText(kMarkColumn, 2);
-    if (EmulatorState.Step25) {
-        LcdText = std::string(1, static_cast<char>(Record().FreqKHz % 50 == 25 ? SmallDigitZeroCode : ' '));
-    } else {
-        LcdInverse = false;
-        LcdText = " ";
-    }
-    LcdDrawText();
-    LcdBigFont = true;
+    EmulatorLcd().BigFont = false;
+    EmulatorLcd().GotoText(kMarkColumn, 2);
+    std::string mark = " ";
+    if (EmulatorState.Step25)
+        mark[0] = static_cast<char>(Record().FreqKHz % 50 == 25 ? SmallDigitZeroCode : ' ');
+    else
+        EmulatorLcd().Inverse = false;
+    EmulatorLcd().DrawText(mark);
+    EmulatorLcd().BigFont = true;
 }
 
 // Draws the four lines over what is shown and toggles the cursor phase.
 void Redraw(EditorState& e) {
-    LcdBigFont = true;
+    EmulatorLcd().BigFont = true;
     DrawLine(0, e.EditField == LineChannel, "Channel: " + std::to_string(e.EditChannel + 1));
     DrawLine(2, e.EditField == LineFrequency, FrequencyLine(e));
     DrawStep25Mark();
     DrawLine(4, e.EditField == LineName, TextLine(e, LineName, "Name: ", Record().Name()));
     DrawLine(6, e.EditField == LineType, TextLine(e, LineType, "Type: ", Record().Type()));
-    LcdInverse = false;
-    LcdBigFont = false;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = false;
     e.CursorPhase = !e.CursorPhase;
 }
 
@@ -121,7 +119,7 @@ void StepChannel(EditorState& e, bool up) {
     LoadChannel(e.EditChannel);
     e.EditDirty = false;
     e.EditCharPos = 1;
-    LcdClear();
+    EmulatorLcd().Clear();
 }
 
 void StepCharacter(EditorState& e, std::array<char, FreqTextCapacity>& chars, bool up) {
@@ -159,7 +157,7 @@ bool ActOnKey(EditorState& e, uint8_t key) {
 
 void RunDeviceChannelEditor() {
     EditorState e;
-    LcdClear();
+    EmulatorLcd().Clear();
     LoadChannel(e.EditChannel);
     Redraw(e);
     for (;;) {

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "display/display_text.h"
-#include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "display/row_images.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/radio/channel_lookup.h"
 #include "emulator/radio/radio_constants.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 
@@ -45,9 +45,8 @@ const Layout& ChooseLayout() {
 }
 
 void DrawText(std::string_view text, int x, uint8_t row) {
-    LcdGotoPixel(static_cast<uint8_t>(x), row);
-    LcdText = text;
-    LcdDrawText();
+    EmulatorLcd().GotoPixel(static_cast<uint8_t>(x), row);
+    EmulatorLcd().DrawText(text);
 }
 
 // The third decimal of a frequency as a small raised digit after the large ones.
@@ -60,19 +59,19 @@ bool Blinking(AdjustModeValue adjustMode) { return EmulatorState.BlinkPhase && E
 std::string ChannelText(uint8_t index) { return ("CH " + std::to_string(index + 1)).substr(0, 6); }
 
 void DrawScanMark() {
-    LcdInverse = true;
+    EmulatorLcd().Inverse = true;
     DrawText("S", 6 * 8, 0);
-    LcdInverse = false;
+    EmulatorLcd().Inverse = false;
 }
 
 void DrawActiveFrequency(int x) {
     const EmulatorStateRecord& s = EmulatorState;
     const int32_t kHz = EepromSettings.ActiveFreq;
     const bool receiving = s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
-    LcdInverse = false;
-    LcdBigFont = true;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = true;
     DrawText(receiving ? "   .  " : FormatFreq6(kHz), x, 1);
-    LcdBigFont = false;
+    EmulatorLcd().BigFont = false;
     if (s.Step25) DrawSmallDigit(kHz, x);
 }
 
@@ -82,28 +81,28 @@ void DrawStandbyFrequency(int x) {
     const int32_t kHz = EepromSettings.StandbyFreq;
     const bool receiving = s.ScanOn && s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
     const std::string digits = pad5(static_cast<uint16_t>(kHz / 10));
-    LcdBigFont = true;
-    LcdInverse = Blinking(AdjustMhz);
+    EmulatorLcd().BigFont = true;
+    EmulatorLcd().Inverse = Blinking(AdjustMhz);
     DrawText(receiving ? "   " : digits.substr(0, 3), x, 1);
-    LcdInverse = false;
+    EmulatorLcd().Inverse = false;
     DrawText(".", x + 24, 1);
-    LcdInverse = Blinking(AdjustKhz);
+    EmulatorLcd().Inverse = Blinking(AdjustKhz);
     DrawText(receiving ? "  " : digits.substr(3, 2), x + 32, 1);
-    LcdInverse = false;
-    LcdBigFont = false;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = false;
     if (s.Step25) {
-        LcdInverse = Blinking(AdjustKhz);
+        EmulatorLcd().Inverse = Blinking(AdjustKhz);
         DrawSmallDigit(kHz, x);
-        LcdInverse = false;
+        EmulatorLcd().Inverse = false;
     }
 }
 
 void DrawChannelFields(std::string_view name, std::string_view type, std::string_view channel, int x, bool inverse) {
     DrawText(Center6(name), x, 3);
     DrawText(Center6(type), x, 4);
-    LcdInverse = inverse;
+    EmulatorLcd().Inverse = inverse;
     DrawText(Center6(channel), x, 5);
-    LcdInverse = false;
+    EmulatorLcd().Inverse = false;
 }
 
 void DrawActiveChannel(int x) {
@@ -151,32 +150,28 @@ void DrawStandbyChannel(int x) {
 
 void DrawBanner() {
     const bool transmitBanner = EmulatorState.Transmitting && EepromSettings.DualMode < 2;
-    LcdGotoText(0, 6);
-    LcdDrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
-    LcdInverse = false;
+    EmulatorLcd().GotoText(0, 6);
+    EmulatorLcd().DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+    EmulatorLcd().Inverse = false;
 }
 
 // The row is blanked first: a flip leaves a tuning mode without clearing the
 // display, and its label must not stay beside the volume bar.
 void DrawAdjustLine() {
     const uint8_t mode = EmulatorState.AdjustMode;
-    LcdGotoText(0, 7);
-    LcdText = std::string(LcdWidth / 8, ' ');
-    LcdDrawText();
-    LcdGotoText(0, 7);
+    EmulatorLcd().GotoText(0, 7);
+    EmulatorLcd().DrawText(std::string(LcdWidth / 8, ' '));
+    EmulatorLcd().GotoText(0, 7);
     if (mode == AdjustVolume) {
-        LcdDrawBar(28, 7, EepromSettings.Volume);
-        LcdText = "Vol";
+        EmulatorLcd().DrawBar(28, 7, EepromSettings.Volume);
+        EmulatorLcd().DrawText("Vol");
     } else if (mode == AdjustSquelch) {
-        LcdDrawBar(28, 7, static_cast<uint16_t>((63 - EepromSettings.SquelchSetting) / 2));
-        LcdText = "Sql";
+        EmulatorLcd().DrawBar(28, 7, static_cast<uint16_t>((63 - EepromSettings.SquelchSetting) / 2));
+        EmulatorLcd().DrawText("Sql");
     } else if (mode <= AdjustChannel) {
-        LcdGotoText(6, 7);
-        LcdText = kTuningLabels[mode - AdjustMhz];
-    } else {
-        return;
+        EmulatorLcd().GotoText(6, 7);
+        EmulatorLcd().DrawText(kTuningLabels[mode - AdjustMhz]);
     }
-    LcdDrawText();
 }
 
 }  // namespace
@@ -191,9 +186,9 @@ void NormaliseCurrentRecord() {
 
 void DrawMainScreen() {
     const Layout& layout = ChooseLayout();
-    LcdBigFont = false;
-    LcdGotoText(0, 0);
-    LcdDrawPageRow(layout.rowImage);
+    EmulatorLcd().BigFont = false;
+    EmulatorLcd().GotoText(0, 0);
+    EmulatorLcd().DrawPageRow(layout.rowImage);
     const bool mainAndStandby = layout.rowImage == HeaderBarImage;
     if (mainAndStandby && EmulatorState.ScanOn && EmulatorState.BlinkPhase) DrawScanMark();
     if (layout.activeX != kHidden) DrawActiveFrequency(layout.activeX);

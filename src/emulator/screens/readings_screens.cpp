@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "display/lcd.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/service_wait.h"
 
@@ -33,20 +33,19 @@ ReadingLines Screen2Readings() {
 
 // Large text at column 0 of rows 0, 2, 4 and 6, over what is shown.
 void DrawReadings(const ReadingLines& lines) {
-    LcdBigFont = true;
-    LcdInverse = false;
+    EmulatorLcd().BigFont = true;
+    EmulatorLcd().Inverse = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string text = lines[i].label + std::to_string(lines[i].value) + kValueTrail;
         if (text.size() < kLineWidth) text.resize(kLineWidth, ' ');
-        LcdGotoText(0, static_cast<uint8_t>(2 * i));
-        LcdText = text;
-        LcdDrawText();
+        EmulatorLcd().GotoText(0, static_cast<uint8_t>(2 * i));
+        EmulatorLcd().DrawText(text);
     }
-    LcdBigFont = false;
+    EmulatorLcd().BigFont = false;
 }
 
 void RunReadingsScreen(ReadingLines (*readings)()) {
-    LcdClear();
+    EmulatorLcd().Clear();
     do {
         DrawReadings(readings());
     } while (WaitForFlagOrKey(EmulatorState.RefreshFlag));

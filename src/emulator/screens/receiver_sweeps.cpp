@@ -3,10 +3,10 @@
 #include <string>
 
 #include "display/display_text.h"
-#include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/service_wait.h"
 #include "emulator/screens/status_row.h"
@@ -21,19 +21,17 @@ constexpr uint8_t kMarkColumn = 10;         // right of "RX: 112.00"
 
 // "RX: 112.00", large, at column 0 of row 1.
 void ShowFrequency(int32_t f) {
-    LcdInverse = false;
-    LcdBigFont = true;
-    LcdGotoText(0, 1);
-    LcdText = "RX: " + FormatFreq6(10 * f);
-    LcdDrawText();
-    LcdBigFont = false;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = true;
+    EmulatorLcd().GotoText(0, 1);
+    EmulatorLcd().DrawText("RX: " + FormatFreq6(10 * f));
+    EmulatorLcd().BigFont = false;
 }
 
 // The 25 kHz channel mark: the font's small zero, or a blank.
 void ShowQuarterChannelMark(int32_t f) {
-    LcdGotoText(kMarkColumn, 1);
-    LcdText = std::string(1, static_cast<char>(IsQuarterChannel(f) ? SmallDigitZeroCode : ' '));
-    LcdDrawText();
+    EmulatorLcd().GotoText(kMarkColumn, 1);
+    EmulatorLcd().DrawText(std::string(1, static_cast<char>(IsQuarterChannel(f) ? SmallDigitZeroCode : ' ')));
 }
 
 // Transmit-enable line off, synthesizer at f with the receiver's offset.
@@ -63,7 +61,7 @@ bool DwellTicks() {
 }  // namespace
 
 void RunReceiverStepTest() {
-    LcdClear();
+    EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
         ShowFrequency(f);
         ProgramReceiver(f);
@@ -73,7 +71,7 @@ void RunReceiverStepTest() {
 }
 
 void RunReceiverScanTest() {
-    LcdClear();
+    EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextScanStep(f, EmulatorState.Step25)) {
         ShowFrequency(f);
         if (EmulatorState.Step25) ShowQuarterChannelMark(f);

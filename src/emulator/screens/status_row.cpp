@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "display/lcd.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 
 namespace {
@@ -15,14 +15,13 @@ constexpr int kReceiveSpan = 192;  // RxLevel 180..372 maps onto the bar 0..64
 constexpr uint16_t kPeakCap = 255;
 
 void DrawRowMessage(const char* text) {
-    LcdGotoText(0, 6);
-    LcdText = text;
-    LcdDrawText();
+    EmulatorLcd().GotoText(0, 6);
+    EmulatorLcd().DrawText(text);
 }
 
 void DrawLevel(uint16_t value) {
-    LcdGotoText(3, 6);
-    LcdDrawLevelBar(value);
+    EmulatorLcd().GotoText(3, 6);
+    EmulatorLcd().DrawLevelBar(value);
 }
 
 // Peak hold of the modulation level: rises at once, falls by an eighth and

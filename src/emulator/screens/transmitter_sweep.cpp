@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "display/lcd.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/receiver_tuning.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/screens/service_wait.h"
 #include "emulator/screens/sweep_frequencies.h"
@@ -15,12 +15,11 @@ constexpr int kTicksPerFrequency = 3;
 
 // "TX: 11200", large, at column 0 of row 0.
 void ShowFrequency(int32_t f) {
-    LcdInverse = false;
-    LcdBigFont = true;
-    LcdGotoText(0, 0);
-    LcdText = "TX: " + std::to_string(f);
-    LcdDrawText();
-    LcdBigFont = false;
+    EmulatorLcd().Inverse = false;
+    EmulatorLcd().BigFont = true;
+    EmulatorLcd().GotoText(0, 0);
+    EmulatorLcd().DrawText("TX: " + std::to_string(f));
+    EmulatorLcd().BigFont = false;
 }
 
 // The enable line on for the first tick, off for the others. False when a
@@ -43,7 +42,7 @@ bool PulseTransmitter() {
 // selects the receive path, which switches the line off, and puts the
 // synthesizer back on the frequency being received.
 void RunTransmitterStepTest() {
-    LcdClear();
+    EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
         ShowFrequency(f);
         SetSynthesizer(10 * f);

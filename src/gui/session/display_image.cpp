@@ -23,15 +23,6 @@ QImage DisplayImage(const DisplayBitmap& bitmap, int scale) {
     return image;
 }
 
-DisplayBitmap DisplayBitmapOfPicture(const QImage& panelPicture) {
-    DisplayBitmap bitmap{};
-    for (int y = 0; y < LcdHeight; ++y)
-        for (int x = 0; x < LcdWidth; ++x)
-            bitmap[BitmapIndex(x, y)] =
-                (panelPicture.pixel(LcdPictureLeft + 2 * x, LcdPictureTop + 2 * y) & 0xFFFFFFu) == LcdOnColour;
-    return bitmap;
-}
-
 std::string WriteDisplayPng(const DisplayBitmap& bitmap, int scale, const std::string& path) {
     QByteArray png;
     QBuffer buffer(&png);

@@ -123,12 +123,11 @@ void SessionCommands::ExportFinished(int exitCode, QProcess::ExitStatus status) 
 }
 
 void SessionCommands::SaveDisplayAsPng(const std::string& path) {
-    const DisplayBitmap display = DisplayBitmapOfPicture(hooks_.panelPicture());
+    const DisplayBitmap display = BitmapOfFrame(hooks_.displayFrame());
     if (const std::string error = WriteDisplayPng(display, DefaultExportScale, path); !error.empty())
         hooks_.showMessage(Text(error) + "\n" + QFile::decodeName(path.c_str()));
 }
 
 void SessionCommands::CopyDisplay() {
-    QApplication::clipboard()->setImage(
-        DisplayImage(DisplayBitmapOfPicture(hooks_.panelPicture()), DefaultExportScale));
+    QApplication::clipboard()->setImage(DisplayImage(BitmapOfFrame(hooks_.displayFrame()), DefaultExportScale));
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "display/lcd_frame.h"
 #include "gui/session/replay_player.h"
 #include "session/recording_writer.h"
 
@@ -18,7 +19,7 @@ class QWidget;
 enum class SessionFile { NewRecording, Recording, ExportOutput, DisplayPng };
 
 // What the commands need of the window: its serial port, its device link and
-// its panel picture. The defaults of `chooseFile` and `showMessage` are the
+// its display's frame. The defaults of `chooseFile` and `showMessage` are the
 // file dialogs and the program's message box.
 struct SessionHooks {
     std::function<std::optional<std::string>(SessionFile)> chooseFile;
@@ -27,7 +28,7 @@ struct SessionHooks {
     std::function<void()> reopenPort;  // after it, when it was in use before
     std::function<bool()> portInUse;   // open, or waiting for its device
     std::function<void(const uint8_t* bytes, std::size_t count)> feedLink;
-    std::function<const QImage&()> panelPicture;
+    std::function<const LcdFrame&()> displayFrame;
 };
 
 // The "Se&ssion" menu: recording what the serial port receives, replaying a

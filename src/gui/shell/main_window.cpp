@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "comm/comm_byte_source.h"
-#include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
@@ -122,7 +122,7 @@ TForm1::TForm1(const StartOptions& options) {
     PortWatch = new QSocketNotifier(Ports.WatchDescriptor(), QSocketNotifier::Read, this);
     connect(PortWatch, &QSocketNotifier::activated, this, [this] { Ports.ServeWatch(); });
 
-    LcdAttachSurface(Image1);
+    EmulatorAttachLcd(&Display);
     HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
@@ -130,13 +130,13 @@ TForm1::TForm1(const StartOptions& options) {
 }
 
 TForm1::~TForm1() {
-    LcdAttachSurface(nullptr);
+    EmulatorAttachLcd(nullptr);
     HelpAttachPane(nullptr);
     ModeAttachView(nullptr);
 }
 
 void TForm1::BuildControls(QWidget* client) {
-    Image1 = new PanelPicture(client);
+    Image1 = new PanelPicture(client, Frame);
     Image1->move(16, 16);
     for (std::size_t i = 0; i < Shapes.size(); ++i)
         Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
@@ -180,7 +180,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
     hooks.reopenPort = [this] { Ports.Reopen(); };
     hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
     hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
-    hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
+    hooks.displayFrame = [this]() -> const LcdFrame& { return Frame; };
     return hooks;
 }
 

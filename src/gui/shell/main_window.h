@@ -9,6 +9,7 @@
 
 #include "comm/comm.h"
 #include "comm/device_link.h"
+#include "display/lcd.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "help/help.h"
 #include "shell/comms_port_opener.h"
@@ -71,7 +72,9 @@ public:
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
     QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
     OnlineModeListener ModeListener;                 // goes online with the display messages
-    DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
+    LcdFrame Frame;                                  // the display's pixels, shown by Image1
+    Lcd Display{Frame};                              // draws on it: the emulator and the link
+    DeviceLink Link{Display, ModeListener};          // frames and draws Comm1's display messages
     TForm15* Form15 = nullptr;                       // serial port dialog
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"

@@ -5,32 +5,21 @@
 
 #include "shell/zoom.h"
 
-PanelPicture::PanelPicture(QWidget* parent)
-    : QWidget(parent), picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)), shown_(picture_) {
+namespace {
+
+// The picture pixels the frame covers: the display and its two extra columns.
+const QRect kFrameArea(LcdPictureLeft, LcdPictureTop, 2 * LcdFrame::Width, 2 * LcdFrame::Height);
+
+}  // namespace
+
+PanelPicture::PanelPicture(QWidget* parent, LcdFrame& frame)
+    : QWidget(parent),
+      frame_(frame),
+      picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)),
+      shown_(picture_),
+      shownRevision_(frame.Revision()) {
     setFixedSize(picture_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PanelPicture::SetPixel(int x, int y, uint32_t rgb) {
-    if (!picture_.valid(x, y)) return;
-    // The emulator redraws unchanged fields every tick; only a real change
-    // asks for a repaint.
-    QRgb& pixel = reinterpret_cast<QRgb*>(picture_.scanLine(y))[x];
-    const QRgb colour = 0xFF000000u | rgb;
-    if (pixel == colour) return;
-    pixel = colour;
-    Show({x, y, 1, 1});
-    changed_ = true;
-}
-
-void PanelPicture::FillRect(int x, int y, int width, int height, uint32_t rgb) {
-    const QRect area = QRect(x, y, width, height).intersected(picture_.rect());
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(picture_.scanLine(row));
-        std::fill(line + area.left(), line + area.right() + 1, 0xFF000000u | rgb);
-    }
-    Show(area);
-    changed_ = true;
 }
 
 void PanelPicture::SetZoom(int percent) {
@@ -43,23 +32,46 @@ void PanelPicture::SetZoom(int percent) {
 }
 
 void PanelPicture::Show(const QRect& area) {
-    if (area.isEmpty()) return;
-    const int left = Zoomed(area.left(), zoom_);
-    const int right = Zoomed(area.right() + 1, zoom_);
-    for (int y = Zoomed(area.top(), zoom_); y < Zoomed(area.bottom() + 1, zoom_); ++y) {
+    const QRect screen = ZoomedRect(area);
+    for (int y = screen.top(); y <= screen.bottom(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(picture_.constScanLine(Unzoomed(y, zoom_)));
         auto* to = reinterpret_cast<QRgb*>(shown_.scanLine(y));
-        for (int x = left; x < right; ++x) to[x] = from[Unzoomed(x, zoom_)];
+        for (int x = screen.left(); x <= screen.right(); ++x) to[x] = from[Unzoomed(x, zoom_)];
     }
 }
 
+QRect PanelPicture::ZoomedRect(const QRect& area) const {
+    const QPoint topLeft(Zoomed(area.left(), zoom_), Zoomed(area.top(), zoom_));
+    const QPoint end(Zoomed(area.right() + 1, zoom_), Zoomed(area.bottom() + 1, zoom_));
+    return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
+}
+
 void PanelPicture::RepaintIfChanged() {
-    if (!changed_) return;
-    changed_ = false;
-    update();
+    if (frame_.Revision() == shownRevision_) return;
+    shownRevision_ = frame_.Revision();
+    const PixelRect dirty = frame_.TakeDirty();
+    if (dirty.Empty()) return;
+    const QRect area(LcdPictureLeft + 2 * dirty.left, LcdPictureTop + 2 * dirty.top, 2 * (dirty.right - dirty.left),
+                     2 * (dirty.bottom - dirty.top));
+    update(ZoomedRect(area));
+}
+
+QImage PanelPicture::FramePixels(const QRect& screenArea) const {
+    QImage pixels(screenArea.size(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const int row = (Unzoomed(screenArea.top() + y, zoom_) - LcdPictureTop) / 2;
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const int column = (Unzoomed(screenArea.left() + x, zoom_) - LcdPictureLeft) / 2;
+            line[x] = 0xFF000000u | (frame_.On(column, row) ? LcdOnColour : LcdOffColour);
+        }
+    }
+    return pixels;
 }
 
 void PanelPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), shown_, event->rect());
+    const QRect display = event->rect().intersected(ZoomedRect(kFrameArea));
+    if (!display.isEmpty()) painter.drawImage(display.topLeft(), FramePixels(display));
 }

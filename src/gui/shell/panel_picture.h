@@ -1,36 +1,42 @@
 #pragma once
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 
-#include "display/lcd_surface.h"
+#include "display/lcd_frame.h"
 #include "gui/shell/zoomable.h"
 
-// Image1: the photograph of the front panel. The display primitives paint
-// straight into its pixels; the widget shows them at its next repaint, which
-// the time base asks for whenever something was drawn. At a zoom every
-// picture pixel is shown as a block of whole screen pixels of its colour,
-// never smoothed, so the display's pixels stay sharp squares.
-class PanelPicture : public QWidget, public LcdSurface, public Zoomable {
+// Image1: the photograph of the front panel with the display's frame shown
+// in its green window, each display pixel a 2 x 2 block of the photograph,
+// columns 104 and 105 included. The frame is put onto the photograph when the
+// widget paints. At a zoom every picture pixel is shown as a block of whole
+// screen pixels of its colour, never smoothed, so the display's pixels stay
+// sharp squares.
+class PanelPicture : public QWidget, public Zoomable {
 public:
-    explicit PanelPicture(QWidget* parent);
+    PanelPicture(QWidget* parent, LcdFrame& frame);
 
-    void SetPixel(int x, int y, uint32_t rgb) override;
-    void FillRect(int x, int y, int width, int height, uint32_t rgb) override;
     void SetZoom(int percent) override;
 
-    // Repaints when something was drawn since the last call.
+    // Asks for a repaint of what changed in the frame since the last call.
     void RepaintIfChanged();
+    // The photograph alone.
     const QImage& Picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Copies picture pixels into the zoomed image the widget shows.
+    // Copies picture pixels into the zoomed photograph the widget shows.
     void Show(const QRect& area);
+    // The screen pixels showing a rectangle of picture pixels.
+    QRect ZoomedRect(const QRect& area) const;
+    // The frame's pixels inside `screenArea`, at the zoom.
+    QImage FramePixels(const QRect& screenArea) const;
 
+    LcdFrame& frame_;
     QImage picture_;  // picture pixels
-    QImage shown_;    // screen pixels at the zoom
+    QImage shown_;    // screen pixels of the photograph at the zoom
     int zoom_ = 100;
-    bool changed_ = false;
+    uint64_t shownRevision_ = 0;
 };

@@ -45,7 +45,7 @@ protected:
     static bool Drawn(const std::vector<uint8_t>& message) {
         return std::equal(message.begin() + DisplayMessageHeaderSize, message.end(), DisplayFrame);
     }
-    DisplayBitmap Display() const { return DisplayBitmapOfPicture(form->Image1->Picture()); }
+    DisplayBitmap Display() const { return BitmapOfFrame(form->Frame); }
     std::string RecordingPath() const { return dir.File("session.vhfrec"); }
 };
 

@@ -233,11 +233,10 @@ TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStop
     Open();
     MessageBringingHost host(*form);
     EmulatorAttachHost(&host);
-    AttachedSurface lcd;
     form->Timer1Timer();
     EmulatorAttachHost(nullptr);
     EXPECT_TRUE(StopRequest);
-    EXPECT_TRUE(MatchesGolden(lcd.surface, "online_vol_receiving"));
+    EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));
 }
 
 // Falling back offline while a dialog is open must not start the run inside
