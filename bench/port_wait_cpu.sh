@@ -4,7 +4,7 @@
 # a symbolic link, ends the simulator and removes the link (as udev removes a
 # pulled adapter's node), then reads the process's user and system time from
 # /proc over a measuring window and prints the share of one core. The wait
-# adds nothing to the idle offline program (bench/emulator_cpu.sh): the
+# adds nothing to the idle offline program (bench/side_by_side_cpu.sh): the
 # target is below 1 %.
 #   bench/port_wait_cpu.sh [path to vhfcom] [seconds]
 set -euo pipefail
