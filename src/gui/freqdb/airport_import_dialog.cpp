@@ -32,6 +32,7 @@ QTableWidget* MakePreview(QWidget* parent) {
     for (const char* column : kPreviewColumns) headers << column;
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -62,8 +63,10 @@ void AirportImportDialog::BuildControls() {
     Idents->setPlaceholderText("EDDF,EDFE");
     StartChannel = new QSpinBox(this);
     StartChannel->setRange(1, FreqChannelCount);
+    auto* listLabel = new QLabel("&List file (airport-frequencies.csv):", this);
+    listLabel->setBuddy(ListFile);
     auto* form = new QFormLayout;
-    form->addRow("&List file (airport-frequencies.csv):", fileRow);
+    form->addRow(listLabel, fileRow);
     form->addRow("Airport &idents, separated by commas:", Idents);
     form->addRow("&Start at channel (the channels before it are kept):", StartChannel);
 
