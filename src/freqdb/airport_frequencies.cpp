@@ -154,33 +154,51 @@ private:
 
 std::string Failure(int line, const std::string& reason) { return "line " + std::to_string(line) + ": " + reason; }
 
+AirportSelection Refused(std::string error) { return {std::move(error), {}, {}, {}}; }
+
+// Where the header puts the columns read and how many fields it has.
+struct ListLayout {
+    std::vector<std::size_t> positions;
+    std::size_t fieldCount = 0;
+};
+
+// Reads the header into the layout; returns why the file is no such list, or
+// nothing.
+std::string ReadListHeader(CsvRecordReader& reader, char separator, ListLayout& layout) {
+    CsvRecord header;
+    if (!reader.Next(header)) return "the file is empty";
+    if (!header.error.empty()) return Failure(header.line, header.error);
+    CsvColumns columns = FindCsvColumns(header.fields, kColumnNames);
+    if (!columns.problem.empty())
+        return Failure(header.line, columns.problem + " (it has " + std::to_string(header.fields.size()) + " fields " +
+                                        SeparatedBy(separator) +
+                                        "); a list of airport frequencies names airport_ident, type and "
+                                        "frequency_mhz");
+    layout = {std::move(columns.positions), header.fields.size()};
+    return {};
+}
+
+// Why a row is not whole CSV, as the rows of a file cut short are; or nothing.
+std::string DamagedRow(const CsvRecord& record, std::size_t fieldCount) {
+    std::string reason = record.error;
+    if (reason.empty() && record.fields.size() != fieldCount)
+        reason = std::to_string(record.fields.size()) + " fields where the header has " + std::to_string(fieldCount);
+    return reason.empty() ? reason : Failure(record.line, reason + "; the file is damaged or cut short");
+}
+
 }  // namespace
 
 AirportSelection SelectAirportFrequencies(std::string_view text, std::span<const std::string> idents) {
     const char separator = HeaderSeparator(text);
     CsvRecordReader reader(text, separator);
-    CsvRecord record;
-    if (!reader.Next(record)) return {"the file is empty", {}, {}, {}};
-    if (!record.error.empty()) return {Failure(record.line, record.error), {}, {}, {}};
-    const CsvColumns columns = FindCsvColumns(record.fields, kColumnNames);
-    if (!columns.problem.empty())
-        return {Failure(record.line, columns.problem + " (it has " + std::to_string(record.fields.size()) + " fields " +
-                                         SeparatedBy(separator) +
-                                         "); a list of airport frequencies names airport_ident, type and "
-                                         "frequency_mhz"),
-                {},
-                {},
-                {}};
-    const std::size_t fieldCount = record.fields.size();
+    ListLayout layout;
+    if (std::string error = ReadListHeader(reader, separator, layout); !error.empty()) return Refused(std::move(error));
     AirportRows rows(idents);
+    CsvRecord record;
     while (reader.Next(record)) {
         if (IsBlankRecord(record)) continue;
-        if (record.error.empty() && record.fields.size() != fieldCount)
-            record.error =
-                std::to_string(record.fields.size()) + " fields where the header has " + std::to_string(fieldCount);
-        if (!record.error.empty())
-            return {Failure(record.line, record.error + "; the file is damaged or cut short"), {}, {}, {}};
-        rows.Take(record.line, record.fields, columns.positions);
+        if (std::string error = DamagedRow(record, layout.fieldCount); !error.empty()) return Refused(std::move(error));
+        rows.Take(record.line, record.fields, layout.positions);
     }
     return rows.Selection();
 }

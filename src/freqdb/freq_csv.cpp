@@ -1,6 +1,7 @@
 #include "freqdb/freq_csv.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -161,6 +162,28 @@ std::string Problem(int line, const std::vector<std::string>& reasons) {
     return text;
 }
 
+// A frequency outside the band: a reason to refuse the row, or a warning
+// when such rows are kept.
+void CheckBand(const FreqCsvRow& row, int line, OutOfBand outOfBand, std::vector<std::string>& reasons,
+               std::vector<std::string>& warnings) {
+    if (!row.frequencyRead || InFreqBand(row.record.FreqKHz)) return;
+    if (outOfBand == OutOfBand::Refused)
+        reasons.push_back(OutOfBandText(row));
+    else
+        warnings.push_back(Problem(line, {OutOfBandText(row)}));
+}
+
+// Remembers the line that gave each channel; a second one is a reason.
+void CheckGivenOnce(const FreqCsvRow& row, int line, std::array<int, FreqChannelCount>& givenOnLine,
+                    std::vector<std::string>& reasons) {
+    if (row.channel < 0) return;
+    if (givenOnLine[row.channel] == 0)
+        givenOnLine[row.channel] = line;
+    else
+        reasons.push_back("channel " + std::to_string(row.channel + 1) + " was given before, on line " +
+                          std::to_string(givenOnLine[row.channel]));
+}
+
 // Reads the rows after the header into the result.
 void ReadRows(CsvRecordReader& reader, const FreqCsvLayout& layout, OutOfBand outOfBand, FreqCsvImport& result) {
     std::array<int, FreqChannelCount> givenOnLine{};
@@ -169,17 +192,8 @@ void ReadRows(CsvRecordReader& reader, const FreqCsvLayout& layout, OutOfBand ou
         if (IsBlankRecord(record)) continue;
         FreqCsvRow row;
         std::vector<std::string> reasons = ReadRow(record, layout, row);
-        if (row.frequencyRead && !InFreqBand(row.record.FreqKHz)) {
-            if (outOfBand == OutOfBand::Refused)
-                reasons.push_back(OutOfBandText(row));
-            else
-                result.warnings.push_back(Problem(record.line, {OutOfBandText(row)}));
-        }
-        if (row.channel >= 0 && givenOnLine[row.channel] != 0)
-            reasons.push_back("channel " + std::to_string(row.channel + 1) + " was given before, on line " +
-                              std::to_string(givenOnLine[row.channel]));
-        else if (row.channel >= 0)
-            givenOnLine[row.channel] = record.line;
+        CheckBand(row, record.line, outOfBand, reasons, result.warnings);
+        CheckGivenOnce(row, record.line, givenOnLine, reasons);
         if (!reasons.empty())
             result.problems.push_back(Problem(record.line, reasons));
         else
