@@ -135,7 +135,7 @@ void AirportImportDialog::ShowSkipped() {
 }
 
 bool AirportImportDialog::Fits() const {
-    return selection_.channels.size() <= static_cast<std::size_t>(FreqChannelCount - StartChannel->value() + 1);
+    return std::ssize(selection_.channels) <= FreqChannelCount - StartChannel->value() + 1;
 }
 
 QString AirportImportDialog::SummaryText() const {
