@@ -128,7 +128,6 @@ void AirportImportDialog::ShowPreview() {
 
 void AirportImportDialog::ShowSkipped() {
     QStringList lines;
-    if (!selection_.error.empty()) lines << QString::fromStdString(selection_.error);
     for (const std::string& skipped : selection_.skipped) lines << QString::fromStdString(skipped);
     for (const std::string& ident : selection_.notFound) lines << QString::fromStdString(ident + " was not found");
     Skipped->setPlainText(lines.join('\n'));

@@ -23,7 +23,7 @@ public:
     explicit AirportImportDialog(QWidget* parent);
 
     // Reads the list file (the selection is refreshed); a file that cannot
-    // be read or used shows why in place of the skipped rows.
+    // be read or used shows why below the skipped rows.
     void SetListFile(const QString& path);
 
     // Places the channels shown; the dialog stays open when there are none

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,7 +31,7 @@ TEST(AirportImportDialog, OkPutsTheChannelsShownIntoTheTable) {
     AirportImportDialog unreadable(nullptr);
     unreadable.SetListFile(QString::fromStdString(folder.File("absent.csv")));
     QTest::keyClicks(unreadable.Idents, "eddf");
-    EXPECT_EQ(unreadable.Skipped->toPlainText(), "File not found");
+    EXPECT_EQ(unreadable.Summary->text(), "This file cannot be used: File not found");
     EXPECT_FALSE(unreadable.Buttons->button(QDialogButtonBox::Ok)->isEnabled());
 
     AirportImportDialog dialog(nullptr);
