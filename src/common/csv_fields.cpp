@@ -4,66 +4,9 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The text being split and the reading position in it.
-struct CsvReader {
-    std::string_view text;
-    std::size_t at = 0;
-    int line = 1;
-
-    bool AtEnd() const { return at == text.size(); }
-    bool AtLineBreak() const { return !AtEnd() && (text[at] == '\n' || text[at] == '\r'); }
-    bool AtFieldEnd() const { return AtEnd() || AtLineBreak() || text[at] == ','; }
-    bool Next(char c) const { return at + 1 < text.size() && text[at + 1] == c; }
-
-    // Takes one character, counting the lines it ends (CRLF counts once).
-    char Take() {
-        const char c = text[at];
-        if (c == '\n' || (c == '\r' && !Next('\n'))) ++line;
-        ++at;
-        return c;
-    }
-    void SkipLine() {
-        while (!AtEnd() && !AtLineBreak()) ++at;
-        if (AtLineBreak() && text[at] == '\r' && Next('\n')) ++at;
-        if (!AtEnd()) Take();
-    }
-};
-
-std::string ReadQuoted(CsvReader& reader, std::string& field) {
-    reader.Take();
-    while (!reader.AtEnd()) {
-        const char c = reader.Take();
-        if (c != '"') {
-            field += c;
-            continue;
-        }
-        if (reader.AtFieldEnd()) return {};
-        if (reader.text[reader.at] != '"') return "text follows the closing quote of a field";
-        field += reader.Take();
-    }
-    return "a quoted field is not closed";
-}
-
-std::string ReadPlain(CsvReader& reader, std::string& field) {
-    while (!reader.AtFieldEnd()) {
-        if (reader.text[reader.at] == '"') return "a quote in a field that does not start with one";
-        field += reader.Take();
-    }
-    return {};
-}
-
-CsvRecord ReadRecord(CsvReader& reader) {
-    CsvRecord record{reader.line, {}, {}};
-    for (;;) {
-        std::string field;
-        const bool quoted = !reader.AtEnd() && reader.text[reader.at] == '"';
-        record.error = quoted ? ReadQuoted(reader, field) : ReadPlain(reader, field);
-        record.fields.push_back(std::move(field));
-        if (!record.error.empty() || reader.AtEnd() || reader.AtLineBreak()) break;
-        reader.Take();
-    }
-    reader.SkipLine();
-    return record;
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return text;
 }
 
 }  // namespace
@@ -78,15 +21,61 @@ std::string CsvField(std::string_view text) {
     return quoted + '"';
 }
 
-std::vector<CsvRecord> SplitCsv(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    CsvReader reader{text};
-    std::vector<CsvRecord> records;
-    while (!reader.AtEnd()) {
-        if (reader.AtLineBreak())
-            reader.SkipLine();
-        else
-            records.push_back(ReadRecord(reader));
+CsvRecordReader::CsvRecordReader(std::string_view text, char separator)
+    : text_(WithoutByteOrderMark(text)), separator_(separator) {}
+
+// Takes one character, counting the lines it ends (CRLF counts once).
+char CsvRecordReader::Take() {
+    const char c = text_[at_];
+    if (c == '\n' || (c == '\r' && !Follows('\n'))) ++line_;
+    ++at_;
+    return c;
+}
+
+void CsvRecordReader::SkipLine() {
+    while (!AtEnd() && !AtLineBreak()) ++at_;
+    if (AtLineBreak() && text_[at_] == '\r' && Follows('\n')) ++at_;
+    if (!AtEnd()) Take();
+}
+
+std::string CsvRecordReader::ReadQuoted(std::string& field) {
+    Take();
+    while (!AtEnd()) {
+        const char c = Take();
+        if (c != '"') {
+            field += c;
+            continue;
+        }
+        if (AtFieldEnd()) return {};
+        if (text_[at_] != '"') return "text follows the closing quote of a field";
+        field += Take();
     }
-    return records;
+    return "a quoted field is not closed";
+}
+
+std::string CsvRecordReader::ReadPlain(std::string& field) {
+    const std::size_t start = at_;
+    while (!AtFieldEnd()) {
+        if (text_[at_] == '"') return "a quote in a field that does not start with one";
+        ++at_;
+    }
+    field.assign(text_.substr(start, at_ - start));
+    return {};
+}
+
+bool CsvRecordReader::Next(CsvRecord& record) {
+    while (AtLineBreak()) SkipLine();
+    if (AtEnd()) return false;
+    record.line = line_;
+    record.fields.clear();
+    for (;;) {
+        std::string field;
+        const bool quoted = !AtEnd() && text_[at_] == '"';
+        record.error = quoted ? ReadQuoted(field) : ReadPlain(field);
+        record.fields.push_back(std::move(field));
+        if (!record.error.empty() || AtEnd() || AtLineBreak()) break;
+        Take();
+    }
+    SkipLine();
+    return true;
 }

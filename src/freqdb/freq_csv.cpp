@@ -1,73 +1,43 @@
 #include "freqdb/freq_csv.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
 #include "common/csv_fields.h"
 #include "common/latin1_utf8.h"
+#include "freqdb/csv_dialect.h"
 #include "freqdb/freq_edit_text.h"
+#include "freqdb/mhz_number.h"
 
 namespace {
 
-constexpr int32_t kUnsetFrequency = 118000;
 constexpr char32_t kLastLatin1 = 0xFF;
-// Numbers are read up to this bound: far beyond any channel or 32-bit kHz
-// value, and small enough that its kHz fit 64 bits.
-constexpr int64_t kNumberCap = 10'000'000'000;
 
-// A row while it is read: the channel index it names and the record it fills.
+// A row while it is read: the channel index it names, the record it fills and
+// the frequency as written, for messages about it.
 struct FreqCsvRow {
     int channel = -1;
     FreqRecord record;
+    std::string_view frequencyText;
+    bool frequencyRead = false;
 };
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// The digits' value (at most kNumberCap), or nothing when they are not all digits.
-std::optional<int64_t> WholeNumber(std::string_view text) {
-    if (text.empty() || !std::ranges::all_of(text, IsDigit)) return std::nullopt;
-    int64_t value = 0;
-    for (const char c : text) value = std::min(value * 10 + (c - '0'), kNumberCap);
-    return value;
-}
-
-// "118.000" as 118000: an optional sign, digits with at most one point, and
-// any decimals after the third zero. Nothing when the text is not such a
-// number; kHz beyond 32 bits come back as they are, for the caller to refuse.
-std::optional<int64_t> KHzOfMhzText(std::string_view text, bool& finerThanKHz) {
-    const bool negative = text.starts_with('-');
-    if (negative || text.starts_with('+')) text.remove_prefix(1);
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view decimals = point == std::string_view::npos ? "" : text.substr(point + 1);
-    if (whole.empty() && decimals.empty()) return std::nullopt;
-    const std::optional<int64_t> mhz = whole.empty() ? 0 : WholeNumber(whole);
-    if (!mhz || (!decimals.empty() && !std::ranges::all_of(decimals, IsDigit))) return std::nullopt;
-    finerThanKHz = decimals.size() > 3 && decimals.find_first_not_of('0', 3) != std::string_view::npos;
-    std::string khz(decimals.substr(0, 3));
-    khz.resize(3, '0');
-    const int64_t value = *mhz * 1000 + std::stoi(khz);
-    return negative ? -value : value;
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string WriteChannel(int channelIndex, const FreqRecord&) { return std::to_string(channelIndex + 1); }
 
 std::string ReadChannel(std::string_view field, FreqCsvRow& row) {
     const std::string_view text = Trimmed(field);
-    const std::optional<int64_t> channel = WholeNumber(text);
-    if (!channel) return "channel " + Quoted(text) + " is not a number";
-    if (*channel < 1 || *channel > FreqChannelCount) return "channel " + std::string(text) + " is outside 1..100";
-    row.channel = static_cast<int>(*channel) - 1;
+    if (text.empty() || !std::ranges::all_of(text, IsDigit)) return "channel " + Quoted(text) + " is not a number";
+    const std::string_view digits = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    if (digits.empty() || digits.size() > 3 || std::stoi(std::string(digits)) > FreqChannelCount)
+        return "channel " + std::string(text) + " is outside 1..100";
+    row.channel = std::stoi(std::string(digits)) - 1;
     return {};
 }
 
@@ -75,26 +45,27 @@ std::string WriteFrequency(int, const FreqRecord& record) { return FreqMhzText(r
 
 std::string ReadFrequency(std::string_view field, FreqCsvRow& row) {
     const std::string_view text = Trimmed(field);
-    bool finerThanKHz = false;
-    const std::optional<int64_t> kHz = KHzOfMhzText(text, finerThanKHz);
-    if (!kHz) return "frequency " + Quoted(text) + " is not a number";
-    if (finerThanKHz) return "frequency " + std::string(text) + " is not a whole number of kHz";
-    if (*kHz < std::numeric_limits<int32_t>::min() || *kHz > std::numeric_limits<int32_t>::max())
+    const std::optional<MhzNumber> number = ReadMhzNumber(text);
+    if (!number) return "frequency " + Quoted(text) + " is not a number";
+    if (number->finerThanKHz) return "frequency " + std::string(text) + " is not a whole number of kHz";
+    if (number->kHz < std::numeric_limits<int32_t>::min() || number->kHz > std::numeric_limits<int32_t>::max())
         return "frequency " + std::string(text) + " does not fit a 32-bit kHz value";
-    row.record.FreqKHz = static_cast<int32_t>(*kHz);
+    row.record.FreqKHz = static_cast<int32_t>(number->kHz);
+    row.frequencyText = text;
+    row.frequencyRead = true;
     return {};
 }
 
-// The field's characters as Latin-1 bytes, or why they cannot be.
+// The field's characters as Latin-1 bytes, or why they cannot be. The field
+// is UTF-8: the whole text was made so before it was split.
 std::string Latin1Text(std::string_view field, const char* what, std::string& latin1) {
-    const std::optional<std::u32string> text = DecodeUtf8(field);
-    if (!text) return std::string(what) + " is not valid UTF-8";
-    if (text->size() > FreqTextCapacity)
+    const std::u32string text = DecodeUtf8(field).value_or(std::u32string());
+    if (text.size() > FreqTextCapacity)
         return std::string(what) + " " + Quoted(field) + " has more than " + std::to_string(FreqTextCapacity) +
                " characters";
-    if (std::ranges::any_of(*text, [](char32_t c) { return c > kLastLatin1; }))
+    if (std::ranges::any_of(text, [](char32_t c) { return c > kLastLatin1; }))
         return std::string(what) + " " + Quoted(field) + " has a character outside Latin-1";
-    latin1.assign(text->begin(), text->end());
+    latin1.assign(text.begin(), text.end());
     return {};
 }
 
@@ -131,28 +102,58 @@ constexpr FreqCsvColumn kColumns[] = {
 };
 constexpr std::size_t kColumnCount = std::size(kColumns);
 
+// The column names in the order of kColumns.
+constexpr std::array<std::string_view, kColumnCount> kColumnNames = [] {
+    std::array<std::string_view, kColumnCount> names{};
+    for (std::size_t i = 0; i < kColumnCount; ++i) names[i] = kColumns[i].header;
+    return names;
+}();
+
 std::string JoinedLine(const std::vector<std::string>& fields) {
     std::string line;
     for (const std::string& field : fields) line += (line.empty() ? "" : ",") + CsvField(field);
     return line + "\r\n";
 }
 
-bool IsHeader(const CsvRecord& record) {
-    return record.error.empty() && record.fields.size() == kColumnCount &&
-           std::ranges::equal(record.fields, kColumns, {}, {}, &FreqCsvColumn::header);
+// The header as a file has it: its separator, how many fields it has and
+// where the columns stand.
+struct FreqCsvLayout {
+    char separator = ',';
+    std::size_t fieldCount = 0;
+    std::vector<std::size_t> positions;
+};
+
+// Reads the header record into the layout; returns why it is not a header,
+// or nothing. `line` is the header's line.
+std::string ReadHeader(CsvRecordReader& reader, FreqCsvLayout& layout, int& line) {
+    CsvRecord header;
+    if (!reader.Next(header)) return "the file is empty";
+    line = header.line;
+    if (!header.error.empty()) return header.error;
+    CsvColumns columns = FindCsvColumns(header.fields, kColumnNames);
+    if (!columns.problem.empty())
+        return columns.problem + " (it has " + std::to_string(header.fields.size()) + " fields " +
+               SeparatedBy(layout.separator) + ")";
+    layout.fieldCount = header.fields.size();
+    layout.positions = std::move(columns.positions);
+    return {};
 }
 
 // The reasons a record is bad, or none.
-std::vector<std::string> ReadRow(const CsvRecord& record, FreqCsvRow& row) {
+std::vector<std::string> ReadRow(const CsvRecord& record, const FreqCsvLayout& layout, FreqCsvRow& row) {
     if (!record.error.empty()) return {record.error};
-    if (record.fields.size() != kColumnCount)
-        return {std::to_string(record.fields.size()) + " fields where " + std::to_string(kColumnCount) +
-                " are expected (" + FreqCsvHeader() + ")"};
+    if (record.fields.size() != layout.fieldCount)
+        return {std::to_string(record.fields.size()) + " fields where the header has " +
+                std::to_string(layout.fieldCount) + ", " + SeparatedBy(layout.separator)};
     std::vector<std::string> reasons;
     for (std::size_t i = 0; i < kColumnCount; ++i)
-        if (std::string reason = kColumns[i].read(record.fields[i], row); !reason.empty())
+        if (std::string reason = kColumns[i].read(record.fields[layout.positions[i]], row); !reason.empty())
             reasons.push_back(std::move(reason));
     return reasons;
+}
+
+std::string OutOfBandText(const FreqCsvRow& row) {
+    return "frequency " + std::string(row.frequencyText) + " is outside " + FreqBandText();
 }
 
 std::string Problem(int line, const std::vector<std::string>& reasons) {
@@ -161,10 +162,43 @@ std::string Problem(int line, const std::vector<std::string>& reasons) {
     return text;
 }
 
-FreqChannels UnsetTable() {
-    FreqChannels table{};
-    for (FreqRecord& record : table) record.FreqKHz = kUnsetFrequency;
-    return table;
+// A frequency outside the band: a reason to refuse the row, or a warning
+// when such rows are kept.
+void CheckBand(const FreqCsvRow& row, int line, OutOfBand outOfBand, std::vector<std::string>& reasons,
+               std::vector<std::string>& warnings) {
+    if (!row.frequencyRead || InFreqBand(row.record.FreqKHz)) return;
+    if (outOfBand == OutOfBand::Refused)
+        reasons.push_back(OutOfBandText(row));
+    else
+        warnings.push_back(Problem(line, {OutOfBandText(row)}));
+}
+
+// Remembers the line that gave each channel; a second one is a reason.
+void CheckGivenOnce(const FreqCsvRow& row, int line, std::array<int, FreqChannelCount>& givenOnLine,
+                    std::vector<std::string>& reasons) {
+    if (row.channel < 0) return;
+    if (givenOnLine[row.channel] == 0)
+        givenOnLine[row.channel] = line;
+    else
+        reasons.push_back("channel " + std::to_string(row.channel + 1) + " was given before, on line " +
+                          std::to_string(givenOnLine[row.channel]));
+}
+
+// Reads the rows after the header into the result.
+void ReadRows(CsvRecordReader& reader, const FreqCsvLayout& layout, OutOfBand outOfBand, FreqCsvImport& result) {
+    std::array<int, FreqChannelCount> givenOnLine{};
+    CsvRecord record;
+    while (reader.Next(record)) {
+        if (IsBlankRecord(record)) continue;
+        FreqCsvRow row;
+        std::vector<std::string> reasons = ReadRow(record, layout, row);
+        CheckBand(row, record.line, outOfBand, reasons, result.warnings);
+        CheckGivenOnce(row, record.line, givenOnLine, reasons);
+        if (!reasons.empty())
+            result.problems.push_back(Problem(record.line, reasons));
+        else
+            result.table[row.channel] = row.record;
+    }
 }
 
 }  // namespace
@@ -185,27 +219,19 @@ std::string FreqCsvText(const FreqChannels& table) {
     return text;
 }
 
-FreqCsvImport ParseFreqCsv(std::string_view text) {
-    FreqCsvImport result{UnsetTable(), {}};
-    const std::vector<CsvRecord> records = SplitCsv(text);
-    if (records.empty() || !IsHeader(records.front())) {
-        const int line = records.empty() ? 1 : records.front().line;
-        result.problems.push_back(Problem(line, {"the first line must be the header " + FreqCsvHeader()}));
+FreqCsvImport ParseFreqCsv(std::string_view text, OutOfBand outOfBand) {
+    FreqCsvImport result{UnsetFreqChannels(), {}, {}};
+    const std::string utf8 = TextAsUtf8(text);
+    FreqCsvLayout layout;
+    layout.separator = HeaderSeparator(utf8);
+    CsvRecordReader reader(utf8, layout.separator);
+    int headerLine = 1;
+    if (std::string problem = ReadHeader(reader, layout, headerLine); !problem.empty()) {
+        result.problems.push_back(
+            Problem(headerLine, {problem, "the first line must name the columns " + FreqCsvHeader()}));
         return result;
     }
-    std::array<int, FreqChannelCount> givenOnLine{};
-    for (auto record = records.begin() + 1; record != records.end(); ++record) {
-        FreqCsvRow row;
-        std::vector<std::string> reasons = ReadRow(*record, row);
-        if (row.channel >= 0 && givenOnLine[row.channel] != 0)
-            reasons.push_back("channel " + std::to_string(row.channel + 1) + " was given before, on line " +
-                              std::to_string(givenOnLine[row.channel]));
-        else if (row.channel >= 0)
-            givenOnLine[row.channel] = record->line;
-        if (!reasons.empty())
-            result.problems.push_back(Problem(record->line, reasons));
-        else
-            result.table[row.channel] = row.record;
-    }
+    ReadRows(reader, layout, outOfBand, result);
+    if (!result.problems.empty()) result.warnings.clear();
     return result;
 }

@@ -1,15 +1,11 @@
 #include "freqdb/freq_csv_file.h"
 
-#include "common/atomic_file.h"
-#include "common/text_file.h"
-#include "freqdb/freq_csv.h"
+#include "freqdb/import_file.h"
 
-std::vector<std::string> ReadFreqCsvFile(const std::string& path, FreqChannels& table) {
+FreqCsvImport ReadFreqCsvFile(const std::string& path, OutOfBand outOfBand) {
     std::string text;
-    if (const int error = ReadTextFile(path, text)) return {FileErrorText(error)};
-    FreqCsvImport imported = ParseFreqCsv(text);
-    if (imported.problems.empty()) table = imported.table;
-    return std::move(imported.problems);
+    if (std::string error = ReadImportFile(path, text); !error.empty()) return {{}, {std::move(error)}, {}};
+    return ParseFreqCsv(text, outOfBand);
 }
 
 std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table) {
@@ -18,9 +14,12 @@ std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table)
 }
 
 std::vector<std::string> FreqDbImportCsv(const std::string& path) {
-    std::vector<std::string> problems = ReadFreqCsvFile(path, FreqTable);
-    if (problems.empty()) FreqDbDirty = true;
-    return problems;
+    FreqCsvImport imported = ReadFreqCsvFile(path, OutOfBand::Refused);
+    if (imported.problems.empty()) {
+        FreqTable = imported.table;
+        FreqDbDirty = true;
+    }
+    return std::move(imported.problems);
 }
 
 std::string FreqDbExportCsv(const std::string& path) { return WriteFreqCsvFile(path, FreqTable); }

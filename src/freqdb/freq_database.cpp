@@ -65,6 +65,12 @@ void FreqRecord::SetName(std::string_view text) { StoreText(text, NameLength, Na
 
 void FreqRecord::SetType(std::string_view text) { StoreText(text, TypeLength, TypeChars); }
 
+FreqChannels UnsetFreqChannels() {
+    FreqChannels table{};
+    for (FreqRecord& record : table) record.FreqKHz = kUnsetFrequency;
+    return table;
+}
+
 void FreqDbReset() {
     for (FreqRecord& record : FreqTable) {
         record.FreqKHz = kUnsetFrequency;

@@ -51,6 +51,10 @@ extern std::string CurrentFreqFile;
 // changes the table sets it.
 extern bool FreqDbDirty;
 
+// A table no channel of which was ever given: each at 118000 kHz with empty
+// name and type, its reserved bytes zero.
+FreqChannels UnsetFreqChannels();
+
 // Every channel at 118000 kHz with empty name and type.
 void FreqDbReset();
 // Back to the state at program start: FreqDbReset, no current file, nothing

@@ -20,6 +20,8 @@ std::string FreqMhzText(int32_t kHz) {
     return (kHz < 0 ? "-" : "") + std::to_string(magnitude / 1000) + "." + khzPart;
 }
 
+std::string FreqBandText() { return FreqMhzText(FreqBandLowKHz) + "-" + FreqMhzText(FreqBandHighKHz) + " MHz"; }
+
 std::string FreqListLine(int channelIndex, const FreqRecord& record) {
     return std::to_string(channelIndex + 1) + " - " + FreqMhzText(record.FreqKHz) + ", " + std::string(record.Name()) +
            ", " + std::string(record.Type());

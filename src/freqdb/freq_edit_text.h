@@ -12,6 +12,11 @@
 inline constexpr int32_t FreqBandLowKHz = 108000;
 inline constexpr int32_t FreqBandHighKHz = 136975;
 
+inline constexpr bool InFreqBand(int64_t kHz) { return kHz >= FreqBandLowKHz && kHz <= FreqBandHighKHz; }
+
+// "108.000-136.975 MHz"
+std::string FreqBandText();
+
 // A frequency in kHz as MHz text: the whole MHz, ".", the kHz with three
 // digits ("118.025" for 118025). A negative value gets one leading minus
 // sign ("-12.345"), not one on each part.

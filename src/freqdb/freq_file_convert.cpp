@@ -6,25 +6,43 @@
 #include "common/file_extension.h"
 #include "freqdb/freq_csv_file.h"
 #include "freqdb/freq_database.h"
+#include "freqdb/freq_edit_text.h"
 
 namespace {
 
-std::vector<std::string> ReadDat(const std::string& path, FreqChannels& table) {
-    std::string error = ReadFreqDatFile(path, table);
-    if (error.empty()) return {};
-    return {std::move(error)};
+// What reading the input gave: the cause or the bad rows, and the records
+// kept with a frequency outside the band.
+struct InputRead {
+    std::vector<std::string> problems;
+    std::vector<std::string> warnings;
+};
+
+InputRead ReadDat(const std::string& path, FreqChannels& table) {
+    if (std::string error = ReadFreqDatFile(path, table); !error.empty()) return {{std::move(error)}, {}};
+    InputRead read;
+    for (int i = 0; i < FreqChannelCount; ++i)
+        if (!InFreqBand(table[i].FreqKHz))
+            read.warnings.push_back("channel " + std::to_string(i + 1) + ": frequency " +
+                                    FreqMhzText(table[i].FreqKHz) + " is outside " + FreqBandText());
+    return read;
+}
+
+InputRead ReadCsv(const std::string& path, FreqChannels& table) {
+    FreqCsvImport imported = ReadFreqCsvFile(path, OutOfBand::Kept);
+    table = imported.table;
+    return {std::move(imported.problems), std::move(imported.warnings)};
 }
 
 struct Conversion {
     std::string_view from;
     std::string_view to;
-    std::vector<std::string> (*read)(const std::string& path, FreqChannels& table);
+    InputRead (*read)(const std::string& path, FreqChannels& table);
     std::string (*write)(const std::string& path, const FreqChannels& table);
 };
 
 constexpr Conversion kConversions[] = {
     {".dat", ".csv", ReadDat, WriteFreqCsvFile},
-    {".csv", ".dat", ReadFreqCsvFile, WriteFreqDatFile},
+    {".csv", ".dat", ReadCsv, WriteFreqDatFile},
 };
 
 const Conversion* FindConversion(const std::string& inPath, const std::string& outPath) {
@@ -45,12 +63,13 @@ int ConvertFrequencyFile(const std::string& inPath, const std::string& outPath, 
         return 2;
     }
     FreqChannels table{};
-    const std::vector<std::string> problems = conversion->read(inPath, table);
-    for (const std::string& problem : problems) errors << inPath << ": " << problem << '\n';
-    if (!problems.empty()) return 1;
+    const InputRead read = conversion->read(inPath, table);
+    for (const std::string& problem : read.problems) errors << inPath << ": " << problem << '\n';
+    if (!read.problems.empty()) return 1;
     if (const std::string error = conversion->write(outPath, table); !error.empty()) {
         errors << outPath << ": " << error << '\n';
         return 1;
     }
+    for (const std::string& warning : read.warnings) errors << inPath << ": " << warning << "; kept\n";
     return 0;
 }

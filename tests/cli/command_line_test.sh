@@ -7,8 +7,11 @@ set -uo pipefail
 vhfcom=$1
 version=$2
 failures=0
-out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+out=$(mktemp) err=$(mktemp) lists=$(mktemp -d)
+trap 'rm -rf "$out" "$err" "$lists"' EXIT
+printf '%s\n' '"id","airport_ref","airport_ident","type","description","frequency_mhz"' \
+  '52769,2212,"EDDF","TWR","FRANKFURT TOWER / TURM (SOUTH)",119.905' '52770,2212,"EDDF","TWR","",119.9' \
+  >"$lists/airports.csv"
 
 # arguments | expected status | stream that holds the text | text of its first line
 cases=(
@@ -24,6 +27,11 @@ cases=(
   '--export r.vhfrec out.gif --scale 0|2|err|vhfcom: Option '"'"'scale'"'"' needs a whole number from 1 to 64.'
   '--convert only-one.dat|2|err|vhfcom: Option '"'"'convert'"'"' needs a file to read and a file to write.'
   '--convert /nonexistent/a.dat b.csv|1|err|/nonexistent/a.dat'
+  "--airports $lists/airports.csv eddf,XXXX $lists/out.dat|0|err|$lists/airports.csv: line 2: EDDF TWR 119.905: 8.33 kHz channel"
+  "--airports $lists/airports.csv XXXX $lists/none.dat|1|err|$lists/airports.csv: XXXX was not found"
+  '--airports /nonexistent/a.csv EDDF out.dat|1|err|/nonexistent/a.csv: File not found'
+  '--airports a.csv EDDF,,EDFE out.dat|2|err|vhfcom: Option '"'"'airports'"'"' needs idents separated by commas'
+  '--airports a.csv EDDF|2|err|vhfcom: Option '"'"'airports'"'"' needs a list file, the airports'"'"' idents and a file to write.'
   '--speed 2|2|err|vhfcom: Option '"'"'speed'"'"' goes with '"'"'replay'"'"'.'
   '--export /nonexistent/r.vhfrec out.png|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
 )
@@ -41,5 +49,8 @@ for row in "${cases[@]}"; do
     echo "vhfcom $arguments: no usage after the error"; failures=$((failures + 1))
   fi
 done
+if [ ! -s "$lists/out.dat" ] || [ -e "$lists/none.dat" ]; then
+  echo "vhfcom --airports: out.dat should be written and none.dat not"; failures=$((failures + 1))
+fi
 [ $failures -eq 0 ] && echo "command line: ${#cases[@]} cases as expected"
 exit $((failures > 0))

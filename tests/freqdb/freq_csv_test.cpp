@@ -28,6 +28,7 @@ TEST(FreqCsv, ExportListsEveryChannelAsTheEditorDoesQuotingOnlyWhereNeeded) {
     EXPECT_TRUE(text.ends_with("\r\n100,118.000,,\r\n"));
 }
 
+// Frequencies outside the band are kept here, each with a warning.
 TEST(FreqCsv, ImportTakesRowsInAnyOrderAndResetsChannelsWithoutARow) {
     const FreqCsvImport imported = ParseFreqCsv(
         "\xEF\xBB\xBF"
@@ -36,14 +37,44 @@ TEST(FreqCsv, ImportTakesRowsInAnyOrderAndResetsChannelsWithoutARow) {
         " 7 , 121.5 ,\"A,\"\"B\"\"\",\"L1\r\nL2\"\n"
         "100,+118,TWR   ,\xC3\x89t\xC3\xA9\r"
         "1,-0.0050000,,\n"
-        "2,.25,\"\",x");
+        "2,.25,\"\",x",
+        OutOfBand::Kept);
     ASSERT_EQ(imported.problems, std::vector<std::string>{});
+    EXPECT_EQ(imported.warnings,
+              (std::vector<std::string>{"line 6: frequency -0.0050000 is outside 108.000-136.975 MHz",
+                                        "line 7: frequency .25 is outside 108.000-136.975 MHz"}));
     FreqChannels expected = UnsetTable();
     expected[6] = MakeRecord(121500, "A,\"B\"", "L1\r\nL2");
     expected[99] = MakeRecord(118000, "TWR   ", "\xC9t\xE9");
     expected[0] = MakeRecord(-5, "", "");
     expected[1] = MakeRecord(250, "", "x");
     EXPECT_EQ(imported.table, expected);
+}
+
+// What spreadsheets write for the same channel: each file gives it unchanged.
+TEST(FreqCsv, ImportReadsEverySpreadsheetDialect) {
+    const FreqRecord tower = MakeRecord(121500, "TWR", "ATC");
+    const FreqRecord accents = MakeRecord(108000, "\xC9T\x80IN", "");
+    const struct {
+        const char* dialect;
+        std::string text;
+        FreqRecord channel1;
+    } cases[] = {
+        {"semicolons, decimal comma, CRLF", "channel;frequency_mhz;name;type\r\n1;121,500;TWR;ATC\r\n", tower},
+        {"tabs, columns in any order and case, another column",
+         "Type\tName\tnotes\tFREQUENCY_MHZ\t Channel \nATC\tTWR\tsee, map\t121,5\t1\n", tower},
+        {"decimal comma quoted, rows of blank cells",
+         "channel,frequency_mhz,name,type\n,,,\n1,\"121,500\",TWR,ATC\n \t, ,,\n", tower},
+        {"Windows-1252 bytes kept", "channel;frequency_mhz;name;type\n1;108;\xC9T\x80IN;\n", accents},
+        {"UTF-8 with byte order mark", "\xEF\xBB\xBFname,channel,type,frequency_mhz\n\xC3\x89T\xC2\x80IN,1,,108\n",
+         accents},
+        {"band edges", "channel,frequency_mhz,name,type\n2,136.975,,\n1,108.000,\xC9T\x80IN,", accents},
+    };
+    for (const auto& c : cases) {
+        const FreqCsvImport imported = ParseFreqCsv(c.text);
+        EXPECT_EQ(imported.problems, std::vector<std::string>{}) << c.dialect;
+        EXPECT_EQ(imported.table[0], c.channel1) << c.dialect;
+    }
 }
 
 TEST(FreqCsv, EveryBadRowIsReportedWithItsLineAndReason) {
@@ -57,13 +88,13 @@ TEST(FreqCsv, EveryBadRowIsReportedWithItsLineAndReason) {
                                                 "9,118.0005,,\n"
                                                 "10,118.000,ABCDEFG,\n"
                                                 "11,118.000,,\xCE\xA9\n"
-                                                "12,118.000,\xFF,\n"
+                                                "1,999.999,BIG,X\n"
                                                 "13,118.000,\"a\nb\",x\n"
                                                 "14,118.000,\n"
                                                 "15,118.000,a\"b,\n"
                                                 "16,118.000,\"a\"b,\n"
                                                 "17,x,1234567,\xCE\xA9\n"
-                                                "18,118.000,\xF0\x9F\x98\x80,\xC0\x80\n"
+                                                "18,107.000,\xF0\x9F\x98\x80,\n"
                                                 "19,118.000,,\"never closed\n");
     const std::vector<std::string> expected = {
         "line 2: channel 101 is outside 1..100",
@@ -74,23 +105,38 @@ TEST(FreqCsv, EveryBadRowIsReportedWithItsLineAndReason) {
         "line 8: frequency 118.0005 is not a whole number of kHz",
         "line 9: name \"ABCDEFG\" has more than 6 characters",
         "line 10: type \"\xCE\xA9\" has a character outside Latin-1",
-        "line 11: name is not valid UTF-8",
-        "line 14: 3 fields where 4 are expected (channel,frequency_mhz,name,type)",
+        "line 11: frequency 999.999 is outside 108.000-136.975 MHz",
+        "line 14: 3 fields where the header has 4, separated by commas",
         "line 15: a quote in a field that does not start with one",
         "line 16: text follows the closing quote of a field",
         "line 17: frequency \"x\" is not a number; name \"1234567\" has more than 6 characters; type \"\xCE\xA9\" has "
-        "a "
-        "character outside Latin-1",
-        "line 18: name \"\xF0\x9F\x98\x80\" has a character outside Latin-1; type is not valid UTF-8",
+        "a character outside Latin-1",
+        "line 18: name \"\xF0\x9F\x98\x80\" has a character outside Latin-1; frequency 107.000 is outside "
+        "108.000-136.975 MHz",
         "line 19: a quoted field is not closed",
     };
     EXPECT_EQ(imported.problems, expected);
+    EXPECT_EQ(imported.warnings, std::vector<std::string>{});
 }
 
 TEST(FreqCsv, AFileWithoutTheHeaderIsRefusedAsAWhole) {
-    for (const char* text : {"", "\r\n\r\n", "1,118.000,,\r\n", "Channel,frequency_mhz,name,type\r\n",
-                             "channel,frequency_mhz,name\r\n", "\"channel,frequency_mhz,name,type\r\n"})
-        EXPECT_EQ(ParseFreqCsv(text).problems,
-                  std::vector<std::string>{"line 1: the first line must be the header channel,frequency_mhz,name,type"})
-            << testing::PrintToString(text);
+    const std::string needs = "; the first line must name the columns channel,frequency_mhz,name,type";
+    const struct {
+        const char* text;
+        std::string problem;
+    } cases[] = {
+        {"", "line 1: the file is empty"},
+        {"\r\n\r\n", "line 1: the file is empty"},
+        {"1,118.000,,\r\n",
+         "line 1: the header has no column channel, frequency_mhz, name, type (it has 4 fields separated by commas)"},
+        {"\nchannel;frequency;name;type;channel\r\n",
+         "line 2: the header has no column frequency_mhz; it has the column channel twice (it has 5 fields separated "
+         "by semicolons)"},
+        {"channel\tfrequency_mhz\tname\r\n",
+         "line 1: the header has no column type (it has 3 fields separated by tabs)"},
+        {"\"channel,frequency_mhz,name,type\r\n", "line 1: a quoted field is not closed"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseFreqCsv(c.text).problems, std::vector<std::string>{c.problem + needs})
+            << testing::PrintToString(c.text);
 }

@@ -81,3 +81,19 @@ TEST_F(ConvertTest, FailuresAreReportedAndWriteNothing) {
     EXPECT_EQ(errors.str(), "cannot convert " + folder.File("old.dat") + " to " + folder.File("out") +
                                 ": give a .dat file and a .csv file, in either order\n");
 }
+
+// A record the transceiver cannot tune converts as it is, with a warning line.
+TEST_F(ConvertTest, OutOfBandRecordsConvertWithAWarningEach) {
+    const std::string csv = "channel,frequency_mhz,name,type\n1,999.999,BIG,X\n2,-5,,\n3,136.975,,\n";
+    WriteBytes(folder.File("in.csv"), {csv.begin(), csv.end()});
+    ASSERT_EQ(Convert("in.csv", "out.dat"), 0);
+    const std::string warning = " is outside 108.000-136.975 MHz; kept\n";
+    EXPECT_EQ(errors.str(), folder.File("in.csv: line 2: frequency 999.999") + warning +
+                                folder.File("in.csv: line 3: frequency -5") + warning);
+    const std::vector<uint8_t> dat = ReadBytes(folder.File("out.dat"));
+    EXPECT_EQ(ReadLe32(&dat[0]), 999999);
+    EXPECT_EQ(ReadLe32(&dat[FreqRecordSize]), -5000);
+    ASSERT_EQ(Convert("out.dat", "back.csv"), 0);
+    EXPECT_EQ(errors.str(), folder.File("out.dat: channel 1: frequency 999.999") + warning +
+                                folder.File("out.dat: channel 2: frequency -5.000") + warning);
+}

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 
+#include "freqdb/airport_import.h"
 #include "session/recording_export.h"
 
 namespace {
@@ -19,6 +20,11 @@ constexpr const char* kUsage =
     "                              the COMn setting (not saved).\n"
     "  --convert IN OUT            Convert a frequency database from .dat to .csv\n"
     "                              or from .csv to .dat and exit, without a display.\n"
+    "  --airports FILE IDENT[,IDENT...] OUT\n"
+    "                              Fill the channels of a new frequency database\n"
+    "                              OUT.dat or OUT.csv with the airports' frequencies\n"
+    "                              from an airport-frequencies.csv list and exit,\n"
+    "                              without a display.\n"
     "  --record FILE               Record every byte the serial port receives, from\n"
     "                              the start of the program until it ends.\n"
     "  --replay FILE               Play a recording through the device link at\n"
@@ -49,6 +55,21 @@ CommandLine Only(CommandLine::Action action) {
     return commandLine;
 }
 
+CommandLine AirportsCommand(const std::string& list, const QStringList& positional) {
+    if (positional.size() != 2)
+        return UsageError("Option 'airports' needs a list file, the airports' idents and a file to write.");
+    CommandLine commandLine;
+    commandLine.airportIdents = AirportIdentList(positional[0].toStdString());
+    if (commandLine.airportIdents.empty())
+        return UsageError(QString("Option 'airports' needs idents separated by commas, not '%1'.").arg(positional[0]));
+    commandLine.airportOutput = LocalPath(positional[1]);
+    if (!IsAirportOutputPath(commandLine.airportOutput))
+        return UsageError(QString("Option 'airports' writes a .dat or a .csv file, not '%1'.").arg(positional[1]));
+    commandLine.action = CommandLine::Action::Airports;
+    commandLine.airportList = list;
+    return commandLine;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -62,11 +83,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption exportOption("export", "", "RECORDING");
     const QCommandLineOption scale("scale", "", "N");
     const QCommandLineOption convert("convert", "", "IN");
-    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale, convert});
+    const QCommandLineOption airports("airports", "", "FILE");
+    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale, convert, airports});
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
     if (parser.isSet(help)) return Only(CommandLine::Action::Help);
     if (parser.isSet(version)) return Only(CommandLine::Action::Version);
-    for (const QCommandLineOption* option : {&port, &record, &replay, &exportOption, &convert})
+    for (const QCommandLineOption* option : {&port, &record, &replay, &exportOption, &convert, &airports})
         if (parser.isSet(*option) && parser.value(*option).isEmpty())
             return UsageError(QString("Option '%1' needs a file or device.").arg(option->names().first()));
 
@@ -79,6 +101,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         commandLine.convertOutput = LocalPath(positional[0]);
         return commandLine;
     }
+    if (parser.isSet(airports)) return AirportsCommand(LocalPath(parser.value(airports)), positional);
     if (parser.isSet(exportOption)) {
         if (positional.size() != 1) return UsageError("Option 'export' needs a recording and an output file.");
         bool ok = true;

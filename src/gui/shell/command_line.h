@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <vector>
 
 #include "shell/start_options.h"
 
@@ -11,11 +12,14 @@
 // back as one line naming the problem; the caller prints it with the usage
 // and ends with status 2.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Convert, Export, UsageError };
+    enum class Action { Run, Help, Version, Convert, Airports, Export, UsageError };
     Action action = Action::Run;
     StartOptions start;
     // --convert IN OUT: headless, the program exits after it.
     std::string convertInput, convertOutput;
+    // --airports FILE IDENT[,IDENT...] OUT: headless, the program exits after it.
+    std::string airportList, airportOutput;
+    std::vector<std::string> airportIdents;
     // --export RECORDING OUTPUT [--scale N]: headless, the program exits after it.
     std::string exportRecording, exportOutput;
     int exportScale = 0;

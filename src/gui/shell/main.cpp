@@ -8,6 +8,7 @@
 #include "common/program_directory.h"
 #include "common/settings_location.h"
 #include "emulator/runtime/emulator_host.h"
+#include "freqdb/airport_import.h"
 #include "freqdb/freq_file_convert.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
@@ -60,6 +61,9 @@ int main(int argc, char* argv[]) {
             return 2;
         case CommandLine::Action::Convert:
             return ConvertFrequencyFile(commandLine.convertInput, commandLine.convertOutput, std::cerr);
+        case CommandLine::Action::Airports:
+            return WriteAirportDatabase(commandLine.airportList, commandLine.airportIdents, commandLine.airportOutput,
+                                        std::cerr);
         case CommandLine::Action::Export:
             SetDisplayPngWriter(WriteDisplayPng);
             return ExportRecording(commandLine.exportRecording, commandLine.exportOutput, commandLine.exportScale,

@@ -15,6 +15,7 @@
 #include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
+#include "gui/freqdb/airport_import_dialog.h"
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
@@ -199,6 +200,8 @@ void TForm1::BuildMenus() {
     frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
     frequencies->addAction("&Import CSV...", this, [this] { Frequencies->ImportCsv(); });
     frequencies->addAction("E&xport CSV...", this, [this] { Frequencies->ExportCsv(); });
+    frequencies->addAction("Import &airport frequencies...", this,
+                           [this] { ImportAirportFrequencies(this, *Frequencies); });
     frequencies->addSeparator();
     AddInertActions(frequencies, {"&Upload to device", "&Download from device"});
 

@@ -179,8 +179,9 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
         return texts;
     };
     EXPECT_EQ(items(0), (QStringList{"&Serial communications port", "Serial port &mapping...", "&Zoom"}));
-    EXPECT_EQ(items(1), (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "&Import CSV...",
-                                     "E&xport CSV...", "-", "&Upload to device", "&Download from device"}));
+    EXPECT_EQ(items(1),
+              (QStringList{"&Edit", "&New", "&Open...", "&Save", "Save &as...", "&Import CSV...", "E&xport CSV...",
+                           "Import &airport frequencies...", "-", "&Upload to device", "&Download from device"}));
     EXPECT_EQ(items(2),
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
