@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "comm/device_link.h"
+#include "link/device_link.h"
 #include "demo_sequence.h"
 #include "display/lcd.h"
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
 
 namespace {
 

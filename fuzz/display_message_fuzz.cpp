@@ -17,16 +17,16 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "comm/device_link.h"
-#include "comm/display_frame.h"
-#include "comm/display_renderer.h"
-#include "comm/frame_receiver.h"
+#include "link/device_link.h"
+#include "message/display_message.h"
+#include "display/display_message_drawing.h"
+#include "link/frame_receiver.h"
 #include "common/little_endian.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "fuzz_check.h"
-#include "shell/global_state.h"
-#include "shell/operating_mode.h"
+#include "modes/global_state.h"
+#include "modes/operating_mode.h"
 
 namespace {
 

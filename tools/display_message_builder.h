@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "comm/display_frame.h"
+#include "message/display_message.h"
 
 // What a simulated transceiver shows, turned into its 44-byte display
 // message. Used by the simulator tool, the tests and the benchmark.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "comm/display_renderer.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "comm/display_frame.h"
+#include "message/display_message.h"
 
 // A display message's payload, field by field.
 using DisplayPayload = std::array<uint8_t, DisplayFrameSize>;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "comm/frame_receiver.h"
+#include "link/frame_receiver.h"
 
 namespace {
 

@@ -12,9 +12,9 @@ cp -r "$root/src" "$scratch/src"
 # breach: what is planted, in which file; expected: words the report must hold
 breaches=(
   'display/lcd.cpp|#include "emulator/runtime/emulator_state.h"|display includes emulator'
-  'emulator/runtime/emulator_run.cpp|#include "comm/device_link.h"|emulator includes comm'
-  'comm/comm.cpp|#include <QString>|Qt-free but includes a Qt header'
-  'common/CMakeLists.txt|vhfcom_layer(common USES shell)|common uses shell, which does not come before it'
+  'emulator/runtime/emulator_run.cpp|#include "link/device_link.h"|emulator includes link'
+  'serial/comm.cpp|#include <QString>|Qt-free but includes a Qt header'
+  'common/CMakeLists.txt|vhfcom_layer(common USES modes)|common uses modes, which does not come before it'
 )
 for breach in "${breaches[@]}"; do
   IFS='|' read -r file planted expected <<<"$breach"

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <sstream>
 
-#include "comm/display_renderer.h"
-#include "comm/frame_receiver.h"
+#include "display/display_message_drawing.h"
+#include "link/frame_receiver.h"
 #include "display/lcd.h"
 #include "display_message_builder.h"
 #include "gui/session/display_image.h"

@@ -1,7 +1,7 @@
 #include "support/link_fixture.h"
 
 #include "display/lcd.h"
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 
 LinkTest::LinkTest() { ModeAttachView(&view); }
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <string>
 
-#include "shell/start_options.h"
+#include "settings/start_options.h"
 
 // The program's command line, read before any window exists:
 //   vhfcom [OPTIONS] [DATABASE.dat]

@@ -6,7 +6,7 @@
 #include <QSocketNotifier>
 #include <utility>
 
-#include "comm/comm_byte_source.h"
+#include "link/comm_byte_source.h"
 #include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_run.h"
@@ -29,7 +29,7 @@
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
 #include "session/recording_byte_source.h"
-#include "shell/radio_ini.h"
+#include "settings/radio_ini.h"
 
 namespace {
 

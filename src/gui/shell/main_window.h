@@ -7,13 +7,13 @@
 #include <array>
 #include <memory>
 
-#include "comm/comm.h"
-#include "comm/device_link.h"
+#include "serial/comm.h"
+#include "link/device_link.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "help/help.h"
-#include "shell/comms_port_opener.h"
-#include "shell/operating_mode.h"
-#include "shell/start_options.h"
+#include "ports/comms_port_opener.h"
+#include "modes/operating_mode.h"
+#include "settings/start_options.h"
 
 class FrequencyCommands;
 class KeyArea;

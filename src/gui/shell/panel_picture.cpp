@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 
 PanelPicture::PanelPicture(QWidget* parent)
     : QWidget(parent), picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)), shown_(picture_) {

@@ -4,7 +4,7 @@
 #include <QThread>
 #include <memory>
 
-#include "comm/comm.h"
+#include "serial/comm.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "support/process_events.h"
 #include "support/pty_pair.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <random>
 
-#include "comm/display_frame.h"
+#include "message/display_message.h"
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"

@@ -9,7 +9,7 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
 #include "help/help.h"
-#include "shell/radio_ini.h"
+#include "settings/radio_ini.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
 #include "support/pty_pair.h"

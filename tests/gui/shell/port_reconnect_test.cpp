@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "comm/device_link.h"
+#include "link/device_link.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
 #include "support/process_events.h"

@@ -9,7 +9,7 @@
 #include <random>
 #include <thread>
 
-#include "comm/device_link.h"
+#include "link/device_link.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "support/event_threads.h"
 #include "support/form_fixture.h"

@@ -1,0 +1,3 @@
+#include "message/display_message.h"
+
+uint8_t DisplayFrame[DisplayFrameSize];
