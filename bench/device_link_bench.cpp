@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "link/device_link.h"
 #include "demo_sequence.h"
 #include "display/lcd.h"
+#include "link/device_link.h"
 #include "modes/operating_mode.h"
 
 namespace {
@@ -26,7 +26,7 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     std::vector<uint8_t> stream;
     const uint32_t messages = DemoLength();
     for (uint32_t step = 0; step < messages; ++step) {
-        const DisplayMessage m = BuildDisplayMessage(DemoDisplay(step));
+        const DisplayMessageBytes m = BuildDisplayMessage(DemoDisplay(step));
         stream.insert(stream.end(), m.begin(), m.end());
     }
     for (auto _ : state) link.Feed(stream.data(), static_cast<int32_t>(stream.size()));

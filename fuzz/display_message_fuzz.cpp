@@ -17,14 +17,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "link/device_link.h"
-#include "message/display_message.h"
-#include "display/display_message_drawing.h"
-#include "link/frame_receiver.h"
 #include "common/little_endian.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "fuzz_check.h"
+#include "link/device_link.h"
+#include "message/display_message.h"
+#include "message/frame_receiver.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
 
@@ -110,25 +110,19 @@ void Deliver(DeviceLink& link, LineQueue& queue, const Event* events, size_t eve
     }
 }
 
-void CheckReceiverBounds() {
-    const FrameReceiverRecord& r = FrameReceiver;
-    FuzzCheck(r.State <= FrameState::Collect, "the receiver's state is one of its four");
-    if (r.State == FrameState::Collect)
-        FuzzCheck(r.ToCollect >= 1 && r.WritePosition + r.ToCollect == DisplayFrameSize,
+void CheckReceiverBounds(const FrameReceiver& r) {
+    FuzzCheck(r.State() <= FrameState::Collect, "the receiver's state is one of its four");
+    if (r.State() == FrameState::Collect)
+        FuzzCheck(r.ToCollect() >= 1 && r.ToCollect() <= DisplayFrameSize,
                   "a message being collected still fits its payload buffer");
 }
 
-void DrawNothing() {}
-
-// The messages the receiver completes from the same bytes fed one at a time;
-// each header's handler is swapped for one that draws nothing.
+// The messages a frame receiver of its own completes from the same bytes fed
+// one at a time.
 long MessagesFedOneByteAtATime(const uint8_t* line, size_t size) {
-    ResetGlobalState();
+    FrameReceiver receiver;
     long messages = 0;
-    for (size_t i = 0; i < size; ++i) {
-        messages += FrameReceiverFeed(line[i]) ? 1 : 0;
-        if (FrameReceiver.State == FrameState::Collect) FrameReceiver.Handler = DrawNothing;
-    }
+    for (size_t i = 0; i < size; ++i) messages += receiver.Feed(line[i]) ? 1 : 0;
     return messages;
 }
 
@@ -156,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LineQueue queue(line, lineSize);
     Deliver(link, queue, events, eventCount);
     LcdAttachSurface(nullptr);
-    CheckReceiverBounds();
+    CheckReceiverBounds(link.Receiver());
     const bool online = OnlineWatchdog != 0;
     FuzzCheck(online == (surface.headerDraws > 0), "the link is online exactly when a message arrived");
     FuzzCheck(StopRequest == online, "going online stops the emulator");

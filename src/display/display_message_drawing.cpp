@@ -3,24 +3,16 @@
 #include <cstdio>
 #include <string_view>
 
-#include "message/display_message.h"
-#include "common/little_endian.h"
 #include "display/display_text.h"
 #include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "display/row_images.h"
 
-uint8_t PreviousAdjustMode = 0;
-
 namespace {
-
-namespace f = display_frame;
 
 constexpr uint8_t kBarColumn = 28;
 constexpr uint8_t kActiveColumn = 0;
 constexpr uint8_t kStandbyColumn = 53;
-
-enum AdjustMode : uint8_t { ModeVol, ModeSql, ModeMhz, ModeKhz, ModeChannel };
 
 void DrawTextAt(std::string_view text, uint8_t column, uint8_t row) {
     LcdGotoText(column, row);
@@ -28,24 +20,25 @@ void DrawTextAt(std::string_view text, uint8_t column, uint8_t row) {
     LcdDrawText();
 }
 
-using Frame = std::span<const uint8_t, DisplayFrameSize>;
-
-void DrawModeLine(Frame frame, uint8_t mode) {
-    switch (mode) {
-        case ModeVol:
-        case ModeSql:
-            DrawTextAt(mode == ModeVol ? "Vol" : "Sql", 0, 7);
-            LcdDrawBar(kBarColumn, 7, frame[mode == ModeVol ? f::VolumeBar : f::SquelchBar]);
+void DrawModeLine(const DisplayMessage& message) {
+    switch (message.adjustMode) {
+        case DisplayAdjustMode::Vol:
+            DrawTextAt("Vol", 0, 7);
+            LcdDrawBar(kBarColumn, 7, message.volume);
             break;
-        case ModeMhz: DrawTextAt("MHZ", 10, 7); break;
-        case ModeKhz: DrawTextAt("KHZ", 10, 7); break;
-        case ModeChannel: DrawTextAt("Channel", 6, 7); break;
+        case DisplayAdjustMode::Sql:
+            DrawTextAt("Sql", 0, 7);
+            LcdDrawBar(kBarColumn, 7, message.squelch);
+            break;
+        case DisplayAdjustMode::Mhz: DrawTextAt("MHZ", 10, 7); break;
+        case DisplayAdjustMode::Khz: DrawTextAt("KHZ", 10, 7); break;
+        case DisplayAdjustMode::Channel: DrawTextAt("Channel", 6, 7); break;
         default: break;
     }
 }
 
-std::string_view FrameText(Frame frame, int offset) {
-    return {reinterpret_cast<const char*>(frame.data() + offset), f::TextSize};
+std::string_view CodesText(const DisplayCodes& codes) {
+    return {reinterpret_cast<const char*>(codes.data()), codes.size()};
 }
 
 void DrawPixelText(std::string_view text, uint8_t x, uint8_t row) {
@@ -54,52 +47,49 @@ void DrawPixelText(std::string_view text, uint8_t x, uint8_t row) {
     LcdDrawText();
 }
 
-struct ColumnFields {
+struct Column {
     uint8_t x;
-    int freq, channel, name, type;  // payload offsets
+    int32_t frequency;
+    uint8_t channel;
+    const DisplayCodes& name;
+    const DisplayCodes& type;
 };
 
-void DrawColumn(Frame frame, const ColumnFields& c) {
-    const int32_t frequency = ReadLe32(frame.data() + c.freq);
+void DrawColumn(const Column& c) {
     LcdInverse = false;
     LcdBigFont = true;
-    DrawPixelText(FormatFreq6(frequency), c.x, 1);
+    DrawPixelText(FormatFreq6(c.frequency), c.x, 1);
     LcdBigFont = false;
-    const char mark = frequency % 50 == 25 ? static_cast<char>(SmallDigitZeroCode) : ' ';
+    const char mark = c.frequency % 50 == 25 ? static_cast<char>(SmallDigitZeroCode) : ' ';
     DrawPixelText({&mark, 1}, static_cast<uint8_t>(c.x + 48), 1);
-    DrawPixelText(Center6(FrameText(frame, c.name)), c.x, 3);
-    DrawPixelText(Center6(FrameText(frame, c.type)), c.x, 4);
+    DrawPixelText(Center6(CodesText(c.name)), c.x, 3);
+    DrawPixelText(Center6(CodesText(c.type)), c.x, 4);
     char label[8];
-    const uint8_t channel = frame[c.channel];
-    if (channel == 0)
+    if (c.channel == 0)
         std::snprintf(label, sizeof label, "CH--");
     else
-        std::snprintf(label, sizeof label, "CH %u", static_cast<unsigned>(channel));
+        std::snprintf(label, sizeof label, "CH %u", static_cast<unsigned>(c.channel));
     DrawPixelText(Center6(label), c.x, 5);
 }
 
 }  // namespace
 
-void RenderDisplayMessage(Frame frame) {
+void DrawDisplayMessage(DisplayMessageDrawing& drawing, const DisplayMessage& m) {
     // The clear for a new adjust mode comes before the header: clearing after
     // it would leave the header bar blank until the next message.
-    const uint8_t status = frame[f::Status];
-    const auto mode = static_cast<uint8_t>(status >> f::AdjustModeShift);
-    if (mode != PreviousAdjustMode) LcdClear();
-    PreviousAdjustMode = mode;
+    if (m.adjustMode != drawing.PreviousAdjustMode) LcdClear();
+    drawing.PreviousAdjustMode = m.adjustMode;
     LcdGotoText(0, 0);
     LcdDrawPageRow(HeaderBarImage);
-    DrawModeLine(frame, mode);
-    DrawColumn(frame, {kActiveColumn, f::ActiveFreq, f::ActiveChannel, f::ActiveName, f::ActiveType});
-    DrawColumn(frame, {kStandbyColumn, f::StandbyFreq, f::StandbyChannel, f::StandbyName, f::StandbyType});
+    DrawModeLine(m);
+    DrawColumn({kActiveColumn, m.activeKhz, m.activeChannel, m.activeName, m.activeType});
+    DrawColumn({kStandbyColumn, m.standbyKhz, m.standbyChannel, m.standbyName, m.standbyType});
     LcdGotoText(0, 6);
-    if (status & f::TransmittingBit) {
+    if (m.transmitting) {
         LcdDrawPageRow(TxBannerImage);
-        LcdDrawLevelBar(frame[f::TxLevel]);
+        LcdDrawLevelBar(m.txLevel);
     } else {
         LcdDrawPageRow(RxBannerImage);
-        LcdDrawLevelBar(frame[f::RxLevel]);
+        LcdDrawLevelBar(m.rxLevel);
     }
 }
-
-void RenderDisplayFrame() { RenderDisplayMessage(DisplayFrame); }

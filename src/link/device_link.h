@@ -1,34 +1,16 @@
 #pragma once
-#include <array>
 #include <cstdint>
 
-#include "message/display_message.h"
+#include "display/display_message_drawing.h"
+#include "link/display_message_listener.h"
 #include "link/link_clock.h"
+#include "message/frame_receiver.h"
+#include "serial/display_byte_source.h"
 
 // The receive side of the link with a connected transceiver: reads what the
 // serial port holds, frames display messages, draws each one and tells its
 // listener that a device is talking. Runs on the GUI thread. Nothing is ever
 // sent to the device.
-
-// Where the received bytes come from; the program reads the serial component.
-class DisplayByteSource {
-public:
-    virtual ~DisplayByteSource() = default;
-    // Up to `count` bytes already received: the number read, or -1.
-    virtual int32_t Read(uint8_t* buffer, int32_t count) = 0;
-    // Which opening of the port the bytes come from: it changes when the
-    // port was closed and opened again, or another port was opened.
-    virtual uint64_t Connection() const = 0;
-};
-
-// Hears of every display message the link completed, after it was drawn.
-// The program's operating mode listens: the first message after silence
-// switches online, every one restarts the online watchdog.
-class DisplayMessageListener {
-public:
-    virtual ~DisplayMessageListener() = default;
-    virtual void DisplayMessageReceived() = 0;
-};
 
 // Most bytes handled per receive event; the rest stay queued for the next.
 inline constexpr int32_t DeviceLinkReadSize = 1000;
@@ -36,10 +18,6 @@ inline constexpr int32_t DeviceLinkReadSize = 1000;
 // A message begun but without a byte for this long is dropped: the device
 // was reset or unplugged mid-message. A whole message takes 46 ms on the line.
 inline constexpr uint64_t DeviceLinkSilenceMicroseconds = 200000;
-
-// Back to the state at program start: the frame receiver waiting for a start
-// byte, an empty payload buffer, adjust mode 0 drawn last.
-void DeviceLinkResetState();
 
 class DeviceLink {
 public:
@@ -64,14 +42,17 @@ public:
     // emulator cleared; nothing before the first message.
     void RedrawLastMessage();
 
+    const FrameReceiver& Receiver() const { return receiver_; }
+
 private:
     void MessageComplete();
 
     DisplayMessageListener& listener_;
     LinkClock& clock_;
+    FrameReceiver receiver_;
+    DisplayMessageDrawing drawing_;
     uint8_t buffer_[DeviceLinkReadSize]{};
     uint64_t lastBytesAt_ = 0;  // when Feed last had bytes
     uint64_t connection_ = 0;   // where the last bytes came from
-    std::array<uint8_t, DisplayFrameSize> lastMessage_{};
     bool haveMessage_ = false;
 };

@@ -1,15 +1,14 @@
 #include "modes/global_state.h"
 
-#include "link/device_link.h"
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
-#include "session/recording_export.h"
 #include "modes/operating_mode.h"
 #include "ports/port_names.h"
+#include "session/recording_export.h"
 
 void ResetGlobalState() {
     SetProgramDirectory("");
@@ -18,7 +17,6 @@ void ResetGlobalState() {
     HelpResetState();
     FreqDbResetState();
     EmulatorResetState();
-    DeviceLinkResetState();
     OperatingModeResetState();
     SetDefaultDeviceStem(DefaultDeviceStem);
     SetDisplayPngWriter(nullptr);

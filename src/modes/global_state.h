@@ -6,7 +6,7 @@
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
-// (comm/comm_hand_over.h); nor does a recording's writer thread
+// (serial/comm_hand_over.h); nor does a recording's writer thread
 // (session/recording_writer.h).
 //
 //   global                           defined in                         written by               reset
@@ -26,14 +26,13 @@
 //                                                                        panel keyboard
 //   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState
 //   poll clock, emulator host        emulator/runtime/                  emulator run, main()     EmulatorResetState
-//   FrameReceiver, DisplayFrame,     comm/frame_receiver, display_*     device link              DeviceLinkResetState
-//     PreviousAdjustMode
 //   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
-//   EmulatorRunning, OnlineWatchdog, shell/operating_mode.cpp           Timer1, time base,       OperatingMode-
-//     CommsPort, the mode view                                          port choice              ResetState
-//   default device stem              shell/port_names.cpp               tests                    SetDefaultDeviceStem
-//   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
-//   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
+//   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
+//     the mode view                                                                              ResetState
+//   CommsPort                        ports/comms_port_opener.cpp        port choice OperatingModeResetState default
+//   device stem              ports/port_names.cpp               tests                    SetDefaultDeviceStem plain
+//   message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler save
+//   changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

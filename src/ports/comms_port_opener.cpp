@@ -4,8 +4,8 @@
 #include <system_error>
 #include <utility>
 
-#include "serial/comm.h"
 #include "ports/port_names.h"
+#include "serial/comm.h"
 
 uint8_t CommsPort = 0;
 

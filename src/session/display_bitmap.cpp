@@ -1,7 +1,5 @@
 #include "session/display_bitmap.h"
 
-#include <algorithm>
-
 #include "display/display_message_drawing.h"
 #include "display/lcd.h"
 
@@ -43,18 +41,14 @@ DisplayBitmapRenderer::DisplayBitmapRenderer() {
     LcdText.clear();
     LcdBigFont = false;
     LcdInverse = false;
-    PreviousAdjustMode = 0;
     LcdAttachSurface(&surface_);
 }
 
 DisplayBitmapRenderer::~DisplayBitmapRenderer() { LcdAttachSurface(nullptr); }
 
-void DisplayBitmapRenderer::Draw(const DisplayPayload& payload) {
-    std::copy(payload.begin(), payload.end(), DisplayFrame);
-    RenderDisplayFrame();
-}
+void DisplayBitmapRenderer::Draw(const DisplayMessage& message) { DrawDisplayMessage(drawing_, message); }
 
-DisplayBitmap FinalDisplay(const DisplayPayload& last) {
+DisplayBitmap FinalDisplay(const DisplayMessage& last) {
     DisplayBitmapRenderer renderer;
     renderer.Draw(last);
     return renderer.Bitmap();

@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "display/display_message_drawing.h"
 #include "display/lcd_surface.h"
-#include "session/display_fields.h"
+#include "message/display_message.h"
 
 // The transceiver's display as a one-bit picture, LcdWidth x LcdHeight, row
 // by row, 1 for a dark pixel and 0 for a green one.
@@ -23,8 +24,8 @@ inline bool DarkAt(const DisplayBitmap& bitmap, int x, int y) { return bitmap[Bi
 // columns 104 and 105 are left out.
 //
 // While it lives it is the display: it attaches itself as the primitives'
-// surface and starts the drawing state and the renderer's adjust mode from
-// the program's initial state, on a cleared display. One at a time, on the
+// surface and starts the drawing state from the program's initial state, on
+// a cleared display, with a message drawing of its own. One at a time, on the
 // thread that draws.
 class DisplayBitmapRenderer {
 public:
@@ -33,7 +34,7 @@ public:
     DisplayBitmapRenderer(const DisplayBitmapRenderer&) = delete;
     DisplayBitmapRenderer& operator=(const DisplayBitmapRenderer&) = delete;
 
-    void Draw(const DisplayPayload& payload);
+    void Draw(const DisplayMessage& message);
     const DisplayBitmap& Bitmap() const { return surface_.bitmap; }
 
 private:
@@ -43,6 +44,7 @@ private:
         DisplayBitmap bitmap{};
     };
     BitmapSurface surface_;
+    DisplayMessageDrawing drawing_;
 };
 
 // The display after any sequence of messages that ends with `last`, drawn
@@ -51,4 +53,4 @@ private:
 // have fixed widths), so nothing drawn before the last message shows through:
 // this is a cleared display with `last` drawn on it. Uses a
 // DisplayBitmapRenderer, so the same rules hold.
-DisplayBitmap FinalDisplay(const DisplayPayload& last);
+DisplayBitmap FinalDisplay(const DisplayMessage& last);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "link/device_link.h"
 #include "display/display_message_drawing.h"
 #include "display/lcd.h"
+#include "link/device_link.h"
 #include "support/link_fixture.h"
 #include "support/screen_art.h"
 
@@ -39,7 +39,7 @@ TEST_F(RendererTest, Status21ShowsTheSquelchBarAndTheTxBannerWithTheTxLevel) {
     d.standbyType = "ABCDEF";
     LcdClear();
     Show(d);
-    EXPECT_EQ(DisplayFrame[0], 0x21);
+    EXPECT_EQ(Bytes(d)[DisplayMessageHeaderSize], 0x21);
     EXPECT_TRUE(MatchesGolden(surface, "online_sql_transmitting"));
 }
 
@@ -90,7 +90,9 @@ TEST_F(RendererTest, AChangeOfModeClearsTheWholeDisplayAndTheSameModeDoesNot) {
     Show(d);
     EXPECT_FALSE(surface.On(50, 30));
     EXPECT_EQ(RowArt(surface, 0), header);  // the header is drawn after the clear, not wiped by it
-    EXPECT_EQ(PreviousAdjustMode, 1);
+    LcdPlot(50, 30, true);
+    Show(d);
+    EXPECT_TRUE(surface.On(50, 30));  // the new mode is the one drawn last
 }
 
 }  // namespace

@@ -5,16 +5,16 @@
 #include <numeric>
 #include <thread>
 
-#include "serial/comm.h"
-#include "link/comm_byte_source.h"
-#include "link/device_link.h"
 #include "display/display_message_drawing.h"
-#include "link/frame_receiver.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
+#include "link/device_link.h"
+#include "message/frame_receiver.h"
+#include "serial/comm.h"
+#include "serial/comm_byte_source.h"
 #include "support/link_fixture.h"
 #include "support/manual_hand_over.h"
 #include "support/pty_pair.h"
@@ -43,11 +43,8 @@ public:
     uint64_t Connection() const override { return 1; }
 };
 
-// Messages completed by feeding the bytes to the frame receiver.
-int Frames(const std::vector<uint8_t>& bytes) {
-    int frames = 0;
-    for (uint8_t b : bytes) frames += FrameReceiverFeed(b) ? 1 : 0;
-    return frames;
+DisplayMessage Decoded(const std::vector<uint8_t>& payload) {
+    return DecodeDisplayPayload(std::span<const uint8_t, DisplayFrameSize>(payload.data(), DisplayFrameSize));
 }
 
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
@@ -58,6 +55,13 @@ std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
 
 class FramingTest : public LinkTest {
 protected:
+    // Messages completed by feeding the bytes to the test's frame receiver.
+    int Frames(const std::vector<uint8_t>& bytes) {
+        int frames = 0;
+        for (uint8_t b : bytes) frames += receiver.Feed(b) ? 1 : 0;
+        return frames;
+    }
+    FrameReceiver receiver;
     std::vector<uint8_t> payload = std::vector<uint8_t>(41, 0x41);
 };
 
@@ -104,13 +108,13 @@ TEST_F(FramingTest, TwoMessagesInOneReadAreBothDrawnInOrderAndOnlyTheFirstSwitch
 
 TEST_F(FramingTest, HeadersAreRecognisedOnlyAsAWholeAndDroppedBytesAreNotLookedAtAgain) {
     EXPECT_EQ(Frames(Join({{0x02, 0x02, 0x05, 0x00}, payload})), 0);
-    EXPECT_EQ(FrameReceiver.State, FrameState::WaitStart);
+    EXPECT_EQ(receiver.State(), FrameState::WaitStart);
     EXPECT_EQ(Frames(Join({{0x02, 0x05, 0x02, 0x05, 0x00}, payload})), 0);
     EXPECT_EQ(Frames(Join({{0x02, 0x05, 0x01, 0x02, 0x05, 0x00}, payload})), 1);
     EXPECT_EQ(Frames(Join({{0x02, 0x05, 0x00}, payload})), 1);
     // Noise before a header is skipped.
     EXPECT_EQ(Frames(Join({{0x00, 0xFF, 0x05, 0x13, 0x11, 0x00, 0x05}, {0x02, 0x05, 0x00}, payload})), 1);
-    EXPECT_EQ(std::vector<uint8_t>(DisplayFrame, DisplayFrame + 41), payload);
+    EXPECT_EQ(receiver.Message(), Decoded(payload));
 }
 
 TEST_F(FramingTest, AMessageCutShortIsCompletedByTheNextBytesAndTheHeaderFoundAgain) {
@@ -119,7 +123,7 @@ TEST_F(FramingTest, AMessageCutShortIsCompletedByTheNextBytesAndTheHeaderFoundAg
     // The cut message takes the first 24 bytes of the next one; its remaining
     // 20 bytes hold no header, and the third message is found again.
     EXPECT_EQ(Frames(Join({cut, message})), 1);
-    EXPECT_EQ(FrameReceiver.State, FrameState::WaitStart);
+    EXPECT_EQ(receiver.State(), FrameState::WaitStart);
     EXPECT_EQ(Frames(message), 1);
 }
 
@@ -131,12 +135,13 @@ TEST_F(FramingTest, EachReadTakesAtMost1000BytesAndAFailedReadChangesNothing) {
     link.Receive(source, 500);
     EXPECT_EQ(source.asked, (std::vector<int32_t>{1000, 1000, 500}));
 
-    Frames({0x02, 0x05, 0x00, 0x01});
-    const FrameReceiverRecord before = FrameReceiver;
+    const std::vector<uint8_t> begun = {0x02, 0x05, 0x00, 0x01};
+    link.Feed(begun.data(), static_cast<int32_t>(begun.size()));
+    const FrameReceiver before = link.Receiver();
     source.failNext = true;
     link.Receive(source, 10);
-    EXPECT_EQ(FrameReceiver.State, before.State);
-    EXPECT_EQ(FrameReceiver.ToCollect, before.ToCollect);
+    EXPECT_EQ(link.Receiver().State(), before.State());
+    EXPECT_EQ(link.Receiver().ToCollect(), before.ToCollect());
     EXPECT_EQ(surface.SetPixelCalls(), 0);
 }
 
@@ -222,9 +227,9 @@ protected:
     void ServeUntilRead(int32_t bytes) {
         while (std::accumulate(readSizes.begin(), readSizes.end(), 0) < bytes) ASSERT_TRUE(handOver.ServeNext());
     }
-    static std::vector<uint8_t> Payload() { return {DisplayFrame, DisplayFrame + DisplayFrameSize}; }
-    static std::vector<uint8_t> Payload(const std::vector<uint8_t>& message) {
-        return {message.begin() + DisplayMessageHeaderSize, message.end()};
+    const DisplayMessage& Payload() const { return link.Receiver().Message(); }
+    static DisplayMessage Payload(const std::vector<uint8_t>& message) {
+        return Decoded({message.begin() + DisplayMessageHeaderSize, message.end()});
     }
 };
 

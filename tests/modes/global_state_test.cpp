@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "link/device_link.h"
 #include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
+#include "link/device_link.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
 #include "ports/comms_port_opener.h"
@@ -30,7 +30,7 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     OnlineModeListener mode;
     DeviceLink link(mode);
     const std::vector<uint8_t> message = [] {
-        const DisplayMessage m = BuildDisplayMessage(ReceivingDisplay());
+        const DisplayMessageBytes m = BuildDisplayMessage(ReceivingDisplay());
         return std::vector<uint8_t>(m.begin(), m.end());
     }();
     link.Feed(message.data(), 20);  // half a message, the rest never came
@@ -48,10 +48,12 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     fresh.At(126, [&] { EXPECT_TRUE(MatchesGolden(fresh.Surface(), "main_defaults")); });
     fresh.RunUntilTick(130);
 
+    // The half message stays with the link that took it; a new link starts afresh.
     ResetGlobalState();
     AttachedSurface attached;
     LcdClear();
-    link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    DeviceLink another(mode);
+    another.Feed(message.data(), static_cast<int32_t>(message.size()));
     EXPECT_TRUE(MatchesGolden(attached.surface, "online_vol_receiving"));
 }
 

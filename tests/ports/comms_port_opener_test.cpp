@@ -7,10 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "serial/comm.h"
 #include "common/program_directory.h"
 #include "ports/comms_port_opener.h"
 #include "ports/port_names.h"
+#include "serial/comm.h"
 #include "support/file_faults.h"
 #include "support/pty_pair.h"
 #include "support/temp_dir.h"

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "serial/comm.h"
 #include "common/ini_file.h"
 #include "common/program_directory.h"
-#include "ports/comms_port_opener.h"
 #include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
 #include "ports/port_names.h"
+#include "serial/comm.h"
 #include "support/pty_pair.h"
 
 namespace {

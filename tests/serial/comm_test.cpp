@@ -7,8 +7,8 @@
 #include <fstream>
 #include <thread>
 
-#include "serial/comm.h"
 #include "common/program_directory.h"
+#include "serial/comm.h"
 #include "support/event_threads.h"
 #include "support/manual_hand_over.h"
 #include "support/pty_pair.h"

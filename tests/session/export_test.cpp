@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "display/display_message_drawing.h"
-#include "link/frame_receiver.h"
 #include "display/lcd.h"
 #include "display_message_builder.h"
 #include "gui/session/display_image.h"
+#include "message/frame_receiver.h"
 #include "recording_files.h"
 #include "session/recording_export.h"
 #include "support/memory_surface.h"
@@ -17,7 +17,7 @@
 namespace {
 
 std::vector<uint8_t> MessageBytes(const SimulatedDisplay& d) {
-    const DisplayMessage m = BuildDisplayMessage(d);
+    const DisplayMessageBytes m = BuildDisplayMessage(d);
     return {m.begin(), m.end()};
 }
 
@@ -172,10 +172,11 @@ TEST_F(ExportTest, PngShowsTheDisplayOfTheMemorySurfaceAfterTheSameBytes) {
 
     AttachedSurface attached;
     LcdClear();
-    FrameReceiver = {};
-    PreviousAdjustMode = 0;
+    FrameReceiver receiver;
+    DisplayMessageDrawing drawing;
     for (const Batch& b : kSession)
-        for (const uint8_t byte : b.bytes) FrameReceiverFeed(byte);
+        for (const uint8_t byte : b.bytes)
+            if (receiver.Feed(byte)) DrawDisplayMessage(drawing, receiver.Message());
     const QImage png(QString::fromStdString(dir.File("s.png")));
     ASSERT_EQ(png.size(), QSize(3 * LcdWidth, 3 * LcdHeight));
     int mismatches = 0;
@@ -248,9 +249,9 @@ TEST_F(ExportTest, GifHasAFrameForEachChangeTimedToTheHundredthAndLoops) {
     std::vector<DisplayBitmap> displays;  // after each message
     DisplayBitmapRenderer renderer;
     for (const Batch& b : batches) {
-        DisplayPayload payload;
-        std::copy(b.bytes.begin() + DisplayMessageHeaderSize, b.bytes.end(), payload.begin());
-        renderer.Draw(payload);
+        const std::span<const uint8_t, DisplayFrameSize> payload(b.bytes.data() + DisplayMessageHeaderSize,
+                                                                 DisplayFrameSize);
+        renderer.Draw(DecodeDisplayPayload(payload));
         displays.push_back(renderer.Bitmap());
     }
     ASSERT_EQ(a.canvases.size(), 5u);

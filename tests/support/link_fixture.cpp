@@ -14,7 +14,7 @@ void LinkTest::StartAgain() {
 }
 
 std::vector<uint8_t> LinkTest::Bytes(const SimulatedDisplay& display) {
-    const DisplayMessage message = BuildDisplayMessage(display);
+    const DisplayMessageBytes message = BuildDisplayMessage(display);
     return {message.begin(), message.end()};
 }
 

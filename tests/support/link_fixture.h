@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "link/link_clock.h"
 #include "display_message_builder.h"
+#include "link/link_clock.h"
 #include "modes/operating_mode.h"
 #include "support/memory_surface.h"
 #include "support/recording_mode_view.h"

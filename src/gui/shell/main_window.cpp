@@ -6,7 +6,6 @@
 #include <QSocketNotifier>
 #include <utility>
 
-#include "link/comm_byte_source.h"
 #include "display/lcd.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_run.h"
@@ -28,6 +27,7 @@
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
+#include "serial/comm_byte_source.h"
 #include "session/recording_byte_source.h"
 #include "settings/radio_ini.h"
 

@@ -7,12 +7,12 @@
 #include <array>
 #include <memory>
 
-#include "serial/comm.h"
-#include "link/device_link.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "help/help.h"
-#include "ports/comms_port_opener.h"
+#include "link/device_link.h"
 #include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
+#include "serial/comm.h"
 #include "settings/start_options.h"
 
 class FrequencyCommands;

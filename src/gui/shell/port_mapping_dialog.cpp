@@ -9,8 +9,8 @@
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/shell/serial_device_scan.h"
-#include "ports/comms_port_opener.h"
 #include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
 #include "ports/port_mapping.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "gui/common/window_font.h"
-#include "ports/comms_port_opener.h"
 #include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
 #include "ports/port_mapping.h"
 
 namespace {

@@ -22,7 +22,7 @@ protected:
         return ProcessEventsUntil([&] { return form->Comm1.Enabled() == open; });
     }
     bool OnlineAfterAMessage(PtyPair& pty) {
-        const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+        const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
         pty.Write({message.begin(), message.end()});
         return ProcessEventsUntil([] { return OnlineWatchdog != 0; });
     }

@@ -1,6 +1,6 @@
 #pragma once
 #include "serial/comm.h"
-#include "link/device_link.h"
+#include "serial/display_byte_source.h"
 
 // The device link's byte source backed by a serial component.
 class CommByteSource : public DisplayByteSource {

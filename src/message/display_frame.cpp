@@ -1,3 +1,0 @@
-#include "message/display_message.h"
-
-uint8_t DisplayFrame[DisplayFrameSize];
