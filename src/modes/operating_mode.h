@@ -10,7 +10,7 @@
 extern bool EmulatorRunning;    // the Timer1 handler is inside the emulator run
 extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
 
-// What the main window shows of the mode; the shell implements it.
+// What the main window shows of the mode; the main window implements it.
 class ModeView {
 public:
     virtual ~ModeView() = default;

@@ -53,7 +53,7 @@ public:
     // Which Open the device open now belongs to: a new number at every Open.
     uint64_t Session() const { return session_; }
 
-    // Closes, then opens the device whose path is DeviceName (the shell turns
+    // Closes, then opens the device whose path is DeviceName (ports/ turns
     // the port names users know, COM1..COM16, into paths), starts the event
     // thread and applies all settings. Throws ECommError:
     // - "Error accessing specified device" with errno (missing, no permission,
