@@ -1,10 +1,12 @@
-// Display messages framed and drawn per second, and noise bytes skipped per
-// second, by the device link on the GUI thread.
+// Display messages framed and drawn per second, decoded messages drawn per
+// second, and noise bytes skipped per second, by the device link on the GUI
+// thread.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "demo_sequence.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
 #include "link/device_link.h"
 #include "modes/operating_mode.h"
@@ -35,6 +37,20 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     LcdAttachSurface(nullptr);
 }
 BENCHMARK(BM_FrameAndRenderDisplayMessages);
+
+// Decoded messages drawn on the display, without the framing.
+void BM_DrawDisplayMessages(benchmark::State& state) {
+    DiscardingSurface surface;
+    LcdAttachSurface(&surface);
+    std::vector<DisplayMessage> messages;
+    for (uint32_t step = 0; step < DemoLength(); ++step) messages.push_back(SimulatedMessage(DemoDisplay(step)));
+    DisplayMessageDrawing drawing;
+    for (auto _ : state)
+        for (const DisplayMessage& m : messages) DrawDisplayMessage(drawing, m);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(messages.size()));
+    LcdAttachSurface(nullptr);
+}
+BENCHMARK(BM_DrawDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
     OnlineModeListener mode;
