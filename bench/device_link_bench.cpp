@@ -1,13 +1,15 @@
-// Display messages framed and drawn per second, and noise bytes skipped per
-// second, by the device link on the GUI thread.
+// Display messages framed and drawn per second, decoded messages drawn per
+// second, and noise bytes skipped per second, by the device link on the GUI
+// thread.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
-#include "comm/device_link.h"
 #include "demo_sequence.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
-#include "shell/operating_mode.h"
+#include "link/device_link.h"
+#include "modes/operating_mode.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     std::vector<uint8_t> stream;
     const uint32_t messages = DemoLength();
     for (uint32_t step = 0; step < messages; ++step) {
-        const DisplayMessage m = BuildDisplayMessage(DemoDisplay(step));
+        const DisplayMessageBytes m = BuildDisplayMessage(DemoDisplay(step));
         stream.insert(stream.end(), m.begin(), m.end());
     }
     for (auto _ : state) link.Feed(stream.data(), static_cast<int32_t>(stream.size()));
@@ -28,6 +30,20 @@ void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     benchmark::DoNotOptimize(frame.Revision());
 }
 BENCHMARK(BM_FrameAndRenderDisplayMessages);
+
+// Decoded messages drawn on the display, without the framing.
+void BM_DrawDisplayMessages(benchmark::State& state) {
+    LcdFrame frame;
+    Lcd lcd(frame);
+    std::vector<DisplayMessage> messages;
+    for (uint32_t step = 0; step < DemoLength(); ++step) messages.push_back(SimulatedMessage(DemoDisplay(step)));
+    DisplayMessageDrawing drawing;
+    for (auto _ : state)
+        for (const DisplayMessage& m : messages) DrawDisplayMessage(lcd, drawing, m);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(messages.size()));
+    benchmark::DoNotOptimize(frame.Revision());
+}
+BENCHMARK(BM_DrawDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
     OnlineModeListener mode;

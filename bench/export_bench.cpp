@@ -30,7 +30,7 @@ std::vector<uint8_t> HourOfLine() {
     for (uint32_t step = 0; line.size() < kHourBytes; ++step) {
         SimulatedDisplay d = DemoDisplay(step);
         if (!d.transmitting) d.rxLevel = static_cast<uint8_t>((step * 37) % 64);
-        const DisplayMessage m = BuildDisplayMessage(d);
+        const DisplayMessageBytes m = BuildDisplayMessage(d);
         line.insert(line.end(), m.begin(), m.end());
     }
     line.resize(kHourBytes);

@@ -15,16 +15,16 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "comm/device_link.h"
-#include "comm/display_frame.h"
-#include "comm/display_renderer.h"
-#include "comm/frame_receiver.h"
 #include "common/little_endian.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "fuzz_check.h"
-#include "shell/global_state.h"
-#include "shell/operating_mode.h"
+#include "link/device_link.h"
+#include "message/display_message.h"
+#include "message/frame_receiver.h"
+#include "modes/global_state.h"
+#include "modes/operating_mode.h"
 
 namespace {
 
@@ -101,19 +101,19 @@ void Deliver(DeviceLink& link, LineQueue& queue, const Event* events, size_t eve
     }
 }
 
-void CheckReceiverBounds() {
-    const FrameReceiverRecord& r = FrameReceiver;
-    FuzzCheck(r.State <= FrameState::Collect, "the receiver's state is one of its four");
-    if (r.State == FrameState::Collect)
-        FuzzCheck(r.ToCollect >= 1 && r.WritePosition + r.ToCollect == DisplayFrameSize,
+void CheckReceiverBounds(const FrameReceiver& r) {
+    FuzzCheck(r.State() <= FrameState::Collect, "the receiver's state is one of its four");
+    if (r.State() == FrameState::Collect)
+        FuzzCheck(r.ToCollect() >= 1 && r.ToCollect() <= DisplayFrameSize,
                   "a message being collected still fits its payload buffer");
 }
 
-// The messages the receiver completes from the same bytes fed one at a time.
+// The messages a frame receiver of its own completes from the same bytes fed
+// one at a time.
 long MessagesFedOneByteAtATime(const uint8_t* line, size_t size) {
-    ResetGlobalState();
+    FrameReceiver receiver;
     long messages = 0;
-    for (size_t i = 0; i < size; ++i) messages += FrameReceiverFeed(line[i]) ? 1 : 0;
+    for (size_t i = 0; i < size; ++i) messages += receiver.Feed(line[i]) ? 1 : 0;
     return messages;
 }
 
@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DeviceLink link(lcd, counted, clock);
     LineQueue queue(line, lineSize);
     Deliver(link, queue, events, eventCount);
-    CheckReceiverBounds();
+    CheckReceiverBounds(link.Receiver());
     const bool online = OnlineWatchdog != 0;
     FuzzCheck(online == (counted.messages > 0), "the link is online exactly when a message arrived");
     FuzzCheck(StopRequest == online, "going online stops the emulator");

@@ -13,7 +13,7 @@
 
 #include "common/ini_file.h"
 #include "fuzz_check.h"
-#include "shell/radio_ini.h"
+#include "settings/radio_ini.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -1,14 +1,13 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 
-#include "comm/display_frame.h"
+#include "message/display_message.h"
 
 // What a simulated transceiver shows, turned into its 44-byte display
 // message. Used by the simulator tool, the tests and the benchmark.
 struct SimulatedDisplay {
-    uint8_t adjustMode = 0;  // 0 Vol, 1 Sql, 2 MHz, 3 KHz, 4 Channel, 5..7 none
+    uint8_t adjustMode = 0;  // a DisplayAdjustMode value, 0..7
     bool transmitting = false;
     uint8_t volumeBar = 0;
     uint8_t squelchBar = 0;
@@ -21,6 +20,6 @@ struct SimulatedDisplay {
     std::string activeName, activeType, standbyName, standbyType;  // cut or blank-padded to 6
 };
 
-using DisplayMessage = std::array<uint8_t, DisplayMessageSize>;
+DisplayMessage SimulatedMessage(const SimulatedDisplay& display);
 
-DisplayMessage BuildDisplayMessage(const SimulatedDisplay& display);
+DisplayMessageBytes BuildDisplayMessage(const SimulatedDisplay& display);

@@ -59,9 +59,8 @@ long Number(const char* text, long low, long high) {
 }
 
 uint8_t ModeOf(std::string_view name) {
-    constexpr std::string_view kModes[] = {"vol", "sql", "mhz", "khz", "ch", "none"};
-    for (uint8_t i = 0; i < std::size(kModes); ++i)
-        if (name == kModes[i]) return i;
+    for (uint8_t i = 0; i < AdjustModeNames.size(); ++i)
+        if (name == AdjustModeNames[i].option) return i;
     Usage("unknown mode");
 }
 
@@ -171,7 +170,7 @@ int main(int argc, char** argv) {
     }
     auto due = std::chrono::steady_clock::now();
     for (uint32_t step = 0; o.count == 0 || step < static_cast<uint32_t>(o.count); ++step) {
-        const DisplayMessage message = BuildDisplayMessage(o.fixed ? *o.fixed : DemoDisplay(step));
+        const DisplayMessageBytes message = BuildDisplayMessage(o.fixed ? *o.fixed : DemoDisplay(step));
         Send(fd, message.data(), message.size());
         due += std::chrono::milliseconds(o.intervalMs);
         std::this_thread::sleep_until(due);

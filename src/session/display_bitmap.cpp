@@ -1,6 +1,7 @@
 #include "session/display_bitmap.h"
 
-#include "comm/display_renderer.h"
+#include "display/display_message_drawing.h"
+#include "display/lcd.h"
 
 DisplayBitmap BitmapOfFrame(const LcdFrame& frame) {
     DisplayBitmap bitmap{};
@@ -9,15 +10,13 @@ DisplayBitmap BitmapOfFrame(const LcdFrame& frame) {
     return bitmap;
 }
 
-DisplayBitmapRenderer::DisplayBitmapRenderer() { PreviousAdjustMode = 0; }
-
-void DisplayBitmapRenderer::Draw(const DisplayPayload& payload) {
+void DisplayBitmapRenderer::Draw(const DisplayMessage& message) {
     const uint64_t before = frame_.Revision();
-    RenderDisplayMessage(lcd_, payload);
+    DrawDisplayMessage(lcd_, drawing_, message);
     if (frame_.Revision() != before) bitmap_ = BitmapOfFrame(frame_);
 }
 
-DisplayBitmap FinalDisplay(const DisplayPayload& last) {
+DisplayBitmap FinalDisplay(const DisplayMessage& last) {
     DisplayBitmapRenderer renderer;
     renderer.Draw(last);
     return renderer.Bitmap();

@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
-#include "session/display_fields.h"
+#include "message/display_message.h"
 
 // The transceiver's display as a one-bit picture, LcdWidth x LcdHeight, row
 // by row, 1 for a dark pixel and 0 for a green one.
@@ -24,20 +25,21 @@ DisplayBitmap BitmapOfFrame(const LcdFrame& frame);
 // and the display primitives, into a frame of its own, read as a
 // DisplayBitmap.
 //
-// It starts the renderer's adjust mode from the program's initial state, on a
-// cleared display: one at a time, on the thread that draws.
+// It starts the drawing from the program's initial state, on a cleared
+// display, with a message drawing of its own.
 class DisplayBitmapRenderer {
 public:
-    DisplayBitmapRenderer();
+    DisplayBitmapRenderer() = default;
     DisplayBitmapRenderer(const DisplayBitmapRenderer&) = delete;
     DisplayBitmapRenderer& operator=(const DisplayBitmapRenderer&) = delete;
 
-    void Draw(const DisplayPayload& payload);
+    void Draw(const DisplayMessage& message);
     const DisplayBitmap& Bitmap() const { return bitmap_; }
 
 private:
     LcdFrame frame_;
     Lcd lcd_{frame_};
+    DisplayMessageDrawing drawing_;
     DisplayBitmap bitmap_{};
 };
 
@@ -47,4 +49,4 @@ private:
 // have fixed widths), so nothing drawn before the last message shows through:
 // this is a cleared display with `last` drawn on it. Uses a
 // DisplayBitmapRenderer, so the same rules hold.
-DisplayBitmap FinalDisplay(const DisplayPayload& last);
+DisplayBitmap FinalDisplay(const DisplayMessage& last);

@@ -9,11 +9,9 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-constexpr std::array<const char*, 8> kModeNames = {"Vol", "Sql", "MHz", "KHz", "Channel", "none", "none", "none"};
-
 struct CsvRow {
     uint64_t micros;
-    const DisplayFields& fields;
+    const DisplayMessage& fields;
 };
 
 void AppendNumber(std::string& out, int64_t value) {
@@ -58,7 +56,7 @@ struct CsvColumn {
 // The columns in file order.
 constexpr std::array<CsvColumn, 15> kColumns{{
     {"time_s", [](std::string& out, const CsvRow& r) { AppendSeconds(out, r.micros); }},
-    {"mode", [](std::string& out, const CsvRow& r) { out += kModeNames[r.fields.adjustMode & 7]; }},
+    {"mode", [](std::string& out, const CsvRow& r) { out += WordsOf(r.fields.adjustMode).table; }},
     {"tx", [](std::string& out, const CsvRow& r) { out += r.fields.transmitting ? '1' : '0'; }},
     {"active_khz", [](std::string& out, const CsvRow& r) { AppendNumber(out, r.fields.activeKhz); }},
     {"standby_khz", [](std::string& out, const CsvRow& r) { AppendNumber(out, r.fields.standbyKhz); }},
@@ -85,8 +83,8 @@ std::string CsvHeaderLine() {
     return line + kLineEnd;
 }
 
-void AppendCsvRow(std::string& out, uint64_t micros, const DisplayFields& fields) {
-    const CsvRow row{micros, fields};
+void AppendCsvRow(std::string& out, uint64_t micros, const DisplayMessage& message) {
+    const CsvRow row{micros, message};
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if (i > 0) out += ',';
         kColumns[i].append(out, row);

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "session/display_fields.h"
+#include "message/display_message.h"
 
 // The CSV export: the header line, then one row per display message, in the
 // columns of the table in display_csv.cpp. Lines end in CR LF and a field
@@ -17,4 +17,4 @@ std::string CsvHeaderLine();
 
 // Appends the row of a message that arrived `micros` after the recording
 // started, line end included.
-void AppendCsvRow(std::string& out, uint64_t micros, const DisplayFields& fields);
+void AppendCsvRow(std::string& out, uint64_t micros, const DisplayMessage& message);

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "comm/device_link.h"
+#include "serial/display_byte_source.h"
 #include "session/recording_writer.h"
 
 // The serial port's bytes on their way to the device link, recorded on the

@@ -32,7 +32,7 @@ public:
     explicit CsvSink(const std::string& path) : file_(path) { Write(CsvHeaderLine()); }
     void Take(const TimedMessage& m) override {
         row_.clear();
-        AppendCsvRow(row_, m.micros, DecodeDisplayFields(m.payload));
+        AppendCsvRow(row_, m.micros, m.message);
         Write(row_);
     }
     std::string Finish() override { return file_.Commit(); }
@@ -49,7 +49,7 @@ class GifSink : public MessageSink {
 public:
     GifSink(const std::string& path, int scale) : gif_(path, scale) {}
     void Take(const TimedMessage& m) override {
-        renderer_.Draw(m.payload);
+        renderer_.Draw(m.message);
         gif_.Add(m.micros, renderer_.Bitmap());
     }
     std::string Finish() override { return gif_.Finish(); }
@@ -64,7 +64,7 @@ private:
 class PngSink : public MessageSink {
 public:
     PngSink(const std::string& path, int scale) : path_(path), scale_(scale) {}
-    void Take(const TimedMessage& m) override { last_ = m.payload; }
+    void Take(const TimedMessage& m) override { last_ = m.message; }
     std::string Finish() override {
         if (!gPngWriter) return "this program was built without PNG output";
         return gPngWriter(last_ ? FinalDisplay(*last_) : DisplayBitmap{}, scale_, path_);
@@ -73,7 +73,7 @@ public:
 private:
     std::string path_;
     int scale_;
-    std::optional<DisplayPayload> last_;
+    std::optional<DisplayMessage> last_;
 };
 
 enum class ExportFormat { Png, Gif, Csv };

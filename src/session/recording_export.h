@@ -8,7 +8,7 @@
 // of the display (.gif) or a table of the messages (.csv), chosen by the
 // output's extension in any case. Runs in a process of its own (the headless
 // `vhfcom --export`, or a child the window starts): it uses the program's
-// global display and link state.
+// global display state.
 
 inline constexpr int DefaultExportScale = 4;  // image pixels per display pixel, each way
 inline constexpr int MaxExportScale = 64;

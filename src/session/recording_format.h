@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "comm/device_link.h"
+#include "link/device_link.h"
 
 // A recording of the serial line: a file header, then one record per batch of
 // bytes read from the port, back to back, little-endian, nothing else.

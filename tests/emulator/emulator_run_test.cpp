@@ -13,7 +13,7 @@
 #include "emulator_test_support.h"
 #include "help/help.h"
 #include "menu_test_support.h"
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
 #include "support/screen_art.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
 #include "menu_test_support.h"
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
 #include "support/screen_art.h"
 
 namespace {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/hardware/panel_inputs.h"
@@ -65,6 +68,50 @@ TEST_F(SquelchTest, ManyIterationsAtOnceEqualTheSameNumberOneByOne) {
             EXPECT_EQ(Take(), single) << "start level " << start.filtered / 128 << ", signal " << start.level << ", "
                                       << n;
         }
+    }
+}
+
+// Random starts, settings and counts, most of them long enough for the filter
+// to settle part way: the batch leaves exactly the state single steps leave.
+TEST_F(SquelchTest, ABatchLeavesTheWholeStateOfAsManySingleIterations) {
+    struct Whole {
+        EmulatorStateRecord state;
+        uint8_t latchRegister;
+        bool operator==(const Whole& o) const {
+            const auto& a = state;
+            const auto& b = o.state;
+            return a.FilteredLevel == b.FilteredLevel && a.CloseDelay == b.CloseDelay && a.ForcedOpen == b.ForcedOpen &&
+                   a.RxState == b.RxState && a.BelowSquelch == b.BelowSquelch && a.OutputLatch == b.OutputLatch &&
+                   latchRegister == o.latchRegister;
+        }
+    };
+    const auto whole = [] { return Whole{EmulatorState, EmulatedHardware.Registers[RegisterOutputLatch]}; };
+    std::mt19937 random(20261207);
+    const auto below = [&](uint32_t n) { return static_cast<uint32_t>(random() % n); };
+    for (int round = 0; round < 300; ++round) {
+        EmulatorStateRecord start{};
+        start.RxLevel = static_cast<uint16_t>(150 + below(450));
+        start.FilteredLevel = static_cast<int32_t>(below(600 * 128));
+        start.CloseDelay = static_cast<uint16_t>(below(2) ? CloseDelayIterations - below(20) : below(8000));
+        start.ForcedOpen = below(3) == 0 ? static_cast<int32_t>(below(20000)) - 10 : 0;
+        start.RxState = static_cast<uint8_t>(below(4));
+        start.OutputLatch = static_cast<uint8_t>(below(256));
+        const auto squelch = static_cast<uint8_t>(below(64));
+        const auto aux = static_cast<uint8_t>(below(32));
+        const uint32_t count = 1 + below(1u << (1 + below(17)));
+        const auto begin = [&] {
+            EmulatorState = start;
+            EmulatedHardware.Registers[RegisterOutputLatch] = 0;
+            EepromSettings.SquelchSetting = squelch;
+            EepromSettings.AuxOpenLevel = aux;
+        };
+        begin();
+        for (uint32_t i = 0; i < count; ++i) SquelchEvaluation(1);
+        const Whole single = whole();
+        begin();
+        SquelchEvaluation(count);
+        ASSERT_EQ(whole(), single) << "round " << round << ": level " << start.RxLevel << ", filtered "
+                                   << start.FilteredLevel << ", count " << count;
     }
 }
 

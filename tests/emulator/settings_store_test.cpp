@@ -14,7 +14,7 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/settings_ranges.h"
 #include "emulator/runtime/emulator_host.h"
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
 

@@ -4,11 +4,11 @@
 #include <QImage>
 #include <sstream>
 
-#include "comm/display_renderer.h"
-#include "comm/frame_receiver.h"
+#include "display/display_message_drawing.h"
 #include "display/lcd.h"
 #include "display_message_builder.h"
 #include "gui/session/display_image.h"
+#include "message/frame_receiver.h"
 #include "recording_files.h"
 #include "session/recording_export.h"
 #include "support/scratch_display.h"
@@ -17,7 +17,7 @@
 namespace {
 
 std::vector<uint8_t> MessageBytes(const SimulatedDisplay& d) {
-    const DisplayMessage m = BuildDisplayMessage(d);
+    const DisplayMessageBytes m = BuildDisplayMessage(d);
     return {m.begin(), m.end()};
 }
 
@@ -171,11 +171,11 @@ TEST_F(ExportTest, PngShowsTheDisplayOfTheFrameAfterTheSameBytes) {
     ASSERT_EQ(Export("s.vhfrec", "s.png", 3), 0) << err.str();
 
     ScratchDisplay display;
-    FrameReceiver = {};
-    PreviousAdjustMode = 0;
+    FrameReceiver receiver;
+    DisplayMessageDrawing drawing;
     for (const Batch& b : kSession)
         for (const uint8_t byte : b.bytes)
-            if (FrameReceiverFeed(byte)) RenderDisplayFrame(display.lcd);
+            if (receiver.Feed(byte)) DrawDisplayMessage(display.lcd, drawing, receiver.Message());
     const QImage png(QString::fromStdString(dir.File("s.png")));
     ASSERT_EQ(png.size(), QSize(3 * LcdWidth, 3 * LcdHeight));
     int mismatches = 0;
@@ -249,9 +249,9 @@ TEST_F(ExportTest, GifHasAFrameForEachChangeTimedToTheHundredthAndLoops) {
     std::vector<DisplayBitmap> displays;  // after each message
     DisplayBitmapRenderer renderer;
     for (const Batch& b : batches) {
-        DisplayPayload payload;
-        std::copy(b.bytes.begin() + DisplayMessageHeaderSize, b.bytes.end(), payload.begin());
-        renderer.Draw(payload);
+        const std::span<const uint8_t, DisplayFrameSize> payload(b.bytes.data() + DisplayMessageHeaderSize,
+                                                                 DisplayFrameSize);
+        renderer.Draw(DecodeDisplayPayload(payload));
         displays.push_back(renderer.Bitmap());
     }
     ASSERT_EQ(a.canvases.size(), 5u);

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "comm/comm_event_thread.h"
+#include "serial/comm_event_thread.h"
 
 int EventThreadCount() {
     int count = 0;

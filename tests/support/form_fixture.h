@@ -11,8 +11,8 @@
 #include "gui/common/message_box.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/panel_picture.h"
-#include "shell/operating_mode.h"
-#include "shell/port_names.h"
+#include "modes/operating_mode.h"
+#include "ports/port_names.h"
 #include "support/temp_dir.h"
 
 // A main window on the offscreen platform whose program directory is a fresh

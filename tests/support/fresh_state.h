@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 
 // Starts every test from the program's state at start: a listener that runs
 // the full reset before each test's fixture is built.

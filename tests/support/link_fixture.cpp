@@ -1,6 +1,6 @@
 #include "support/link_fixture.h"
 
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 
 LinkTest::LinkTest() { ModeAttachView(&view); }
 
@@ -13,7 +13,7 @@ void LinkTest::StartAgain() {
 }
 
 std::vector<uint8_t> LinkTest::Bytes(const SimulatedDisplay& display) {
-    const DisplayMessage message = BuildDisplayMessage(display);
+    const DisplayMessageBytes message = BuildDisplayMessage(display);
     return {message.begin(), message.end()};
 }
 

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "comm/link_clock.h"
 #include "display_message_builder.h"
-#include "shell/operating_mode.h"
+#include "link/link_clock.h"
+#include "modes/operating_mode.h"
 #include "support/recording_mode_view.h"
 #include "support/scratch_display.h"
 

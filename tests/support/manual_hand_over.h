@@ -2,7 +2,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "comm/comm.h"
+#include "serial/comm.h"
 
 // Plays the GUI thread's part of a component's hand-over on the test thread:
 // the event thread's waker only counts, the test serves batches by hand.

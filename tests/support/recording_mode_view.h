@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
 
 // The window's side of the mode switch, counted.
 struct RecordingModeView : ModeView {

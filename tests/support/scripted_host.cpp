@@ -12,7 +12,7 @@
 #include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
 
 namespace {
 constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "emulator/runtime/emulator_host.h"
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 #include "support/scratch_display.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh

@@ -22,7 +22,7 @@
 #include "firmware_soak/soak_inputs.h"
 #include "firmware_soak/soak_rules.h"
 #include "freqdb/freq_database.h"
-#include "shell/global_state.h"
+#include "modes/global_state.h"
 
 namespace {
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-// From any start within the level range the filter reaches its resting value
-// within this many iterations ((127/128)^4096 is below 1e-13).
-constexpr uint32_t kFilterSettledIterations = 4096;
 constexpr int32_t kHysteresis = 30;
 constexpr uint16_t kCloseDelayAfterTransmit = 10000;
 
@@ -78,11 +75,14 @@ uint32_t SpendForcedOpen(uint32_t count) {
     return count - spent;
 }
 
-void EvaluateOnce() {
+// One iteration. Returns false when the filter stood still: it is at its
+// fixed point for this signal, and every later iteration decides the same.
+bool EvaluateOnce() {
     EmulatorStateRecord& s = EmulatorState;
+    const int32_t before = s.FilteredLevel;
     s.FilteredLevel = (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
-    if (SpendForcedOpen(1) == 0) return;
-    Decide(s.FilteredLevel / 128, 1);
+    if (SpendForcedOpen(1) != 0) Decide(s.FilteredLevel / 128, 1);
+    return s.FilteredLevel != before;
 }
 
 }  // namespace
@@ -92,8 +92,9 @@ void SquelchEvaluation(uint32_t iterations) {
         MuteForTransmit();
         return;
     }
-    const uint32_t single = std::min(iterations, kFilterSettledIterations);
-    for (uint32_t i = 0; i < single; ++i) EvaluateOnce();
-    const uint32_t rest = SpendForcedOpen(iterations - single);
+    uint32_t left = iterations;
+    for (bool moving = true; moving && left > 0; --left) moving = EvaluateOnce();
+    // Settled: the rest is counted at the resting level without iterating.
+    const uint32_t rest = SpendForcedOpen(left);
     if (rest > 0) Decide(EmulatorState.FilteredLevel / 128, rest);
 }

@@ -1,6 +1,6 @@
 #include "gui/comm/qt_comm_hand_over.h"
 
-#include "comm/comm.h"
+#include "serial/comm.h"
 
 QtCommHandOver::QtCommHandOver(TCustomComm& comm, QObject* parent) : QObject(parent), comm_(comm) {
     comm_.SetHandOverWaker([this] {

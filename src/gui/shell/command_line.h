@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/start_options.h"
+#include "settings/start_options.h"
 
 // The program's command line, read before any window exists:
 //   vhfcom [OPTIONS] [DATABASE.dat]

@@ -6,7 +6,6 @@
 #include <QSocketNotifier>
 #include <utility>
 
-#include "comm/comm_byte_source.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_run.h"
@@ -29,8 +28,9 @@
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
+#include "serial/comm_byte_source.h"
 #include "session/recording_byte_source.h"
-#include "shell/radio_ini.h"
+#include "settings/radio_ini.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include <array>
 #include <memory>
 
-#include "comm/comm.h"
-#include "comm/device_link.h"
 #include "display/lcd.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "help/help.h"
-#include "shell/comms_port_opener.h"
-#include "shell/operating_mode.h"
-#include "shell/start_options.h"
+#include "link/device_link.h"
+#include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
+#include "serial/comm.h"
+#include "settings/start_options.h"
 
 class FrequencyCommands;
 class KeyArea;

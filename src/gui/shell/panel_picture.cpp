@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 
 namespace {
 

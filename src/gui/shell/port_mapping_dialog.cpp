@@ -9,9 +9,9 @@
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/shell/serial_device_scan.h"
-#include "shell/comms_port_opener.h"
-#include "shell/operating_mode.h"
-#include "shell/port_mapping.h"
+#include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
+#include "ports/port_mapping.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "shell/port_failure.h"
+#include "ports/port_failure.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 #include <QSerialPortInfo>
 #include <QStringList>
 
-#include "shell/stable_device_links.h"
+#include "ports/stable_device_links.h"
 
 QList<DetectedSerialDevice> DetectSerialDevices() {
     const std::vector<StableDeviceLink> links = StableDeviceLinks();

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "gui/common/window_font.h"
-#include "shell/comms_port_opener.h"
-#include "shell/operating_mode.h"
-#include "shell/port_mapping.h"
+#include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
+#include "ports/port_mapping.h"
 
 namespace {
 

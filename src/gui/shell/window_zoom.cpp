@@ -8,7 +8,7 @@
 #include "gui/shell/window_placement.h"
 #include "gui/shell/zoomable.h"
 #include "gui/shell/zoomed_style.h"
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 
 namespace {
 

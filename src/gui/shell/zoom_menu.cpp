@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "gui/shell/window_zoom.h"
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "gui/freqdb/save_changes_question.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/panel_picture.h"
-#include "shell/port_names.h"
-#include "shell/radio_ini.h"
+#include "ports/port_names.h"
+#include "settings/radio_ini.h"
 #include "support/form_fixture.h"
 #include "support/scratch_folder.h"
 

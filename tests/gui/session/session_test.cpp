@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <random>
 
-#include "comm/display_frame.h"
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
-#include "shell/global_state.h"
+#include "message/display_message.h"
+#include "modes/global_state.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
@@ -17,7 +17,7 @@
 namespace {
 
 std::vector<uint8_t> MessageBytes(const SimulatedDisplay& display) {
-    const DisplayMessage message = BuildDisplayMessage(display);
+    const DisplayMessageBytes message = BuildDisplayMessage(display);
     return {message.begin(), message.end()};
 }
 
@@ -42,8 +42,10 @@ protected:
             ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(message); }));
         }
     }
-    static bool Drawn(const std::vector<uint8_t>& message) {
-        return std::equal(message.begin() + DisplayMessageHeaderSize, message.end(), DisplayFrame);
+    bool Drawn(const std::vector<uint8_t>& message) const {
+        const std::span<const uint8_t, DisplayFrameSize> payload(message.data() + DisplayMessageHeaderSize,
+                                                                 DisplayFrameSize);
+        return form->Link.Receiver().Message() == DecodeDisplayPayload(payload);
     }
     DisplayBitmap Display() const { return BitmapOfFrame(form->Frame); }
     std::string RecordingPath() const { return dir.File("session.vhfrec"); }

@@ -9,7 +9,7 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
 #include "help/help.h"
-#include "shell/radio_ini.h"
+#include "settings/radio_ini.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
 #include "support/pty_pair.h"
@@ -219,7 +219,7 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
 struct MessageBringingHost : EmulatorHost {
     explicit MessageBringingHost(TForm1& form) : form(form) {}
     void ProcessPendingEvents() override {
-        const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+        const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
         form.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
     }
     uint64_t NowMicroseconds() override { return 0; }

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "comm/device_link.h"
+#include "link/device_link.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
 #include "support/process_events.h"
@@ -22,7 +22,7 @@ protected:
         return ProcessEventsUntil([&] { return form->Comm1.Enabled() == open; });
     }
     bool OnlineAfterAMessage(PtyPair& pty) {
-        const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+        const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
         pty.Write({message.begin(), message.end()});
         return ProcessEventsUntil([] { return OnlineWatchdog != 0; });
     }

@@ -9,8 +9,8 @@
 #include <random>
 #include <thread>
 
-#include "comm/device_link.h"
 #include "gui/shell/serial_port_dialog.h"
+#include "link/device_link.h"
 #include "support/event_threads.h"
 #include "support/form_fixture.h"
 #include "support/heap_in_use.h"
@@ -26,7 +26,7 @@ const QString kOfflineCaption = "Offline - device emulation mode";
 constexpr int kFloodPatienceMs = 180000;  // a hang guard for slow sanitizer builds
 
 std::vector<uint8_t> Message() {
-    const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+    const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
     return {message.begin(), message.end()};
 }
 

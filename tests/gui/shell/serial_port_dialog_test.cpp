@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "comm/comm.h"
 #include "common/program_directory.h"
 #include "gui/shell/serial_port_dialog.h"
-#include "shell/comms_port_opener.h"
-#include "shell/operating_mode.h"
+#include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
+#include "serial/comm.h"
 #include "support/manual_hand_over.h"
 #include "support/pty_pair.h"
 

@@ -6,7 +6,7 @@
 #include "gui/shell/key_area.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/window_zoom.h"
-#include "shell/zoom.h"
+#include "settings/zoom.h"
 #include "support/form_fixture.h"
 
 namespace {

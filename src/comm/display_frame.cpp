@@ -1,3 +1,0 @@
-#include "comm/display_frame.h"
-
-uint8_t DisplayFrame[DisplayFrameSize];

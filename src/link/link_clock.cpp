@@ -1,0 +1,20 @@
+#include "link/link_clock.h"
+
+#include <chrono>
+
+namespace {
+
+class SteadyClock final : public LinkClock {
+public:
+    uint64_t NowMicroseconds() override {
+        using namespace std::chrono;
+        return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+    }
+};
+
+}  // namespace
+
+LinkClock& SteadyLinkClock() {
+    static SteadyClock clock;
+    return clock;
+}

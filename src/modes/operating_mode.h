@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+#include "link/device_link.h"
+
+// Offline (the emulator runs) and online (a transceiver on the serial port
+// draws the display) and the 20 ms time base that switches back offline.
+// Everything here runs on the GUI thread.
+
+extern bool EmulatorRunning;    // the Timer1 handler is inside the emulator run
+extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
+
+// What the main window shows of the mode; the main window implements it.
+class ModeView {
+public:
+    virtual ~ModeView() = default;
+    virtual void ShowOnlineMode() = 0;     // online caption, simulation controls disabled
+    virtual void ShowOfflineMode() = 0;    // offline caption, simulation controls enabled
+    virtual void StartEmulatorSoon() = 0;  // enable Timer1
+};
+
+void ModeAttachView(ModeView* view);
+
+// Back to the state at program start: offline, no run, port index 0, no view.
+void OperatingModeResetState();
+
+void EnterOnlineMode();
+void EnterOfflineMode();
+
+// The Timer2 handler's work: the emulator's tick operation, then every
+// 500 ms the online watchdog countdown.
+void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+
+// The device link's listener in the program: the first complete display
+// message after silence switches online; every one restarts the watchdog.
+class OnlineModeListener final : public DisplayMessageListener {
+public:
+    void DisplayMessageReceived() override;
+};

@@ -1,0 +1,72 @@
+#include "ports/comms_port_opener.h"
+
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "ports/port_names.h"
+#include "serial/comm.h"
+
+uint8_t CommsPort = 0;
+
+CommsPortOpener::CommsPortOpener(TComm& comm) : comm_(comm) {
+    // The component closes itself after this handler; the watch is armed
+    // before, so a device that comes back at once is seen.
+    comm_.OnError = [this](TCustomComm*, int32_t Errors) {
+        if (Errors & CommErrorDeviceLost) watch_.Watch(device_);
+    };
+}
+
+void CommsPortOpener::Open(uint8_t index) {
+    CommsPort = index;
+    comm_.Close();
+    std::string device = std::exchange(deviceOfThisRun_, {});
+    onDeviceOfThisRun_ = !device.empty();
+    device_ = onDeviceOfThisRun_ ? std::move(device) : DevicePathOf("COM" + std::to_string(index + 1));
+    Attempt();
+}
+
+void CommsPortOpener::Attempt() {
+    watch_.Watch(device_);
+    const std::optional<PortFailure> failure = TryOpen();
+    // A device that opened but refused a setting stays open: nothing to wait for.
+    if (!failure || comm_.Enabled()) watch_.Stop();
+    // The message box runs the event loop: the watch may open the port meanwhile.
+    if (failure && ReportNotAvailable) ReportNotAvailable(*failure);
+}
+
+std::optional<PortFailure> CommsPortOpener::TryOpen() {
+    comm_.SetDeviceName(device_);
+    try {
+        comm_.SetBaudRate(cbr9600);
+        comm_.Open();
+        return std::nullopt;
+    } catch (const ECommError& error) {
+        PortFailure failure{CommsPort + 1, device_, PortFailureCauseOf(error.ErrorCode), error.what()};
+        if (comm_.Enabled())
+            failure.cause = PortFailureCause::Other;  // opened, then a setting refused
+        else if (error.ErrorCode > 0)
+            failure.detail = std::generic_category().message(error.ErrorCode);
+        return failure;
+    }
+}
+
+void CommsPortOpener::ServeWatch() {
+    if (!watch_.TakeEvents() || comm_.Enabled()) return;
+    if (!TryOpen() || comm_.Enabled()) watch_.Stop();
+}
+
+bool CommsPortOpener::IsOpen() const { return comm_.Enabled(); }
+
+void CommsPortOpener::MappingChanged(int portNumber) {
+    if (!onDeviceOfThisRun_ && !device_.empty() && portNumber == CommsPort + 1) Open(CommsPort);
+}
+
+void CommsPortOpener::Reopen() {
+    if (!device_.empty()) Attempt();
+}
+
+void CommsPortOpener::Close() {
+    watch_.Stop();
+    comm_.Close();
+}

@@ -1,0 +1,80 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "ports/device_path_watch.h"
+#include "ports/port_failure.h"
+
+class TComm;
+
+extern uint8_t CommsPort;  // serial port index: 0 is COM1
+
+// Opens the serial port the user chose by number, COM1 for CommsPort 0, at
+// start-up and from the serial port dialog alike, and opens it again by
+// itself when its device comes back. GUI thread only.
+//
+// A port that cannot be opened, or whose device is pulled while open, is
+// watched (DevicePathWatch, no polling): when its device path appears or
+// changes, the opener opens it quietly; a failure then is not reported and
+// the watch goes on. Choosing a port, a change of the mapping of the port in
+// use and Close end the watch. The owner's event loop calls ServeWatch
+// whenever WatchDescriptor is readable.
+//
+// The opener takes the component's OnError handler: a pulled device is
+// reported there (CommErrorDeviceLost).
+class CommsPortOpener {
+public:
+    explicit CommsPortOpener(TComm& comm);
+
+    // Remembers `index` in CommsPort, also when the port cannot be opened,
+    // closes the port open now and opens COM<index + 1> (the device its
+    // [Ports] mapping names, see port_names.h) at 9600 bit/s, 8-N-1. A port
+    // that cannot be opened is reported with ReportNotAvailable and watched.
+    void Open(uint8_t index);
+
+    // Whether the chosen port is open now.
+    bool IsOpen() const;
+
+    // The device of this run given on the command line: the next Open uses
+    // it in place of COM<index + 1>, still remembering `index` in CommsPort.
+    // A port chosen afterwards replaces it for the rest of the run.
+    void UseDeviceOnce(std::string path) { deviceOfThisRun_ = std::move(path); }
+
+    // The [Ports] mapping of COM<portNumber> changed: the port in use is
+    // opened again on its new device (reported as a choice would be). The
+    // device of this run is no mapping and stays.
+    void MappingChanged(int portNumber);
+
+    // Ends the watch and closes the port: the program ends, or a replay takes
+    // the port's place for a while.
+    void Close();
+    // Opens the port in use again after a Close for a replay: reported and
+    // watched as a choice would be. Nothing before the first Open.
+    void Reopen();
+
+    // The device path the port in use opens; empty before the first Open.
+    const std::string& Device() const { return device_; }
+    bool Watching() const { return watch_.Active(); }
+    int WatchDescriptor() const { return watch_.Descriptor(); }
+    // Call when WatchDescriptor is readable: opens the port quietly when its
+    // device may be back.
+    void ServeWatch();
+
+    // Tells the user why the chosen port could not be opened.
+    std::function<void(const PortFailure& failure)> ReportNotAvailable;
+
+private:
+    // Opens device_ with the watch armed first, so that a device that comes
+    // right after a failure is not missed.
+    void Attempt();
+    std::optional<PortFailure> TryOpen();
+
+    TComm& comm_;
+    std::string deviceOfThisRun_;
+    bool onDeviceOfThisRun_ = false;
+    std::string device_;
+    DevicePathWatch watch_;
+};

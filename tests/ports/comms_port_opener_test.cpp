@@ -1,0 +1,91 @@
+// The port opener against real kernel refusals, and what ends its wait for
+// a device (port_reconnect_test.cpp has the wait itself).
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/program_directory.h"
+#include "ports/comms_port_opener.h"
+#include "ports/port_names.h"
+#include "serial/comm.h"
+#include "support/file_faults.h"
+#include "support/pty_pair.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class PortOpenerTest : public ::testing::Test {
+protected:
+    PortOpenerTest() {
+        SetProgramDirectory(dir.WithSeparator());
+        SetDefaultDeviceStem(dir.File("ttyS"));
+        ports.ReportNotAvailable = [this](const PortFailure& failure) { reported.push_back(failure); };
+    }
+    void MapCom1(const std::string& device) { dir.Write("RADIO.INI", "[Ports]\r\nCOM1=" + device + "\r\n"); }
+
+    TempDir dir;
+    TComm comm;
+    CommsPortOpener ports{comm};
+    std::vector<PortFailure> reported;
+};
+
+// As a user without root, who meets every refusal the kernel has.
+TEST_F(PortOpenerTest, AFailureNamesTheDeviceAndTheCauseTheKernelGave) {
+    PtyPair pty;
+    const int held = ::open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY);  // another program's
+    ::ioctl(held, TIOCEXCL);
+    dir.Write("locked", "");
+    ::chmod(dir.File("locked").c_str(), 0200);
+    dir.Write("notes.txt", "text");
+    const struct {
+        std::string device;
+        PortFailureCause cause;
+    } refusals[] = {
+        {dir.File("gone"), PortFailureCause::NoSuchDevice},
+        {dir.File("locked"), PortFailureCause::PermissionDenied},
+        {pty.SlavePath(), PortFailureCause::InUse},
+        {dir.File("notes.txt"), PortFailureCause::NotSerialDevice},
+    };
+    for (const auto& refusal : refusals) {
+        MapCom1(refusal.device);
+        reported.clear();
+        {
+            FilePermissionsEnforced asUser(FilePermissionsEnforced::Bit(CAP_SYS_ADMIN));
+            ports.Open(0);
+        }
+        ASSERT_EQ(reported.size(), 1u) << refusal.device;
+        EXPECT_EQ(reported[0].portNumber, 1);
+        EXPECT_EQ(reported[0].device, refusal.device);
+        EXPECT_EQ(reported[0].cause, refusal.cause) << refusal.device;
+        EXPECT_TRUE(ports.Watching());
+    }
+    ::close(held);
+}
+
+TEST_F(PortOpenerTest, AChoiceAMappingChangeAndCloseEndTheWatch) {
+    PtyPair pty;
+    dir.Write("RADIO.INI", "[Ports]\r\nCOM2=" + pty.SlavePath() + "\r\n");
+    ports.Open(0);  // COM1: ttyS0 of the scratch folder, missing
+    EXPECT_TRUE(ports.Watching());
+    ports.Open(1);
+    EXPECT_TRUE(ports.IsOpen());
+    EXPECT_FALSE(ports.Watching());
+
+    dir.Write("RADIO.INI", "[Ports]\r\nCOM2=" + dir.File("moved") + "\r\n");
+    ports.MappingChanged(1);  // not the port in use
+    EXPECT_TRUE(ports.IsOpen());
+    ports.MappingChanged(2);
+    EXPECT_FALSE(ports.IsOpen());
+    EXPECT_EQ(reported.back().device, dir.File("moved"));
+    EXPECT_TRUE(ports.Watching());
+
+    ports.Close();
+    dir.Write("moved", "");
+    pollfd watch{ports.WatchDescriptor(), POLLIN, 0};
+    EXPECT_EQ(::poll(&watch, 1, 0), 0);  // inotify reports at once what it reports at all
+}
+
+}  // namespace
