@@ -40,7 +40,7 @@ bool DisplayReachable() {
 // RADIO.INI and e2.dfd beside the executable or in the user's folders.
 void ChooseSettingsLocation() {
     SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
-    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALLED_BINDIR);
+    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALL_MARKER);
     if (folders.besideProgram) return;
     if (const std::string error = CreateSettingsFolders(folders); !error.empty())
         ShowPlainMessage(nullptr,
