@@ -255,6 +255,9 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::Timer1Timer() {
     Timer1.stop();
+    // A radio that came online while the start waited keeps the emulator
+    // stopped: its run would show the emulation's help under the online caption.
+    if (StopRequest) return;
     // A run started inside a modal dialog's event loop would hold that loop
     // open until the run ends: the dialog could not return its result nor be
     // shown again. Such a start waits until the dialog has closed.

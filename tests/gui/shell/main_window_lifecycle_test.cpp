@@ -214,6 +214,21 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
     EXPECT_EQ(form->Timer2.interval(), 20);
 }
 
+// A radio that comes online while the start waits (for a dialog, a message
+// box) keeps the emulator stopped and the help on the online text.
+TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
+    StoppingHost host;
+    EmulatorAttachHost(&host);
+    Open();
+    form->StartEmulatorSoon();
+    EnterOnlineMode();
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
+    EXPECT_FALSE(EmulatorRunning);
+}
+
 // An emulator host whose first wait brings the radio's first message, as a
 // serial batch would, which sends the window online.
 struct MessageBringingHost : EmulatorHost {
