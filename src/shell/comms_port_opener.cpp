@@ -17,21 +17,26 @@ CommsPortOpener::CommsPortOpener(TComm& comm) : comm_(comm) {
 }
 
 void CommsPortOpener::Open(uint8_t index) {
+    Choose(index);
+    Attempt(true);
+}
+
+void CommsPortOpener::Choose(uint8_t index) {
     CommsPort = index;
+    watch_.Stop();
     comm_.Close();
     std::string device = std::exchange(deviceOfThisRun_, {});
     onDeviceOfThisRun_ = !device.empty();
     device_ = onDeviceOfThisRun_ ? std::move(device) : DevicePathOf("COM" + std::to_string(index + 1));
-    Attempt();
 }
 
-void CommsPortOpener::Attempt() {
+void CommsPortOpener::Attempt(bool report) {
     watch_.Watch(device_);
     const std::optional<PortFailure> failure = TryOpen();
     // A device that opened but refused a setting stays open: nothing to wait for.
     if (!failure || comm_.Enabled()) watch_.Stop();
     // The message box runs the event loop: the watch may open the port meanwhile.
-    if (failure && ReportNotAvailable) ReportNotAvailable(*failure);
+    if (failure && report && ReportNotAvailable) ReportNotAvailable(*failure);
 }
 
 std::optional<PortFailure> CommsPortOpener::TryOpen() {
@@ -62,7 +67,7 @@ void CommsPortOpener::MappingChanged(int portNumber) {
 }
 
 void CommsPortOpener::Reopen() {
-    if (!device_.empty()) Attempt();
+    if (!device_.empty()) Attempt(false);
 }
 
 void CommsPortOpener::Close() {

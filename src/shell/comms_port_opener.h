@@ -32,6 +32,10 @@ public:
     // [Ports] mapping names, see port_names.h) at 9600 bit/s, 8-N-1. A port
     // that cannot be opened is reported with ReportNotAvailable and watched.
     void Open(uint8_t index);
+    // Remembers `index` and the device it stands for as Open does and closes
+    // the port open now, but opens nothing yet: a replay at start takes the
+    // port's place, and Reopen opens it afterwards.
+    void Choose(uint8_t index);
 
     // Whether the chosen port is open now.
     bool IsOpen() const;
@@ -49,8 +53,9 @@ public:
     // Ends the watch and closes the port: the program ends, or a replay takes
     // the port's place for a while.
     void Close();
-    // Opens the port in use again after a Close for a replay: reported and
-    // watched as a choice would be. Nothing before the first Open.
+    // Opens the port in use again after a Close for a replay, quietly: a
+    // failure is not reported, the port is watched for its device. Nothing
+    // before the first Open or Choose.
     void Reopen();
 
     // The device path the port in use opens; empty before the first Open.
@@ -66,8 +71,8 @@ public:
 
 private:
     // Opens device_ with the watch armed first, so that a device that comes
-    // right after a failure is not missed.
-    void Attempt();
+    // right after a failure is not missed; reports a failure when asked to.
+    void Attempt(bool report);
     std::optional<PortFailure> TryOpen();
 
     TComm& comm_;

@@ -84,19 +84,26 @@ void SessionCommands::StopRecording() {
     UpdateActions();
 }
 
-void SessionCommands::Replay(const std::string& path, double speed) {
-    const bool portWasInUse = hooks_.portInUse();
-    hooks_.closePort();
-    const std::string error = player_.Start(path, speed, hooks_.feedLink, [this, portWasInUse](const std::string& cut) {
-        if (portWasInUse) hooks_.reopenPort();
-        UpdateActions();
-        if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
-    });
+void SessionCommands::Replay(const std::string& path, double speed) { Play(path, speed, hooks_.portInUse()); }
+
+bool SessionCommands::ReplayAtStart(const std::string& path, double speed) { return Play(path, speed, true); }
+
+// The player only opens the recording here; its first record is fed from the
+// event loop, after the port was closed.
+bool SessionCommands::Play(const std::string& path, double speed, bool reopenPortAfter) {
+    const std::string error =
+        player_.Start(path, speed, hooks_.feedLink, [this, reopenPortAfter](const std::string& cut) {
+            if (reopenPortAfter) hooks_.reopenPort();
+            UpdateActions();
+            if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
+        });
     if (!error.empty()) {
-        if (portWasInUse) hooks_.reopenPort();
         hooks_.showMessage(Text(error));
+        return false;
     }
+    hooks_.closePort();
     UpdateActions();
+    return true;
 }
 
 void SessionCommands::ExportTo(const std::string& recording) {

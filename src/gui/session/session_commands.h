@@ -46,8 +46,14 @@ public:
     void RecordTo(const std::string& path);
     void StopRecording();
     // Replays at `speed` (1 in real time, 2 twice as fast, 0 as fast as the
-    // program can) with the serial port closed meanwhile.
+    // program can) with the serial port closed meanwhile. The recording is
+    // checked first: one that cannot be played is reported and leaves the
+    // port alone. Afterwards the port is as it was, quietly.
     void Replay(const std::string& path, double speed);
+    // A replay in place of the port at start, which is not open yet: the
+    // port opens when the replay ends. False, reported, when the recording
+    // cannot be played.
+    bool ReplayAtStart(const std::string& path, double speed);
     void ExportRecording(const std::string& recording, const std::string& output);
     void SaveDisplayAsPng(const std::string& path);
     void CopyDisplay();
@@ -60,6 +66,7 @@ private:
     void UpdateActions();
     void Ask(SessionFile kind, void (SessionCommands::*command)(const std::string&));
     void ReplayAtRealTime(const std::string& path) { Replay(path, 1.0); }
+    bool Play(const std::string& path, double speed, bool reopenPortAfter);
     void ExportTo(const std::string& output);
     void ExportFinished(int exitCode, QProcess::ExitStatus status);
 

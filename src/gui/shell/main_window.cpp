@@ -173,7 +173,7 @@ void TForm1::BuildControls(QWidget* client) {
 }
 
 // The serial port and the device link as the session commands use them; a
-// replay closes the port and opens the same device again after it.
+// replay closes the port and opens the same device again after it, quietly.
 SessionHooks TForm1::SessionHooksOfThisWindow() {
     SessionHooks hooks;
     hooks.closePort = [this] { Ports.Close(); };
@@ -221,9 +221,12 @@ void TForm1::FormCreate(const StartOptions& options) {
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
     if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
-    Ports.Open(CommsPort);
+    // A replay given at start takes the port's place until it ends.
+    if (!options.replayFile.empty() && Session->ReplayAtStart(options.replayFile, options.replaySpeed))
+        Ports.Choose(CommsPort);
+    else
+        Ports.Open(CommsPort);
     if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
-    if (!options.replayFile.empty()) Session->Replay(options.replayFile, options.replaySpeed);
     Timer1.start();
 }
 

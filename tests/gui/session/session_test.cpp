@@ -7,6 +7,7 @@
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
+#include "session/recording_files.h"
 #include "shell/global_state.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
@@ -70,6 +71,31 @@ TEST_F(SessionTest, ASessionRecordedFromThePortReplaysToTheSameDisplay) {
     EXPECT_EQ(Display(), live);
     EXPECT_EQ(OnlineWatchdog, 5);
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+}
+
+// A replay given at start on a port that cannot open says nothing of the
+// port, before or after; a recording this program cannot read is refused
+// before the port is touched.
+TEST_F(SessionTest, AReplayChecksItsRecordingFirstAndLeavesThePortAsItFoundIt) {
+    dir.Write("one.vhfrec", RecordingFileBytes({{0, MessageBytes(ReceivingDisplay())}}));
+    std::string newer = RecordingFileBytes({});
+    newer[recording_format::HeaderVersion.offset] = 9;
+    dir.Write("newer.vhfrec", newer);
+    StartOptions options;
+    options.portDevice = dir.File("absent");
+    options.replayFile = dir.File("one.vhfrec");
+    options.replaySpeed = 0;
+    Open(options);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Replaying(); }));
+    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_TRUE(form->Ports.Watching()) << "waits for its device as an opened port would";
+
+    form->Session->Replay(dir.File("newer.vhfrec"), 0);
+    EXPECT_FALSE(form->Session->Replaying());
+    EXPECT_TRUE(form->Ports.Watching());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("version")) << messages[0].toStdString();
+    EXPECT_TRUE(portMessages.isEmpty()) << portMessages.join("\n").toStdString();
 }
 
 TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesOn) {
