@@ -41,5 +41,12 @@ for row in "${cases[@]}"; do
     echo "vhfcom $arguments: no usage after the error"; failures=$((failures + 1))
   fi
 done
+# A display that is named but cannot be opened: one line naming it, status 1.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4711 timeout 10 "$vhfcom" >"$out" 2>"$err"
+got=$?
+if [ "$got" != 1 ] || [ "$(cat "$err")" != "vhfcom: cannot open the display :4711" ]; then
+  echo "DISPLAY=:4711 vhfcom: status $got, stderr '$(cat "$err")'"; failures=$((failures + 1))
+fi
+
 [ $failures -eq 0 ] && echo "command line: ${#cases[@]} cases as expected"
 exit $((failures > 0))
