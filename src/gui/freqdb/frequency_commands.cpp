@@ -59,15 +59,14 @@ FrequencyCommands::FrequencyCommands(QWidget* window, FrequencyCommandHooks hook
     KeepDefault(hooks_.chooseExportFile, defaults.chooseExportFile);
 }
 
-// The new table is not written until the editor closes with OK.
+// An untitled table: the editor's OK saves it through Save as, whose dialog
+// then suggests no file, so that no database is overwritten by an empty one.
 void FrequencyCommands::New() {
     if (!SaveOrDiscardChanges()) return;
-    const std::optional<std::string> path = hooks_.chooseSaveFile();
-    if (!path) return;
-    CurrentFreqFile = *path;
+    CurrentFreqFile.clear();
     FreqDbReset();
     FreqDbDirty = true;
-    if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
+    if (hooks_.runEditor()) Save();
 }
 
 // The path becomes current only once the file has loaded: after a failure a
