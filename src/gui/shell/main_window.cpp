@@ -25,6 +25,7 @@
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/signal_slider.h"
+#include "gui/shell/text_copy_key.h"
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
@@ -163,6 +164,7 @@ void TForm1::BuildControls(QWidget* client) {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KeepCopyKeyInText(Memo1);
 
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Memo1})
         w->setFocusPolicy(Qt::StrongFocus);

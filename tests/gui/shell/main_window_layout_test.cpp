@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -149,7 +150,9 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
     EXPECT_EQ(order, expected);
 }
 
+// The copy key copies the help pane's text there, the display elsewhere.
 TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
+    QApplication::setActiveWindow(form.get());
     ShowHelpTopic(1);
     const QString text = form->Memo1->toPlainText();
     form->Memo1->setFocus();
@@ -159,6 +162,8 @@ TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
     EXPECT_EQ(form->Memo1->toPlainText(), text);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     EXPECT_EQ(form->focusWidget(), form->ScrollBar1);
+    QTest::keySequence(form->ScrollBar1, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(104 * 4, 64 * 4));
 }
 
 TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
