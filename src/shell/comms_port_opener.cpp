@@ -46,7 +46,15 @@ std::optional<PortFailure> CommsPortOpener::TryOpen() {
         comm_.Open();
         return std::nullopt;
     } catch (const ECommError& error) {
-        PortFailure failure{CommsPort + 1, device_, PortFailureCauseOf(error.ErrorCode), error.what()};
+        const PortFailureCause cause = PortFailureCauseOf(error.ErrorCode);
+        PortFailure failure{
+            .portNumber = CommsPort + 1,
+            .device = device_,
+            .cause = cause,
+            .detail = error.what(),
+            .deviceOfThisRun = onDeviceOfThisRun_,
+            .groupToJoin = cause == PortFailureCause::PermissionDenied ? GroupThatWouldGrant(device_) : std::string(),
+        };
         if (comm_.Enabled())
             failure.cause = PortFailureCause::Other;  // opened, then a setting refused
         else if (error.ErrorCode > 0)

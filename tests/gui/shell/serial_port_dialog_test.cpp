@@ -7,6 +7,7 @@
 
 #include "comm/comm.h"
 #include "common/program_directory.h"
+#include "gui/shell/port_message_box.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "shell/comms_port_opener.h"
 #include "shell/operating_mode.h"
@@ -38,6 +39,29 @@ protected:
     }
     QAbstractButton* Item(int index) { return dialog.RadioGroup2Items->button(index); }
 };
+
+// The message names the port as chosen, and gives a fix only where it helps.
+TEST(PortFailureTextTest, NamesThePortAsChosenAndAdvisesOnlyWhatHelps) {
+    const QString rest =
+        " is not available, please choose another if possible or free this port if it is in use by "
+        "another application.\n\nDevice ";
+    const struct {
+        PortFailure failure;
+        QString text;
+    } rows[] = {
+        {{3, "/dev/ttyS2", PortFailureCause::NoSuchDevice, "", false, ""},
+         "The selected port COM3" + rest + "/dev/ttyS2: no such device."},
+        {{1, "/tmp/x", PortFailureCause::NoSuchDevice, "", true, ""},
+         "The selected port /tmp/x" + rest + "/tmp/x: no such device."},
+        {{1, "/dev/ttyS0", PortFailureCause::PermissionDenied, "", false, ""},
+         "The selected port COM1" + rest + "/dev/ttyS0: permission denied."},
+        {{1, "/dev/ttyUSB0", PortFailureCause::PermissionDenied, "", false, "dialout"},
+         "The selected port COM1" + rest +
+             "/dev/ttyUSB0: permission denied.\nThe device belongs to the group dialout. Add yourself to it once "
+             "with\nsudo usermod -aG dialout $USER\nthen log out and log in again."},
+    };
+    for (const auto& row : rows) EXPECT_EQ(PortFailureText(row.failure), row.text);
+}
 
 TEST_F(SerialPortDialogTest, ShowsSixteenPortsInTwoColumnsOfEight) {
     ASSERT_EQ(dialog.RadioGroup2Items->buttons().size(), 16);
