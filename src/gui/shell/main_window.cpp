@@ -289,14 +289,15 @@ void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
     Link.Receive(source, Count);
 }
 
+// Both sliders' captions grey with their sliders.
 void TForm1::ShowOnlineMode() {
     Label1->setText(kOnlineCaption);
-    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, false);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, false);
 }
 
 void TForm1::ShowOfflineMode() {
     Label1->setText(kOfflineCaption);
-    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, true);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, true);
 }
 
 void TForm1::StartEmulatorSoon() { Timer1.start(); }

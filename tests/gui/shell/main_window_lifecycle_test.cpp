@@ -158,9 +158,9 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EnterOnlineMode();
     EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
-                                                      form->Label1, form->Label2})
+                                                      form->Label1, form->Label2, form->Label3})
         EXPECT_FALSE(w->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Label3, form->Label4, form->Memo1, form->Shapes[0]})
+    for (QWidget* w : std::initializer_list<QWidget*>{form->Label4, form->Memo1, form->Shapes[0]})
         EXPECT_TRUE(w->isEnabled());
     EXPECT_TRUE(StopRequest);
     EXPECT_EQ(CurrentHelpTopic, 100);
@@ -168,7 +168,7 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EnterOfflineMode();
     EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
-                                                      form->Label1, form->Label2})
+                                                      form->Label1, form->Label2, form->Label3})
         EXPECT_TRUE(w->isEnabled());
     EXPECT_FALSE(StopRequest);
     EXPECT_TRUE(form->Timer1.isActive());
