@@ -254,7 +254,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (std::exchange(placedWithFrame_, true)) return;
+    PlaceOnceFramed();
+}
+
+// The window manager may frame the window only after it was shown; the
+// frame's arrival moves the window.
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    PlaceOnceFramed();
+}
+
+// Placed again once its frame's real size is known, so that the frame, title
+// bar included, lies on the screen too.
+void TForm1::PlaceOnceFramed() {
+    if (placedWithFrame_ || !isVisible() || frameGeometry().size() == size()) return;
+    placedWithFrame_ = true;
     PlaceOnScreen(this, pos());
 }
 

@@ -81,11 +81,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Once framed, the window is placed again with its frame's real size.
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
     SessionHooks SessionHooksOfThisWindow();
+    void PlaceOnceFramed();
 
     bool placedWithFrame_ = false;
 };

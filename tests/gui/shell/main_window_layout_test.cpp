@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 #include "gui/shell/key_area.h"
@@ -48,6 +50,16 @@ TEST(WindowPlacementTest, ItsPlaceWhereItFitsElseWhollyOnTheScreen) {
     };
     for (const auto& row : rows) EXPECT_EQ(PositionOnScreen(row.frame, screen), row.expected) << row.frame.x();
     EXPECT_EQ(PositionOnScreen({100, 100, 819, 478}, {1280, 0, 1920, 1080}), QPoint(1280, 100));  // a second screen
+}
+
+// A window not framed yet counts a title bar, which its frame will add.
+TEST(WindowPlacementTest, AnUnframedWindowFitsWithRoomForItsTitleBar) {
+    QWidget window;
+    const QSize available = window.screen()->availableGeometry().size();
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    ASSERT_GT(titleBar, 0);
+    EXPECT_TRUE(FitsOnScreen(&window, {available.width(), available.height() - titleBar}));
+    EXPECT_FALSE(FitsOnScreen(&window, available));
 }
 
 TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInClientCoordinates) {
