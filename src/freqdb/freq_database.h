@@ -51,7 +51,10 @@ extern std::string CurrentFreqFile;
 // changes the table sets it.
 extern bool FreqDbDirty;
 
-// Every channel at 118000 kHz with empty name and type.
+// The frequency of a channel that was never set.
+inline constexpr int32_t FreqUnsetKHz = 118000;
+
+// Every channel at FreqUnsetKHz with empty name and type.
 void FreqDbReset();
 // Back to the state at program start: FreqDbReset, no current file, nothing
 // to save.

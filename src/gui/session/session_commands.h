@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/session/replay_player.h"
+#include "session/recording_export.h"
 #include "session/recording_writer.h"
 
 class QAction;
@@ -15,13 +16,28 @@ class QMenuBar;
 class QWidget;
 
 // The files the session commands ask for.
-enum class SessionFile { NewRecording, Recording, ExportOutput, DisplayPng };
+enum class SessionFile { NewRecording, Recording, DisplayPng };
+
+// A recording to replay and the speed chosen with it (0: as fast as possible).
+struct ReplayChoice {
+    std::string path;
+    double speed = 1.0;
+};
+
+// The file an export writes and its pixels per display pixel.
+struct ExportChoice {
+    std::string path;
+    int scale = DefaultExportScale;
+};
 
 // What the commands need of the window: its serial port, its device link and
-// its panel picture. The defaults of `chooseFile` and `showMessage` are the
-// file dialogs and the program's message box.
+// its panel picture. The defaults of the `choose` hooks and `showMessage` are
+// the file dialogs and the program's message box.
 struct SessionHooks {
     std::function<std::optional<std::string>(SessionFile)> chooseFile;
+    std::function<std::optional<ReplayChoice>()> chooseReplay;
+    // The export's file, suggested from the recording's name.
+    std::function<std::optional<ExportChoice>(const std::string& recording)> chooseExport;
     std::function<void(const QString& text)> showMessage;
     std::function<void()> closePort;   // before a replay
     std::function<void()> reopenPort;  // after it, when it was in use before
@@ -54,7 +70,8 @@ public:
     // port opens when the replay ends. False, reported, when the recording
     // cannot be played.
     bool ReplayAtStart(const std::string& path, double speed);
-    void ExportRecording(const std::string& recording, const std::string& output);
+    void StopReplay();
+    void ExportRecording(const std::string& recording, const std::string& output, int scale = DefaultExportScale);
     void SaveDisplayAsPng(const std::string& path);
     void CopyDisplay();
 
@@ -62,10 +79,14 @@ public:
     RecordingWriter& Writer() { return writer_; }
     bool Replaying() const { return player_.Playing(); }
 
+    // The session as the status line shows it: "REC 1:05  12.3 kB" while
+    // recording, "Replaying flight.vhfrec  0:42" while replaying, or nothing.
+    QString StatusText() const;
+
 private:
     void UpdateActions();
     void Ask(SessionFile kind, void (SessionCommands::*command)(const std::string&));
-    void ReplayAtRealTime(const std::string& path) { Replay(path, 1.0); }
+    void AskReplay();
     bool Play(const std::string& path, double speed, bool reopenPortAfter);
     void ExportTo(const std::string& output);
     void ExportFinished(int exitCode, QProcess::ExitStatus status);
@@ -78,5 +99,7 @@ private:
     QAction* record_ = nullptr;
     QAction* stop_ = nullptr;
     QAction* replay_ = nullptr;
+    QAction* stopReplay_ = nullptr;
     QAction* export_ = nullptr;
+    std::string recordingPath_;  // the file being recorded
 };

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QSocketNotifier>
+#include <QStatusBar>
 #include <utility>
 
 #include "comm/comm_byte_source.h"
@@ -25,6 +26,7 @@
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/signal_slider.h"
+#include "gui/shell/status_line.h"
 #include "gui/shell/text_copy_key.h"
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
@@ -100,8 +102,9 @@ TForm1::TForm1(const StartOptions& options) {
     Form15 = new TForm15(this, Ports);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
+    Status = new StatusLine(statusBar(), [this] { return Session->StatusText(); });
     BuildMenus();  // creates FreqEdit with the frequency commands
-    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    setFixedSize(kClientSize.width(), kClientSize.height() + BarsHeight(this));
     // A fixed size: close and minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -193,12 +196,14 @@ void TForm1::BuildMenus() {
     AddZoomMenu(setup, *Zoom);
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
-    Frequencies = std::make_unique<FrequencyCommands>(this);
+    FrequencyCommandHooks hooks;
+    hooks.showStatus = [this](const std::string& done) { Status->ShowMessage(QString::fromStdString(done)); };
+    Frequencies = std::make_unique<FrequencyCommands>(this, std::move(hooks));
     frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
-    frequencies->addAction("&New", this, [this] { Frequencies->New(); });
-    frequencies->addAction("&Open...", this, [this] { Frequencies->Open(); });
-    frequencies->addAction("&Save", this, [this] { Frequencies->Save(); });
-    frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
+    frequencies->addAction("&New", QKeySequence::New, this, [this] { Frequencies->New(); });
+    frequencies->addAction("&Open...", QKeySequence::Open, this, [this] { Frequencies->Open(); });
+    frequencies->addAction("&Save", QKeySequence::Save, this, [this] { Frequencies->Save(); });
+    frequencies->addAction("Save &as...", QKeySequence("Ctrl+Shift+S"), this, [this] { Frequencies->SaveAs(); });
     frequencies->addAction("&Import CSV...", this, [this] { Frequencies->ImportCsv(); });
     frequencies->addAction("E&xport CSV...", this, [this] { Frequencies->ExportCsv(); });
     frequencies->addSeparator();

@@ -23,6 +23,7 @@ class PortMappingDialog;
 class QSocketNotifier;
 class PttButton;
 class SessionCommands;
+class StatusLine;
 struct SessionHooks;
 class TForm15;
 class WindowZoom;
@@ -76,6 +77,7 @@ public:
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
     std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
+    StatusLine* Status = nullptr;                    // below the client area: session, database, messages
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -24,26 +24,27 @@ struct Report {
 class FrequencyCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        commands =
-            std::make_unique<FrequencyCommands>(nullptr, FrequencyCommandHooks{
-                                                             [this] {
-                                                                 ++saveDialogs;
-                                                                 return saveAnswer;
-                                                             },
-                                                             [this] {
-                                                                 ++openDialogs;
-                                                                 return openAnswer;
-                                                             },
-                                                             [this] { return RunEditor(); },
-                                                             [this](const std::string& cause, const std::string& path) {
-                                                                 reports.push_back({cause, path});
-                                                             },
-                                                             [this] {
-                                                                 ++importDialogs;
-                                                                 return importAnswer;
-                                                             },
-                                                             [this] { return exportAnswer; },
-                                                         });
+        commands = std::make_unique<FrequencyCommands>(
+            nullptr, FrequencyCommandHooks{
+                         [this] {
+                             ++saveDialogs;
+                             return saveAnswer;
+                         },
+                         [this] {
+                             ++openDialogs;
+                             return openAnswer;
+                         },
+                         [this] { return RunEditor(); },
+                         [this](const std::string& cause, const std::string& path) {
+                             reports.push_back({cause, path});
+                         },
+                         [this] {
+                             ++importDialogs;
+                             return importAnswer;
+                         },
+                         [this] { return exportAnswer; },
+                         [this](const std::string& done) { statuses.push_back(done); },
+                     });
         SetSaveChangesHandler([this](const QString& question) {
             questions << question;
             return saveChangesAnswer;
@@ -85,6 +86,7 @@ protected:
     int importDialogs = 0;
     int editorRuns = 0;
     std::vector<Report> reports;
+    std::vector<std::string> statuses;  // what the status line was told
     std::unique_ptr<FrequencyCommands> commands;
 };
 
@@ -262,6 +264,8 @@ TEST_F(FrequencyCommandsTest, TheTableIsUnsavedFromAChangeUntilItIsWritten) {
     commands->ImportCsv();
     EXPECT_EQ(FreqTable[0].Name(), "");
     EXPECT_TRUE(FreqDbDirty);
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Exported 100 channels to db.csv.",
+                                                  "Imported db.csv: 1 channel in use, 99 empty."}));
     EXPECT_EQ(questions.size(), 1) << "only Open found changes to ask about";
 }
 

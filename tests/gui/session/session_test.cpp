@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QLabel>
 #include <algorithm>
 #include <random>
 
@@ -7,6 +9,7 @@
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
+#include "gui/shell/status_line.h"
 #include "session/recording_files.h"
 #include "shell/global_state.h"
 #include "support/file_faults.h"
@@ -96,6 +99,35 @@ TEST_F(SessionTest, AReplayChecksItsRecordingFirstAndLeavesThePortAsItFoundIt) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("version")) << messages[0].toStdString();
     EXPECT_TRUE(portMessages.isEmpty()) << portMessages.join("\n").toStdString();
+}
+
+// The status line shows the database's name and unsaved mark, the recording
+// and the replay; Stop replay ends a replay early.
+TEST_F(SessionTest, TheStatusLineShowsTheDatabaseTheRecordingAndTheReplay) {
+    Open();
+    const auto shown = [&] {
+        form->Status->Refresh();
+        return (form->Status->Session->text() + " | " + form->Status->Database->text()).toStdString();
+    };
+    EXPECT_EQ(shown(), " | untitled");
+    CurrentFreqFile = dir.File("alps.dat");
+    FreqDbDirty = true;
+    EXPECT_EQ(shown(), " | alps.dat *");
+    FreqDbDirty = false;
+
+    form->Session->RecordTo(RecordingPath());
+    EXPECT_EQ(shown(), "REC 0:00  10 bytes | alps.dat");
+    form->Session->StopRecording();
+    dir.Write("late.vhfrec", RecordingFileBytes({{0, {0x55}}, {600000000, MessageBytes(ReceivingDisplay())}}));
+    form->Session->Replay(dir.File("late.vhfrec"), 1);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return shown() == "Replaying late.vhfrec  0:00 | alps.dat"; })) << shown();
+    QAction* stopReplay = nullptr;
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == "Stop &replay") stopReplay = action;
+    ASSERT_TRUE(stopReplay != nullptr && stopReplay->isEnabled());
+    stopReplay->trigger();
+    EXPECT_FALSE(form->Session->Replaying());
+    EXPECT_EQ(shown(), " | alps.dat");
 }
 
 TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesOn) {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTest>
 
@@ -25,9 +26,12 @@ protected:
     QWidget* Client() const { return form->centralWidget(); }
 };
 
-TEST_F(LayoutTest, WindowIsAFixedWhiteClientAreaBelowTheMenuBar) {
+TEST_F(LayoutTest, WindowIsAFixedWhiteClientAreaBetweenTheMenuBarAndTheStatusLine) {
     EXPECT_EQ(form->windowTitle(), "Qor Avionics VHF transceiver  interface");
     EXPECT_EQ(Client()->geometry(), QRect(0, form->menuBar()->height(), 811, 431));
+    EXPECT_EQ(form->statusBar()->geometry(),
+              QRect(0, Client()->geometry().bottom() + 1, 811, form->height() - Client()->geometry().bottom() - 1));
+    EXPECT_EQ(form->statusBar()->height(), form->statusBar()->sizeHint().height());
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->size(), form->minimumSize());
     EXPECT_EQ(Client()->palette().color(QPalette::Window), QColor(Qt::white));
@@ -201,9 +205,13 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
     EXPECT_EQ(items(2),
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
-    EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "&Export recording...",
-                                     "Save &display as PNG...", "&Copy display"}));
-    EXPECT_EQ(disabled, QStringList{"&Stop recording"}) << "nothing is being recorded";
+    EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "Stop &replay",
+                                     "&Export recording...", "Save &display as PNG...", "&Copy display"}));
+    EXPECT_EQ(disabled, (QStringList{"&Stop recording", "Stop &replay"})) << "nothing is being recorded or replayed";
+    QStringList shortcuts;
+    for (QAction* item : form->menuBar()->actions().at(1)->menu()->actions())
+        if (!item->shortcut().isEmpty()) shortcuts << item->text() + " " + item->shortcut().toString();
+    EXPECT_EQ(shortcuts, (QStringList{"&New Ctrl+N", "&Open... Ctrl+O", "&Save Ctrl+S", "Save &as... Ctrl+Shift+S"}));
     EXPECT_EQ(form->menuBar()->actions().at(4)->menu(), nullptr);
 }
 
