@@ -12,8 +12,8 @@ trap 'rm -f "$out" "$err"' EXIT
 
 # arguments | expected status | stream that holds the text | text of its first line
 cases=(
-  '--help|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
-  '-h|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
+  '--help|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat | RECORDING.vhfrec]'
+  '-h|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat | RECORDING.vhfrec]'
   "--version|0|out|vhfcom $version"
   "-v|0|out|vhfcom $version"
   '--bogus|2|err|vhfcom: Unknown option '"'"'bogus'"'"'.'
