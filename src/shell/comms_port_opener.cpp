@@ -74,6 +74,18 @@ void CommsPortOpener::MappingChanged(int portNumber) {
     if (!onDeviceOfThisRun_ && !device_.empty() && portNumber == CommsPort + 1) Open(CommsPort);
 }
 
+CommsPortOpener::Choice CommsPortOpener::Current() const { return {CommsPort, device_, onDeviceOfThisRun_}; }
+
+void CommsPortOpener::Restore(const Choice& choice) {
+    if (choice.index == CommsPort && choice.device == device_) return;
+    CommsPort = choice.index;
+    watch_.Stop();
+    comm_.Close();
+    device_ = choice.device;
+    onDeviceOfThisRun_ = choice.deviceOfThisRun;
+    Reopen();
+}
+
 void CommsPortOpener::Reopen() {
     if (!device_.empty()) Attempt(false);
 }

@@ -40,6 +40,17 @@ public:
     // Whether the chosen port is open now.
     bool IsOpen() const;
 
+    // The port in use as chosen: its index and the device it opens.
+    struct Choice {
+        uint8_t index = 0;
+        std::string device;
+        bool deviceOfThisRun = false;
+    };
+    Choice Current() const;
+    // Goes back to an earlier choice (a cancelled dialog), quietly as Reopen
+    // does; nothing when it is the choice in use.
+    void Restore(const Choice& choice);
+
     // The device of this run given on the command line: the next Open uses
     // it in place of COM<index + 1>, still remembering `index` in CommsPort.
     // A port chosen afterwards replaces it for the rest of the run.

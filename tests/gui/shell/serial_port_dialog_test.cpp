@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QRadioButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -119,6 +120,18 @@ TEST_F(SerialPortDialogTest, ClickingTheOpenPortAgainChangesNothing) {
     Item(6)->click();
     uint8_t bytes[8];
     EXPECT_EQ(comm.Read(bytes, 8), 3);  // not reopened: a reopen discards what was waiting
+}
+
+TEST_F(SerialPortDialogTest, CancelPutsBackThePortInUseQuietly) {
+    ports.Open(6);
+    dialog.show();
+    Item(4)->click();
+    QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(CommsPort, 6);
+    EXPECT_TRUE(comm.Enabled());
+    EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
+    EXPECT_EQ(reported, std::vector<int>{5}) << "only the choice was reported";
 }
 
 TEST_F(SerialPortDialogTest, AClosedPortIsOpenedAgainByClickingItsItem) {
