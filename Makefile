@@ -2,12 +2,15 @@
 # builds the program alone and starts it, `make test` builds everything and
 # runs every test. The checked builds live in their own folders: `make
 # sanitize` (build-asan), `make fuzz` (build-fuzz), `make lint` (reads
-# build/compile_commands.json). Installing and packaging: `make install
-# PREFIX=/usr/local` (honours DESTDIR), `make package`
-# (build/vhfcom_<version>_<arch>.deb), `make package-check` (both checked,
-# scripts/check-package).
+# build/compile_commands.json). Installing and packaging, which build only
+# what the package holds: `make install PREFIX=/usr/local` (honours DESTDIR),
+# `make package` (build/vhfcom_<version>_<arch>.deb), `make package-check`
+# (both checked, scripts/check-package).
 BUILD_DIR := build
 PREFIX ?= /usr/local
+# What an installation and the package hold: the program, the simulator and
+# the package's data (compressed man pages and changelog); no tests, no bench.
+PACKAGE_TARGETS := vhfcom transceiver_sim vhfcom_compressed_files
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 20
 STAMP := $(BUILD_DIR)/.configured
@@ -72,12 +75,15 @@ lint: build
 	scripts/lint $(BUILD_DIR)
 
 # The rules are in packaging/CMakeLists.txt.
-install: build
+install: deps $(STAMP)
+	cmake --build $(BUILD_DIR) --target $(PACKAGE_TARGETS)
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# The .deb (CPack; dpkg-shlibdeps finds the library dependencies).
-package: build
+# The .deb (CPack; dpkg-shlibdeps finds the library dependencies). CPack
+# builds nothing itself (CMAKE_SKIP_INSTALL_ALL_DEPENDENCY).
+package: deps $(STAMP)
 	@scripts/install-deps package
+	cmake --build $(BUILD_DIR) --target $(PACKAGE_TARGETS)
 	cd $(BUILD_DIR) && cpack
 
 # The install tree and the package through their validators, then the unpacked program.

@@ -17,7 +17,7 @@ source "$(dirname "$0")/cpu_share.sh"
 folder=$(mktemp -d)
 cp "$binary" "$folder/vhfcom"
 printf '[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=%s/radio\r\n' "$folder" >"$folder/RADIO.INI"
-"$(dirname "$binary")/transceiver_sim" --interval 250 >"$folder/sim" &
+"$(dirname "$binary")/vhfcom-transceiver-sim" --interval 250 >"$folder/sim" &
 sim=$!
 pid=""
 trap 'kill "$sim" $pid 2>/dev/null || true; rm -rf "$folder"' EXIT

@@ -2,14 +2,7 @@
 // at a fixed interval, either the demo loop or one display built from the
 // command line, or floods the line with noise. Talks to a serial device, or
 // creates a pseudo-terminal and prints the path the program should open.
-//
-//   transceiver_sim [--pty | --device PATH] [--interval MS] [--count N]
-//                   [--noise] [display fields]
-//
-// Display fields (any of them selects a fixed display instead of the demo):
-//   --mode vol|sql|mhz|khz|ch|none  --tx  --vol N  --sql N  --rx N --txlevel N
-//   --active KHZ --standby KHZ --active-ch N --standby-ch N
-//   --active-name T --active-type T --standby-name T --standby-type T
+// Installed as vhfcom-transceiver-sim; its options are in kUsage below.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -39,35 +32,59 @@ struct Options {
     std::optional<SimulatedDisplay> fixed;
 };
 
-[[noreturn]] void Usage(const char* problem) {
-    std::fprintf(stderr,
-                 "transceiver_sim: %s\n"
-                 "usage: transceiver_sim [--pty | --device PATH] [--interval MS] [--count N] [--noise]\n"
-                 "       [--mode vol|sql|mhz|khz|ch|none] [--tx] [--vol N] [--sql N] [--rx N] [--txlevel N]\n"
-                 "       [--active KHZ] [--standby KHZ] [--active-ch N] [--standby-ch N]\n"
-                 "       [--active-name T] [--active-type T] [--standby-name T] [--standby-type T]\n",
-                 problem);
+constexpr const char* kName = "vhfcom-transceiver-sim";
+
+constexpr const char* kUsage =
+    "Usage: vhfcom-transceiver-sim [OPTIONS] [DISPLAY FIELDS]\n"
+    "Plays a VHF COM transceiver on a serial line for vhfcom: its display messages\n"
+    "at a fixed interval, the demo loop or one display built from the fields.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help                  Show this help and exit.\n"
+    "  -v, --version               Show the version and exit.\n"
+    "  --pty                       Create a pseudo-terminal and print its path\n"
+    "                              (the default).\n"
+    "  --device PATH               Send through this serial device instead.\n"
+    "  --interval MS               Milliseconds between messages (default 250).\n"
+    "  --count N                   Stop after N messages (default 0: never).\n"
+    "  --noise                     Send random bytes at full speed instead.\n"
+    "\n"
+    "Display fields (any of them selects a fixed display instead of the demo):\n"
+    "  --mode vol|sql|mhz|khz|ch|none  --tx  --vol N  --sql N  --rx N  --txlevel N\n"
+    "  --active KHZ  --standby KHZ  --active-ch N  --standby-ch N\n"
+    "  --active-name T  --active-type T  --standby-name T  --standby-type T\n";
+
+// A bad command line: one line naming the problem, then the usage, status 2.
+[[noreturn]] void Usage(const std::string& problem) {
+    std::fprintf(stderr, "%s: %s\n%s", kName, problem.c_str(), kUsage);
     std::exit(2);
+}
+
+[[noreturn]] void Print(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    std::exit(0);
 }
 
 long Number(const char* text, long low, long high) {
     char* end = nullptr;
     errno = 0;
     const long value = std::strtol(text, &end, 10);
-    if (errno != 0 || *end != '\0' || end == text || value < low || value > high) Usage("a number is out of range");
+    if (errno != 0 || *end != '\0' || end == text || value < low || value > high)
+        Usage("'" + std::string(text) + "' is not a number from " + std::to_string(low) + " to " +
+              std::to_string(high) + ".");
     return value;
 }
 
 uint8_t ModeOf(std::string_view name) {
     for (uint8_t i = 0; i < AdjustModeNames.size(); ++i)
         if (name == AdjustModeNames[i].option) return i;
-    Usage("unknown mode");
+    Usage("Unknown mode '" + std::string(name) + "'.");
 }
 
 Options Parse(int argc, char** argv) {
     Options o;
     auto next = [&](int& i) -> const char* {
-        if (i + 1 >= argc) Usage("a value is missing");
+        if (i + 1 >= argc) Usage("Missing value after '" + std::string(argv[i]) + "'.");
         return argv[++i];
     };
     auto display = [&]() -> SimulatedDisplay& {
@@ -78,7 +95,9 @@ Options Parse(int argc, char** argv) {
         const std::string_view a = argv[i];
         // One option a line:
         // clang-format off
-        if (a == "--pty") o.device.clear();
+        if (a == "-h" || a == "--help") Print(kUsage);
+        else if (a == "-v" || a == "--version") Print(std::string(kName) + " " VHFCOM_VERSION "\n");
+        else if (a == "--pty") o.device.clear();
         else if (a == "--device") o.device = next(i);
         else if (a == "--interval") o.intervalMs = static_cast<int>(Number(next(i), 1, 60000));
         else if (a == "--count") o.count = Number(next(i), 0, 1L << 30);
@@ -97,7 +116,7 @@ Options Parse(int argc, char** argv) {
         else if (a == "--active-type") display().activeType = next(i);
         else if (a == "--standby-name") display().standbyName = next(i);
         else if (a == "--standby-type") display().standbyType = next(i);
-        else Usage("unknown option");
+        else Usage("Unknown option '" + std::string(a) + "'.");
         // clang-format on
     }
     return o;
@@ -117,7 +136,7 @@ void MakeRawLine(int fd) {
 int OpenDevice(const std::string& path) {
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
     if (fd < 0) {
-        std::fprintf(stderr, "transceiver_sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "%s: cannot open %s: %s\n", kName, path.c_str(), std::strerror(errno));
         std::exit(1);
     }
     MakeRawLine(fd);
@@ -129,7 +148,7 @@ int OpenDevice(const std::string& path) {
 int OpenPseudoTerminal() {
     const int fd = posix_openpt(O_RDWR | O_NOCTTY);
     if (fd < 0 || grantpt(fd) != 0 || unlockpt(fd) != 0) {
-        std::fprintf(stderr, "transceiver_sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "%s: cannot create a pseudo-terminal: %s\n", kName, std::strerror(errno));
         std::exit(1);
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);

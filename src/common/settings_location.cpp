@@ -38,15 +38,16 @@ std::string BaseDirectory(const char* name, const char* fallback) {
     return WithSeparator(base) + kFolderName;
 }
 
-bool SameFolder(const std::string& a, const std::string& b) {
+bool Installed(const std::string& programDirectory, const std::string& installMarker) {
+    if (installMarker.empty()) return false;
     std::error_code error;
-    return std::filesystem::equivalent(a.empty() ? "." : a, b, error) && !error;
+    return std::filesystem::is_regular_file(programDirectory + installMarker, error);
 }
 
 }  // namespace
 
-SettingsFolders ChooseSettingsFolders(const std::string& programDirectory, const std::string& installedBinDirectory) {
-    const bool installed = !installedBinDirectory.empty() && SameFolder(programDirectory, installedBinDirectory);
+SettingsFolders ChooseSettingsFolders(const std::string& programDirectory, const std::string& installMarker) {
+    const bool installed = Installed(programDirectory, installMarker);
     const bool writable =
         ::faccessat(AT_FDCWD, programDirectory.empty() ? "." : programDirectory.c_str(), W_OK, AT_EACCESS) == 0;
     if (!installed && writable) return {programDirectory, programDirectory, true};

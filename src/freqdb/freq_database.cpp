@@ -15,8 +15,6 @@ bool FreqDbDirty = false;
 
 namespace {
 
-constexpr int32_t kUnsetFrequency = 118000;
-
 using FileBytes = std::array<uint8_t, FreqFileSize>;
 
 void StoreText(std::string_view text, uint8_t& length, std::array<char, FreqTextCapacity>& chars) {
@@ -67,13 +65,13 @@ void FreqRecord::SetType(std::string_view text) { StoreText(text, TypeLength, Ty
 
 FreqChannels UnsetFreqChannels() {
     FreqChannels table{};
-    for (FreqRecord& record : table) record.FreqKHz = kUnsetFrequency;
+    for (FreqRecord& record : table) record.FreqKHz = FreqUnsetKHz;
     return table;
 }
 
 void FreqDbReset() {
     for (FreqRecord& record : FreqTable) {
-        record.FreqKHz = kUnsetFrequency;
+        record.FreqKHz = FreqUnsetKHz;
         record.NameLength = 0;
         record.TypeLength = 0;
         record.Reserved[1] = 0;

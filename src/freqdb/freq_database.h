@@ -51,11 +51,14 @@ extern std::string CurrentFreqFile;
 // changes the table sets it.
 extern bool FreqDbDirty;
 
-// A table no channel of which was ever given: each at 118000 kHz with empty
+// The frequency of a channel that was never set.
+inline constexpr int32_t FreqUnsetKHz = 118000;
+
+// A table no channel of which was ever given: each at FreqUnsetKHz with empty
 // name and type, its reserved bytes zero.
 FreqChannels UnsetFreqChannels();
 
-// Every channel at 118000 kHz with empty name and type.
+// Every channel at FreqUnsetKHz with empty name and type.
 void FreqDbReset();
 // Back to the state at program start: FreqDbReset, no current file, nothing
 // to save.

@@ -107,7 +107,7 @@ constexpr std::string_view kMicLevel[] = {
 };
 
 constexpr std::string_view kAuxLevel[] = {
-    "Adjust the auxilary audio input level",
+    "Adjust the auxiliary audio input level",
     "",
     "The AUX input can take:",
     "- music,",
@@ -209,7 +209,7 @@ constexpr std::string_view kConnected[] = {
 
 // Setup menu lines 0..5, shown while the line is selected.
 constexpr std::string_view kDualMode[] = {
-    "Single or dual tranceiver mode",
+    "Single or dual transceiver mode",
     "",
     "Two transceivers can work together as one",
     "dual-watch radio when no external audio",

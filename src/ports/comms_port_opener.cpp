@@ -18,21 +18,26 @@ CommsPortOpener::CommsPortOpener(TComm& comm) : comm_(comm) {
 }
 
 void CommsPortOpener::Open(uint8_t index) {
+    Choose(index);
+    Attempt(true);
+}
+
+void CommsPortOpener::Choose(uint8_t index) {
     CommsPort = index;
+    watch_.Stop();
     comm_.Close();
     std::string device = std::exchange(deviceOfThisRun_, {});
     onDeviceOfThisRun_ = !device.empty();
     device_ = onDeviceOfThisRun_ ? std::move(device) : DevicePathOf("COM" + std::to_string(index + 1));
-    Attempt();
 }
 
-void CommsPortOpener::Attempt() {
+void CommsPortOpener::Attempt(bool report) {
     watch_.Watch(device_);
     const std::optional<PortFailure> failure = TryOpen();
     // A device that opened but refused a setting stays open: nothing to wait for.
     if (!failure || comm_.Enabled()) watch_.Stop();
     // The message box runs the event loop: the watch may open the port meanwhile.
-    if (failure && ReportNotAvailable) ReportNotAvailable(*failure);
+    if (failure && report && ReportNotAvailable) ReportNotAvailable(*failure);
 }
 
 std::optional<PortFailure> CommsPortOpener::TryOpen() {
@@ -42,7 +47,15 @@ std::optional<PortFailure> CommsPortOpener::TryOpen() {
         comm_.Open();
         return std::nullopt;
     } catch (const ECommError& error) {
-        PortFailure failure{CommsPort + 1, device_, PortFailureCauseOf(error.ErrorCode), error.what()};
+        const PortFailureCause cause = PortFailureCauseOf(error.ErrorCode);
+        PortFailure failure{
+            .portNumber = CommsPort + 1,
+            .device = device_,
+            .cause = cause,
+            .detail = error.what(),
+            .deviceOfThisRun = onDeviceOfThisRun_,
+            .groupToJoin = cause == PortFailureCause::PermissionDenied ? GroupThatWouldGrant(device_) : std::string(),
+        };
         if (comm_.Enabled())
             failure.cause = PortFailureCause::Other;  // opened, then a setting refused
         else if (error.ErrorCode > 0)
@@ -62,8 +75,20 @@ void CommsPortOpener::MappingChanged(int portNumber) {
     if (!onDeviceOfThisRun_ && !device_.empty() && portNumber == CommsPort + 1) Open(CommsPort);
 }
 
+CommsPortOpener::Choice CommsPortOpener::Current() const { return {CommsPort, device_, onDeviceOfThisRun_}; }
+
+void CommsPortOpener::Restore(const Choice& choice) {
+    if (choice.index == CommsPort && choice.device == device_) return;
+    CommsPort = choice.index;
+    watch_.Stop();
+    comm_.Close();
+    device_ = choice.device;
+    onDeviceOfThisRun_ = choice.deviceOfThisRun;
+    Reopen();
+}
+
 void CommsPortOpener::Reopen() {
-    if (!device_.empty()) Attempt();
+    if (!device_.empty()) Attempt(false);
 }
 
 void CommsPortOpener::Close() {

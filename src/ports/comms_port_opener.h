@@ -34,9 +34,24 @@ public:
     // [Ports] mapping names, see port_names.h) at 9600 bit/s, 8-N-1. A port
     // that cannot be opened is reported with ReportNotAvailable and watched.
     void Open(uint8_t index);
+    // Remembers `index` and the device it stands for as Open does and closes
+    // the port open now, but opens nothing yet: a replay at start takes the
+    // port's place, and Reopen opens it afterwards.
+    void Choose(uint8_t index);
 
     // Whether the chosen port is open now.
     bool IsOpen() const;
+
+    // The port in use as chosen: its index and the device it opens.
+    struct Choice {
+        uint8_t index = 0;
+        std::string device;
+        bool deviceOfThisRun = false;
+    };
+    Choice Current() const;
+    // Goes back to an earlier choice (a cancelled dialog), quietly as Reopen
+    // does; nothing when it is the choice in use.
+    void Restore(const Choice& choice);
 
     // The device of this run given on the command line: the next Open uses
     // it in place of COM<index + 1>, still remembering `index` in CommsPort.
@@ -51,8 +66,9 @@ public:
     // Ends the watch and closes the port: the program ends, or a replay takes
     // the port's place for a while.
     void Close();
-    // Opens the port in use again after a Close for a replay: reported and
-    // watched as a choice would be. Nothing before the first Open.
+    // Opens the port in use again after a Close for a replay, quietly: a
+    // failure is not reported, the port is watched for its device. Nothing
+    // before the first Open or Choose.
     void Reopen();
 
     // The device path the port in use opens; empty before the first Open.
@@ -68,8 +84,8 @@ public:
 
 private:
     // Opens device_ with the watch armed first, so that a device that comes
-    // right after a failure is not missed.
-    void Attempt();
+    // right after a failure is not missed; reports a failure when asked to.
+    void Attempt(bool report);
     std::optional<PortFailure> TryOpen();
 
     TComm& comm_;

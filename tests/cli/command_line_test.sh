@@ -15,8 +15,8 @@ printf '%s\n' '"id","airport_ref","airport_ident","type","description","frequenc
 
 # arguments | expected status | stream that holds the text | text of its first line
 cases=(
-  '--help|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
-  '-h|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat]'
+  '--help|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat | RECORDING.vhfrec]'
+  '-h|0|out|Usage: vhfcom [OPTIONS] [DATABASE.dat | RECORDING.vhfrec]'
   "--version|0|out|vhfcom $version"
   "-v|0|out|vhfcom $version"
   '--bogus|2|err|vhfcom: Unknown option '"'"'bogus'"'"'.'
@@ -52,5 +52,12 @@ done
 if [ ! -s "$lists/out.dat" ] || [ -e "$lists/none.dat" ]; then
   echo "vhfcom --airports: out.dat should be written and none.dat not"; failures=$((failures + 1))
 fi
+# A display that is named but cannot be opened: one line naming it, status 1.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4711 timeout 10 "$vhfcom" >"$out" 2>"$err"
+got=$?
+if [ "$got" != 1 ] || [ "$(cat "$err")" != "vhfcom: cannot open the display :4711" ]; then
+  echo "DISPLAY=:4711 vhfcom: status $got, stderr '$(cat "$err")'"; failures=$((failures + 1))
+fi
+
 [ $failures -eq 0 ] && echo "command line: ${#cases[@]} cases as expected"
 exit $((failures > 0))

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "common/instance_lock.h"
@@ -36,19 +37,23 @@ protected:
 };
 
 TEST_F(SettingsLocationTest, BesideAWritableProgramElseInTheUsersFolders) {
+    const std::string marker = "../share/applications/vhfcom.desktop";
     const std::string bin = scratch.File("bin") + "/";
     const std::string home = scratch.File("home");
-    EXPECT_EQ(ChooseSettingsFolders(bin, "/usr/bin/").config, bin) << "a build or unpacked copy";
+    EXPECT_EQ(ChooseSettingsFolders(bin, marker).config, bin) << "a build or unpacked copy";
     EXPECT_TRUE(ChooseSettingsFolders(bin, "").besideProgram);
 
-    SettingsFolders installed = ChooseSettingsFolders(bin, bin);  // even where its user may write
+    // A fake install tree around the program: installed, even where its user may write.
+    std::filesystem::create_directories(scratch.File("share/applications"));
+    std::ofstream(scratch.File("share/applications/vhfcom.desktop")) << "[Desktop Entry]\n";
+    SettingsFolders installed = ChooseSettingsFolders(bin, marker);
     EXPECT_FALSE(installed.besideProgram);
     EXPECT_EQ(installed.config, home + "/.config/vhfcom/");
     EXPECT_EQ(installed.data, home + "/.local/share/vhfcom/");
 
     ::setenv("XDG_CONFIG_HOME", scratch.File("cfg").c_str(), 1);
     ::setenv("XDG_DATA_HOME", "relative/data", 1);  // not absolute: ignored
-    installed = ChooseSettingsFolders(bin, bin);
+    installed = ChooseSettingsFolders(bin, marker);
     EXPECT_EQ(installed.config, scratch.File("cfg") + "/vhfcom/");
     EXPECT_EQ(installed.data, home + "/.local/share/vhfcom/");
     ASSERT_EQ(CreateSettingsFolders(installed), "");
@@ -56,10 +61,11 @@ TEST_F(SettingsLocationTest, BesideAWritableProgramElseInTheUsersFolders) {
     ASSERT_EQ(::stat(installed.data.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
 
+    std::filesystem::remove_all(scratch.File("share"));
     ::chmod(bin.c_str(), 0555);
     {
         FilePermissionsEnforced asAUser;
-        EXPECT_EQ(ChooseSettingsFolders(bin, "/usr/bin/").config, scratch.File("cfg") + "/vhfcom/");
+        EXPECT_EQ(ChooseSettingsFolders(bin, marker).config, scratch.File("cfg") + "/vhfcom/");
     }
     ::chmod(bin.c_str(), 0755);
 }

@@ -47,6 +47,13 @@ TEST_F(KeyScanTest, VolumeStopsAt31WhileTheKeyRepeats) {
     EXPECT_EQ(volumeChanges->size(), 11u);
 }
 
+// A press and its release between two scans (a touchpad tap) count once.
+TEST_F(KeyScanTest, EveryInstantTapCountsOnce) {
+    for (uint32_t tick : {200u, 210u, 220u, 230u, 240u}) host.HoldKey(KeyBitUp, tick, 0);
+    host.RunUntilTick(300);
+    EXPECT_EQ(*volumeChanges, (Ticks{200, 210, 220, 230, 240}));
+}
+
 TEST_F(KeyScanTest, APressWithin100msOfTheReleaseIsNoNewPress) {
     host.TapKey(KeyBitUp, 200);  // released before tick 202
     host.TapKey(KeyBitUp, 206);  // 80 ms later: ignored

@@ -1,6 +1,7 @@
 // The port opener against real kernel refusals, and what ends its wait for
 // a device (port_reconnect_test.cpp has the wait itself).
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -60,9 +61,31 @@ TEST_F(PortOpenerTest, AFailureNamesTheDeviceAndTheCauseTheKernelGave) {
         EXPECT_EQ(reported[0].portNumber, 1);
         EXPECT_EQ(reported[0].device, refusal.device);
         EXPECT_EQ(reported[0].cause, refusal.cause) << refusal.device;
+        EXPECT_EQ(reported[0].groupToJoin, "") << "the owner's own group would not help";
+        EXPECT_FALSE(reported[0].deviceOfThisRun);
         EXPECT_TRUE(ports.Watching());
     }
     ::close(held);
+    reported.clear();
+    ports.UseDeviceOnce(dir.File("given"));
+    ports.Open(0);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_TRUE(reported[0].deviceOfThisRun);
+}
+
+// Joining a group is advised only for a group that may use the device and
+// that the user is not in (a foreign group can only be given by root).
+TEST_F(PortOpenerTest, JoiningTheDevicesGroupIsAdvisedOnlyWhereItWouldHelp) {
+    const gid_t foreign = 20;
+    dir.Write("device", "");
+    ::chmod(dir.File("device").c_str(), 0660);
+    EXPECT_EQ(GroupThatWouldGrant(dir.File("device")), "") << "a group the user is in";
+    if (::chown(dir.File("device").c_str(), static_cast<uid_t>(-1), foreign) != 0 || ::getegid() == foreign)
+        GTEST_SKIP() << "no foreign group to give the device";
+    const group* entry = ::getgrgid(foreign);
+    EXPECT_EQ(GroupThatWouldGrant(dir.File("device")), entry ? entry->gr_name : "");
+    ::chmod(dir.File("device").c_str(), 0600);
+    EXPECT_EQ(GroupThatWouldGrant(dir.File("device")), "") << "the group may not use it";
 }
 
 TEST_F(PortOpenerTest, AChoiceAMappingChangeAndCloseEndTheWatch) {

@@ -25,9 +25,8 @@ protected:
     void SetUp() override {
         SetProgramDirectory(dir.WithSeparator());
         SetDefaultDeviceStem(dir.File("ttyS"));
-        SetPlainMessageHandler([this](const QString& text) {
-            (text.startsWith("The selected port COM") ? portMessages : messages) << text;
-        });
+        SetPlainMessageHandler(
+            [this](const QString& text) { (text.startsWith("The selected port ") ? portMessages : messages) << text; });
     }
     void TearDown() override { form.reset(); }
 
@@ -47,5 +46,5 @@ protected:
     TempDir dir;
     std::unique_ptr<TForm1> form;
     QStringList messages;      // every plain message but the port's
-    QStringList portMessages;  // "The selected port COMn is not available, ..."
+    QStringList portMessages;  // "The selected port COMn (or its device) is not available, ..."
 };

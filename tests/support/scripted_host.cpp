@@ -61,11 +61,11 @@ void ScriptedHost::ProcessPendingEvents() {
 }
 
 void ScriptedHost::PressKey(uint8_t keyBit, uint32_t tick) {
-    At(tick, [keyBit] { PanelInputs.KeyDown |= keyBit; });
+    At(tick, [keyBit] { PressPanelKey(keyBit); });
 }
 
 void ScriptedHost::ReleaseKey(uint8_t keyBit, uint32_t tick) {
-    At(tick, [keyBit] { PanelInputs.KeyDown &= static_cast<uint8_t>(~keyBit); });
+    At(tick, [keyBit] { ReleasePanelKey(keyBit); });
 }
 
 void ScriptedHost::HoldKey(uint8_t keyBit, uint32_t tick, uint32_t ticks) {

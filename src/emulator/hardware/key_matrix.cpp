@@ -19,7 +19,7 @@ constexpr KeyRow kKeyRows[] = {
 }  // namespace
 
 uint8_t ReadKeyPort(uint8_t port, uint8_t defaultValue) {
-    const uint8_t down = PanelInputs.KeyDown;
+    const uint8_t down = PanelInputs.KeyDown | PanelInputs.KeyLatched;
     if (port == KeyPortAny) return down != 0 ? 255 : 0;
     for (const KeyRow& row : kKeyRows) {
         if (row.port != port) continue;

@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// The transceiver's key matrix, read from the panel's KeyDown bits.
+// The transceiver's key matrix, read from the panel's KeyDown bits and the
+// presses latched for the key scan.
 //   port 85: 255 when any key is down, else 0
 //   port 64: 8 UP,   else 128 MENU
 //   port  4: 8 DOWN, else 128 MHz/KHz/CH

@@ -3,12 +3,22 @@
 
 // What the front-panel controls record; the emulated firmware reads it.
 struct PanelInputsRecord {
-    uint8_t KeyDown = 0;   // one bit per panel key, set while the mouse or keyboard holds it
-    uint8_t PttPilot = 0;  // 1 while "PTT Pilot" is held
-    uint8_t PttPax = 0;    // 1 while "PTT PAX" is held
+    uint8_t KeyDown = 0;     // one bit per panel key, set while the mouse or keyboard holds it
+    uint8_t KeyLatched = 0;  // the keys pressed since the last key scan, released or not
+    uint8_t PttPilot = 0;    // 1 while "PTT Pilot" is held
+    uint8_t PttPax = 0;      // 1 while "PTT PAX" is held
 };
 
 extern PanelInputsRecord PanelInputs;
+
+// A key goes down, and stays down for the key matrix until the next key scan
+// has seen it, however soon it is released: a tap shorter than a tick counts.
+inline void PressPanelKey(uint8_t keyBit) {
+    PanelInputs.KeyDown |= keyBit;
+    PanelInputs.KeyLatched |= keyBit;
+}
+
+inline void ReleasePanelKey(uint8_t keyBit) { PanelInputs.KeyDown &= static_cast<uint8_t>(~keyBit); }
 
 // KeyDown bits. MHz/KHz/CH has the lower value 0x10, VOL/SQ 0x20.
 inline constexpr uint8_t KeyBitMenu = 0x01;

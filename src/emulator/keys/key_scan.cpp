@@ -1,6 +1,7 @@
 #include "emulator/keys/key_scan.h"
 
 #include "emulator/hardware/key_matrix.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/radio/scanning.h"
 #include "emulator/runtime/emulator_state.h"
 
@@ -69,9 +70,7 @@ void LongPress() {
     }
 }
 
-}  // namespace
-
-void KeyScan() {
+void ScanKeys() {
     EmulatorStateRecord& s = EmulatorState;
     s.KeyEvent = KeyNone;
     if (ReadKeyPort(KeyPortAny, 0) == 0) {
@@ -88,4 +87,12 @@ void KeyScan() {
         return;
     }
     LongPress();
+}
+
+}  // namespace
+
+// Every press latched since the last scan has now been seen once.
+void KeyScan() {
+    ScanKeys();
+    PanelInputs.KeyLatched = 0;
 }

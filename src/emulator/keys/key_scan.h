@@ -6,5 +6,6 @@
 // delivers a second ACTIVE (flipping the frequencies back), a long MHz/KHz/CH
 // toggles 25/50 kHz steps and sets kHz tuning. After a release 5 ticks
 // (100 ms) must pass before a new press of the same key counts; pressed
-// again sooner it continues the old hold. Another key is a new press.
+// again sooner it continues the old hold. Another key is a new press. A tap
+// released before the scan still counts once (PressPanelKey latches it).
 void KeyScan();

@@ -1,6 +1,8 @@
 #include "gui/common/file_dialog.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -36,6 +38,15 @@ void FileDialog::accept() {
         }
     }
     QFileDialog::accept();
+}
+
+// Qt's own dialog lays its file name and type rows out in a grid.
+void FileDialog::AddRow(const QString& caption, QWidget* field) {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr) return;
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(caption, this), row, 0);
+    grid->addWidget(field, row, 1);
 }
 
 std::optional<std::string> FileDialog::Choose() {

@@ -14,6 +14,10 @@ public:
 
     void accept() override;
 
+    // Adds a row below the file name and type: a caption and a field of the
+    // caller's (a speed, a scale) that the dialog shows with its own.
+    void AddRow(const QString& caption, QWidget* field);
+
     // Shows the dialog modally: the chosen path in the file system's
     // encoding, or nothing when cancelled.
     std::optional<std::string> Choose();

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 
@@ -49,9 +50,19 @@ QPushButton* MakeButton(QWidget* parent, const char* text, const QRect& geometry
 }  // namespace
 
 TFreqEdit::TFreqEdit(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("FreqEdit");
+    setWindowTitle("Frequency database editor");
     setFixedSize(kClientSize);
     BuildControls();
+    AskToLeave = [this](const QString& question) {
+        return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+    };
+}
+
+void TFreqEdit::done(int result) {
+    if (MaskEdit1->MarkedInvalid() && !AskToLeave("The frequency " + MaskEdit1->displayText() + " is not stored. " +
+                                                  MaskEdit1->Problem() + "\nClose the editor anyway?"))
+        return;
+    QDialog::done(result);
 }
 
 void TFreqEdit::BuildControls() {

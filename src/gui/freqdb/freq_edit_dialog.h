@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <cstdint>
+#include <functional>
 
 #include "freqdb/freq_database.h"
 #include "gui/freqdb/frequency_mask_edit.h"
@@ -25,6 +26,12 @@ public:
 
     // The record the three fields change; 0 each time the dialog is shown.
     uint16_t SelectedChannel = 0;
+
+    // Asked before the dialog closes while the frequency field is red, whose
+    // text is not stored; true lets it close. A question box by default.
+    std::function<bool(const QString& question)> AskToLeave;
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,7 @@
 #include "gui/freqdb/frequency_commands.h"
 
 #include <QFile>
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -29,8 +30,21 @@ FrequencyCommandHooks DefaultHooks(QWidget* window, TFreqEdit* editor) {
         },
         [window] { return ChooseFreqFile(window, QFileDialog::AcceptOpen, CsvFiles); },
         [window] { return ChooseFreqFile(window, QFileDialog::AcceptSave, CsvFiles); },
+        [](const std::string&) {},
     };
 }
+
+// A channel in use has a name, a type or a frequency of its own; the others
+// are as New leaves them.
+int ChannelsInUse() {
+    return static_cast<int>(std::count_if(FreqTable.begin(), FreqTable.end(), [](const FreqRecord& record) {
+        return !record.Name().empty() || !record.Type().empty() || record.FreqKHz != FreqUnsetKHz;
+    }));
+}
+
+std::string Channels(int count) { return std::to_string(count) + (count == 1 ? " channel" : " channels"); }
+
+std::string FileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // Every problem (each bad row) on a line of its own under one heading.
 std::string ImportProblems(const std::vector<std::string>& problems) {
@@ -57,17 +71,17 @@ FrequencyCommands::FrequencyCommands(QWidget* window, FrequencyCommandHooks hook
     KeepDefault(hooks_.showError, defaults.showError);
     KeepDefault(hooks_.chooseImportFile, defaults.chooseImportFile);
     KeepDefault(hooks_.chooseExportFile, defaults.chooseExportFile);
+    KeepDefault(hooks_.showStatus, defaults.showStatus);
 }
 
-// The new table is not written until the editor closes with OK.
+// An untitled table: the editor's OK saves it through Save as, whose dialog
+// then suggests no file, so that no database is overwritten by an empty one.
 void FrequencyCommands::New() {
     if (!SaveOrDiscardChanges()) return;
-    const std::optional<std::string> path = hooks_.chooseSaveFile();
-    if (!path) return;
-    CurrentFreqFile = *path;
+    CurrentFreqFile.clear();
     FreqDbReset();
     FreqDbDirty = true;
-    if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
+    if (hooks_.runEditor()) Save();
 }
 
 // The path becomes current only once the file has loaded: after a failure a
@@ -106,13 +120,17 @@ void FrequencyCommands::ImportCsv() {
     const std::optional<std::string> path = hooks_.chooseImportFile();
     if (!path) return;
     if (const std::vector<std::string> problems = FreqDbImportCsv(*path); !problems.empty())
-        hooks_.showError(ImportProblems(problems), *path);
+        return hooks_.showError(ImportProblems(problems), *path);
+    const int inUse = ChannelsInUse();
+    hooks_.showStatus("Imported " + FileName(*path) + ": " + Channels(inUse) + " in use, " +
+                      std::to_string(FreqChannelCount - inUse) + " empty.");
 }
 
 void FrequencyCommands::ExportCsv() {
     const std::optional<std::string> path = hooks_.chooseExportFile();
     if (!path) return;
-    if (const std::string error = FreqDbExportCsv(*path); !error.empty()) hooks_.showError(error, *path);
+    if (const std::string error = FreqDbExportCsv(*path); !error.empty()) return hooks_.showError(error, *path);
+    hooks_.showStatus("Exported " + Channels(FreqChannelCount) + " to " + FileName(*path) + ".");
 }
 
 bool FrequencyCommands::SaveOrDiscardChanges() {

@@ -19,12 +19,15 @@ struct FrequencyCommandHooks {
     // The CSV file to import or to export to, or nothing when cancelled.
     std::function<std::optional<std::string>()> chooseImportFile;
     std::function<std::optional<std::string>()> chooseExportFile;
+    // What an import or export did, for the status line; nothing by default.
+    std::function<void(const std::string& done)> showStatus;
 };
 
 // The commands of the "&Frequencies" menu on FreqTable and CurrentFreqFile,
 // and the loading of the remembered database at start-up. Every failure is
-// reported through showError and ends the command. New, Open and Import CSV
-// first offer to save unsaved changes (SaveOrDiscardChanges).
+// reported through showError and ends the command; an import or export that
+// succeeded says through showStatus how many channels it moved. New, Open and
+// Import CSV first offer to save unsaved changes (SaveOrDiscardChanges).
 class FrequencyCommands {
 public:
     explicit FrequencyCommands(QWidget* window);

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+#include "freqdb/freq_edit_text.h"
+
 namespace {
 constexpr char kBlank = '_';
 constexpr Qt::GlobalColor kInvalidText = Qt::red;
@@ -32,6 +34,14 @@ void FrequencyMaskEdit::MarkInvalid(bool invalid) {
     QPalette marked;
     if (invalid) marked.setColor(QPalette::Text, kInvalidText);
     setPalette(marked);
+    setToolTip(invalid ? Problem() : QString());
+}
+
+QString FrequencyMaskEdit::Problem() const {
+    const QString band = QString::fromStdString(FreqMhzText(FreqBandLowKHz) + "-" + FreqMhzText(FreqBandHighKHz));
+    if (Text().find_first_not_of("0123456789.") != std::string::npos)
+        return "Type all six digits of a frequency in the band " + band + " MHz.";
+    return "The frequency lies outside the band " + band + " MHz.";
 }
 
 bool FrequencyMaskEdit::MarkedInvalid() const { return palette().color(QPalette::Text) == QColor(kInvalidText); }

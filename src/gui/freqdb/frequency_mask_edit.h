@@ -15,7 +15,11 @@ public:
     // Takes a 7-character text in the same form; blanks leave positions unfilled.
     void SetText(std::string_view text);
 
-    // Shows the text in red while it is not a frequency the editor stores.
+    // Shows the text in red while it is not a frequency the editor stores,
+    // with a tooltip that says what is missing: a digit, or a frequency in
+    // the band.
     void MarkInvalid(bool invalid);
     bool MarkedInvalid() const;
+    // What is wrong with the text, in one sentence that names the band.
+    QString Problem() const;
 };

@@ -23,6 +23,8 @@ std::string ReplayPlayer::Start(const std::string& path, double speed, Feed feed
     auto reader = std::make_unique<RecordingReader>(path);
     if (!reader->Error().empty()) return reader->Error();
     reader_ = std::move(reader);
+    path_ = path;
+    positionMicros_ = 0;
     speed_ = speed;
     feed_ = std::move(feed);
     finished_ = std::move(finished);
@@ -53,6 +55,7 @@ void ReplayPlayer::PlayDue() {
             return timer_.start(0);
         }
         haveWaiting_ = false;
+        positionMicros_ = waitingMicros_;
         feed_(waiting_.data(), waiting_.size());
     }
 }

@@ -28,6 +28,9 @@ public:
                       std::function<void(const std::string& cut)> finished);
     void Stop();
     bool Playing() const { return reader_ != nullptr; }
+    // The recording being played, and the time in it of the last record fed.
+    const std::string& Path() const { return path_; }
+    uint64_t PositionMicros() const { return positionMicros_; }
 
 private:
     void PlayDue();
@@ -43,4 +46,6 @@ private:
     std::vector<uint8_t> waiting_;
     uint64_t waitingMicros_ = 0;
     bool haveWaiting_ = false;
+    std::string path_;
+    uint64_t positionMicros_ = 0;
 };

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -16,10 +18,21 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
+// "1:05" for 65 s.
+QString MinutesAndSeconds(uint64_t micros) {
+    const uint64_t seconds = micros / 1000000;
+    return QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+QString FileName(const std::string& path) { return QFileInfo(QFile::decodeName(path.c_str())).fileName(); }
+
 }  // namespace
 
 SessionCommands::SessionCommands(QWidget* window, SessionHooks hooks) : window_(window), hooks_(std::move(hooks)) {
     if (!hooks_.chooseFile) hooks_.chooseFile = [window](SessionFile kind) { return ChooseSessionFile(window, kind); };
+    if (!hooks_.chooseReplay) hooks_.chooseReplay = [window] { return ChooseReplay(window); };
+    if (!hooks_.chooseExport)
+        hooks_.chooseExport = [window](const std::string& recording) { return ChooseExport(window, recording); };
     if (!hooks_.showMessage) hooks_.showMessage = [window](const QString& text) { ShowPlainMessage(window, text); };
     connect(&exporter_, &QProcess::finished, this, &SessionCommands::ExportFinished);
 }
@@ -38,8 +51,8 @@ void SessionCommands::AddMenu(QMenuBar* bar, QAction* before) {
     record_ = menu->addAction("&Record to file...", this,
                               [this] { Ask(SessionFile::NewRecording, &SessionCommands::RecordTo); });
     stop_ = menu->addAction("&Stop recording", this, &SessionCommands::StopRecording);
-    replay_ = menu->addAction("Re&play file...", this,
-                              [this] { Ask(SessionFile::Recording, &SessionCommands::ReplayAtRealTime); });
+    replay_ = menu->addAction("Re&play file...", this, &SessionCommands::AskReplay);
+    stopReplay_ = menu->addAction("Stop &replay", this, &SessionCommands::StopReplay);
     export_ = menu->addAction("&Export recording...", this,
                               [this] { Ask(SessionFile::Recording, &SessionCommands::ExportTo); });
     menu->addAction("Save &display as PNG...", this,
@@ -54,11 +67,16 @@ void SessionCommands::UpdateActions() {
     record_->setEnabled(!writer_.Recording());
     stop_->setEnabled(writer_.Recording());
     replay_->setEnabled(!player_.Playing());
+    stopReplay_->setEnabled(player_.Playing());
     export_->setEnabled(exporter_.state() == QProcess::NotRunning);
 }
 
 void SessionCommands::Ask(SessionFile kind, void (SessionCommands::*command)(const std::string&)) {
     if (const auto path = hooks_.chooseFile(kind)) (this->*command)(*path);
+}
+
+void SessionCommands::AskReplay() {
+    if (const auto choice = hooks_.chooseReplay()) Replay(choice->path, choice->speed);
 }
 
 // A failure is reported from the writer's thread: the message is posted to
@@ -75,6 +93,7 @@ void SessionCommands::RecordTo(const std::string& path) {
             },
             Qt::QueuedConnection);
     });
+    if (error.empty()) recordingPath_ = path;
     if (!error.empty()) hooks_.showMessage(Text(error));
     UpdateActions();
 }
@@ -84,30 +103,40 @@ void SessionCommands::StopRecording() {
     UpdateActions();
 }
 
-void SessionCommands::Replay(const std::string& path, double speed) {
-    const bool portWasInUse = hooks_.portInUse();
-    hooks_.closePort();
-    const std::string error = player_.Start(path, speed, hooks_.feedLink, [this, portWasInUse](const std::string& cut) {
-        if (portWasInUse) hooks_.reopenPort();
-        UpdateActions();
-        if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
-    });
+void SessionCommands::Replay(const std::string& path, double speed) { Play(path, speed, hooks_.portInUse()); }
+
+bool SessionCommands::ReplayAtStart(const std::string& path, double speed) { return Play(path, speed, true); }
+
+// The player only opens the recording here; its first record is fed from the
+// event loop, after the port was closed.
+bool SessionCommands::Play(const std::string& path, double speed, bool reopenPortAfter) {
+    const std::string error =
+        player_.Start(path, speed, hooks_.feedLink, [this, reopenPortAfter](const std::string& cut) {
+            if (reopenPortAfter) hooks_.reopenPort();
+            UpdateActions();
+            if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
+        });
     if (!error.empty()) {
-        if (portWasInUse) hooks_.reopenPort();
         hooks_.showMessage(Text(error));
+        return false;
     }
+    hooks_.closePort();
     UpdateActions();
+    return true;
 }
 
+void SessionCommands::StopReplay() { player_.Stop(); }
+
 void SessionCommands::ExportTo(const std::string& recording) {
-    if (const auto output = hooks_.chooseFile(SessionFile::ExportOutput)) ExportRecording(recording, *output);
+    if (const auto output = hooks_.chooseExport(recording)) ExportRecording(recording, output->path, output->scale);
 }
 
 // The export runs as `vhfcom --export` in a child process: it has the display
 // and link state to itself, and a long GIF does not hold up the window.
-void SessionCommands::ExportRecording(const std::string& recording, const std::string& output) {
+void SessionCommands::ExportRecording(const std::string& recording, const std::string& output, int scale) {
     exporter_.setProgram(QCoreApplication::applicationFilePath());
-    exporter_.setArguments({"--export", QFile::decodeName(recording.c_str()), QFile::decodeName(output.c_str())});
+    exporter_.setArguments({"--export", QFile::decodeName(recording.c_str()), QFile::decodeName(output.c_str()),
+                            "--scale", QString::number(scale)});
     exporter_.start();
     UpdateActions();
 }
@@ -130,4 +159,16 @@ void SessionCommands::SaveDisplayAsPng(const std::string& path) {
 
 void SessionCommands::CopyDisplay() {
     QApplication::clipboard()->setImage(DisplayImage(BitmapOfFrame(hooks_.displayFrame()), DefaultExportScale));
+}
+
+QString SessionCommands::StatusText() const {
+    QStringList parts;
+    if (writer_.Recording()) {
+        const qint64 size = QFileInfo(QFile::decodeName(recordingPath_.c_str())).size();
+        parts << "REC " + MinutesAndSeconds(writer_.ElapsedMicroseconds()) + "  " +
+                     QLocale::c().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+    }
+    if (player_.Playing())
+        parts << "Replaying " + FileName(player_.Path()) + "  " + MinutesAndSeconds(player_.PositionMicros());
+    return parts.join("    ");
 }

@@ -8,6 +8,7 @@
 
 #include "display/lcd_frame.h"
 #include "gui/session/replay_player.h"
+#include "session/recording_export.h"
 #include "session/recording_writer.h"
 
 class QAction;
@@ -16,13 +17,28 @@ class QMenuBar;
 class QWidget;
 
 // The files the session commands ask for.
-enum class SessionFile { NewRecording, Recording, ExportOutput, DisplayPng };
+enum class SessionFile { NewRecording, Recording, DisplayPng };
+
+// A recording to replay and the speed chosen with it (0: as fast as possible).
+struct ReplayChoice {
+    std::string path;
+    double speed = 1.0;
+};
+
+// The file an export writes and its pixels per display pixel.
+struct ExportChoice {
+    std::string path;
+    int scale = DefaultExportScale;
+};
 
 // What the commands need of the window: its serial port, its device link and
-// its display's frame. The defaults of `chooseFile` and `showMessage` are the
-// file dialogs and the program's message box.
+// its display's frame. The defaults of the `choose` hooks and `showMessage`
+// are the file dialogs and the program's message box.
 struct SessionHooks {
     std::function<std::optional<std::string>(SessionFile)> chooseFile;
+    std::function<std::optional<ReplayChoice>()> chooseReplay;
+    // The export's file, suggested from the recording's name.
+    std::function<std::optional<ExportChoice>(const std::string& recording)> chooseExport;
     std::function<void(const QString& text)> showMessage;
     std::function<void()> closePort;   // before a replay
     std::function<void()> reopenPort;  // after it, when it was in use before
@@ -47,9 +63,16 @@ public:
     void RecordTo(const std::string& path);
     void StopRecording();
     // Replays at `speed` (1 in real time, 2 twice as fast, 0 as fast as the
-    // program can) with the serial port closed meanwhile.
+    // program can) with the serial port closed meanwhile. The recording is
+    // checked first: one that cannot be played is reported and leaves the
+    // port alone. Afterwards the port is as it was, quietly.
     void Replay(const std::string& path, double speed);
-    void ExportRecording(const std::string& recording, const std::string& output);
+    // A replay in place of the port at start, which is not open yet: the
+    // port opens when the replay ends. False, reported, when the recording
+    // cannot be played.
+    bool ReplayAtStart(const std::string& path, double speed);
+    void StopReplay();
+    void ExportRecording(const std::string& recording, const std::string& output, int scale = DefaultExportScale);
     void SaveDisplayAsPng(const std::string& path);
     void CopyDisplay();
 
@@ -57,10 +80,15 @@ public:
     RecordingWriter& Writer() { return writer_; }
     bool Replaying() const { return player_.Playing(); }
 
+    // The session as the status line shows it: "REC 1:05  12.3 kB" while
+    // recording, "Replaying flight.vhfrec  0:42" while replaying, or nothing.
+    QString StatusText() const;
+
 private:
     void UpdateActions();
     void Ask(SessionFile kind, void (SessionCommands::*command)(const std::string&));
-    void ReplayAtRealTime(const std::string& path) { Replay(path, 1.0); }
+    void AskReplay();
+    bool Play(const std::string& path, double speed, bool reopenPortAfter);
     void ExportTo(const std::string& output);
     void ExportFinished(int exitCode, QProcess::ExitStatus status);
 
@@ -72,5 +100,7 @@ private:
     QAction* record_ = nullptr;
     QAction* stop_ = nullptr;
     QAction* replay_ = nullptr;
+    QAction* stopReplay_ = nullptr;
     QAction* export_ = nullptr;
+    std::string recordingPath_;  // the file being recorded
 };

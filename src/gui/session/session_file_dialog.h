@@ -11,3 +11,10 @@ class QWidget;
 // an extension gets the one of the chosen filter; saving asks before
 // replacing a file. The chosen path, or nothing when cancelled.
 std::optional<std::string> ChooseSessionFile(QWidget* parent, SessionFile kind);
+
+// The recording to replay, with the speed chosen below the file name.
+std::optional<ReplayChoice> ChooseReplay(QWidget* parent);
+
+// The export's file, suggested from the recording's name and folder, with
+// the scale of its images.
+std::optional<ExportChoice> ChooseExport(QWidget* parent, const std::string& recording);

@@ -3,13 +3,14 @@
 #include <QCommandLineParser>
 #include <QFile>
 
+#include "common/file_extension.h"
 #include "freqdb/airport_import.h"
 #include "session/recording_export.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: vhfcom [OPTIONS] [DATABASE.dat]\n"
+    "Usage: vhfcom [OPTIONS] [DATABASE.dat | RECORDING.vhfrec]\n"
     "Front panel, firmware emulation and live display of a panel-mounted VHF COM\n"
     "transceiver, with its 100-channel frequency database.\n"
     "\n"
@@ -38,7 +39,8 @@ constexpr const char* kUsage =
     "                              export (1 to 64, default 4).\n"
     "\n"
     "Arguments:\n"
-    "  DATABASE.dat                A frequency database to open at start.\n";
+    "  DATABASE.dat                A frequency database to open at start.\n"
+    "  RECORDING.vhfrec            A recording to replay at start, as --replay does.\n";
 
 std::string LocalPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
 
@@ -113,9 +115,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         commandLine.exportOutput = LocalPath(positional[0]);
         return commandLine;
     }
+    // A recording given as the argument (a double-click on it) is replayed.
+    const QString argument = positional.isEmpty() ? QString() : positional.first();
+    const bool recordingGiven = LowerCaseExtension(LocalPath(argument)) == ".vhfrec";
     if (parser.isSet(scale)) return UsageError("Option 'scale' goes with 'export'.");
-    if (parser.isSet(speed) && !parser.isSet(replay)) return UsageError("Option 'speed' goes with 'replay'.");
+    if (parser.isSet(speed) && !parser.isSet(replay) && !recordingGiven)
+        return UsageError("Option 'speed' goes with 'replay'.");
     if (positional.size() > 1) return UsageError(QString("Unexpected argument '%1'.").arg(positional[1]));
+    if (recordingGiven && parser.isSet(replay)) return UsageError(QString("Unexpected argument '%1'.").arg(argument));
     if (parser.isSet(speed)) {
         bool ok = true;
         commandLine.start.replaySpeed = parser.value(speed).toDouble(&ok);
@@ -124,8 +131,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     commandLine.start.portDevice = LocalPath(parser.value(port));
     commandLine.start.recordFile = LocalPath(parser.value(record));
-    commandLine.start.replayFile = LocalPath(parser.value(replay));
-    if (!positional.isEmpty()) commandLine.start.database = LocalPath(positional[0]);
+    commandLine.start.replayFile = LocalPath(recordingGiven ? argument : parser.value(replay));
+    if (!argument.isEmpty() && !recordingGiven) commandLine.start.database = LocalPath(argument);
     return commandLine;
 }
 

@@ -26,11 +26,11 @@ void KeyArea::paintEvent(QPaintEvent*) {
 }
 
 void KeyArea::mousePressEvent(QMouseEvent* event) {
-    PanelInputs.KeyDown |= keyBit_;
+    PressPanelKey(keyBit_);
     event->accept();
 }
 
 void KeyArea::mouseReleaseEvent(QMouseEvent* event) {
-    PanelInputs.KeyDown &= static_cast<uint8_t>(~keyBit_);
+    ReleasePanelKey(keyBit_);
     event->accept();
 }

@@ -38,10 +38,25 @@ bool DisplayReachable() {
     return false;
 }
 
+const char* DisplayName() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(variable); value != nullptr && value[0] != '\0') return value;
+    return "";
+}
+
+// A display that is named but cannot be opened is a fatal error to Qt, which
+// then aborts. While the application connects, its warnings are held back and
+// the fatal error becomes one line and status 1.
+void ExitOnUnopenedDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtFatalMsg) return;
+    std::fprintf(stderr, "vhfcom: cannot open the display %s\n", DisplayName());
+    std::_Exit(EXIT_FAILURE);
+}
+
 // RADIO.INI and e2.dfd beside the executable or in the user's folders.
 void ChooseSettingsLocation() {
     SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
-    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALLED_BINDIR);
+    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALL_MARKER);
     if (folders.besideProgram) return;
     if (const std::string error = CreateSettingsFolders(folders); !error.empty())
         ShowPlainMessage(nullptr,
@@ -75,7 +90,9 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
 
+    const QtMessageHandler qtMessages = qInstallMessageHandler(ExitOnUnopenedDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     QApplication::setApplicationName("vhfcom");
     QApplication::setApplicationVersion(VHFCOM_VERSION);
     QGuiApplication::setDesktopFileName("org.vhfcom.VhfCom");

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QSocketNotifier>
+#include <QStatusBar>
 #include <utility>
 
 #include "emulator/hardware/panel_inputs.h"
@@ -25,6 +26,8 @@
 #include "gui/shell/ptt_button.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "gui/shell/signal_slider.h"
+#include "gui/shell/status_line.h"
+#include "gui/shell/text_copy_key.h"
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
@@ -100,8 +103,9 @@ TForm1::TForm1(const StartOptions& options) {
     Form15 = new TForm15(this, Ports);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
+    Status = new StatusLine(statusBar(), [this] { return Session->StatusText(); });
     BuildMenus();  // creates FreqEdit with the frequency commands
-    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    setFixedSize(kClientSize.width(), kClientSize.height() + BarsHeight(this));
     // A fixed size: close and minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -164,6 +168,7 @@ void TForm1::BuildControls(QWidget* client) {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KeepCopyKeyInText(Memo1);
 
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar1, ScrollBar2, Button1, Button2, Memo1})
         w->setFocusPolicy(Qt::StrongFocus);
@@ -174,7 +179,7 @@ void TForm1::BuildControls(QWidget* client) {
 }
 
 // The serial port and the device link as the session commands use them; a
-// replay closes the port and opens the same device again after it.
+// replay closes the port and opens the same device again after it, quietly.
 SessionHooks TForm1::SessionHooksOfThisWindow() {
     SessionHooks hooks;
     hooks.closePort = [this] { Ports.Close(); };
@@ -192,12 +197,14 @@ void TForm1::BuildMenus() {
     AddZoomMenu(setup, *Zoom);
 
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
-    Frequencies = std::make_unique<FrequencyCommands>(this);
+    FrequencyCommandHooks hooks;
+    hooks.showStatus = [this](const std::string& done) { Status->ShowMessage(QString::fromStdString(done)); };
+    Frequencies = std::make_unique<FrequencyCommands>(this, std::move(hooks));
     frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
-    frequencies->addAction("&New", this, [this] { Frequencies->New(); });
-    frequencies->addAction("&Open...", this, [this] { Frequencies->Open(); });
-    frequencies->addAction("&Save", this, [this] { Frequencies->Save(); });
-    frequencies->addAction("Save &as...", this, [this] { Frequencies->SaveAs(); });
+    frequencies->addAction("&New", QKeySequence::New, this, [this] { Frequencies->New(); });
+    frequencies->addAction("&Open...", QKeySequence::Open, this, [this] { Frequencies->Open(); });
+    frequencies->addAction("&Save", QKeySequence::Save, this, [this] { Frequencies->Save(); });
+    frequencies->addAction("Save &as...", QKeySequence("Ctrl+Shift+S"), this, [this] { Frequencies->SaveAs(); });
     frequencies->addAction("&Import CSV...", this, [this] { Frequencies->ImportCsv(); });
     frequencies->addAction("E&xport CSV...", this, [this] { Frequencies->ExportCsv(); });
     frequencies->addAction("Import &airport frequencies...", this,
@@ -224,9 +231,12 @@ void TForm1::FormCreate(const StartOptions& options) {
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
     if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
-    Ports.Open(CommsPort);
+    // A replay given at start takes the port's place until it ends.
+    if (!options.replayFile.empty() && Session->ReplayAtStart(options.replayFile, options.replaySpeed))
+        Ports.Choose(CommsPort);
+    else
+        Ports.Open(CommsPort);
     if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
-    if (!options.replayFile.empty()) Session->Replay(options.replayFile, options.replaySpeed);
     Timer1.start();
 }
 
@@ -252,12 +262,29 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (std::exchange(placedWithFrame_, true)) return;
+    PlaceOnceFramed();
+}
+
+// The window manager may frame the window only after it was shown; the
+// frame's arrival moves the window.
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    PlaceOnceFramed();
+}
+
+// Placed again once its frame's real size is known, so that the frame, title
+// bar included, lies on the screen too.
+void TForm1::PlaceOnceFramed() {
+    if (placedWithFrame_ || !isVisible() || frameGeometry().size() == size()) return;
+    placedWithFrame_ = true;
     PlaceOnScreen(this, pos());
 }
 
 void TForm1::Timer1Timer() {
     Timer1.stop();
+    // A radio that came online while the start waited keeps the emulator
+    // stopped: its run would show the emulation's help under the online caption.
+    if (StopRequest) return;
     // A run started inside a modal dialog's event loop would hold that loop
     // open until the run ends: the dialog could not return its result nor be
     // shown again. Such a start waits until the dialog has closed.
@@ -284,14 +311,15 @@ void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
     Link.Receive(source, Count);
 }
 
+// Both sliders' captions grey with their sliders.
 void TForm1::ShowOnlineMode() {
     Label1->setText(kOnlineCaption);
-    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, false);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, false);
 }
 
 void TForm1::ShowOfflineMode() {
     Label1->setText(kOfflineCaption);
-    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2}, true);
+    SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, true);
 }
 
 void TForm1::StartEmulatorSoon() { Timer1.start(); }

@@ -24,6 +24,7 @@ class PortMappingDialog;
 class QSocketNotifier;
 class PttButton;
 class SessionCommands;
+class StatusLine;
 struct SessionHooks;
 class TForm15;
 class WindowZoom;
@@ -79,16 +80,19 @@ public:
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
     std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
+    StatusLine* Status = nullptr;                    // below the client area: session, database, messages
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     // Once framed, the window is placed again with its frame's real size.
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenus();
     SessionHooks SessionHooksOfThisWindow();
+    void PlaceOnceFramed();
 
     bool placedWithFrame_ = false;
 };

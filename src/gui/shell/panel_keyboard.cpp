@@ -57,7 +57,7 @@ PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& sha
 }
 
 void PanelKeyboard::ReleaseAll() {
-    PanelInputs.KeyDown &= static_cast<uint8_t>(~heldBits_);
+    ReleasePanelKey(heldBits_);
     heldBits_ = 0;
     for (PttButton*& button : heldPtt_) {
         if (button) button->SetHeld(false);
@@ -101,7 +101,7 @@ bool PanelKeyboard::ForThisWindow(QObject* receiver) const {
 void PanelKeyboard::Press(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         heldBits_ |= panelKey->bit;
-        PanelInputs.KeyDown |= panelKey->bit;
+        PressPanelKey(panelKey->bit);
         return;
     }
     const auto index = static_cast<std::size_t>(PttIndex(key));
@@ -120,7 +120,7 @@ void PanelKeyboard::Release(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         if (!(heldBits_ & panelKey->bit)) return;
         heldBits_ &= static_cast<uint8_t>(~panelKey->bit);
-        PanelInputs.KeyDown &= static_cast<uint8_t>(~panelKey->bit);
+        ReleasePanelKey(panelKey->bit);
         return;
     }
     PttButton*& held = heldPtt_[static_cast<std::size_t>(PttIndex(key))];

@@ -55,9 +55,11 @@ void PortMappingDialog::BuildControls() {
     path->addWidget(PathEdit, 1);
     path->addWidget(SetButton);
     path->addWidget(DefaultButton);
+    InUseLabel = new QLabel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
         new QLabel("Choose a port, then give it a device and press Set. Changes are saved at once.", this));
+    layout->addWidget(InUseLabel);
     layout->addWidget(PortList, 3);
     layout->addLayout(found);
     layout->addWidget(DeviceList, 2);
@@ -74,11 +76,24 @@ void PortMappingDialog::BuildControls() {
 
 // Both lists afresh, the port in use selected.
 void PortMappingDialog::showEvent(QShowEvent* event) {
+    ShowInUse();
     ShowPorts();
     ShowDevices();
     PortList->setCurrentItem(PortList->topLevelItem(std::min<int>(CommsPort, kPorts - 1)));
     PortChosen();
     QDialog::showEvent(event);
+}
+
+void PortMappingDialog::ShowInUse() {
+    const CommsPortOpener::Choice inUse = ports_.Current();
+    const QString device = QString::fromStdString(inUse.device);
+    if (inUse.device.empty())
+        InUseLabel->setText("In use now: none");
+    else if (inUse.deviceOfThisRun)
+        InUseLabel->setText("In use now: " + device + ", given for this run in place of COM" +
+                            QString::number(inUse.index + 1));
+    else
+        InUseLabel->setText(QString("In use now: COM%1 (%2)").arg(inUse.index + 1).arg(device));
 }
 
 void PortMappingDialog::ShowPorts() {
@@ -120,6 +135,7 @@ void PortMappingDialog::Map(const std::string& device) {
     ShowPorts();
     PortChosen();
     ports_.MappingChanged(n);
+    ShowInUse();
 }
 
 int PortMappingDialog::SelectedPort() const {

@@ -18,6 +18,7 @@ class PortMappingDialog : public QDialog {
 public:
     PortMappingDialog(QWidget* parent, CommsPortOpener& ports);
 
+    QLabel* InUseLabel = nullptr;          // the port in use now and its device
     QTreeWidget* PortList = nullptr;       // COM1..COM16 and their devices
     QTreeWidget* DeviceList = nullptr;     // the serial devices present now
     QLabel* PathLabel = nullptr;           // "Device for COMn:"
@@ -31,6 +32,7 @@ protected:
 
 private:
     void BuildControls();
+    void ShowInUse();
     void ShowPorts();
     void ShowDevices();
     void PortChosen();

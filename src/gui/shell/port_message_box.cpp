@@ -11,29 +11,37 @@ struct CauseEntry {
 
 constexpr CauseEntry kCauseTexts[] = {
     {PortFailureCause::NoSuchDevice, "no such device."},
-    {PortFailureCause::PermissionDenied,
-     "permission denied.\nSerial devices belong to the group dialout. Add yourself to it once with\n"
-     "sudo usermod -aG dialout $USER\n"
-     "then log out and log in again."},
+    {PortFailureCause::PermissionDenied, "permission denied."},
     {PortFailureCause::InUse, "in use by another program."},
     {PortFailureCause::NotSerialDevice, "not a serial device."},
 };
 
+// Joining the device's group helps only where the group may use it.
+QString GroupAdvice(const std::string& group) {
+    const QString name = QString::fromStdString(group);
+    return "\nThe device belongs to the group " + name + ". Add yourself to it once with\nsudo usermod -aG " + name +
+           " $USER\nthen log out and log in again.";
+}
+
 QString CauseWords(const PortFailure& failure) {
     for (const auto& entry : kCauseTexts)
-        if (entry.cause == failure.cause) return entry.text;
+        if (entry.cause == failure.cause)
+            return entry.text + (failure.groupToJoin.empty() ? QString() : GroupAdvice(failure.groupToJoin));
     return QString::fromStdString(failure.detail).trimmed() + ".";
 }
 
-QString PortNotAvailableText(int portNumber) {
-    return QString("The selected port COM") + QString::number(portNumber) + " is not available," +
+// The port as the user chose it: COMn, or the device given for this run.
+QString PortNotAvailableText(const PortFailure& failure) {
+    const QString port =
+        failure.deviceOfThisRun ? QString::fromStdString(failure.device) : "COM" + QString::number(failure.portNumber);
+    return QString("The selected port ") + port + " is not available," +
            " please choose another if possible or free this port if it is in use by another application.";
 }
 
 }  // namespace
 
 QString PortFailureText(const PortFailure& failure) {
-    return PortNotAvailableText(failure.portNumber) + "\n\nDevice " + QString::fromStdString(failure.device) + ": " +
+    return PortNotAvailableText(failure) + "\n\nDevice " + QString::fromStdString(failure.device) + ": " +
            CauseWords(failure);
 }
 

@@ -50,9 +50,17 @@ TForm15::TForm15(QWidget* parent, CommsPortOpener& ports) : QDialog(parent), por
     connect(RadioGroup2Items, &QButtonGroup::idClicked, this, &TForm15::RadioGroup2Clicked);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
-    BitBtn1->setGeometry(64, 200, 75, 25);
+    BitBtn1->setGeometry(20, 200, 75, 25);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    CancelButton->setGeometry(105, 200, 75, 25);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm15::reject() {
+    ports_.Restore(before_);
+    QDialog::reject();
 }
 
 void TForm15::showEvent(QShowEvent* event) {
@@ -61,6 +69,7 @@ void TForm15::showEvent(QShowEvent* event) {
 }
 
 void TForm15::FormShow() {
+    before_ = ports_.Current();
     updating_ = true;
     RadioGroup2Items->button(std::min<int>(CommsPort, kPorts - 1))->setChecked(true);
     updating_ = false;

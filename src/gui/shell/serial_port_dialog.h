@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-class CommsPortOpener;
+#include "ports/comms_port_opener.h"
 
 // Form15, "Serial port setup": COM1..COM16 in a two-column radio group. A
 // choice switches the main window's serial port at once through its opener,
 // which remembers it in CommsPort, also when the port cannot be opened; OK
-// only closes the dialog. Each item's tooltip names the device its port
-// stands for, read afresh each time the dialog opens.
+// only closes the dialog, Cancel puts back the port in use when it opened. Each item's tooltip names the device its
+// port stands for, read afresh each time the dialog opens.
 class TForm15 : public QDialog {
 public:
     TForm15(QWidget* parent, CommsPortOpener& ports);
@@ -20,6 +20,9 @@ public:
     QGroupBox* RadioGroup2 = nullptr;
     QButtonGroup* RadioGroup2Items = nullptr;  // item i is COM(i+1)
     QPushButton* BitBtn1 = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,6 +33,7 @@ private:
     void RadioGroup2Clicked(int index);
 
     CommsPortOpener& ports_;
-    bool updating_ = false;    // the preselection is under way: no user choice
-    bool choiceMade_ = false;  // the current click changed the selection
+    CommsPortOpener::Choice before_;  // the port in use when the dialog opened
+    bool updating_ = false;           // the preselection is under way: no user choice
+    bool choiceMade_ = false;         // the current click changed the selection
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -24,10 +25,22 @@ void PlaceOnScreen(QWidget* window, QPoint preferred) {
     window->move(PositionOnScreen(wanted, screen->availableGeometry()));
 }
 
+namespace {
+
+// Before the window manager has framed the window its frame is unknown: a
+// title bar of the style's height stands in for it.
+QSize FrameSize(const QWidget* window) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    if (!frame.isNull()) return frame;
+    return {0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window)};
+}
+
+}  // namespace
+
 bool FitsOnScreen(const QWidget* window, QSize size) {
     const QScreen* screen = window->screen();
     if (screen == nullptr) return true;
-    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize frame = FrameSize(window);
     const QSize available = screen->availableGeometry().size();
     return size.width() + frame.width() <= available.width() && size.height() + frame.height() <= available.height();
 }

@@ -16,5 +16,6 @@ QPoint PositionOnScreen(const QRect& frame, const QRect& available);
 // screen.
 void PlaceOnScreen(QWidget* window, QPoint preferred);
 
-// Whether the window, at `size` without its frame, fits on its screen.
+// Whether the window, at `size` without its frame, fits on its screen, with
+// its frame or, before it has one, a title bar.
 bool FitsOnScreen(const QWidget* window, QSize size);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "gui/shell/window_placement.h"
@@ -29,6 +30,11 @@ QFont ZoomedFont(QFont font, int percent) {
 }
 
 }  // namespace
+
+int BarsHeight(const QMainWindow* window) {
+    const auto* status = window->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return window->menuBar()->sizeHint().height() + (status ? status->sizeHint().height() : 0);
+}
 
 WindowZoom::WindowZoom(QMainWindow* window)
     : window_(window), font_(window->font()), clientSize_(window->centralWidget()->size()) {
@@ -58,7 +64,7 @@ void WindowZoom::Apply(int percent) {
     delete previous;
 
     client->setFixedSize(ZoomedSize(clientSize_, percent));
-    window_->setFixedSize(client->width(), client->height() + window_->menuBar()->sizeHint().height());
+    window_->setFixedSize(client->width(), client->height() + BarsHeight(window_));
     PlaceOnScreen(window_, window_->pos());
 }
 

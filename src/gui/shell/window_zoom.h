@@ -8,6 +8,9 @@ class QMainWindow;
 class QStyle;
 class QWidget;
 
+// The height of the window's menu bar and status line (when it has one).
+int BarsHeight(const QMainWindow* window);
+
 // The main window at a zoom. Remembers the layout at 100% when it is made
 // (the window's font, the client area's size, and every control's geometry
 // and own font) and lays the window out again at any of ZoomPercents: each

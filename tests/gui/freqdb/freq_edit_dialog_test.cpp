@@ -165,6 +165,31 @@ TEST_F(FreqEditTest, ShowingAgainRebuildsTheList) {
     EXPECT_EQ(Line(dialog, 9), "10 - 118.025, , ");
 }
 
+// A red field says why in its tooltip, and closing over it asks first.
+TEST_F(FreqEditTest, ARedFieldSaysWhyAndClosingOverItAsksFirst) {
+    QStringList questions;
+    bool leave = false;
+    dialog.AskToLeave = [&](const QString& question) {
+        questions << question;
+        return leave;
+    };
+    Retype(dialog.MaskEdit1, "1215");
+    EXPECT_EQ(dialog.MaskEdit1->toolTip(), "Type all six digits of a frequency in the band 108.000-136.975 MHz.");
+    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith("The frequency 121.5__ is not stored.")) << questions[0].toStdString();
+    Retype(dialog.MaskEdit1, "107999");
+    EXPECT_EQ(dialog.MaskEdit1->toolTip(), "The frequency lies outside the band 108.000-136.975 MHz.");
+    leave = true;
+    QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.show();
+    EXPECT_EQ(dialog.MaskEdit1->toolTip(), "");
+    QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    EXPECT_EQ(questions.size(), 2) << "a valid field closes without a question";
+}
+
 TEST_F(FreqEditTest, OkAndCancelCloseWithTheirResultAndKeepTheEdits) {
     QTest::keyClicks(dialog.Edit2, "NDB");
     QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);

@@ -24,26 +24,27 @@ struct Report {
 class FrequencyCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        commands =
-            std::make_unique<FrequencyCommands>(nullptr, FrequencyCommandHooks{
-                                                             [this] {
-                                                                 ++saveDialogs;
-                                                                 return saveAnswer;
-                                                             },
-                                                             [this] {
-                                                                 ++openDialogs;
-                                                                 return openAnswer;
-                                                             },
-                                                             [this] { return RunEditor(); },
-                                                             [this](const std::string& cause, const std::string& path) {
-                                                                 reports.push_back({cause, path});
-                                                             },
-                                                             [this] {
-                                                                 ++importDialogs;
-                                                                 return importAnswer;
-                                                             },
-                                                             [this] { return exportAnswer; },
-                                                         });
+        commands = std::make_unique<FrequencyCommands>(
+            nullptr, FrequencyCommandHooks{
+                         [this] {
+                             ++saveDialogs;
+                             return saveAnswer;
+                         },
+                         [this] {
+                             ++openDialogs;
+                             return openAnswer;
+                         },
+                         [this] { return RunEditor(); },
+                         [this](const std::string& cause, const std::string& path) {
+                             reports.push_back({cause, path});
+                         },
+                         [this] {
+                             ++importDialogs;
+                             return importAnswer;
+                         },
+                         [this] { return exportAnswer; },
+                         [this](const std::string& done) { statuses.push_back(done); },
+                     });
         SetSaveChangesHandler([this](const QString& question) {
             questions << question;
             return saveChangesAnswer;
@@ -85,16 +86,20 @@ protected:
     int importDialogs = 0;
     int editorRuns = 0;
     std::vector<Report> reports;
+    std::vector<std::string> statuses;  // what the status line was told
     std::unique_ptr<FrequencyCommands> commands;
 };
 
 }  // namespace
 
-TEST_F(FrequencyCommandsTest, NewStartsAnEmptyTableAndSavesItAfterOk) {
+TEST_F(FrequencyCommandsTest, NewStartsAnUntitledEmptyTableAndSavesItAfterOk) {
+    CurrentFreqFile = SavedDatabase("old.dat", "OLD");
     FreqTable[3].SetName("OLD");
     saveAnswer = folder.File("new.dat");
     editorName = "HOME";
     commands->New();
+    EXPECT_EQ(saveDialogs, 1) << "Save as, after the editor";
+    EXPECT_EQ(ReadBytes(folder.File("old.dat"))[4], 3) << "the old database stays";
     EXPECT_EQ(CurrentFreqFile, folder.File("new.dat"));
     EXPECT_EQ(FreqTable[3].Name(), "");
     ASSERT_EQ(ReadBytes(folder.File("new.dat")).size(), 2000u);
@@ -110,7 +115,7 @@ TEST_F(FrequencyCommandsTest, NewCancelledInTheEditorWritesNothingButSaveLaterWr
     editorOk = false;
     commands->New();
     EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(CurrentFreqFile, folder.File("new.dat"));
+    EXPECT_EQ(CurrentFreqFile, "");
     EXPECT_EQ(FreqTable[0].Name(), "AB    ");
     commands->Save();
     EXPECT_EQ(saveDialogs, 1);
@@ -121,10 +126,9 @@ TEST_F(FrequencyCommandsTest, CancelledFileDialogChangesNothing) {
     CurrentFreqFile = "/kept.dat";
     FreqTable[0].SetName("KEEP");
     const auto before = FreqTable;
-    commands->New();
     commands->Open();
     commands->SaveAs();
-    EXPECT_EQ(saveDialogs, 2);
+    EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(openDialogs, 1);
     EXPECT_EQ(editorRuns, 0);
     EXPECT_EQ(CurrentFreqFile, "/kept.dat");
@@ -260,6 +264,8 @@ TEST_F(FrequencyCommandsTest, TheTableIsUnsavedFromAChangeUntilItIsWritten) {
     commands->ImportCsv();
     EXPECT_EQ(FreqTable[0].Name(), "");
     EXPECT_TRUE(FreqDbDirty);
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Exported 100 channels to db.csv.",
+                                                  "Imported db.csv: 1 channel in use, 99 empty."}));
     EXPECT_EQ(questions.size(), 1) << "only Open found changes to ask about";
 }
 
@@ -274,26 +280,29 @@ TEST_F(FrequencyCommandsTest, UnsavedChangesAreOfferedBeforeNewOpenAndImport) {
     const Command commandsAsking[] = {{"New", &FrequencyCommands::New, &saveDialogs},
                                       {"Open", &FrequencyCommands::Open, &openDialogs},
                                       {"Import CSV", &FrequencyCommands::ImportCsv, &importDialogs}};
-    CurrentFreqFile = folder.File("db.dat");
+    const std::string database = folder.File("db.dat");
     for (const Command& command : commandsAsking) {
         for (const SaveChangesAnswer answer :
              {SaveChangesAnswer::Cancel, SaveChangesAnswer::Discard, SaveChangesAnswer::Save}) {
             SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
-            std::filesystem::remove(CurrentFreqFile);
+            CurrentFreqFile = database;
+            std::filesystem::remove(database);
             FreqDbDirty = true;
             saveChangesAnswer = answer;
             questions.clear();
             *command.dialogs = 0;
             (commands.get()->*command.run)();
-            EXPECT_EQ(questions, QStringList{"Save changes to the frequency database " +
-                                             QString::fromStdString(CurrentFreqFile) + "?"});
+            EXPECT_EQ(questions,
+                      QStringList{"Save changes to the frequency database " + QString::fromStdString(database) + "?"});
             EXPECT_EQ(*command.dialogs, answer == SaveChangesAnswer::Cancel ? 0 : 1);
-            EXPECT_EQ(std::filesystem::exists(CurrentFreqFile), answer == SaveChangesAnswer::Save);
+            EXPECT_EQ(std::filesystem::exists(database), answer == SaveChangesAnswer::Save);
         }
     }
-    FreqDbDirty = false;
     questions.clear();
-    for (const Command& command : commandsAsking) (commands.get()->*command.run)();
+    for (const Command& command : commandsAsking) {
+        FreqDbDirty = false;
+        (commands.get()->*command.run)();
+    }
     EXPECT_TRUE(questions.isEmpty()) << "nothing to save, nothing asked";
 }
 

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QLabel>
 #include <algorithm>
 #include <random>
 
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
+#include "gui/shell/status_line.h"
 #include "message/display_message.h"
 #include "modes/global_state.h"
+#include "session/recording_files.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
@@ -72,6 +76,60 @@ TEST_F(SessionTest, ASessionRecordedFromThePortReplaysToTheSameDisplay) {
     EXPECT_EQ(Display(), live);
     EXPECT_EQ(OnlineWatchdog, 5);
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+}
+
+// A replay given at start on a port that cannot open says nothing of the
+// port, before or after; a recording this program cannot read is refused
+// before the port is touched.
+TEST_F(SessionTest, AReplayChecksItsRecordingFirstAndLeavesThePortAsItFoundIt) {
+    dir.Write("one.vhfrec", RecordingFileBytes({{0, MessageBytes(ReceivingDisplay())}}));
+    std::string newer = RecordingFileBytes({});
+    newer[recording_format::HeaderVersion.offset] = 9;
+    dir.Write("newer.vhfrec", newer);
+    StartOptions options;
+    options.portDevice = dir.File("absent");
+    options.replayFile = dir.File("one.vhfrec");
+    options.replaySpeed = 0;
+    Open(options);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Replaying(); }));
+    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_TRUE(form->Ports.Watching()) << "waits for its device as an opened port would";
+
+    form->Session->Replay(dir.File("newer.vhfrec"), 0);
+    EXPECT_FALSE(form->Session->Replaying());
+    EXPECT_TRUE(form->Ports.Watching());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("version")) << messages[0].toStdString();
+    EXPECT_TRUE(portMessages.isEmpty()) << portMessages.join("\n").toStdString();
+}
+
+// The status line shows the database's name and unsaved mark, the recording
+// and the replay; Stop replay ends a replay early.
+TEST_F(SessionTest, TheStatusLineShowsTheDatabaseTheRecordingAndTheReplay) {
+    Open();
+    const auto shown = [&] {
+        form->Status->Refresh();
+        return (form->Status->Session->text() + " | " + form->Status->Database->text()).toStdString();
+    };
+    EXPECT_EQ(shown(), " | untitled");
+    CurrentFreqFile = dir.File("alps.dat");
+    FreqDbDirty = true;
+    EXPECT_EQ(shown(), " | alps.dat *");
+    FreqDbDirty = false;
+
+    form->Session->RecordTo(RecordingPath());
+    EXPECT_EQ(shown(), "REC 0:00  10 bytes | alps.dat");
+    form->Session->StopRecording();
+    dir.Write("late.vhfrec", RecordingFileBytes({{0, {0x55}}, {600000000, MessageBytes(ReceivingDisplay())}}));
+    form->Session->Replay(dir.File("late.vhfrec"), 1);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return shown() == "Replaying late.vhfrec  0:00 | alps.dat"; })) << shown();
+    QAction* stopReplay = nullptr;
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == "Stop &replay") stopReplay = action;
+    ASSERT_TRUE(stopReplay != nullptr && stopReplay->isEnabled());
+    stopReplay->trigger();
+    EXPECT_FALSE(form->Session->Replaying());
+    EXPECT_EQ(shown(), " | alps.dat");
 }
 
 TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesOn) {

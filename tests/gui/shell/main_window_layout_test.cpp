@@ -1,7 +1,11 @@
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 
 #include "gui/shell/key_area.h"
@@ -22,9 +26,12 @@ protected:
     QWidget* Client() const { return form->centralWidget(); }
 };
 
-TEST_F(LayoutTest, WindowIsAFixedWhiteClientAreaBelowTheMenuBar) {
+TEST_F(LayoutTest, WindowIsAFixedWhiteClientAreaBetweenTheMenuBarAndTheStatusLine) {
     EXPECT_EQ(form->windowTitle(), "Qor Avionics VHF transceiver  interface");
     EXPECT_EQ(Client()->geometry(), QRect(0, form->menuBar()->height(), 811, 431));
+    EXPECT_EQ(form->statusBar()->geometry(),
+              QRect(0, Client()->geometry().bottom() + 1, 811, form->height() - Client()->geometry().bottom() - 1));
+    EXPECT_EQ(form->statusBar()->height(), form->statusBar()->sizeHint().height());
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->size(), form->minimumSize());
     EXPECT_EQ(Client()->palette().color(QPalette::Window), QColor(Qt::white));
@@ -47,6 +54,16 @@ TEST(WindowPlacementTest, ItsPlaceWhereItFitsElseWhollyOnTheScreen) {
     };
     for (const auto& row : rows) EXPECT_EQ(PositionOnScreen(row.frame, screen), row.expected) << row.frame.x();
     EXPECT_EQ(PositionOnScreen({100, 100, 819, 478}, {1280, 0, 1920, 1080}), QPoint(1280, 100));  // a second screen
+}
+
+// A window not framed yet counts a title bar, which its frame will add.
+TEST(WindowPlacementTest, AnUnframedWindowFitsWithRoomForItsTitleBar) {
+    QWidget window;
+    const QSize available = window.screen()->availableGeometry().size();
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    ASSERT_GT(titleBar, 0);
+    EXPECT_TRUE(FitsOnScreen(&window, {available.width(), available.height() - titleBar}));
+    EXPECT_FALSE(FitsOnScreen(&window, available));
 }
 
 TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInClientCoordinates) {
@@ -149,7 +166,9 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
     EXPECT_EQ(order, expected);
 }
 
+// The copy key copies the help pane's text there, the display elsewhere.
 TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
+    QApplication::setActiveWindow(form.get());
     ShowHelpTopic(1);
     const QString text = form->Memo1->toPlainText();
     form->Memo1->setFocus();
@@ -159,6 +178,8 @@ TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
     EXPECT_EQ(form->Memo1->toPlainText(), text);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     EXPECT_EQ(form->focusWidget(), form->ScrollBar1);
+    QTest::keySequence(form->ScrollBar1, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(104 * 4, 64 * 4));
 }
 
 TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
@@ -185,9 +206,13 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
     EXPECT_EQ(items(2),
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
-    EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "&Export recording...",
-                                     "Save &display as PNG...", "&Copy display"}));
-    EXPECT_EQ(disabled, QStringList{"&Stop recording"}) << "nothing is being recorded";
+    EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "Stop &replay",
+                                     "&Export recording...", "Save &display as PNG...", "&Copy display"}));
+    EXPECT_EQ(disabled, (QStringList{"&Stop recording", "Stop &replay"})) << "nothing is being recorded or replayed";
+    QStringList shortcuts;
+    for (QAction* item : form->menuBar()->actions().at(1)->menu()->actions())
+        if (!item->shortcut().isEmpty()) shortcuts << item->text() + " " + item->shortcut().toString();
+    EXPECT_EQ(shortcuts, (QStringList{"&New Ctrl+N", "&Open... Ctrl+O", "&Save Ctrl+S", "Save &as... Ctrl+Shift+S"}));
     EXPECT_EQ(form->menuBar()->actions().at(4)->menu(), nullptr);
 }
 

@@ -158,9 +158,9 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EnterOnlineMode();
     EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
-                                                      form->Label1, form->Label2})
+                                                      form->Label1, form->Label2, form->Label3})
         EXPECT_FALSE(w->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Label3, form->Label4, form->Memo1, form->Shapes[0]})
+    for (QWidget* w : std::initializer_list<QWidget*>{form->Label4, form->Memo1, form->Shapes[0]})
         EXPECT_TRUE(w->isEnabled());
     EXPECT_TRUE(StopRequest);
     EXPECT_EQ(CurrentHelpTopic, 100);
@@ -168,7 +168,7 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EnterOfflineMode();
     EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
-                                                      form->Label1, form->Label2})
+                                                      form->Label1, form->Label2, form->Label3})
         EXPECT_TRUE(w->isEnabled());
     EXPECT_FALSE(StopRequest);
     EXPECT_TRUE(form->Timer1.isActive());
@@ -212,6 +212,21 @@ TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
+}
+
+// A radio that comes online while the start waits (for a dialog, a message
+// box) keeps the emulator stopped and the help on the online text.
+TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
+    StoppingHost host;
+    EmulatorAttachHost(&host);
+    Open();
+    form->StartEmulatorSoon();
+    EnterOnlineMode();
+    form->Timer1Timer();
+    EmulatorAttachHost(nullptr);
+    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
+    EXPECT_FALSE(EmulatorRunning);
 }
 
 // An emulator host whose first wait brings the radio's first message, as a

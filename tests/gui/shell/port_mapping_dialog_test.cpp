@@ -38,6 +38,7 @@ protected:
 
 TEST_F(PortMappingDialogTest, AMappingIsWrittenAtOnceAndThePortInUseFollowsIt) {
     EXPECT_EQ(dialog->PathLabel->text(), "Device for COM1:");  // the port in use is selected
+    EXPECT_EQ(dialog->InUseLabel->text(), "In use now: COM1 (" + QString::fromStdString(dir.File("ttyS0")) + ")");
     EXPECT_EQ(DeviceShown(0), QString::fromStdString(dir.File("ttyS0")) + "  (default)");
     ASSERT_FALSE(form->Comm1.Enabled());
 
@@ -47,6 +48,7 @@ TEST_F(PortMappingDialogTest, AMappingIsWrittenAtOnceAndThePortInUseFollowsIt) {
     EXPECT_TRUE(form->Comm1.Enabled());  // opened again on its new device
     EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
     EXPECT_EQ(DeviceShown(0), ptyPath);
+    EXPECT_EQ(dialog->InUseLabel->text(), "In use now: COM1 (" + ptyPath + ")");
 
     dialog->PortList->setCurrentItem(dialog->PortList->topLevelItem(1));
     EXPECT_EQ(dialog->PathEdit->text(), "/dev/old");

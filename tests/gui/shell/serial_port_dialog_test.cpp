@@ -2,10 +2,12 @@
 #include <unistd.h>
 
 #include <QRadioButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
 #include "common/program_directory.h"
+#include "gui/shell/port_message_box.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "modes/operating_mode.h"
 #include "ports/comms_port_opener.h"
@@ -38,6 +40,29 @@ protected:
     }
     QAbstractButton* Item(int index) { return dialog.RadioGroup2Items->button(index); }
 };
+
+// The message names the port as chosen, and gives a fix only where it helps.
+TEST(PortFailureTextTest, NamesThePortAsChosenAndAdvisesOnlyWhatHelps) {
+    const QString rest =
+        " is not available, please choose another if possible or free this port if it is in use by "
+        "another application.\n\nDevice ";
+    const struct {
+        PortFailure failure;
+        QString text;
+    } rows[] = {
+        {{3, "/dev/ttyS2", PortFailureCause::NoSuchDevice, "", false, ""},
+         "The selected port COM3" + rest + "/dev/ttyS2: no such device."},
+        {{1, "/tmp/x", PortFailureCause::NoSuchDevice, "", true, ""},
+         "The selected port /tmp/x" + rest + "/tmp/x: no such device."},
+        {{1, "/dev/ttyS0", PortFailureCause::PermissionDenied, "", false, ""},
+         "The selected port COM1" + rest + "/dev/ttyS0: permission denied."},
+        {{1, "/dev/ttyUSB0", PortFailureCause::PermissionDenied, "", false, "dialout"},
+         "The selected port COM1" + rest +
+             "/dev/ttyUSB0: permission denied.\nThe device belongs to the group dialout. Add yourself to it once "
+             "with\nsudo usermod -aG dialout $USER\nthen log out and log in again."},
+    };
+    for (const auto& row : rows) EXPECT_EQ(PortFailureText(row.failure), row.text);
+}
 
 TEST_F(SerialPortDialogTest, ShowsSixteenPortsInTwoColumnsOfEight) {
     ASSERT_EQ(dialog.RadioGroup2Items->buttons().size(), 16);
@@ -95,6 +120,18 @@ TEST_F(SerialPortDialogTest, ClickingTheOpenPortAgainChangesNothing) {
     Item(6)->click();
     uint8_t bytes[8];
     EXPECT_EQ(comm.Read(bytes, 8), 3);  // not reopened: a reopen discards what was waiting
+}
+
+TEST_F(SerialPortDialogTest, CancelPutsBackThePortInUseQuietly) {
+    ports.Open(6);
+    dialog.show();
+    Item(4)->click();
+    QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(CommsPort, 6);
+    EXPECT_TRUE(comm.Enabled());
+    EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
+    EXPECT_EQ(reported, std::vector<int>{5}) << "only the choice was reported";
 }
 
 TEST_F(SerialPortDialogTest, AClosedPortIsOpenedAgainByClickingItsItem) {

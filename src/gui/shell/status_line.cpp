@@ -1,0 +1,60 @@
+#include "gui/shell/status_line.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "freqdb/freq_database.h"
+
+namespace {
+
+constexpr int kRefreshMs = 250;
+constexpr int kMessageMs = 10000;
+constexpr int kLabelMargin = 4;
+
+QLabel* MakeLabel(QStatusBar* bar) {
+    auto* label = new QLabel(bar);
+    label->setContentsMargins(kLabelMargin, 0, kLabelMargin, 0);
+    return label;
+}
+
+QString DatabaseText() {
+    const QString path = QFile::decodeName(CurrentFreqFile.c_str());
+    const QString name = path.isEmpty() ? QString("untitled") : QFileInfo(path).fileName();
+    return FreqDbDirty ? name + " *" : name;
+}
+
+QString DatabaseToolTip() {
+    const QString path = QFile::decodeName(CurrentFreqFile.c_str());
+    const QString file = path.isEmpty() ? QString("An untitled frequency database") : "Frequency database " + path;
+    return FreqDbDirty ? file + ", with unsaved changes" : file;
+}
+
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+}  // namespace
+
+StatusLine::StatusLine(QStatusBar* bar, std::function<QString()> sessionText)
+    : QObject(bar), bar_(bar), sessionText_(std::move(sessionText)) {
+    bar_->setSizeGripEnabled(false);
+    Session = MakeLabel(bar_);
+    Database = MakeLabel(bar_);
+    // Filled before they join the bar, which takes its height from them.
+    Refresh();
+    bar_->addPermanentWidget(Session);
+    bar_->addPermanentWidget(Database);
+    connect(&timer_, &QTimer::timeout, this, &StatusLine::Refresh);
+    timer_.start(kRefreshMs);
+}
+
+void StatusLine::Refresh() {
+    SetText(Session, sessionText_());
+    SetText(Database, DatabaseText());
+    Database->setToolTip(DatabaseToolTip());
+}
+
+void StatusLine::ShowMessage(const QString& text) { bar_->showMessage(text, kMessageMs); }

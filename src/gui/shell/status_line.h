@@ -1,0 +1,29 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class QLabel;
+class QStatusBar;
+
+// The status line below the window's client area: on the left what a command
+// just did, on the right the session (recording, replay) and the frequency
+// database's file name ("untitled" before it has one) with " *" while it has
+// unsaved changes. Refreshed four times a second.
+class StatusLine : public QObject {
+public:
+    StatusLine(QStatusBar* bar, std::function<QString()> sessionText);
+
+    void Refresh();
+    // Shown on the left for a while, until the next message.
+    void ShowMessage(const QString& text);
+
+    QLabel* Session = nullptr;
+    QLabel* Database = nullptr;
+
+private:
+    QStatusBar* bar_;
+    std::function<QString()> sessionText_;
+    QTimer timer_;
+};
