@@ -116,8 +116,8 @@ TEST_F(AtomicFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     ::chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(dir.Read("a.dat"), "short");
     EXPECT_EQ(dir.EntryCount(), 1);
+    ASSERT_EQ(gSteps.size(), 3u);
     EXPECT_EQ(gSteps.back(), std::make_pair(FileStep::DataSynced, dir.File("a.dat")));
-    EXPECT_EQ(gSteps.size(), 3u);
 }
 
 TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
