@@ -124,17 +124,20 @@ void DisplayGifWriter::PutFrame(const DisplayBitmap& bitmap, int delay) {
     anyShown_ = true;
 }
 
-// The rectangle's pixels, each display pixel a scale x scale square; the
-// ones the frames so far show already are transparent.
+// The rectangle's pixels, each display pixel a scale x scale square. One the
+// frames so far show already is transparent, unless it continues a run of
+// its own colour on its row: either shows the same, and the longer runs take
+// fewer codes.
 void DisplayGifWriter::PutPixels(const DisplayBitmap& bitmap, int left, int top, int right, int bottom) {
     const int width = (right - left) * scale_;
     std::vector<GifPixelType> line(static_cast<std::size_t>(width));
     for (int y = top; y < bottom && cause_.empty(); ++y) {
+        GifPixelType previous = kUnchangedIndex;
         for (int x = left; x < right; ++x) {
-            const bool dark = DarkAt(bitmap, x, y);
-            const GifPixelType index = anyShown_ && dark == DarkAt(shown_, x, y) ? kUnchangedIndex
-                                       : dark                                    ? kDarkIndex
-                                                                                 : kGreenIndex;
+            const GifPixelType colour = DarkAt(bitmap, x, y) ? kDarkIndex : kGreenIndex;
+            const bool unchanged = anyShown_ && DarkAt(bitmap, x, y) == DarkAt(shown_, x, y);
+            const GifPixelType index = unchanged && previous != colour ? kUnchangedIndex : colour;
+            previous = index;
             std::fill_n(line.begin() + static_cast<std::ptrdiff_t>(x - left) * scale_, scale_, index);
         }
         for (int repeat = 0; repeat < scale_; ++repeat) Check(EGifPutLine(gif_, line.data(), width));
