@@ -65,17 +65,19 @@ public:
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
-    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
     QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
     OnlineModeListener ModeListener;                 // goes online with the display messages
     DeviceLink Link{ModeListener};                   // frames and draws Comm1's display messages
-    TForm15* Form15 = nullptr;                       // serial port dialog
-    PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
-    std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
-    std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
+    // Declared after what its hooks use (the port, its opener and the link),
+    // so that it goes first and never calls into them once they are gone.
+    std::unique_ptr<SessionCommands> Session;  // "Se&ssion" menu: recordings and the display's pictures
+    TForm15* Form15 = nullptr;                 // serial port dialog
+    PortMappingDialog* PortMapping = nullptr;  // "Serial port mapping"
+    std::unique_ptr<WindowZoom> Zoom;          // the window's size, "&Zoom" in "&Setup"
+    std::unique_ptr<PanelKeyboard> Keyboard;   // the panel keys and PTT from the keyboard
 
 protected:
     void closeEvent(QCloseEvent* event) override;

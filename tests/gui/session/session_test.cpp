@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "comm/display_frame.h"
 #include "gui/session/display_image.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
+#include "session/recording_files.h"
+#include "session/recording_reader.h"
 #include "shell/global_state.h"
+#include "shell/radio_ini.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
@@ -89,6 +93,44 @@ TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesO
     pty.Write(last);
     EXPECT_TRUE(ProcessEventsUntil([&] { return Drawn(last); })) << "the link goes on";
     EXPECT_EQ(messages.size(), 1);
+}
+
+// The window closes while a replay plays (with the port in use before it) or
+// while a recording runs: neither calls back into what the window took down
+// already (the sanitizer build sees any such call), the settings are written
+// and the recording keeps what it received.
+TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
+    std::vector<Batch> minute;
+    for (uint64_t second = 0; second < 60; ++second)
+        minute.push_back({second * 1000000, MessageBytes(ReceivingDisplay())});
+    dir.Write("minute.vhfrec", RecordingFileBytes(minute));
+    const struct {
+        const char* name;
+        bool replaying;
+    } rows[] = {{"replay", true}, {"recording", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        StartOptions options;
+        options.portDevice = pty.SlavePath();
+        if (row.replaying) options.replayFile = dir.File("minute.vhfrec");
+        if (!row.replaying) options.recordFile = RecordingPath();
+        Open(options);
+        if (row.replaying) ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(minute[0].bytes); }));
+        if (!row.replaying) SendSession();
+        EXPECT_EQ(form->Session->Replaying(), row.replaying);
+        form->close();
+        form.reset();
+        EXPECT_TRUE(std::filesystem::exists(RadioIniPath()));
+        std::filesystem::remove(RadioIniPath());
+        EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+        ResetGlobalState();
+        SetUp();
+    }
+    RecordingReader reader(RecordingPath());
+    std::size_t bytes = 0;
+    while (const auto record = reader.Next()) bytes += record->bytes.size();
+    EXPECT_EQ(bytes, 30u * (3 + DisplayMessageSize));
+    EXPECT_FALSE(reader.CutAt());
 }
 
 }  // namespace
