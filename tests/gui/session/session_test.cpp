@@ -6,6 +6,7 @@
 
 #include "comm/display_frame.h"
 #include "gui/session/display_image.h"
+#include "gui/session/replay_player.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
 #include "session/recording_files.h"
@@ -131,6 +132,33 @@ TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
     while (const auto record = reader.Next()) bytes += record->bytes.size();
     EXPECT_EQ(bytes, 30u * (3 + DisplayMessageSize));
     EXPECT_FALSE(reader.CutAt());
+}
+
+// The replay's clock, moved by the test only.
+int64_t gReplayMs = 0;
+int64_t ReplayMs() { return gReplayMs; }
+
+// The recording's times are divided by the speed: at speed 2 records 2 and
+// 6 ms in are due 1 and 3 ms after the start, and not before.
+TEST(ReplayPlayerTest, PlaysTheRecordingsTimesDividedByTheSpeed) {
+    TempDir dir;
+    dir.Write("r.vhfrec", RecordingFileBytes({{2000, {1}}, {6000, {2}}}));
+    gReplayMs = 0;
+    ReplayPlayer player(ReplayMs);
+    std::vector<uint8_t> fed;
+    ASSERT_EQ(player.Start(
+                  dir.File("r.vhfrec"), 2, [&](const uint8_t* bytes, std::size_t) { fed.push_back(*bytes); }, nullptr),
+              "");
+    const struct {
+        int64_t ms;
+        std::vector<uint8_t> fed;
+    } rows[] = {{0, {}}, {1, {1}}, {2, {1}}, {3, {1, 2}}};
+    for (const auto& row : rows) {
+        gReplayMs = row.ms;
+        ProcessEventsUntil([&] { return fed.size() >= row.fed.size(); });
+        EXPECT_FALSE(ProcessEventsUntil([&] { return fed.size() > row.fed.size(); }, 20)) << row.ms << " ms";
+        EXPECT_EQ(fed, row.fed) << row.ms << " ms";
+    }
 }
 
 }  // namespace
