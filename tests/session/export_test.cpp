@@ -67,7 +67,7 @@ const SimulatedDisplay kWithoutModeLine{.adjustMode = 6,
                                         .activeName = "TOWER",
                                         .activeType = "TWR",
                                         .standbyName = "GUARD",
-                                        .standbyType = "EMERG"};
+                                        .standbyType = "EMER\x7F"};
 
 // Three messages among noise and a broken header, split over four reads.
 const std::vector<uint8_t> kA = MessageBytes(kReceiving);
@@ -88,7 +88,7 @@ const char kHeader[] =
 const char* const kRows[] = {
     "0.046,Vol,0,118025,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,30,60\r\n",
     "0.092,Channel,1,136975,121500,12,7,\"A,\"\"B\\\\x8A\",\\x01     ,GUARD ,EMERG ,20,3,30,64\r\n",
-    "1.235,none,0,-5,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,255,60\r\n",
+    "1.235,none,0,-5,121500,0,7,TOWER ,TWR   ,GUARD ,EMER\\x7F ,20,3,255,60\r\n",
 };
 
 class ExportTest : public ::testing::Test {
