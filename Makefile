@@ -6,6 +6,8 @@
 # what the package holds: `make install PREFIX=/usr/local` (honours DESTDIR),
 # `make package` (build/vhfcom_<version>_<arch>.deb), `make package-check`
 # (both checked, scripts/check-package).
+# `make soak` is the nightly run of the emulated firmware (SOAK_TICKS ticks,
+# about half an hour).
 BUILD_DIR := build
 PREFIX ?= /usr/local
 # What an installation and the package hold: the program, the simulator and
@@ -13,6 +15,10 @@ PREFIX ?= /usr/local
 PACKAGE_TARGETS := vhfcom transceiver_sim vhfcom_compressed_files
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 20
+# Ticks of scripted time `make soak` runs the firmware for (10^8 ticks are
+# 23 days of use), and its random seed (a new one each run when empty).
+SOAK_TICKS ?= 100000000
+SOAK_SEED ?=
 STAMP := $(BUILD_DIR)/.configured
 
 # Sanitizer settings for every test program: leaks are findings, undefined
@@ -21,7 +27,7 @@ export ASAN_OPTIONS := detect_leaks=1:detect_stack_use_after_return=1:check_init
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: all deps build program run test test-shuffled bench sanitize fuzz lint install package package-check clean
+.PHONY: all deps build program run test test-shuffled bench soak sanitize fuzz lint install package package-check clean
 
 all: build
 
@@ -54,6 +60,12 @@ bench: build
 	@bench/side_by_side_cpu.sh $(BUILD_DIR)
 	@bench/port_wait_cpu.sh $(BUILD_DIR)/vhfcom
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ "$${b##*/}" = bench_bare_window ] || { echo "== $$b"; $$b; }; done
+
+# The emulated firmware under random use, its rules checked on every tick and
+# poll step; fails when one broke. Not part of `make test`: it runs for long.
+soak: deps $(STAMP)
+	cmake --build --preset default --target bench_firmware_soak
+	$(BUILD_DIR)/bench/bench_firmware_soak $(SOAK_TICKS) $(SOAK_SEED)
 
 # The whole test suite under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 sanitize:

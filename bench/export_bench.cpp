@@ -65,12 +65,12 @@ Scratch& TheScratch() {
     return scratch;
 }
 
-void Export(benchmark::State& state, const char* output) {
+void Export(benchmark::State& state, const char* output, int scale = DefaultExportScale) {
     SetDisplayPngWriter(WriteDisplayPng);
     const Scratch& scratch = TheScratch();
     std::ostringstream out, err;
     for (auto _ : state) {
-        if (ExportRecording(scratch.recording, scratch.folder + "/" + output, DefaultExportScale, out, err) != 0)
+        if (ExportRecording(scratch.recording, scratch.folder + "/" + output, scale, out, err) != 0)
             state.SkipWithError(err.str().c_str());
     }
     state.counters["recording_MB"] = static_cast<double>(std::filesystem::file_size(scratch.recording)) / 1e6;
@@ -79,10 +79,11 @@ void Export(benchmark::State& state, const char* output) {
 
 void BM_ExportHourToCsv(benchmark::State& state) { Export(state, "hour.csv"); }
 void BM_ExportHourToPng(benchmark::State& state) { Export(state, "hour.png"); }
-void BM_ExportHourToGif(benchmark::State& state) { Export(state, "hour.gif"); }
+// The argument is the scale.
+void BM_ExportHourToGif(benchmark::State& state) { Export(state, "hour.gif", static_cast<int>(state.range(0))); }
 BENCHMARK(BM_ExportHourToCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportHourToPng)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_ExportHourToGif)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ExportHourToGif)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(1)->Arg(3)->Arg(DefaultExportScale);
 
 // One full read of the port (1000 bytes) handed to a running recording. The
 // writer is restarted every 16 MB outside the timing, so the disk never falls

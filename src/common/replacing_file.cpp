@@ -10,6 +10,7 @@
 #include <random>
 
 #include "common/atomic_file.h"
+#include "common/file_sync.h"
 #include "common/regular_file.h"
 
 namespace {
@@ -55,17 +56,6 @@ int CreateTemporaryBeside(const std::string& path, mode_t mode, std::string& nam
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
-}
-
-// The rename is in the folder's entries: they are flushed too, or a crash
-// could bring the old file back. The new file is in place by then, so a
-// folder that cannot be synced changes nothing the caller could act on.
-void SyncFolderOf(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 bool PermissionRefusal(int error) { return error == EACCES || error == EPERM; }
@@ -122,12 +112,12 @@ std::string ReplacingFile::Commit() {
     // The kernel took the umask off at the creation: the replaced file's
     // permissions are kept exactly.
     if (cause_.empty() && !inPlace && replacing_ && ::fchmod(fd_, mode_) != 0) Fail(errno);
-    if (cause_.empty() && ::fsync(fd_) != 0) Fail(errno);
+    if (const int error = cause_.empty() ? SyncFile(fd_, inPlace ? path_ : temporary_) : 0) Fail(error);
     if (fd_ >= 0 && ::close(fd_) != 0) Fail(errno);
     fd_ = -1;
     if (!cause_.empty() || inPlace) return cause_;
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        Fail(errno);
+    if (const int error = RenameFile(temporary_, path_)) {
+        Fail(error);
         return cause_;
     }
     temporary_.clear();

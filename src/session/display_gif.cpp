@@ -9,9 +9,12 @@
 namespace {
 
 constexpr uint64_t kMicrosPerHundredth = 10000;
-constexpr uint64_t kLongestDelay = 0xFFFF;
 constexpr GifPixelType kGreenIndex = 0;
 constexpr GifPixelType kDarkIndex = 1;
+// A pixel the frame leaves as the frames before it drew it. The palette
+// holds four colours, as a GIF palette's size is a power of two.
+constexpr GifPixelType kUnchangedIndex = 2;
+constexpr int kPaletteSize = 4;
 
 GifColorType Colour(uint32_t rgb) {
     return {static_cast<GifByteType>(rgb >> 16), static_cast<GifByteType>(rgb >> 8), static_cast<GifByteType>(rgb)};
@@ -61,8 +64,8 @@ void DisplayGifWriter::Begin() {
         return;
     }
     EGifSetGifVersion(gif_, true);
-    std::array<GifColorType, 2> colours{};
-    colours[kGreenIndex] = Colour(LcdOffColour);
+    std::array<GifColorType, kPaletteSize> colours{};
+    colours.fill(Colour(LcdOffColour));
     colours[kDarkIndex] = Colour(LcdOnColour);
     ColorMapObject* palette = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     Check(EGifPutScreenDesc(gif_, LcdWidth * scale_, LcdHeight * scale_, 1, kGreenIndex, palette));
@@ -83,7 +86,7 @@ void DisplayGifWriter::Add(uint64_t micros, const DisplayBitmap& bitmap) {
         Emit(pending_, slot - pendingSlot_);
         pendingSlot_ = slot;
     }
-    if (!anyPending_) pendingSlot_ = slot;
+    if (!anyPending_) pendingSlot_ = firstSlot_ = slot;
     pending_ = bitmap;
     anyPending_ = true;
 }
@@ -100,32 +103,45 @@ std::string DisplayGifWriter::Finish() {
 }
 
 void DisplayGifWriter::Emit(const DisplayBitmap& bitmap, uint64_t delay) {
-    do {
-        const uint64_t part = std::min(delay, kLongestDelay);
-        PutFrame(bitmap, static_cast<int>(part));
-        delay -= part;
-    } while (delay > 0);
+    if (delay > LongestPause) {
+        if (shortenedPauses_++ == 0) firstShortenedPauseAt_ = pendingSlot_ - firstSlot_;
+        delay = LongestPause;
+    }
+    PutFrame(bitmap, static_cast<int>(delay));
 }
 
 void DisplayGifWriter::PutFrame(const DisplayBitmap& bitmap, int delay) {
     if (!cause_.empty()) return;
     const Area area = anyShown_ ? ChangedArea(shown_, bitmap) : Area{0, 0, LcdWidth, LcdHeight};
-    GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, NO_TRANSPARENT_COLOR};
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, anyShown_ ? kUnchangedIndex : NO_TRANSPARENT_COLOR};
     GifByteType extension[4];
     EGifGCBToExtension(&control, extension);
     Check(EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, sizeof extension, extension));
-    const int width = (area.right - area.left) * scale_;
-    Check(EGifPutImageDesc(gif_, area.left * scale_, area.top * scale_, width, (area.bottom - area.top) * scale_, false,
-                           nullptr));
-    std::vector<GifPixelType> line(static_cast<std::size_t>(width));
-    for (int y = area.top; y < area.bottom && cause_.empty(); ++y) {
-        for (int x = area.left; x < area.right; ++x)
-            std::fill_n(line.begin() + static_cast<std::ptrdiff_t>(x - area.left) * scale_, scale_,
-                        DarkAt(bitmap, x, y) ? kDarkIndex : kGreenIndex);
-        for (int repeat = 0; repeat < scale_; ++repeat) Check(EGifPutLine(gif_, line.data(), width));
-    }
+    Check(EGifPutImageDesc(gif_, area.left * scale_, area.top * scale_, (area.right - area.left) * scale_,
+                           (area.bottom - area.top) * scale_, false, nullptr));
+    PutPixels(bitmap, area.left, area.top, area.right, area.bottom);
     shown_ = bitmap;
     anyShown_ = true;
+}
+
+// The rectangle's pixels, each display pixel a scale x scale square. One the
+// frames so far show already is transparent, unless it continues a run of
+// its own colour on its row: either shows the same, and the longer runs take
+// fewer codes.
+void DisplayGifWriter::PutPixels(const DisplayBitmap& bitmap, int left, int top, int right, int bottom) {
+    const int width = (right - left) * scale_;
+    std::vector<GifPixelType> line(static_cast<std::size_t>(width));
+    for (int y = top; y < bottom && cause_.empty(); ++y) {
+        GifPixelType previous = kUnchangedIndex;
+        for (int x = left; x < right; ++x) {
+            const GifPixelType colour = DarkAt(bitmap, x, y) ? kDarkIndex : kGreenIndex;
+            const bool unchanged = anyShown_ && DarkAt(bitmap, x, y) == DarkAt(shown_, x, y);
+            const GifPixelType index = unchanged && previous != colour ? kUnchangedIndex : colour;
+            previous = index;
+            std::fill_n(line.begin() + static_cast<std::ptrdiff_t>(x - left) * scale_, scale_, index);
+        }
+        for (int repeat = 0; repeat < scale_; ++repeat) Check(EGifPutLine(gif_, line.data(), width));
+    }
 }
 
 void DisplayGifWriter::Check(int result) {

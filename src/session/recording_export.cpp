@@ -25,6 +25,9 @@ public:
     virtual std::string Finish() = 0;
     // A failure found before any message, such as a folder that does not exist.
     virtual std::string EarlyCause() const { return {}; }
+    // What the output shows otherwise than the recording holds, in one
+    // sentence about `recordingPath`, or an empty string.
+    virtual std::string Note(const std::string& recordingPath) const { return {}; }
 };
 
 class CsvSink : public MessageSink {
@@ -54,8 +57,25 @@ public:
     }
     std::string Finish() override { return gif_.Finish(); }
     std::string EarlyCause() const override { return gif_.Cause(); }
+    std::string Note(const std::string& recordingPath) const override {
+        const uint64_t pauses = gif_.ShortenedPauses();
+        if (pauses == 0) return {};
+        const std::string longest = Seconds(DisplayGifWriter::LongestPause);
+        const std::string first = Seconds(gif_.FirstShortenedPauseAt());
+        if (pauses == 1)
+            return recordingPath + " pauses for longer than " + longest + " s after " + first +
+                   " s; the GIF shows the pause as " + longest + " s.";
+        return recordingPath + " pauses " + std::to_string(pauses) + " times for longer than " + longest +
+               " s, first after " + first + " s; the GIF shows each such pause as " + longest + " s.";
+    }
 
 private:
+    static std::string Seconds(uint64_t hundredths) {
+        std::string fraction = std::to_string(hundredths % 100);
+        if (fraction.size() < 2) fraction.insert(0, 1, '0');
+        return std::to_string(hundredths / 100) + "." + fraction;
+    }
+
     DisplayBitmapRenderer renderer_;
     DisplayGifWriter gif_;
 };
@@ -122,6 +142,7 @@ int WriteExport(RecordingReader& reader, MessageSink& sink, const std::string& r
         err << outputPath << " cannot be written: " << cause << ".\n";
         return ExportFailed;
     }
+    if (const std::string note = sink.Note(recordingPath); !note.empty()) err << note << '\n';
     if (const std::optional<uint64_t> cut = reader.CutAt())
         err << recordingPath << " was cut short at byte " << *cut << "; the " << messages
             << " display messages before that point were exported.\n";

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "common/atomic_file.h"
+#include "common/file_sync.h"
 #include "common/regular_file.h"
 #include "session/recording_format.h"
 
@@ -70,7 +71,7 @@ std::string RecordingWriter::Start(const std::string& path, FailureHandler onFai
     path_ = path;
     onFailure_ = std::move(onFailure);
     fileSize_ = rf::HeaderSize;
-    started_ = std::chrono::steady_clock::now();
+    started_ = now_();
     running_ = true;
     thread_ = std::thread([this] { Run(); });
     return {};
@@ -100,7 +101,7 @@ void RecordingWriter::Append(uint64_t micros, const uint8_t* bytes, std::size_t 
 }
 
 uint64_t RecordingWriter::ElapsedMicroseconds() const {
-    const auto elapsed = std::chrono::steady_clock::now() - started_;
+    const auto elapsed = now_() - started_;
     return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
 }
 
@@ -123,13 +124,13 @@ void RecordingWriter::Stop() {
 }
 
 void RecordingWriter::Run() {
-    using Clock = std::chrono::steady_clock;
     std::vector<uint8_t> writing;
-    auto nextSync = Clock::now() + kSyncInterval;
+    auto nextSync = started_ + kSyncInterval;
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait_until(lock, nextSync,
-                         [this] { return stopping_ || overflow_ || pending_.size() >= kWriteThreshold; });
+        // Waits as long as the writer's clock says is left, however that clock runs.
+        wake_.wait_for(lock, nextSync - now_(),
+                       [this] { return stopping_ || overflow_ || pending_.size() >= kWriteThreshold; });
         if (overflow_) {
             lock.unlock();
             Fail("the disk does not keep up with the line");
@@ -138,8 +139,8 @@ void RecordingWriter::Run() {
         writing.swap(pending_);
         const bool last = stopping_;
         lock.unlock();
-        const bool sync = last || Clock::now() >= nextSync;
-        if (sync) nextSync = Clock::now() + kSyncInterval;
+        const bool sync = last || now_() >= nextSync;
+        if (sync) nextSync = now_() + kSyncInterval;
         if (const int error = Flush(writing, sync)) {
             Fail(FileErrorText(error));
             return;
@@ -157,7 +158,7 @@ int RecordingWriter::Flush(const std::vector<uint8_t>& records, bool sync) {
     }
     if (!sync || !unsynced_) return 0;
     unsynced_ = false;
-    return ::fdatasync(fd_) != 0 ? errno : 0;
+    return SyncFile(fd_, path_, true);
 }
 
 int RecordingWriter::WriteOut(const std::vector<uint8_t>& records) {

@@ -26,8 +26,12 @@
 class RecordingWriter {
 public:
     using FailureHandler = std::function<void(const std::string& message)>;
+    using Clock = std::chrono::steady_clock;
+    // The time the writer goes by: the arrival times and the second between
+    // syncs. Any thread.
+    using Now = Clock::time_point (*)();
 
-    RecordingWriter() = default;
+    explicit RecordingWriter(Now now = Clock::now) : now_(now) {}
     ~RecordingWriter() { Stop(); }
     RecordingWriter(const RecordingWriter&) = delete;
     RecordingWriter& operator=(const RecordingWriter&) = delete;
@@ -42,7 +46,7 @@ public:
     // since Start. Dropped when not recording or after a failure.
     void Append(uint64_t micros, const uint8_t* bytes, std::size_t count);
 
-    // Microseconds since Start, from the monotonic clock.
+    // Microseconds since Start, from the writer's clock (the monotonic one).
     uint64_t ElapsedMicroseconds() const;
 
     // Writes what is buffered, syncs, closes the file and joins the writer
@@ -65,7 +69,8 @@ private:
     int fd_ = -1;
     uint64_t fileSize_ = 0;  // bytes of the file that are whole records (and the header)
     bool unsynced_ = false;  // written since the last sync; writer thread only
-    std::chrono::steady_clock::time_point started_;
+    Now now_;
+    Clock::time_point started_;
     std::thread thread_;
     bool running_ = false;
 

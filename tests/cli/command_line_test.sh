@@ -25,6 +25,8 @@ cases=(
   '|1|err|vhfcom: no display'
   '--export only-a-recording.vhfrec|2|err|vhfcom: Option '"'"'export'"'"' needs a recording and an output file.'
   '--export r.vhfrec out.gif --scale 0|2|err|vhfcom: Option '"'"'scale'"'"' needs a whole number from 1 to 64.'
+  '--export r.vhfrec out.gif --scale 65|2|err|vhfcom: Option '"'"'scale'"'"' needs a whole number from 1 to 64.'
+  '--export /nonexistent/r.vhfrec out.gif --scale 64|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
   '--convert only-one.dat|2|err|vhfcom: Option '"'"'convert'"'"' needs a file to read and a file to write.'
   '--convert /nonexistent/a.dat b.csv|1|err|/nonexistent/a.dat'
   "--airports $lists/airports.csv eddf,XXXX $lists/out.dat|0|err|$lists/airports.csv: line 2: EDDF TWR 119.905: 8.33 kHz channel"

@@ -3,8 +3,11 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "common/atomic_file.h"
+#include "common/file_sync.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
 
@@ -20,9 +23,21 @@ mode_t Permissions(const std::string& path) {
     return st.st_mode & 07777;
 }
 
+// The durability steps the file layer took, in order.
+std::vector<std::pair<FileStep, std::string>> gSteps;
+
+void RecordStep(FileStep step, const std::string& path) { gSteps.emplace_back(step, path); }
+
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetFileWriteFault(nullptr); }
+    void SetUp() override {
+        gSteps.clear();
+        SetFileStepWatch(RecordStep);
+    }
+    void TearDown() override {
+        SetFileWriteFault(nullptr);
+        SetFileStepWatch(nullptr);
+    }
     TempDir dir;
 };
 
@@ -71,19 +86,38 @@ TEST_F(AtomicFileTest, ASymbolicLinkStaysAndTheFileItPointsToIsReplaced) {
     EXPECT_EQ(other.EntryCount(), 1);
 }
 
+// A crash at any moment leaves the old file or the new one: the new data is
+// on the disk before the rename puts it in place, and the rename is on the
+// disk (the folder synced) before the write counts as done.
+TEST_F(AtomicFileTest, TheDataIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
+    ASSERT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new")), "");
+    ASSERT_EQ(gSteps.size(), 3u);
+    EXPECT_EQ(gSteps[0].first, FileStep::DataSynced);
+    EXPECT_EQ(gSteps[0].second.rfind(dir.File("a.dat.tmp-"), 0), 0u) << gSteps[0].second;
+    EXPECT_EQ(gSteps[1], std::make_pair(FileStep::Renamed, dir.File("a.dat")));
+    EXPECT_EQ(gSteps[2], std::make_pair(FileStep::FolderSynced, dir.Path()));
+}
+
 // A folder that takes no temporary file: a file in it that may be written is
-// overwritten in place, longer or shorter than before.
+// overwritten in place, longer or shorter than before, also across several
+// blocks of the write buffer, and synced.
 TEST_F(AtomicFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     dir.Write("a.dat", "old contents");
+    std::string large(200000, ' ');
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>('a' + i % 23);
     ::chmod(dir.Path().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
+        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes(large)), "");
+        EXPECT_EQ(dir.Read("a.dat"), large);
         EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("a longer new text")), "");
         EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("short")), "");
     }
     ::chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(dir.Read("a.dat"), "short");
     EXPECT_EQ(dir.EntryCount(), 1);
+    ASSERT_EQ(gSteps.size(), 3u);
+    EXPECT_EQ(gSteps.back(), std::make_pair(FileStep::DataSynced, dir.File("a.dat")));
 }
 
 TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {

@@ -95,6 +95,9 @@ TEST(FreqCsv, EveryBadRowIsReportedWithItsLineAndReason) {
                                                 "16,118.000,\"a\"b,\n"
                                                 "17,x,1234567,\xCE\xA9\n"
                                                 "18,107.000,\xF0\x9F\x98\x80,\n"
+                                                "1,121.500,,\n"
+                                                "20,118.000,\"a\r\nb\",x\n"
+                                                "21,x,,\n"
                                                 "19,118.000,,\"never closed\n");
     const std::vector<std::string> expected = {
         "line 2: channel 101 is outside 1..100",
@@ -113,7 +116,9 @@ TEST(FreqCsv, EveryBadRowIsReportedWithItsLineAndReason) {
         "a character outside Latin-1",
         "line 18: name \"\xF0\x9F\x98\x80\" has a character outside Latin-1; frequency 107.000 is outside "
         "108.000-136.975 MHz",
-        "line 19: a quoted field is not closed",
+        "line 19: channel 1 was given before, on line 11",
+        "line 22: frequency \"x\" is not a number",
+        "line 23: a quoted field is not closed",
     };
     EXPECT_EQ(imported.problems, expected);
     EXPECT_EQ(imported.warnings, std::vector<std::string>{});

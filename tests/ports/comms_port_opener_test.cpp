@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "common/program_directory.h"
 #include "ports/comms_port_opener.h"
 #include "ports/port_names.h"
@@ -31,6 +33,12 @@ protected:
     TComm comm;
     CommsPortOpener ports{comm};
     std::vector<PortFailure> reported;
+
+    // Serves the watch when the kernel reported something (it reports at once).
+    void ServeWatchIfWoken() {
+        pollfd watch{ports.WatchDescriptor(), POLLIN, 0};
+        if (::poll(&watch, 1, 0) > 0) ports.ServeWatch();
+    }
 };
 
 // As a user without root, who meets every refusal the kernel has.
@@ -109,6 +117,26 @@ TEST_F(PortOpenerTest, AChoiceAMappingChangeAndCloseEndTheWatch) {
     dir.Write("moved", "");
     pollfd watch{ports.WatchDescriptor(), POLLIN, 0};
     EXPECT_EQ(::poll(&watch, 1, 0), 0);  // inotify reports at once what it reports at all
+}
+
+// The kernel makes a device node before its permissions are set: a node that
+// appears with mode 0200 (here a link to a terminal of that mode, as by-id
+// links come) is opened once it is made readable.
+TEST_F(PortOpenerTest, ANodeThatBecomesReadableIsOpened) {
+    PtyPair pty;
+    const std::string node = dir.File("ttyUSB0");
+    MapCom1(node);
+    FilePermissionsEnforced asUser;
+    ports.Open(0);
+    ASSERT_TRUE(ports.Watching());
+    ::chmod(pty.SlavePath().c_str(), 0200);
+    std::filesystem::create_symlink(pty.SlavePath(), node);
+    ServeWatchIfWoken();
+    EXPECT_FALSE(ports.IsOpen());
+    ::chmod(pty.SlavePath().c_str(), 0600);
+    ServeWatchIfWoken();
+    EXPECT_TRUE(ports.IsOpen());
+    EXPECT_FALSE(ports.Watching());
 }
 
 }  // namespace

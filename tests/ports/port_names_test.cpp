@@ -8,6 +8,7 @@
 #include "common/program_directory.h"
 #include "modes/operating_mode.h"
 #include "ports/comms_port_opener.h"
+#include "ports/port_mapping.h"
 #include "ports/port_names.h"
 #include "serial/comm.h"
 #include "support/pty_pair.h"
@@ -37,6 +38,19 @@ TEST(PortNamesTest, TheSettingsFileIsReadAtEveryLookUp) {
     EXPECT_EQ(DevicePathOf("COM2"), "/dev/ttyS1");
     std::ofstream(dir / "RADIO.INI") << "[Ports]\nCOM2=/dev/serial/by-id/usb-adapter\n";
     EXPECT_EQ(DevicePathOf("COM2"), "/dev/serial/by-id/usb-adapter");
+    SetProgramDirectory("");
+    std::filesystem::remove_all(dir);
+}
+
+// A mapping set before the settings file exists creates it with the mapping.
+TEST(PortNamesTest, AMappingSetWithoutASettingsFileCreatesIt) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vhfcom-port-mapping-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    SetProgramDirectory(dir.string() + "/");
+    EXPECT_EQ(SetPortMapping(3, "/dev/ttyUSB0"), "");
+    EXPECT_EQ(DevicePathOf("COM3"), "/dev/ttyUSB0");
+    EXPECT_TRUE(PortDevices(3)[2].mapped);
     SetProgramDirectory("");
     std::filesystem::remove_all(dir);
 }

@@ -83,6 +83,17 @@ TEST_F(CommTest, OpeningTwiceReopensWithOneEventThread) {
     EXPECT_EQ(EventThreadCount(), threadsBefore);
 }
 
+// What the line carried before the port was opened was meant for nobody: the
+// first batch holds only what arrived after the opening.
+TEST_F(CommTest, BytesQueuedBeforeTheOpeningAreNeverRead) {
+    pty.Write(std::vector<uint8_t>(3000, 0x55));
+    OpenOnPty();
+    comm.SetCharsTimeOut(0);
+    pty.Write({1, 2, 3});
+    ASSERT_TRUE(handOver.WaitForBatch());
+    EXPECT_EQ(ReadAll(comm, 1000), (std::vector<uint8_t>{1, 2, 3}));
+}
+
 TEST_F(CommTest, TheDeviceIsExclusiveUntilClosed) {
     OpenOnPty();
     TComm other;

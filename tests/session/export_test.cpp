@@ -67,7 +67,7 @@ const SimulatedDisplay kWithoutModeLine{.adjustMode = 6,
                                         .activeName = "TOWER",
                                         .activeType = "TWR",
                                         .standbyName = "GUARD",
-                                        .standbyType = "EMERG"};
+                                        .standbyType = "EMER\x7F"};
 
 // Three messages among noise and a broken header, split over four reads.
 const std::vector<uint8_t> kA = MessageBytes(kReceiving);
@@ -88,7 +88,7 @@ const char kHeader[] =
 const char* const kRows[] = {
     "0.046,Vol,0,118025,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,30,60\r\n",
     "0.092,Channel,1,136975,121500,12,7,\"A,\"\"B\\\\x8A\",\\x01     ,GUARD ,EMERG ,20,3,30,64\r\n",
-    "1.235,none,0,-5,121500,0,7,TOWER ,TWR   ,GUARD ,EMERG ,20,3,255,60\r\n",
+    "1.235,none,0,-5,121500,0,7,TOWER ,TWR   ,GUARD ,EMER\\x7F ,20,3,255,60\r\n",
 };
 
 class ExportTest : public ::testing::Test {
@@ -209,12 +209,16 @@ Animation Decode(const std::string& path) {
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
         const GifImageDesc& d = image.ImageDesc;
-        for (int y = 0; y < d.Height; ++y)
-            for (int x = 0; x < d.Width; ++x)
-                canvas[static_cast<std::size_t>((d.Top + y) * a.width + d.Left + x)] =
-                    image.RasterBits[y * d.Width + x];
         GraphicsControlBlock control{};
         DGifSavedExtensionToGCB(gif, i, &control);
+        EXPECT_EQ(control.DisposalMode, DISPOSE_DO_NOT);
+        for (int y = 0; y < d.Height; ++y) {
+            for (int x = 0; x < d.Width; ++x) {
+                const uint8_t index = image.RasterBits[y * d.Width + x];
+                if (index != control.TransparentColor)
+                    canvas[static_cast<std::size_t>((d.Top + y) * a.width + d.Left + x)] = index;
+            }
+        }
         a.canvases.push_back(canvas);
         a.delays.push_back(control.DelayTime);
     }
@@ -230,21 +234,23 @@ std::vector<uint8_t> Scaled(const DisplayBitmap& bitmap, int scale) {
 }
 
 // A repeated display adds no frame; a change that another follows within the
-// same hundredth of a second is left out; a gap longer than one GIF delay
-// holds is split over an unchanged frame; delays are whole hundredths since
-// the first display.
+// same hundredth of a second is left out; delays are whole hundredths since
+// the first display. Frames after the first leave what they do not change
+// transparent, over what was drawn before.
 TEST_F(ExportTest, GifHasAFrameForEachChangeTimedToTheHundredthAndLoops) {
     const std::vector<Batch> batches = {
-        {0, kA}, {46000, kA}, {92000, kB}, {95000, kC}, {200000, kA}, {700000000, kB},
+        {0, kA}, {46000, kA}, {92000, kB}, {95000, kC}, {200000, kA}, {1200000, kB},
     };
     dir.Write("s.vhfrec", RecordingFileBytes(batches));
     ASSERT_EQ(Export("s.vhfrec", "s.gif", 2), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
     const Animation a = Decode(dir.File("s.gif"));
     EXPECT_EQ(a.width, 2 * LcdWidth);
     EXPECT_EQ(a.height, 2 * LcdHeight);
-    EXPECT_EQ(a.delays, (std::vector<int>{9, 11, 65535, 70000 - 20 - 65535, 100}));
+    EXPECT_EQ(a.delays, (std::vector<int>{9, 11, 100, 100}));
 
-    EXPECT_EQ(a.palette, (std::vector<uint32_t>{LcdOffColour, LcdOnColour}));
+    EXPECT_EQ(std::vector<uint32_t>(a.palette.begin(), a.palette.begin() + 2),
+              (std::vector<uint32_t>{LcdOffColour, LcdOnColour}));
 
     std::vector<DisplayBitmap> displays;  // after each message
     DisplayBitmapRenderer renderer;
@@ -254,12 +260,29 @@ TEST_F(ExportTest, GifHasAFrameForEachChangeTimedToTheHundredthAndLoops) {
         renderer.Draw(DecodeDisplayPayload(payload));
         displays.push_back(renderer.Bitmap());
     }
-    ASSERT_EQ(a.canvases.size(), 5u);
-    const int shownAfter[] = {0, 3, 4, 4, 5};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(a.canvases[i], Scaled(displays[shownAfter[i]], 2)) << "frame " << i;
+    ASSERT_EQ(a.canvases.size(), 4u);
+    const int shownAfter[] = {0, 3, 4, 5};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(a.canvases[i], Scaled(displays[shownAfter[i]], 2)) << "frame " << i;
 
     const std::string file = dir.Read("s.gif");
     EXPECT_NE(file.find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 15)), std::string::npos);
+}
+
+// Damaged times: a pause longer than a frame can last is one frame of the
+// longest delay, named once; a time that runs backwards is no pause. The
+// export ends at once with no more frames than messages.
+TEST_F(ExportTest, DamagedTimesCostOneFrameAndOneNote) {
+    constexpr uint64_t kFarFuture = 360000000000000000;
+    dir.Write("d.vhfrec", RecordingFileBytes({{0, kA}, {kFarFuture, kB}, {50000, kC}, {kFarFuture + 1000000, kA}}));
+    ASSERT_EQ(Export("d.vhfrec", "d.gif", 1), 0) << err.str();
+    EXPECT_EQ(Decode(dir.File("d.gif")).delays, (std::vector<int>{65535, 100, 100}));
+    EXPECT_EQ(err.str(), dir.File("d.vhfrec") +
+                             " pauses for longer than 655.35 s after 0.00 s; the GIF shows the pause as 655.35 s.\n");
+    dir.Write("d2.vhfrec", RecordingFileBytes({{0, kA}, {7000000000, kB}, {14000000000, kC}}));
+    ASSERT_EQ(Export("d2.vhfrec", "d2.gif", 1), 0) << err.str();
+    EXPECT_EQ(err.str(), dir.File("d2.vhfrec") +
+                             " pauses 2 times for longer than 655.35 s, first after 0.00 s; the GIF shows each such "
+                             "pause as 655.35 s.\n");
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <future>
+#include <mutex>
 
+#include "common/file_sync.h"
 #include "recording_files.h"
 #include "session/recording_reader.h"
 #include "session/recording_writer.h"
@@ -34,6 +38,68 @@ std::vector<uint8_t> Pattern(std::size_t size, int seed) {
 }
 
 bool SameBatch(const Batch& a, const Batch& b) { return a.micros == b.micros && a.bytes == b.bytes; }
+
+// The writer's clock, moved by the tests only.
+std::atomic<int64_t> gManualMicros{0};
+
+RecordingWriter::Clock::time_point ManualNow() {
+    static const RecordingWriter::Clock::time_point start = RecordingWriter::Clock::now();
+    return start + std::chrono::microseconds(gManualMicros.load());
+}
+
+// The data syncs of the writer thread, counted.
+std::mutex gSyncsMutex;
+std::condition_variable gSynced;
+int gSyncs = 0;
+
+void CountSync(FileStep step, const std::string&) {
+    if (step != FileStep::DataSynced) return;
+    std::lock_guard lock(gSyncsMutex);
+    ++gSyncs;
+    gSynced.notify_all();
+}
+
+int Syncs() {
+    std::lock_guard lock(gSyncsMutex);
+    return gSyncs;
+}
+
+// Waits for the writer thread's next sync, however long its clock takes to
+// come round in real time; false after a minute.
+bool NextSyncSeen(int seen) {
+    std::unique_lock lock(gSyncsMutex);
+    return gSynced.wait_for(lock, std::chrono::minutes(1), [&] { return gSyncs > seen; });
+}
+
+// A second of the writer's clock brings a sync of what was written, with no
+// more bytes and no Stop; so does Stop. A longer file recorded over is cut
+// to the new recording.
+TEST(RecordingWriterTest, SyncsEverySecondOfItsClockAndAtStop) {
+    TempDir dir;
+    dir.Write("a.vhfrec", std::string(100000, 'x'));
+    SetFileStepWatch(CountSync);
+    gManualMicros = 0;
+    RecordingWriter writer(ManualNow);
+    ASSERT_EQ(writer.Start(dir.File("a.vhfrec"), nullptr), "");
+    writer.Append(writer.ElapsedMicroseconds(), Pattern(10, 1).data(), 10);
+    gManualMicros += 999999;
+    EXPECT_EQ(writer.ElapsedMicroseconds(), 999999u);
+    const int before = Syncs();
+    gManualMicros += 1;
+    EXPECT_TRUE(NextSyncSeen(before));
+    const ReadBack synced = ReadRecording(dir.File("a.vhfrec"));
+    ASSERT_EQ(synced.records.size(), 1u);
+    EXPECT_TRUE(SameBatch(synced.records[0], {0, Pattern(10, 1)}));
+
+    writer.Append(1000000, Pattern(20, 2).data(), 20);
+    const int beforeStop = Syncs();
+    writer.Stop();
+    EXPECT_EQ(Syncs(), beforeStop + 1);
+    SetFileStepWatch(nullptr);
+    const ReadBack back = ReadRecording(dir.File("a.vhfrec"));
+    EXPECT_FALSE(back.cutAt);
+    EXPECT_EQ(back.records.size(), 2u);
+}
 
 TEST(RecordingWriterTest, RecordsEveryBatchWholeSplittingWhatExceedsARecordAndReplacesAnEarlierRecording) {
     TempDir dir;
@@ -117,6 +183,17 @@ TEST(RecordingWriterTest, AFullDiskStopsTheRecordingOnceAndKeepsTheWholeRecords)
     ASSERT_GT(back.records.size(), 0u);
     ASSERT_LT(back.records.size(), 20u);
     for (std::size_t i = 0; i < back.records.size(); ++i) EXPECT_TRUE(SameBatch(back.records[i], sent[i])) << i;
+
+    // The next recording, on a disk with room, records again; over the
+    // longer one it replaces, nothing of that one is left.
+    ASSERT_EQ(writer.Start(path, nullptr), "");
+    writer.Append(7, Pattern(5, 9).data(), 5);
+    EXPECT_TRUE(writer.Recording());
+    writer.Stop();
+    const ReadBack again = ReadRecording(path);
+    EXPECT_FALSE(again.cutAt);
+    ASSERT_EQ(again.records.size(), 1u);
+    EXPECT_TRUE(SameBatch(again.records[0], {7, Pattern(5, 9)}));
 }
 
 TEST(RecordingReaderTest, RefusesFilesThatAreNotRecordingsOfItsVersion) {
@@ -124,6 +201,8 @@ TEST(RecordingReaderTest, RefusesFilesThatAreNotRecordingsOfItsVersion) {
     std::string version2 = RecordingFileBytes({{0, {1, 2, 3}}});
     version2[8] = 2;
     dir.Write("version2", version2);
+    version2[8] = 0;
+    dir.Write("version0", version2);
     dir.Write("text", "time_s,mode\r\n");
     ::mkdir(dir.File("folder").c_str(), 0755);
     const struct {
@@ -131,6 +210,7 @@ TEST(RecordingReaderTest, RefusesFilesThatAreNotRecordingsOfItsVersion) {
         std::string message;
     } rows[] = {
         {"version2", " is a recording of version 2, which this program cannot read (it reads version 1)."},
+        {"version0", " is a recording of version 0, which this program cannot read (it reads version 1)."},
         {"text", " is not a recording: it does not start as one."},
         {"folder", " cannot be read: Is a directory."},
         {"missing", " cannot be read: File not found."},

@@ -1,15 +1,24 @@
 #include "gui/session/replay_player.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <limits>
 
 #include "session/recording_reader.h"
 
 namespace {
 // Records handed over per turn of the event loop at speed 0.
 constexpr int kBatchAtFullSpeed = 64;
+constexpr double kLongestTimerWaitMs = std::numeric_limits<int>::max();
 }  // namespace
 
-ReplayPlayer::ReplayPlayer() {
+int64_t ReplayPlayer::SteadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+ReplayPlayer::ReplayPlayer(Clock clock) : clock_(clock) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { PlayDue(); });
@@ -29,7 +38,7 @@ std::string ReplayPlayer::Start(const std::string& path, double speed, Feed feed
     feed_ = std::move(feed);
     finished_ = std::move(finished);
     haveWaiting_ = false;
-    clock_.start();
+    startedMs_ = clock_();
     timer_.start(0);
     return {};
 }
@@ -49,8 +58,10 @@ void ReplayPlayer::PlayDue() {
             haveWaiting_ = true;
         }
         if (speed_ > 0) {
-            const auto dueMs = static_cast<int64_t>(std::llround(static_cast<double>(waitingMicros_) / speed_ / 1000));
-            if (const int64_t wait = dueMs - clock_.elapsed(); wait > 0) return timer_.start(static_cast<int>(wait));
+            // A time far ahead (a damaged file) is waited for in turns the timer can hold.
+            const double dueMs = static_cast<double>(waitingMicros_) / speed_ / 1000;
+            if (const double wait = std::round(dueMs - static_cast<double>(clock_() - startedMs_)); wait > 0)
+                return timer_.start(static_cast<int>(std::min(wait, kLongestTimerWaitMs)));
         } else if (fed++ == kBatchAtFullSpeed) {
             return timer_.start(0);
         }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -16,8 +15,11 @@ class RecordingReader;
 class ReplayPlayer {
 public:
     using Feed = std::function<void(const uint8_t* bytes, std::size_t count)>;
+    // The time the player goes by, in milliseconds; the monotonic clock's by default.
+    using Clock = int64_t (*)();
+    static int64_t SteadyMilliseconds();
 
-    ReplayPlayer();
+    explicit ReplayPlayer(Clock clock = SteadyMilliseconds);
     ~ReplayPlayer();
 
     // Opens the recording and starts playing it. Returns an empty string, or
@@ -40,7 +42,8 @@ private:
     double speed_ = 1.0;
     Feed feed_;
     std::function<void(const std::string&)> finished_;
-    QElapsedTimer clock_;
+    Clock clock_;
+    int64_t startedMs_ = 0;
     QTimer timer_;
     // The record read but not yet due.
     std::vector<uint8_t> waiting_;

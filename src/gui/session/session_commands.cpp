@@ -38,6 +38,10 @@ SessionCommands::SessionCommands(QWidget* window, SessionHooks hooks) : window_(
 }
 
 SessionCommands::~SessionCommands() {
+    // The window is going: a replay cut short here hands the port back to
+    // nobody and says nothing.
+    hooks_.reopenPort = [] {};
+    hooks_.showMessage = [](const QString&) {};
     player_.Stop();
     writer_.Stop();
     if (exporter_.state() != QProcess::NotRunning) {

@@ -67,7 +67,6 @@ public:
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
-    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
@@ -76,6 +75,9 @@ public:
     LcdFrame Frame;                                  // the display's pixels, shown by Image1
     Lcd Display{Frame};                              // draws on it: the emulator and the link
     DeviceLink Link{Display, ModeListener};          // frames and draws Comm1's display messages
+    // Declared after what its hooks use (the port, its opener, the link and
+    // the frame), so that it goes first and never calls into them once they are gone.
+    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TForm15* Form15 = nullptr;                       // serial port dialog
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"

@@ -3,15 +3,19 @@
 #include <QAction>
 #include <QLabel>
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "gui/session/display_image.h"
+#include "gui/session/replay_player.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/status_line.h"
 #include "message/display_message.h"
 #include "modes/global_state.h"
 #include "session/recording_files.h"
+#include "session/recording_reader.h"
+#include "settings/radio_ini.h"
 #include "support/file_faults.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
@@ -149,6 +153,71 @@ TEST_F(SessionTest, ARecordingWhoseDiskFillsUpStopsWithOneMessageAndTheLinkGoesO
     pty.Write(last);
     EXPECT_TRUE(ProcessEventsUntil([&] { return Drawn(last); })) << "the link goes on";
     EXPECT_EQ(messages.size(), 1);
+}
+
+// The window closes while a replay plays (with the port in use before it) or
+// while a recording runs: neither calls back into what the window took down
+// already (the sanitizer build sees any such call), the settings are written
+// and the recording keeps what it received.
+TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
+    std::vector<Batch> minute;
+    for (uint64_t second = 0; second < 60; ++second)
+        minute.push_back({second * 1000000, MessageBytes(ReceivingDisplay())});
+    dir.Write("minute.vhfrec", RecordingFileBytes(minute));
+    const struct {
+        const char* name;
+        bool replaying;
+    } rows[] = {{"replay", true}, {"recording", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        StartOptions options;
+        options.portDevice = pty.SlavePath();
+        if (row.replaying) options.replayFile = dir.File("minute.vhfrec");
+        if (!row.replaying) options.recordFile = RecordingPath();
+        Open(options);
+        if (row.replaying) ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(minute[0].bytes); }));
+        if (!row.replaying) SendSession();
+        EXPECT_EQ(form->Session->Replaying(), row.replaying);
+        form->close();
+        form.reset();
+        EXPECT_TRUE(std::filesystem::exists(RadioIniPath()));
+        std::filesystem::remove(RadioIniPath());
+        EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+        ResetGlobalState();
+        SetUp();
+    }
+    RecordingReader reader(RecordingPath());
+    std::size_t bytes = 0;
+    while (const auto record = reader.Next()) bytes += record->bytes.size();
+    EXPECT_EQ(bytes, 30u * (3 + DisplayMessageSize));
+    EXPECT_FALSE(reader.CutAt());
+}
+
+// The replay's clock, moved by the test only.
+int64_t gReplayMs = 0;
+int64_t ReplayMs() { return gReplayMs; }
+
+// The recording's times are divided by the speed: at speed 2 records 2 and
+// 6 ms in are due 1 and 3 ms after the start, and not before.
+TEST(ReplayPlayerTest, PlaysTheRecordingsTimesDividedByTheSpeed) {
+    TempDir dir;
+    dir.Write("r.vhfrec", RecordingFileBytes({{2000, {1}}, {6000, {2}}}));
+    gReplayMs = 0;
+    ReplayPlayer player(ReplayMs);
+    std::vector<uint8_t> fed;
+    ASSERT_EQ(player.Start(
+                  dir.File("r.vhfrec"), 2, [&](const uint8_t* bytes, std::size_t) { fed.push_back(*bytes); }, nullptr),
+              "");
+    const struct {
+        int64_t ms;
+        std::vector<uint8_t> fed;
+    } rows[] = {{0, {}}, {1, {1}}, {2, {1}}, {3, {1, 2}}};
+    for (const auto& row : rows) {
+        gReplayMs = row.ms;
+        ProcessEventsUntil([&] { return fed.size() >= row.fed.size(); });
+        EXPECT_FALSE(ProcessEventsUntil([&] { return fed.size() > row.fed.size(); }, 20)) << row.ms << " ms";
+        EXPECT_EQ(fed, row.fed) << row.ms << " ms";
+    }
 }
 
 }  // namespace
