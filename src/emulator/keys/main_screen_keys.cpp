@@ -16,7 +16,7 @@ constexpr uint8_t kVolumeMaximum = 31;
 constexpr uint8_t kSquelchMaximum = 63;
 constexpr uint8_t kModeTimeout = 20;
 
-// MenuActive while the main menu runs, also when a stop leaves it.
+// MenuActive while the main menu runs, also when a stop destroys it.
 class MenuActiveScope {
 public:
     MenuActiveScope() { EmulatorState.MenuActive = true; }
@@ -85,22 +85,22 @@ void UpDownKey(bool up) {
     }
 }
 
-void MenuKey() {
+Task<> MenuKey() {
     {
         MenuActiveScope menu;
-        RunMainMenu();
+        co_await RunMainMenu();
     }
     RedrawCleared();
 }
 
-void ActOnKey(uint8_t key) {
+Task<> ActOnKey(uint8_t key) {
     switch (key) {
         case KeyVolSq: VolSqKey(); break;
         case KeyActive: Flip(); break;
         case KeyMhzKhzCh: TuningModeKey(); break;
         case KeyDownArrow: UpDownKey(false); break;
         case KeyUpArrow: UpDownKey(true); break;
-        case KeyMenu: MenuKey(); break;
+        case KeyMenu: co_await MenuKey(); break;
         default: break;
     }
 }
@@ -116,10 +116,10 @@ void CountTuningTimeout() {
 
 }  // namespace
 
-void MainScreenKeyPass() {
+Task<> MainScreenKeyPass() {
     while (!EmulatorState.RefreshFlag) {
-        PollStep();
-        ActOnKey(EmulatorState.KeyEvent);
+        co_await PollStep();
+        co_await ActOnKey(EmulatorState.KeyEvent);
     }
     CountTuningTimeout();
     DrawMainScreen();

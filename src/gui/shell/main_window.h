@@ -10,7 +10,9 @@
 #include "comm/comm.h"
 #include "comm/device_link.h"
 #include "display/lcd.h"
+#include "emulator/runtime/firmware_runner.h"
 #include "gui/comm/qt_comm_hand_over.h"
+#include "gui/shell/qt_emulator_host.h"
 #include "help/help.h"
 #include "shell/comms_port_opener.h"
 #include "shell/operating_mode.h"
@@ -51,6 +53,9 @@ public:
     void Timer1Timer();
     void Timer2Timer();
     void Comm1RxChar(TCustomComm* Sender, int32_t Count);
+    // Resumes the emulator after an event it may act on; stops it instead
+    // once StopRequest is set.
+    void ResumeEmulator();
 
     PanelPicture* Image1 = nullptr;
     std::array<KeyArea*, 6> Shapes{};  // Shape1..Shape6
@@ -75,6 +80,8 @@ public:
     LcdFrame Frame;                                  // the display's pixels, shown by Image1
     Lcd Display{Frame};                              // draws on it: the emulator and the link
     DeviceLink Link{Display, ModeListener};          // frames and draws Comm1's display messages
+    QtEmulatorHost EmulatorHostOfWindow{this};       // the emulator's clock and error boxes
+    FirmwareRunner Runner;                           // the emulator run, resumed by Timer2 and the inputs
     TForm15* Form15 = nullptr;                       // serial port dialog
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
@@ -89,6 +96,8 @@ private:
     void BuildControls(QWidget* client);
     void BuildMenus();
     SessionHooks SessionHooksOfThisWindow();
+    void FeedLink(const uint8_t* bytes, std::size_t count);
+    void AfterEmulatorStep();
 
     bool placedWithFrame_ = false;
 };
