@@ -93,14 +93,14 @@ Task<> MenuKey() {
     RedrawCleared();
 }
 
-Task<> ActOnKey(uint8_t key) {
+// The keys that act at once; MENU opens the menu from the key loop.
+void ActOnKey(uint8_t key) {
     switch (key) {
         case KeyVolSq: VolSqKey(); break;
         case KeyActive: Flip(); break;
         case KeyMhzKhzCh: TuningModeKey(); break;
         case KeyDownArrow: UpDownKey(false); break;
         case KeyUpArrow: UpDownKey(true); break;
-        case KeyMenu: co_await MenuKey(); break;
         default: break;
     }
 }
@@ -119,7 +119,11 @@ void CountTuningTimeout() {
 Task<> MainScreenKeyPass() {
     while (!EmulatorState.RefreshFlag) {
         co_await PollStep();
-        co_await ActOnKey(EmulatorState.KeyEvent);
+        const uint8_t key = EmulatorState.KeyEvent;
+        if (key == KeyMenu)
+            co_await MenuKey();
+        else
+            ActOnKey(key);
     }
     CountTuningTimeout();
     DrawMainScreen();

@@ -38,7 +38,8 @@ void RunIfPresent(void (*operation)()) {
 }
 
 Task<> SelectIfPresent(Task<> (*select)()) {
-    if (select) co_await select();
+    if (!select) co_return;
+    co_await select();
 }
 
 void DrawNavigationFrame() {

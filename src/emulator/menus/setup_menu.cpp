@@ -25,7 +25,8 @@ void RunIfPresent(void (*operation)()) {
 }
 
 Task<> SelectIfPresent(Task<> (*select)()) {
-    if (select) co_await select();
+    if (!select) co_return;
+    co_await select();
 }
 
 // Line n on text rows `row` and `row` + 1, in large text. While browsing the

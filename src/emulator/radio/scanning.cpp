@@ -50,8 +50,9 @@ Task<> ScanningDuty() {
         co_await Alternate();
         co_return;
     }
-    if (EepromSettings.PriorityScan && s.RxState != RxTransmitting && s.TunedFreq == EepromSettings.StandbyFreq)
-        co_await LookAtActive();
+    if (!EepromSettings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != EepromSettings.StandbyFreq)
+        co_return;
+    co_await LookAtActive();
 }
 
 void StopScanning() {
