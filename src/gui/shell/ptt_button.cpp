@@ -29,8 +29,6 @@ void PttButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PttButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) held_ = 0;
     QPushButton::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange || isEnabled() || held_ == 0) return;
-    held_ = 0;
-    PanelInputsChanged();
 }
