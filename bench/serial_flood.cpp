@@ -29,10 +29,8 @@
 #include <vector>
 
 #include "common/program_directory.h"
-#include "emulator/runtime/emulator_host.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/qt_emulator_host.h"
 
 namespace {
 
@@ -178,8 +176,6 @@ int main(int argc, char* argv[]) {
     SetProgramDirectory(folder.string() + "/");
 
     TForm1 form;
-    QtEmulatorHost host(&form);
-    EmulatorAttachHost(&host);
     form.show();
     if (!form.Comm1.Enabled()) {
         std::fprintf(stderr, "bench_serial_flood: COM1 (%s) did not open\n", line.slave.c_str());
@@ -232,7 +228,6 @@ int main(int argc, char* argv[]) {
     clock.start(1000);
     QApplication::exec();
     prober.Stop();
-    EmulatorAttachHost(nullptr);
     std::filesystem::remove_all(folder);
 
     const double seconds[] = {kQuietSeconds, static_cast<double>(floodSeconds), kQuietSeconds};

@@ -22,8 +22,9 @@
 //   EmulatedHardware                 emulator/hardware/hardware         firmware                 EmulatorResetState
 //   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons,  EmulatorResetState
 //                                                                        panel keyboard
-//   StopRequest                      emulator/runtime/emulator_wait     modes, window close      EmulatorResetState
-//   poll clock, emulator host,       emulator/runtime/                  emulator run, main()     EmulatorResetState
+//   StopRequest, the chain that      emulator/runtime/emulator_wait     modes, window close,     EmulatorResetState
+//     suspended last                                                    the firmware's waits
+//   poll clock, emulator host,       emulator/runtime/                  emulator run, window     EmulatorResetState
 //     the emulator's display
 //   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
 //   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
@@ -32,6 +33,7 @@
 //   default device stem              ports/port_names.cpp               tests                    SetDefaultDeviceStem
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
 //   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
+//   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window SetPanelInputsChangedHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

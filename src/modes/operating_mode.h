@@ -7,7 +7,7 @@
 // draws the display) and the 20 ms time base that switches back offline.
 // Everything here runs on the GUI thread.
 
-extern bool EmulatorRunning;    // the Timer1 handler is inside the emulator run
+extern bool EmulatorRunning;    // the emulator run was started by Timer1 and has not stopped
 extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
 
 // What the main window shows of the mode; the main window implements it.

@@ -144,4 +144,35 @@ TEST_F(EmulatorRunTest, FrequenciesAtTheEndsOfTheNumberRangeRunWithoutOverflow) 
     EXPECT_TRUE(host.errors.empty());
 }
 
+// A host that tries to resume the firmware from inside it, at every poll
+// step, as a handler reached from the firmware would.
+class ReenteringHost : public ScriptedHost {
+public:
+    uint64_t NowMicroseconds() override {
+        Runner().Resume();
+        return ScriptedHost::NowMicroseconds();
+    }
+};
+
+// A stop while a service screen runs inside the Setup menu inside the main
+// menu destroys the whole chain: its scopes unwind, a change not yet saved is
+// written and the display is cleared.
+TEST(FirmwareRunnerTest, AStopInsideANestedScreenUnwindsTheChainAndEndsTheRun) {
+    ReenteringHost host;
+    MenuScript script(host);
+    script.OpenSetupOnLine(1);
+    script.Tap(KeyBitActive);  // " Invert " on, not yet saved
+    script.Tap(KeyBitDown, 5);
+    script.Tap(KeyBitActive);  // " ADC 1 "
+    script.Wait(50);
+    script.Then([&] {
+        EXPECT_TRUE(EmulatorState.MenuActive);
+        EXPECT_TRUE(host.Runner().Running());
+    });
+    script.Finish();
+    EXPECT_FALSE(EmulatorState.MenuActive);
+    EXPECT_EQ(SettingsFileBytes(host)[30], 1);
+    EXPECT_EQ(ScreenArt(host.Frame()), GreenScreen());
+}
+
 }  // namespace

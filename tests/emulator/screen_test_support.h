@@ -10,22 +10,23 @@
 #include "support/scripted_host.h"
 
 // The screens the menus open are tested without the menus. An action of the
-// scripted host opens one: actions run inside the poll step of the main
-// screen's key loop, so the screen's own waiting loop runs nested on the same
-// scripted clock, as it does under the menus. MenuActive is set meanwhile, as
+// scripted host opens one while the main screen's key loop waits: the screen
+// runs in place of that wait on the same scripted clock, as it does under the
+// menus. MenuActive is set meanwhile, as
 // the main menu sets it, so the main screen's status row stays off the screen.
 // closedAt is the tick whose key ended the screen (0 while it is open).
 struct OpenedScreen {
     uint32_t closedAt = 0;
 };
 
-inline std::shared_ptr<OpenedScreen> OpenScreenAt(ScriptedHost& host, uint32_t tick, void (*screen)()) {
+inline std::shared_ptr<OpenedScreen> OpenScreenAt(ScriptedHost& host, uint32_t tick, Task<> (*screen)()) {
     auto opened = std::make_shared<OpenedScreen>();
     host.At(tick, [&host, opened, screen] {
         EmulatorState.MenuActive = true;
-        screen();
-        EmulatorState.MenuActive = false;
-        opened->closedAt = host.Tick();
+        host.OpenScreen(screen(), [&host, opened] {
+            EmulatorState.MenuActive = false;
+            opened->closedAt = host.Tick();
+        });
     });
     return opened;
 }

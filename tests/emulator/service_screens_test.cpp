@@ -117,8 +117,8 @@ TEST_F(ServiceScreensTest, Adc2ShowsTheSignedReadingsWithTheirSign) {
 }
 
 TEST(ServiceScreenKeysTest, AnyKeyEndsAReadingsScreen) {
-    const std::pair<uint8_t, void (*)()> cases[] = {{KeyBitVolSq, RunReadingsScreen1},
-                                                    {KeyBitMenu, RunReadingsScreen2}};
+    const std::pair<uint8_t, Task<> (*)()> cases[] = {{KeyBitVolSq, RunReadingsScreen1},
+                                                      {KeyBitMenu, RunReadingsScreen2}};
     for (const auto& [key, screen] : cases) {
         ScriptedHost host;
         auto opened = OpenScreenAt(host, kOpen, screen);

@@ -10,7 +10,6 @@
 #include "common/program_directory.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
-#include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "modes/operating_mode.h"
 
@@ -41,7 +40,7 @@ void ScriptedHost::AtTime(uint64_t micros, std::function<void()> action) {
     actions_.emplace(std::make_pair(micros, sequence_++), std::move(action));
 }
 
-void ScriptedHost::ProcessPendingEvents() {
+void ScriptedHost::AdvanceToNextEvent() {
     const uint64_t nextTick = TimeOfTick(tick_ + 1);
     uint64_t next = nextTick;
     if (!actions_.empty()) next = std::min(next, actions_.begin()->first.first);
@@ -52,8 +51,6 @@ void ScriptedHost::ProcessPendingEvents() {
         actions_.erase(actions_.begin());
         action();
     }
-    // An action that opened a screen has run its loop nested on this clock
-    // and may have delivered this tick and later ones already.
     if (now_ < TimeOfTick(tick_ + 1)) return;
     ++tick_;
     for (const auto& observer : observers_) observer(tick_);
@@ -97,6 +94,33 @@ void ScriptedHost::Run() {
         ADD_FAILURE() << "the emulator run did not end within the scripted time limit";
         StopRequest = true;
     });
-    EmulatorRun();
+    layers_.push_back(std::make_unique<Layer>());
+    layers_.back()->runner.Start();
+    while (!layers_.empty()) {
+        AdvanceToNextEvent();
+        layers_.back()->runner.Resume();
+        CloseReturnedScreens();
+    }
     actions_.erase(limitKey);
+}
+
+void ScriptedHost::OpenScreen(Task<> screen, std::function<void()> closed) {
+    layers_.push_back(std::make_unique<Layer>());
+    layers_.back()->closed = std::move(closed);
+    layers_.back()->runner.StartScreen(std::move(screen));
+    if (layers_.back()->runner.Running()) return;
+    auto returned = std::move(layers_.back()->closed);
+    layers_.pop_back();
+    returned();
+}
+
+// A screen that returned hands back to the chain below it, which goes on at
+// once; a stop ends every layer in turn.
+void ScriptedHost::CloseReturnedScreens() {
+    while (!layers_.empty() && !layers_.back()->runner.Running()) {
+        auto closed = std::move(layers_.back()->closed);
+        layers_.pop_back();
+        if (closed && !StopRequest) closed();
+        if (!layers_.empty()) layers_.back()->runner.Resume();
+    }
 }

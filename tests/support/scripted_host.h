@@ -2,11 +2,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "emulator/runtime/emulator_host.h"
+#include "emulator/runtime/firmware_runner.h"
+#include "emulator/runtime/task.h"
 #include "modes/global_state.h"
 #include "support/scratch_display.h"
 
@@ -16,13 +19,14 @@
 // own attached as the emulator's and itself attached as the emulator host.
 //
 // Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
-// n x 20 ms. Each ProcessPendingEvents call jumps the clock to the next event,
-// runs the scripted actions due then and, when it is a tick, the time base
-// (TimeBase with the two slider positions). Actions scheduled for a tick run
-// just before that tick. A fresh run shows its main screen from tick 125.
-// An action may itself run a waiting loop of the firmware (a screen the menus
-// open): it runs nested on the same clock, and the clock goes on from where
-// the nested loop left it.
+// n x 20 ms. The run goes on a FirmwareRunner; each time the firmware waits,
+// the clock jumps to the next event, the scripted actions due then run and,
+// when it is a tick, the time base (TimeBase with the two slider positions);
+// then the runner resumes the firmware. Actions scheduled for a tick run just
+// before that tick. A fresh run shows its main screen from tick 125.
+// An action may open a screen of the firmware (OpenScreen): it runs in place
+// of the firmware's wait, on the same clock, until it returns; then the
+// firmware goes on from its wait at once, as after a call from inside it.
 //
 //   ScriptedHost host;
 //   host.TapKey(KeyBitUp, 200);
@@ -39,7 +43,6 @@ public:
     ScriptedHost(const ScriptedHost&) = delete;
     ScriptedHost& operator=(const ScriptedHost&) = delete;
 
-    void ProcessPendingEvents() override;
     uint64_t NowMicroseconds() override { return now_; }
     void ReportError(const std::string& message) override { errors.push_back(message); }
 
@@ -61,6 +64,9 @@ public:
     void SetStandbySlider(uint16_t position, uint32_t tick);
     void HoldPtt(uint32_t tick, uint32_t ticks);
     void StopAt(uint32_t tick);
+    // From an action: runs `screen` until it returns, then calls `closed`
+    // (not when a stop destroyed the screen).
+    void OpenScreen(Task<> screen, std::function<void()> closed);
 
     // Runs the emulator until it returns. Fails the test and stops it if the
     // scripted clock passes the time limit (30 min) first.
@@ -70,6 +76,8 @@ public:
         Run();
     }
 
+    // The runner of the emulator run (while Run is running).
+    FirmwareRunner& Runner() { return layers_.front()->runner; }
     // The last tick delivered.
     uint32_t Tick() const { return tick_; }
     LcdFrame& Frame() { return display_.frame; }
@@ -82,6 +90,14 @@ public:
     uint16_t standbySlider = 371;
 
 private:
+    // A runner and what to do when its chain has returned.
+    struct Layer {
+        FirmwareRunner runner;
+        std::function<void()> closed;
+    };
+    void AdvanceToNextEvent();
+    void CloseReturnedScreens();
+
     // Resets every global before the display is attached.
     struct FreshState {
         FreshState() { ResetGlobalState(); }
@@ -94,4 +110,5 @@ private:
     uint64_t sequence_ = 0;
     std::map<std::pair<uint64_t, uint64_t>, std::function<void()>> actions_;  // (time, order)
     std::vector<std::function<void(uint32_t)>> observers_;
+    std::vector<std::unique_ptr<Layer>> layers_;  // the run first, then the screens opened over it
 };

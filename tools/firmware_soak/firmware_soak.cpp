@@ -15,10 +15,10 @@
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_host.h"
-#include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/firmware_runner.h"
 #include "firmware_soak/soak_inputs.h"
 #include "firmware_soak/soak_rules.h"
 #include "freqdb/freq_database.h"
@@ -46,7 +46,6 @@ public:
 
     SoakReport Run();
 
-    void ProcessPendingEvents() override;
     // Asked once at the end of the start-up and then at every poll step,
     // just before transmit control.
     uint64_t NowMicroseconds() override {
@@ -64,6 +63,7 @@ private:
     void OneRun();
     void StartPolling();
     void Tick();
+    void AdvanceToNextEvent();
 
     std::mt19937 random_;
     SoakInputs inputs_;
@@ -139,7 +139,7 @@ void SoakHost::Tick() {
 
 // Every tick, and at random moments between two ticks: a host that wakes
 // the firmware for mouse moves and repaints too.
-void SoakHost::ProcessPendingEvents() {
+void SoakHost::AdvanceToNextEvent() {
     CheckSavedFile();
     rules_.CheckTick(tick_, pttHeldTicks_);
     const uint64_t nextTick = (tick_ + 1) * kTickMicroseconds;
@@ -157,7 +157,12 @@ void SoakHost::OneRun() {
     stopAt_ = std::min(total_, tick_ + kShortestRunTicks + Below(kLongestRunTicks - kShortestRunTicks));
     StopRequest = false;
     polling_ = false;
-    EmulatorRun();
+    FirmwareRunner runner;
+    runner.Start();
+    while (runner.Running()) {
+        AdvanceToNextEvent();
+        runner.Resume();
+    }
     CheckSavedFile();
     rules_.CheckStop(stopAt_, tick_);
     inputs_.ReleasePtts();

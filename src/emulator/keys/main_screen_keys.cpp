@@ -16,7 +16,7 @@ constexpr uint8_t kVolumeMaximum = 31;
 constexpr uint8_t kSquelchMaximum = 63;
 constexpr uint8_t kModeTimeout = 20;
 
-// MenuActive while the main menu runs, also when a stop leaves it.
+// MenuActive while the main menu runs, also when a stop destroys it.
 class MenuActiveScope {
 public:
     MenuActiveScope() { EmulatorState.MenuActive = true; }
@@ -85,14 +85,15 @@ void UpDownKey(bool up) {
     }
 }
 
-void MenuKey() {
+Task<> MenuKey() {
     {
         MenuActiveScope menu;
-        RunMainMenu();
+        co_await RunMainMenu();
     }
     RedrawCleared();
 }
 
+// The keys that act at once; MENU opens the menu from the key loop.
 void ActOnKey(uint8_t key) {
     switch (key) {
         case KeyVolSq: VolSqKey(); break;
@@ -100,7 +101,6 @@ void ActOnKey(uint8_t key) {
         case KeyMhzKhzCh: TuningModeKey(); break;
         case KeyDownArrow: UpDownKey(false); break;
         case KeyUpArrow: UpDownKey(true); break;
-        case KeyMenu: MenuKey(); break;
         default: break;
     }
 }
@@ -116,10 +116,14 @@ void CountTuningTimeout() {
 
 }  // namespace
 
-void MainScreenKeyPass() {
+Task<> MainScreenKeyPass() {
     while (!EmulatorState.RefreshFlag) {
-        PollStep();
-        ActOnKey(EmulatorState.KeyEvent);
+        co_await PollStep();
+        const uint8_t key = EmulatorState.KeyEvent;
+        if (key == KeyMenu)
+            co_await MenuKey();
+        else
+            ActOnKey(key);
     }
     CountTuningTimeout();
     DrawMainScreen();

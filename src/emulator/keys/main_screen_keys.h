@@ -1,5 +1,7 @@
 #pragma once
 
+#include "emulator/runtime/task.h"
+
 // One pass of the main screen's key loop: runs the poll step and acts on each
 // key until the next refresh (every 500 ms, or sooner when a key asks for a
 // redraw), then counts the tuning time-out down and redraws the main screen.
@@ -9,4 +11,4 @@
 //   MHz/KHz/CH   MHz, kHz, channel tuning in turn
 //   UP, DOWN     change what is being adjusted
 //   MENU         the main menu
-void MainScreenKeyPass();
+Task<> MainScreenKeyPass();

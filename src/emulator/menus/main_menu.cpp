@@ -22,7 +22,7 @@ constexpr uint8_t kMeterRow = 5;
 
 enum class KeyResult { Redraw, Unchanged, Leave };
 
-// Editing never outlives the menu, also when a stop of the run ends it.
+// Editing never outlives the menu, also when a stop of the run destroys it.
 class EditingEndsWithMenu {
 public:
     EditingEndsWithMenu() = default;
@@ -35,6 +35,11 @@ const MenuItem& ItemShown() { return MainMenuItems[EmulatorState.MenuCursor]; }
 
 void RunIfPresent(void (*operation)()) {
     if (operation) operation();
+}
+
+Task<> SelectIfPresent(Task<> (*select)()) {
+    if (!select) co_return;
+    co_await select();
 }
 
 void DrawNavigationFrame() {
@@ -68,41 +73,50 @@ void UpdateMeter() {
     EmulatorLcd().DrawLevelBar(s.MeterPeak / 16);
 }
 
-KeyResult BrowsingKey(uint8_t key) {
+Task<KeyResult> BrowsingKey(uint8_t key) {
     uint8_t& cursor = EmulatorState.MenuCursor;
     switch (key) {
         case KeyActive:
             if (ItemShown().editFrame)
                 EmulatorState.MenuEditing = true;
             else
-                RunIfPresent(ItemShown().select);
-            return KeyResult::Redraw;
+                co_await SelectIfPresent(ItemShown().select);
+            co_return KeyResult::Redraw;
         case KeyUpArrow:
-            if (cursor == 0) return KeyResult::Unchanged;
+            if (cursor == 0) co_return KeyResult::Unchanged;
             --cursor;
-            return KeyResult::Redraw;
+            co_return KeyResult::Redraw;
         case KeyDownArrow:
-            if (cursor == kLastItem) return KeyResult::Unchanged;
+            if (cursor == kLastItem) co_return KeyResult::Unchanged;
             ++cursor;
-            return KeyResult::Redraw;
-        case KeyMenu: return KeyResult::Leave;
-        default: return KeyResult::Unchanged;
+            co_return KeyResult::Redraw;
+        case KeyMenu: co_return KeyResult::Leave;
+        default: co_return KeyResult::Unchanged;
     }
 }
 
-KeyResult EditingKey(uint8_t key) {
+Task<KeyResult> EditingKey(uint8_t key) {
     switch (key) {
-        case KeyActive: RunIfPresent(ItemShown().select); return KeyResult::Redraw;
-        case KeyUpArrow: RunIfPresent(ItemShown().up); return KeyResult::Redraw;
-        case KeyDownArrow: RunIfPresent(ItemShown().down); return KeyResult::Redraw;
-        case KeyMenu: EmulatorState.MenuEditing = false; return KeyResult::Redraw;
-        default: return KeyResult::Unchanged;
+        case KeyActive: co_await SelectIfPresent(ItemShown().select); co_return KeyResult::Redraw;
+        case KeyUpArrow: RunIfPresent(ItemShown().up); co_return KeyResult::Redraw;
+        case KeyDownArrow: RunIfPresent(ItemShown().down); co_return KeyResult::Redraw;
+        case KeyMenu: EmulatorState.MenuEditing = false; co_return KeyResult::Redraw;
+        default: co_return KeyResult::Unchanged;
     }
+}
+
+Task<KeyResult> ActOnKey(uint8_t key) {
+    if (EmulatorState.MenuEditing) {
+        const KeyResult result = co_await EditingKey(key);
+        co_return result;
+    }
+    const KeyResult result = co_await BrowsingKey(key);
+    co_return result;
 }
 
 }  // namespace
 
-void RunMainMenu() {
+Task<> RunMainMenu() {
     EmulatorStateRecord& s = EmulatorState;
     const EditingEndsWithMenu editing;
     if (s.MenuCursor > kLastItem) s.MenuCursor = 0;
@@ -116,9 +130,9 @@ void RunMainMenu() {
             ItemShown().draw();
             continue;
         }
-        PollStep();
-        const KeyResult result = s.MenuEditing ? EditingKey(s.KeyEvent) : BrowsingKey(s.KeyEvent);
-        if (result == KeyResult::Leave) return;
+        co_await PollStep();
+        const KeyResult result = co_await ActOnKey(s.KeyEvent);
+        if (result == KeyResult::Leave) co_return;
         if (result == KeyResult::Redraw)
             FullRedraw();
         else

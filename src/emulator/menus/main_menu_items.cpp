@@ -240,11 +240,11 @@ void DrawSetup() {
 // clang-format off
 const std::array<MenuItem, MainMenuItemCount> MainMenuItems = {{
     // draw              select                   up                down               edit frame
-    {DrawNoise,          NextNoiseMode,           NoiseUp,          NoiseDown,         NoiseEditFrame},
+    {DrawNoise,          AsTask<NextNoiseMode>,   NoiseUp,          NoiseDown,         NoiseEditFrame},
     {DrawChannels,       RunDeviceChannelEditor,  nullptr,          nullptr,           nullptr},
     {DrawContrast,       nullptr,                 ContrastUp,       ContrastDown,      ArrowsEditFrame},
     {DrawMicLevel,       nullptr,                 MicLevelUp,       MicLevelDown,      ArrowsEditFrame},
-    {DrawAux,            NextAuxTarget,           AuxLouder,        AuxQuieter,        AuxEditFrame},
+    {DrawAux,            AsTask<NextAuxTarget>,   AuxLouder,        AuxQuieter,        AuxEditFrame},
     {DrawMicFilter,      nullptr,                 MicFilterOn,      MicFilterOff,      OnOffEditFrame},
     {DrawScanAtPowerUp,  nullptr,                 ScanAtPowerUpOn,  ScanAtPowerUpOff,  OnOffEditFrame},
     {DrawPttMode,        nullptr,                 PttIsolated,      PttJoined,         PttModeEditFrame},

@@ -2,14 +2,17 @@
 #include <array>
 #include <cstdint>
 
-// One item of the main menu: operations without arguments or result. Only
+#include "emulator/runtime/task.h"
+
+// One item of the main menu: operations without arguments or result (select
+// is a coroutine: it may open a screen of its own). Only
 // draw is always there; an absent operation (nullptr) is skipped. An item
 // with an edit frame is edited in place: ACTIVE enters editing, UP and DOWN
 // then run up and down, ACTIVE runs select. Without an edit frame ACTIVE
 // runs select at once.
 struct MenuItem {
     void (*draw)();  // icon, captions, value and bars
-    void (*select)();
+    Task<> (*select)();
     void (*up)();
     void (*down)();
     void (*editFrame)();  // BACK tab and side labels while editing

@@ -24,6 +24,11 @@ void RunIfPresent(void (*operation)()) {
     if (operation) operation();
 }
 
+Task<> SelectIfPresent(Task<> (*select)()) {
+    if (!select) co_return;
+    co_await select();
+}
+
 // Line n on text rows `row` and `row` + 1, in large text. While browsing the
 // selected line is inverse and its help topic is shown; while editing only
 // its value is inverse.
@@ -77,7 +82,7 @@ void ActOnKey(uint8_t key) {
 
 }  // namespace
 
-void RunSetupMenu() {
+Task<> RunSetupMenu() {
     EmulatorStateRecord& s = EmulatorState;
     s.HalfSeconds = 0;
     s.SetupCursor = 0;
@@ -89,17 +94,17 @@ void RunSetupMenu() {
             s.RefreshFlag = false;
             continue;
         }
-        PollStep();
+        co_await PollStep();
         const uint8_t key = s.KeyEvent;
         if (key == KeyNone) {
-            if (s.HalfSeconds > kIdleHalfSeconds) return;
+            if (s.HalfSeconds > kIdleHalfSeconds) co_return;
             continue;
         }
-        if (key == KeyMenu) return;
+        if (key == KeyMenu) co_return;
         // A line's select operation (a toggle, or a screen of its own) does
         // not restart the idle time.
         if (key == KeyActive && !s.SetupEditing) {
-            RunIfPresent(SelectedLine().select);
+            co_await SelectIfPresent(SelectedLine().select);
         } else {
             ActOnKey(key);
             s.HalfSeconds = 0;

@@ -84,9 +84,9 @@ std::string CpuFreqValue() { return std::to_string(EmulatorState.CpuFreqReading)
 
 // A service screen stays open until a key ends it, however long that takes;
 // the Setup menu's idle time (HalfSeconds) starts again when it returns.
-template <void (*Screen)()>
-void ServiceScreen() {
-    Screen();
+template <Task<> (*Screen)()>
+Task<> ServiceScreen() {
+    co_await Screen();
     EmulatorState.HalfSeconds = 0;
 }
 
@@ -95,18 +95,18 @@ void ServiceScreen() {
 // clang-format off
 const std::array<SetupItem, SetupItemCount> SetupItems = {{
     // label         value               select                                  up           down
-    {" ",            DualModeValue,      NextDualMode,                           nullptr,     nullptr},
-    {" Invert ",     MicInvertValue,     ToggleMicInvert,                        nullptr,     nullptr},
-    {" Tx MIC ",     TxMicValue,         ToggleTxMic,                            nullptr,     nullptr},
-    {" Tx lock ",    TxLockValue,        ToggleTxLock,                           nullptr,     nullptr},
-    {" P-scan ",     PriorityScanValue,  TogglePriorityScan,                     nullptr,     nullptr},
-    {" ",            SelectionValue,     ToggleSelection,                        nullptr,     nullptr},
-    {" ADC 1 ",      nullptr,            ServiceScreen<RunReadingsScreen1>,      nullptr,     nullptr},
-    {" ADC 2 ",      nullptr,            ServiceScreen<RunReadingsScreen2>,      nullptr,     nullptr},
-    {" TX ofs ",     TxOffsetValue,      StartEditing,                           TxOffsetUp,  TxOffsetDown},
-    {" RX 200Khz ",  nullptr,            ServiceScreen<RunReceiverStepTest>,     nullptr,     nullptr},
-    {" RX Test ",    nullptr,            ServiceScreen<RunReceiverScanTest>,     nullptr,     nullptr},
-    {" TX Test ",    nullptr,            ServiceScreen<RunTransmitterStepTest>,  nullptr,     nullptr},
-    {" CPUF: ",      CpuFreqValue,       StartEditing,                           nullptr,     nullptr},
+    {" ",            DualModeValue,      AsTask<NextDualMode>,                     nullptr,     nullptr},
+    {" Invert ",     MicInvertValue,     AsTask<ToggleMicInvert>,                  nullptr,     nullptr},
+    {" Tx MIC ",     TxMicValue,         AsTask<ToggleTxMic>,                      nullptr,     nullptr},
+    {" Tx lock ",    TxLockValue,        AsTask<ToggleTxLock>,                     nullptr,     nullptr},
+    {" P-scan ",     PriorityScanValue,  AsTask<TogglePriorityScan>,               nullptr,     nullptr},
+    {" ",            SelectionValue,     AsTask<ToggleSelection>,                  nullptr,     nullptr},
+    {" ADC 1 ",      nullptr,            ServiceScreen<RunReadingsScreen1>,        nullptr,     nullptr},
+    {" ADC 2 ",      nullptr,            ServiceScreen<RunReadingsScreen2>,        nullptr,     nullptr},
+    {" TX ofs ",     TxOffsetValue,      AsTask<StartEditing>,                     TxOffsetUp,  TxOffsetDown},
+    {" RX 200Khz ",  nullptr,            ServiceScreen<RunReceiverStepTest>,       nullptr,     nullptr},
+    {" RX Test ",    nullptr,            ServiceScreen<RunReceiverScanTest>,       nullptr,     nullptr},
+    {" TX Test ",    nullptr,            ServiceScreen<RunTransmitterStepTest>,    nullptr,     nullptr},
+    {" CPUF: ",      CpuFreqValue,       AsTask<StartEditing>,                     nullptr,     nullptr},
 }};
 // clang-format on

@@ -3,14 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "emulator/runtime/task.h"
+
 // One line of the Setup menu: a label drawn as it is (spaces included) and
-// operations without arguments or result; an absent one (nullptr) is
-// skipped. value gives the value text; select runs on ACTIVE
+// operations without arguments or result (select is a coroutine: it may open
+// a screen of its own); an absent one (nullptr) is skipped. value gives the value text; select runs on ACTIVE
 // while browsing; up and down run while the line is edited.
 struct SetupItem {
     const char* label;  // at most 15 characters
     std::string (*value)();
-    void (*select)();
+    Task<> (*select)();
     void (*up)();
     void (*down)();
 };

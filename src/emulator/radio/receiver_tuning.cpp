@@ -31,9 +31,9 @@ void TuneReceiver() {
     ProgramReceiver(EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq);
 }
 
-void RetuneToScanTarget() {
+Task<> RetuneToScanTarget() {
     ProgramReceiver(EmulatorState.ScanTarget);
-    Delay(kRetuneSettleMs);
+    co_await Delay(kRetuneSettleMs);
 }
 
 void TuneTransmitter() {

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "emulator/runtime/task.h"
+
 // The frequency the transmitter uses: StandbyFreq in direct selection mode,
 // else ActiveFreq.
 int32_t TransmitFrequency();
@@ -12,7 +14,7 @@ bool PttHeld();
 // the receive path.
 void TuneReceiver();
 // TunedFreq := ScanTarget, programmed as above, then Delay(10).
-void RetuneToScanTarget();
+Task<> RetuneToScanTarget();
 // Programs the synthesizer to TransmitFrequency() and selects the transmit
 // path; TunedFreq stays.
 void TuneTransmitter();

@@ -15,43 +15,44 @@ constexpr uint8_t kScanDwellLastCount = 1;
 // one every 101 ticks.
 constexpr uint8_t kPriorityLastCount = 100;
 
-void Alternate() {
+Task<> Alternate() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.ScanCounter <= kScanDwellLastCount) {
         ++s.ScanCounter;
-        return;
+        co_return;
     }
     s.ScanCounter = 0;
     s.ScanTarget = s.TunedFreq == EepromSettings.StandbyFreq ? EepromSettings.ActiveFreq : EepromSettings.StandbyFreq;
-    RetuneToScanTarget();
+    co_await RetuneToScanTarget();
 }
 
-void LookAtActive() {
+Task<> LookAtActive() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.ScanCounter <= kPriorityLastCount) {
         ++s.ScanCounter;
-        return;
+        co_return;
     }
     s.ScanCounter = 1;
     s.ScanTarget = EepromSettings.ActiveFreq;
     s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
     WriteRegister(s.OutputLatch, RegisterOutputLatch);
-    RetuneToScanTarget();
+    co_await RetuneToScanTarget();
     s.RxState = RxSquelched;
     s.FilteredLevel = 0;
 }
 
 }  // namespace
 
-void ScanningDuty() {
+Task<> ScanningDuty() {
     const EmulatorStateRecord& s = EmulatorState;
-    if (!s.ScanOn || EepromSettings.DirectSelect) return;
+    if (!s.ScanOn || EepromSettings.DirectSelect) co_return;
     if (s.RxState == RxSquelched) {
-        Alternate();
-        return;
+        co_await Alternate();
+        co_return;
     }
-    if (EepromSettings.PriorityScan && s.RxState != RxTransmitting && s.TunedFreq == EepromSettings.StandbyFreq)
-        LookAtActive();
+    if (!EepromSettings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != EepromSettings.StandbyFreq)
+        co_return;
+    co_await LookAtActive();
 }
 
 void StopScanning() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "emulator/runtime/task.h"
+
 // Once per tick: the alternation between active and standby while scanning,
 // and the priority look at the active frequency.
-void ScanningDuty();
+Task<> ScanningDuty();
 
 // Scanning off, and the receiver back on its resting frequency (unless the
 // transmitter is keyed: the end of the transmission retunes it), wherever

@@ -3,18 +3,15 @@
 #include <string>
 
 // What the emulated firmware needs from the program around it. The shell
-// fills it with the GUI event loop and the system clock; tests with a scripted
-// clock that delivers ticks and inputs.
+// fills it with the system clock and a message box; tests with a scripted
+// clock and a list of errors.
 class EmulatorHost {
 public:
     virtual ~EmulatorHost() = default;
-    // Lets the GUI handle its pending events (timers, mouse, serial, menus).
-    // Blocks until at least one event was handled; the 20 ms time base
-    // guarantees a wake-up every tick.
-    virtual void ProcessPendingEvents() = 0;
     // Monotonic time in microseconds.
     virtual uint64_t NowMicroseconds() = 0;
-    // Shows a failure to the user (a plain message box in the program).
+    // Shows a failure to the user (a plain message box in the program, opened
+    // once the firmware has handed the thread back).
     virtual void ReportError(const std::string& message) = 0;
 };
 

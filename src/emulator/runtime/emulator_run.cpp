@@ -71,11 +71,11 @@ void PowerUpHardware() {
 }
 
 // 2.0 to 2.5 s: until the fifth half-second boundary.
-void SplashWait() {
-    while (EmulatorState.HalfSeconds < kSplashHalfSeconds) ProcessEventsOrStop();
+Task<> SplashWait() {
+    while (EmulatorState.HalfSeconds < kSplashHalfSeconds) co_await NextEvent{};
 }
 
-void StartUp() {
+Task<> StartUp() {
     EmulatorStateRecord& s = EmulatorState;
     ShowHelpTopic(kEmulationHelpTopic);
     LoadSettings();
@@ -88,7 +88,7 @@ void StartUp() {
     EmulatorLcd().Clear();
     DrawSplash();
     PowerUpHardware();
-    SplashWait();
+    co_await SplashWait();
     if (EepromSettings.ScanAtPowerUp) s.ScanOn = true;
     EmulatorLcd().Clear();
     DrawMainScreen();
@@ -122,10 +122,10 @@ void CountDownSquelchMode() {
     DrawMainScreen();
 }
 
-void MainLoop() {
+Task<> MainLoop() {
     while (!StopRequest) {
         ShowHelpTopic(kEmulationHelpTopic);
-        MainScreenKeyPass();
+        co_await MainScreenKeyPass();
         CountDownSave();
         CountDownSquelchMode();
     }
@@ -133,12 +133,12 @@ void MainLoop() {
 
 }  // namespace
 
-void EmulatorRun() {
-    try {
-        StartUp();
-        MainLoop();
-    } catch (const EmulatorStop&) {
-    }
+Task<> EmulatorRun() {
+    co_await StartUp();
+    co_await MainLoop();
+}
+
+void EmulatorRunEnded() {
     SaveUnwrittenChange();
     // The emulated unit goes off: a transmission ends with it, so that the
     // next run does not start as if still keyed.

@@ -1,7 +1,12 @@
 #pragma once
 
-// The emulated firmware: start-up, splash screen and main loop. Called by the
-// Timer1 handler; returns when StopRequest is set, from whatever screen, with
-// a settings change not yet saved written, a transmission ended and the
-// display cleared.
-void EmulatorRun();
+#include "emulator/runtime/task.h"
+
+// The emulated firmware: start-up, splash screen and main loop, as one
+// coroutine that a FirmwareRunner runs. It runs until StopRequest is set; the
+// runner then destroys it, from whatever screen, and calls EmulatorRunEnded.
+Task<> EmulatorRun();
+
+// The end of a run: a settings change not yet saved is written, a
+// transmission ended and the display cleared.
+void EmulatorRunEnded();

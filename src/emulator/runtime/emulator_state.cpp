@@ -16,6 +16,7 @@ void EmulatorResetState() {
     EmulatedHardware = {};
     PanelInputs = {};
     StopRequest = false;
+    TakeSuspendedChain();
     SettingsStoreResetState();
     PollClockResetState();
     EmulatorAttachHost(nullptr);

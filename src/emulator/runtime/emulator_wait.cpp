@@ -1,22 +1,20 @@
 #include "emulator/runtime/emulator_wait.h"
 
-#include "emulator/runtime/emulator_host.h"
+#include <utility>
+
 #include "emulator/runtime/emulator_state.h"
 
 bool StopRequest = false;
 
-void ProcessEventsOrStop() {
-    EmulatorHost* host = AttachedEmulatorHost();
-    if (!host) throw EmulatorStop{};
-    host->ProcessPendingEvents();
-    StopIfRequested();
+namespace {
+std::coroutine_handle<> gSuspended;
 }
 
-void StopIfRequested() {
-    if (StopRequest) throw EmulatorStop{};
-}
+void NextEvent::await_suspend(std::coroutine_handle<> waiting) const noexcept { gSuspended = waiting; }
 
-void Delay(uint16_t ms) {
+std::coroutine_handle<> TakeSuspendedChain() { return std::exchange(gSuspended, {}); }
+
+Task<> Delay(uint16_t ms) {
     EmulatorState.MsCounter = 0;
-    while (EmulatorState.MsCounter < ms / 2) ProcessEventsOrStop();
+    while (EmulatorState.MsCounter < ms / 2) co_await NextEvent{};
 }

@@ -1,30 +1,32 @@
 #pragma once
+#include <coroutine>
 #include <cstdint>
 
-// The waits every loop of the emulated firmware is built on. They hand the
-// thread to the GUI (timers, mouse, serial link, menus of the main window)
-// and end the whole emulator run once StopRequest is set, so that no loop of
-// the firmware needs a stop check of its own.
+#include "emulator/runtime/task.h"
+
+// The waits every loop of the emulated firmware is built on. A wait suspends
+// the whole chain of coroutines the firmware runs in and hands the thread
+// back to the program (timers, mouse, serial link, menus of the main window);
+// the firmware's runner resumes the chain after the next event.
 
 // Set to end the emulator run: by the shell when a transceiver comes online
-// and when the window closes; cleared before a new run starts. GUI thread only.
+// and when the window closes; cleared before a new run starts. The runner
+// stops the run instead of resuming it while this is set. GUI thread only.
 extern bool StopRequest;
 
-// Thrown by the waits when StopRequest is set after the GUI handled its
-// events. Only the emulator run catches it: it clears the display and returns.
-// Whatever a loop sets up around its waits must therefore be undone by scope
-// (see MenuActive in the main screen's key loop), not by code after the loop.
-struct EmulatorStop {};
+// The bottom wait: suspends the chain until the program has handled its next
+// event, and records where to resume it (TakeSuspendedChain).
+struct NextEvent {
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> waiting) const noexcept;
+    void await_resume() const noexcept {}
+};
 
-// Lets the GUI handle its pending events, blocking until at least one was
-// handled (the 20 ms time base wakes it every tick). Throws EmulatorStop when
-// StopRequest is set afterwards, or when no host is attached.
-void ProcessEventsOrStop();
-
-// Throws EmulatorStop when StopRequest is set.
-void StopIfRequested();
+// The innermost coroutine of the chain that suspended last, and no longer
+// recorded; an empty handle when none suspended since the last call.
+std::coroutine_handle<> TakeSuspendedChain();
 
 // Waits on the tick time base until MsCounter (2 ms units, +10 per tick) has
 // reached ms / 2; so delays are whole ticks, and 0 or 1 return at once. Does
-// not run the poll step. Throws EmulatorStop like ProcessEventsOrStop.
-void Delay(uint16_t ms);
+// not run the poll step.
+Task<> Delay(uint16_t ms);

@@ -15,11 +15,11 @@ namespace {
 
 constexpr uint8_t kPeriodicTicks = 7;
 
-void TickDuties() {
+Task<> TickDuties() {
     EmulatorStateRecord& s = EmulatorState;
     s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
     if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
-    ScanningDuty();
+    co_await ScanningDuty();
     AuxLevelDuty();
     s.DiagTickMark = true;
     if (!s.MenuActive) UpdateStatusRow();
@@ -28,20 +28,17 @@ void TickDuties() {
 
 }  // namespace
 
-void PollStep() {
+Task<> PollStep() {
     // A tick that came in during a delay (a scan retune) is handled at once:
     // waiting for the next event first would lose it.
-    if (EmulatorState.TickFlag)
-        StopIfRequested();
-    else
-        ProcessEventsOrStop();
+    if (!EmulatorState.TickFlag) co_await NextEvent{};
     EmulatorState.KeyEvent = KeyNone;
     const uint32_t iterations = ElapsedPollIterations();
     TransmitControl(iterations);
     SquelchEvaluation(iterations);
     HardwarePollOperation1();
     HardwarePollOperation2();
-    if (!EmulatorState.TickFlag) return;
+    if (!EmulatorState.TickFlag) co_return;
     EmulatorState.TickFlag = false;
-    TickDuties();
+    co_await TickDuties();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/task.h"
 
 // One poll step, the body of every waiting loop of the firmware, in this order:
-//   1. the GUI handles its pending events (blocking until one came, unless a
-//      tick is already waiting; throws EmulatorStop once StopRequest is set),
+//   1. the program handles its next event (the chain suspends until it is
+//      resumed, unless a tick is already waiting),
 //   2. KeyEvent := 0,
 //   3. transmit control and 4. squelch evaluation, for the poll iterations
 //      that have elapsed,
@@ -13,5 +14,5 @@
 //      tick (not in standby-only mode), the scanning and AUX level duties,
 //      the diagnostic tick mark, the status row (outside the menus) and
 //      last the key scan, which may set KeyEvent.
-// Returns with KeyEvent holding the key code registered, or 0.
-void PollStep();
+// Ends with KeyEvent holding the key code registered, or 0.
+Task<> PollStep();

@@ -155,7 +155,7 @@ bool ActOnKey(EditorState& e, uint8_t key) {
 
 }  // namespace
 
-void RunDeviceChannelEditor() {
+Task<> RunDeviceChannelEditor() {
     EditorState e;
     EmulatorLcd().Clear();
     LoadChannel(e.EditChannel);
@@ -166,7 +166,7 @@ void RunDeviceChannelEditor() {
             Redraw(e);
             continue;
         }
-        PollStep();
-        if (!ActOnKey(e, EmulatorState.KeyEvent)) return;
+        co_await PollStep();
+        if (!ActOnKey(e, EmulatorState.KeyEvent)) co_return;
     }
 }

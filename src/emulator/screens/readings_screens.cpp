@@ -44,15 +44,16 @@ void DrawReadings(const ReadingLines& lines) {
     EmulatorLcd().BigFont = false;
 }
 
-void RunReadingsScreen(ReadingLines (*readings)()) {
+Task<> RunReadingsScreen(ReadingLines (*readings)()) {
     EmulatorLcd().Clear();
-    do {
+    for (bool open = true; open;) {
         DrawReadings(readings());
-    } while (WaitForFlagOrKey(EmulatorState.RefreshFlag));
+        open = co_await WaitForFlagOrKey(EmulatorState.RefreshFlag);
+    }
 }
 
 }  // namespace
 
-void RunReadingsScreen1() { RunReadingsScreen(Screen1Readings); }
+Task<> RunReadingsScreen1() { return RunReadingsScreen(Screen1Readings); }
 
-void RunReadingsScreen2() { RunReadingsScreen(Screen2Readings); }
+Task<> RunReadingsScreen2() { return RunReadingsScreen(Screen2Readings); }

@@ -41,42 +41,47 @@ void ProgramReceiver(int32_t f) {
 }
 
 // False when a key ended the test.
-bool DwellRefreshes() {
-    for (int i = 0; i < kStepTestRefreshes; ++i)
-        if (!WaitForFlagOrKey(EmulatorState.RefreshFlag, DrawReceiveLevelBar)) return false;
-    return true;
+Task<bool> DwellRefreshes() {
+    for (int i = 0; i < kStepTestRefreshes; ++i) {
+        const bool refreshed = co_await WaitForFlagOrKey(EmulatorState.RefreshFlag, DrawReceiveLevelBar);
+        if (!refreshed) co_return false;
+    }
+    co_return true;
 }
 
 // Counted in ticks; the below-squelch flag decides on every tick how long the
 // frequency stays. False when a key ended the test.
-bool DwellTicks() {
+Task<bool> DwellTicks() {
     EmulatorStateRecord& s = EmulatorState;
     s.DiagTickMark = false;
     for (int ticks = 1;; ++ticks) {
-        if (!WaitForFlagOrKey(s.DiagTickMark, DrawReceiveLevelBar)) return false;
-        if (ticks >= (s.BelowSquelch ? kScanDwellWithoutSignal : kScanDwellWithSignal)) return true;
+        const bool ticked = co_await WaitForFlagOrKey(s.DiagTickMark, DrawReceiveLevelBar);
+        if (!ticked) co_return false;
+        if (ticks >= (s.BelowSquelch ? kScanDwellWithoutSignal : kScanDwellWithSignal)) co_return true;
     }
 }
 
 }  // namespace
 
-void RunReceiverStepTest() {
+Task<> RunReceiverStepTest() {
     EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
         ShowFrequency(f);
         ProgramReceiver(f);
-        if (!DwellRefreshes()) break;
+        const bool dwelt = co_await DwellRefreshes();
+        if (!dwelt) break;
     }
     TuneReceiver();
 }
 
-void RunReceiverScanTest() {
+Task<> RunReceiverScanTest() {
     EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextScanStep(f, EmulatorState.Step25)) {
         ShowFrequency(f);
         if (EmulatorState.Step25) ShowQuarterChannelMark(f);
         ProgramReceiver(f);
-        if (!DwellTicks()) break;
+        const bool dwelt = co_await DwellTicks();
+        if (!dwelt) break;
     }
     TuneReceiver();
 }

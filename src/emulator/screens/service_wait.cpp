@@ -3,12 +3,12 @@
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/poll_step.h"
 
-bool WaitForFlagOrKey(bool& flag, void (*eachPoll)()) {
+Task<bool> WaitForFlagOrKey(bool& flag, void (*eachPoll)()) {
     while (!flag) {
         if (eachPoll) eachPoll();
-        PollStep();
-        if (EmulatorState.KeyEvent != KeyNone) return false;
+        co_await PollStep();
+        if (EmulatorState.KeyEvent != KeyNone) co_return false;
     }
     flag = false;
-    return true;
+    co_return true;
 }

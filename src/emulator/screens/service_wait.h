@@ -1,7 +1,9 @@
 #pragma once
 
+#include "emulator/runtime/task.h"
+
 // The wait of the service screens: runs the poll step until `flag` (RefreshFlag
 // or the diagnostic tick mark) is set, then clears it and returns true.
 // Returns false as soon as the poll step delivers a key code, which ends the
 // screen. `eachPoll`, when given, runs before every poll step.
-bool WaitForFlagOrKey(bool& flag, void (*eachPoll)() = nullptr);
+Task<bool> WaitForFlagOrKey(bool& flag, void (*eachPoll)() = nullptr);

@@ -24,16 +24,17 @@ void ShowFrequency(int32_t f) {
 
 // The enable line on for the first tick, off for the others. False when a
 // key ended the test.
-bool PulseTransmitter() {
+Task<bool> PulseTransmitter() {
     for (int tick = 1; tick <= kTicksPerFrequency; ++tick) {
         EmulatorState.DiagTickMark = false;
-        if (!WaitForFlagOrKey(EmulatorState.DiagTickMark)) return false;
+        const bool ticked = co_await WaitForFlagOrKey(EmulatorState.DiagTickMark);
+        if (!ticked) co_return false;
         if (tick == 1)
             WritePathRegister1(PathTransmitEnable);
         else
             WritePathRegister2(PathTransmitEnable);
     }
-    return true;
+    co_return true;
 }
 
 }  // namespace
@@ -41,12 +42,13 @@ bool PulseTransmitter() {
 // A key may end the test while the enable line is on: tuning the receiver
 // selects the receive path, which switches the line off, and puts the
 // synthesizer back on the frequency being received.
-void RunTransmitterStepTest() {
+Task<> RunTransmitterStepTest() {
     EmulatorLcd().Clear();
     for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
         ShowFrequency(f);
         SetSynthesizer(10 * f);
-        if (!PulseTransmitter()) break;
+        const bool pulsed = co_await PulseTransmitter();
+        if (!pulsed) break;
         EmulatorState.RefreshFlag = false;
     }
     TuneReceiver();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "emulator/runtime/task.h"
+
 // The service screens the Setup menu opens. Each is a waiting loop on the
 // poll step that ends on the first key code the poll step delivers (any key,
 // repeats and long presses included); the Setup menu then redraws fully.
@@ -7,4 +9,4 @@
 // " TX Test ": the transmitter stepped through 11200, 11400, ... 14200 (10 kHz
 // units), three ticks each, the transmit-enable line on during the first.
 // On exit the receiver is tuned again, which also drops the enable line.
-void RunTransmitterStepTest();
+Task<> RunTransmitterStepTest();

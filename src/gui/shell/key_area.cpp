@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "emulator/hardware/panel_inputs.h"
+#include "gui/shell/panel_input_hook.h"
 
 KeyArea::KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit) : QWidget(parent), keyBit_(keyBit) {
     setGeometry(geometry);
@@ -27,10 +28,12 @@ void KeyArea::paintEvent(QPaintEvent*) {
 
 void KeyArea::mousePressEvent(QMouseEvent* event) {
     PressPanelKey(keyBit_);
+    PanelInputsChanged();
     event->accept();
 }
 
 void KeyArea::mouseReleaseEvent(QMouseEvent* event) {
     ReleasePanelKey(keyBit_);
+    PanelInputsChanged();
     event->accept();
 }

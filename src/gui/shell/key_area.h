@@ -5,8 +5,9 @@
 
 // A key area (Shape1..Shape6): a transparent rectangle with a black outline
 // (one pixel at 100%) over a key of the panel picture. Pressing sets the key's
-// KeyDown bit, releasing clears it; the widget keeps the mouse while a button
-// is held, so the release arrives here even when the pointer has left.
+// KeyDown bit, releasing clears it, each followed by PanelInputsChanged; the
+// widget keeps the mouse while a button is held, so the release arrives here
+// even when the pointer has left.
 class KeyArea : public QWidget, public Zoomable {
 public:
     KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit);

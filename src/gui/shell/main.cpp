@@ -7,7 +7,6 @@
 #include "common/instance_lock.h"
 #include "common/program_directory.h"
 #include "common/settings_location.h"
-#include "emulator/runtime/emulator_host.h"
 #include "freqdb/airport_import.h"
 #include "freqdb/freq_file_convert.h"
 #include "gui/common/message_box.h"
@@ -15,7 +14,6 @@
 #include "gui/session/display_image.h"
 #include "gui/shell/command_line.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/qt_emulator_host.h"
 #include "session/recording_export.h"
 
 namespace {
@@ -108,10 +106,6 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form1(commandLine.start);
-    QtEmulatorHost host(&form1);
-    EmulatorAttachHost(&host);
     form1.show();
-    const int result = QApplication::exec();
-    EmulatorAttachHost(nullptr);
-    return result;
+    return QApplication::exec();
 }

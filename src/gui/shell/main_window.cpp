@@ -9,7 +9,6 @@
 
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
-#include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
@@ -19,6 +18,7 @@
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
+#include "gui/shell/panel_input_hook.h"
 #include "gui/shell/panel_keyboard.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_mapping_dialog.h"
@@ -127,7 +127,12 @@ TForm1::TForm1(const StartOptions& options) {
     PortWatch = new QSocketNotifier(Ports.WatchDescriptor(), QSocketNotifier::Read, this);
     connect(PortWatch, &QSocketNotifier::activated, this, [this] { Ports.ServeWatch(); });
 
+    for (QScrollBar* slider : {ScrollBar1, ScrollBar2})
+        connect(slider, &QScrollBar::valueChanged, this, &TForm1::ResumeEmulator);
+    SetPanelInputsChangedHandler([this] { ResumeEmulator(); });
+
     EmulatorAttachLcd(&Display);
+    EmulatorAttachHost(&EmulatorHostOfWindow);
     HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
@@ -135,6 +140,8 @@ TForm1::TForm1(const StartOptions& options) {
 }
 
 TForm1::~TForm1() {
+    SetPanelInputsChangedHandler(nullptr);
+    if (AttachedEmulatorHost() == &EmulatorHostOfWindow) EmulatorAttachHost(nullptr);
     EmulatorAttachLcd(nullptr);
     HelpAttachPane(nullptr);
     ModeAttachView(nullptr);
@@ -185,7 +192,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
     hooks.closePort = [this] { Ports.Close(); };
     hooks.reopenPort = [this] { Ports.Reopen(); };
     hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
-    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
+    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { FeedLink(bytes, count); };
     hooks.displayFrame = [this]() -> const LcdFrame& { return Frame; };
     return hooks;
 }
@@ -242,6 +249,7 @@ void TForm1::FormCreate(const StartOptions& options) {
 
 void TForm1::FormCloseQuery() {
     StopRequest = true;
+    ResumeEmulator();
     Session->StopRecording();
     const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
     if (!error.empty())
@@ -280,35 +288,50 @@ void TForm1::PlaceOnceFramed() {
     PlaceOnScreen(this, pos());
 }
 
+// Starts the run and returns once it waits for its first event.
 void TForm1::Timer1Timer() {
     Timer1.stop();
     // A radio that came online while the start waited keeps the emulator
     // stopped: its run would show the emulation's help under the online caption.
     if (StopRequest) return;
-    // A run started inside a modal dialog's event loop would hold that loop
-    // open until the run ends: the dialog could not return its result nor be
-    // shown again. Such a start waits until the dialog has closed.
-    if (QApplication::activeModalWidget()) {
-        Timer1.start();
-        return;
-    }
     EmulatorRunning = true;
-    EmulatorRun();
-    EmulatorRunning = false;
-    // A radio that came online stopped the run, which cleared the display
-    // after the radio's first message was drawn: it is drawn again.
-    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
+    Runner.Start();
+    AfterEmulatorStep();
 }
 
 void TForm1::Timer2Timer() {
     TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
+    ResumeEmulator();
     Image1->RepaintIfChanged();
+}
+
+void TForm1::ResumeEmulator() {
+    if (!EmulatorRunning) return;
+    Runner.Resume();
+    AfterEmulatorStep();
+}
+
+// Shows what the step reported. A radio that came online stopped the run,
+// which cleared the display after the radio's first message was drawn: it is
+// drawn again.
+void TForm1::AfterEmulatorStep() {
+    EmulatorHostOfWindow.ShowReported();
+    if (Runner.Running() || !EmulatorRunning) return;
+    EmulatorRunning = false;
+    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
+}
+
+// A message that sends the window online stops the run at once.
+void TForm1::FeedLink(const uint8_t* bytes, std::size_t count) {
+    Link.Feed(bytes, static_cast<int32_t>(count));
+    if (StopRequest) ResumeEmulator();
 }
 
 void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
     CommByteSource port(Comm1);
     RecordingByteSource source(port, Session->Writer());
     Link.Receive(source, Count);
+    if (StopRequest) ResumeEmulator();
 }
 
 // Both sliders' captions grey with their sliders.

@@ -8,7 +8,9 @@
 #include <memory>
 
 #include "display/lcd.h"
+#include "emulator/runtime/firmware_runner.h"
 #include "gui/comm/qt_comm_hand_over.h"
+#include "gui/shell/qt_emulator_host.h"
 #include "help/help.h"
 #include "link/device_link.h"
 #include "modes/operating_mode.h"
@@ -52,6 +54,9 @@ public:
     void Timer1Timer();
     void Timer2Timer();
     void Comm1RxChar(TCustomComm* Sender, int32_t Count);
+    // Resumes the emulator after an event it may act on; stops it instead
+    // once StopRequest is set.
+    void ResumeEmulator();
 
     PanelPicture* Image1 = nullptr;
     std::array<KeyArea*, 6> Shapes{};  // Shape1..Shape6
@@ -75,8 +80,11 @@ public:
     LcdFrame Frame;                                  // the display's pixels, shown by Image1
     Lcd Display{Frame};                              // draws on it: the emulator and the link
     DeviceLink Link{Display, ModeListener};          // frames and draws Comm1's display messages
-    // Declared after what its hooks use (the port, its opener, the link and
-    // the frame), so that it goes first and never calls into them once they are gone.
+    QtEmulatorHost EmulatorHostOfWindow{this};       // the emulator's clock and error boxes
+    FirmwareRunner Runner;                           // the emulator run, resumed by Timer2 and the inputs
+    // Declared after what its hooks use (the port, its opener, the link, the
+    // frame and the runner), so that it goes first and never calls into them
+    // once they are gone.
     std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
     TForm15* Form15 = nullptr;                       // serial port dialog
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
@@ -95,6 +103,8 @@ private:
     void BuildMenus();
     SessionHooks SessionHooksOfThisWindow();
     void PlaceOnceFramed();
+    void FeedLink(const uint8_t* bytes, std::size_t count);
+    void AfterEmulatorStep();
 
     bool placedWithFrame_ = false;
 };

@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <algorithm>
+#include <utility>
 
 #include "emulator/hardware/panel_inputs.h"
 #include "gui/shell/key_area.h"
+#include "gui/shell/panel_input_hook.h"
 #include "gui/shell/ptt_button.h"
 
 namespace {
@@ -59,6 +61,7 @@ PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& sha
 void PanelKeyboard::ReleaseAll() {
     ReleasePanelKey(heldBits_);
     heldBits_ = 0;
+    PanelInputsChanged();
     for (PttButton*& button : heldPtt_) {
         if (button) button->SetHeld(false);
         button = nullptr;
@@ -102,6 +105,7 @@ void PanelKeyboard::Press(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         heldBits_ |= panelKey->bit;
         PressPanelKey(panelKey->bit);
+        PanelInputsChanged();
         return;
     }
     const auto index = static_cast<std::size_t>(PttIndex(key));
@@ -121,6 +125,7 @@ void PanelKeyboard::Release(int key) {
         if (!(heldBits_ & panelKey->bit)) return;
         heldBits_ &= static_cast<uint8_t>(~panelKey->bit);
         ReleasePanelKey(panelKey->bit);
+        PanelInputsChanged();
         return;
     }
     PttButton*& held = heldPtt_[static_cast<std::size_t>(PttIndex(key))];

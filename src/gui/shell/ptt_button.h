@@ -7,7 +7,8 @@
 // release, wherever the pointer is by then. Any mouse button counts. The
 // ordinary click leaves the byte alone; the keyboard holds the button through
 // SetHeld (PanelKeyboard). A disabled button never sees the release of a press
-// it was holding, so disabling it releases the byte.
+// it was holding, so disabling it releases the byte (the firmware sees that
+// at its next tick).
 class PttButton : public QPushButton {
 public:
     PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held);

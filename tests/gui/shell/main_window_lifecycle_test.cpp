@@ -4,7 +4,6 @@
 
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
-#include "emulator/runtime/emulator_host.h"
 #include "freqdb/freq_database.h"
 #include "gui/shell/key_area.h"
 #include "gui/shell/ptt_button.h"
@@ -187,91 +186,54 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
     EXPECT_EQ(EmulatorState.RxLevel, 251);
 }
 
-// An emulator host that ends the run at its first wait.
-struct StoppingHost : EmulatorHost {
-    bool runningSeen = false;
-    void ProcessPendingEvents() override {
-        runningSeen = EmulatorRunning;
-        StopRequest = true;
-    }
-    uint64_t NowMicroseconds() override { return now += 20000; }
-    void ReportError(const std::string&) override {}
-    uint64_t now = 0;
-};
-
-TEST_F(LifecycleTest, Timer1StartsOneRunAndIsAOneShot) {
-    StoppingHost host;
-    EmulatorAttachHost(&host);
-    Open();
-    form->Timer1.start();
-    form->Timer1Timer();
-    EmulatorAttachHost(nullptr);
-    EXPECT_TRUE(host.runningSeen);
-    EXPECT_FALSE(EmulatorRunning);
-    EXPECT_FALSE(form->Timer1.isActive());
-    EXPECT_TRUE(form->Timer1.isSingleShot());
-    EXPECT_EQ(form->Timer1.interval(), 10);
-    EXPECT_EQ(form->Timer2.interval(), 20);
-}
-
-// A radio that comes online while the start waits (for a dialog, a message
-// box) keeps the emulator stopped and the help on the online text.
+// A radio that comes online while the start waits keeps the emulator stopped
+// and the help on the online text.
 TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
-    StoppingHost host;
-    EmulatorAttachHost(&host);
     Open();
     form->StartEmulatorSoon();
     EnterOnlineMode();
     form->Timer1Timer();
-    EmulatorAttachHost(nullptr);
     EXPECT_EQ(CurrentHelpTopic, 100);
     EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
     EXPECT_FALSE(EmulatorRunning);
 }
 
-// An emulator host whose first wait brings the radio's first message, as a
-// serial batch would, which sends the window online.
-struct MessageBringingHost : EmulatorHost {
-    explicit MessageBringingHost(TForm1& form) : form(form) {}
-    void ProcessPendingEvents() override {
-        const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
-        form.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
-    }
-    uint64_t NowMicroseconds() override { return 0; }
-    void ReportError(const std::string&) override {}
-    TForm1& form;
-};
-
-// The stopping run clears the display after the radio's first message was
-// drawn; the window draws that message again once the run has returned.
-TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStopped) {
-    Open();
-    MessageBringingHost host(*form);
-    EmulatorAttachHost(&host);
-    form->Timer1Timer();
-    EmulatorAttachHost(nullptr);
-    EXPECT_TRUE(StopRequest);
-    EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));
-}
-
-// Falling back offline while a dialog is open must not start the run inside
-// the dialog's event loop, which would keep that loop from ever returning:
-// the run waits until the dialog has closed.
-TEST_F(LifecycleTest, TheEmulatorWaitsForAnOpenDialogToClose) {
-    StoppingHost host;
-    EmulatorAttachHost(&host);
+// Timer1 starts the run and returns at its first wait, a dialog open or not;
+// the run then goes on with each tick, and a stop request ends it at the next.
+TEST_F(LifecycleTest, Timer1StartsTheRunWhichEveryTickResumesUntilAStop) {
     Open();
     QDialog dialog(form.get());
     dialog.setModal(true);
     dialog.show();
+    form->Timer1.start();
     form->Timer1Timer();
-    EXPECT_FALSE(host.runningSeen);
-    EXPECT_TRUE(form->Timer1.isActive()) << "tries again later";
-    dialog.hide();
-    form->Timer1Timer();
-    EmulatorAttachHost(nullptr);
-    EXPECT_TRUE(host.runningSeen);
+    EXPECT_TRUE(EmulatorRunning);
     EXPECT_FALSE(form->Timer1.isActive());
+    EXPECT_TRUE(form->Timer1.isSingleShot());
+    EXPECT_EQ(form->Timer1.interval(), 10);
+    EXPECT_EQ(form->Timer2.interval(), 20);
+    EXPECT_TRUE(MatchesGolden(form->Frame, "splash"));
+    for (int tick = 0; tick < 130; ++tick) form->Timer2Timer();
+    EXPECT_TRUE(MatchesGolden(form->Frame, "main_defaults"));
+
+    StopRequest = true;
+    form->Timer2Timer();
+    EXPECT_FALSE(EmulatorRunning);
+    EXPECT_FALSE(form->Runner.Running());
+    EXPECT_EQ(ScreenArt(form->Frame), ScreenArt(LcdFrame{}));
+}
+
+// The stopping run clears the display after the radio's first message was
+// drawn; the window draws that message again once the run has stopped.
+TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStopped) {
+    Open();
+    form->Timer1Timer();
+    const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
+    form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    EXPECT_TRUE(StopRequest);
+    form->Timer2Timer();
+    EXPECT_FALSE(EmulatorRunning);
+    EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));
 }
 
 }  // namespace
