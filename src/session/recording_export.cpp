@@ -9,6 +9,7 @@
 #include "common/replacing_file.h"
 #include "session/display_csv.h"
 #include "session/display_gif.h"
+#include "session/display_html.h"
 #include "session/message_stream.h"
 #include "session/recording_reader.h"
 
@@ -76,17 +77,33 @@ private:
     std::optional<DisplayPayload> last_;
 };
 
-enum class ExportFormat { Png, Gif, Csv };
+class HtmlSink : public MessageSink {
+public:
+    explicit HtmlSink(const std::string& path) : html_(path) {}
+    void Take(const TimedMessage& m) override {
+        renderer_.Draw(m.payload);
+        html_.Add(m.micros, renderer_.Bitmap());
+    }
+    std::string Finish() override { return html_.Finish(); }
+    std::string EarlyCause() const override { return html_.Cause(); }
+
+private:
+    DisplayBitmapRenderer renderer_;
+    DisplayHtmlWriter html_;
+};
+
+enum class ExportFormat { Png, Gif, Csv, Html };
 
 struct FormatName {
     const char* extension;
     ExportFormat format;
 };
 
-constexpr std::array<FormatName, 3> kFormats{{
+constexpr std::array<FormatName, 4> kFormats{{
     {".png", ExportFormat::Png},
     {".gif", ExportFormat::Gif},
     {".csv", ExportFormat::Csv},
+    {".html", ExportFormat::Html},
 }};
 
 std::optional<ExportFormat> FormatOf(const std::string& path) {
@@ -101,6 +118,7 @@ std::unique_ptr<MessageSink> SinkFor(ExportFormat format, const std::string& pat
         case ExportFormat::Png: return std::make_unique<PngSink>(path, scale);
         case ExportFormat::Gif: return std::make_unique<GifSink>(path, scale);
         case ExportFormat::Csv: return std::make_unique<CsvSink>(path);
+        case ExportFormat::Html: return std::make_unique<HtmlSink>(path);
     }
     return nullptr;
 }
@@ -137,7 +155,7 @@ int ExportRecording(const std::string& recordingPath, const std::string& outputP
                     std::ostream& err) {
     const std::optional<ExportFormat> format = FormatOf(outputPath);
     if (!format) {
-        err << "Cannot export to " << outputPath << ": the name must end in .png, .gif or .csv.\n";
+        err << "Cannot export to " << outputPath << ": the name must end in .png, .gif, .csv or .html.\n";
         return ExportMisused;
     }
     if (scale < 1 || scale > MaxExportScale) {

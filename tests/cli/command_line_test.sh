@@ -26,6 +26,9 @@ cases=(
   '--convert /nonexistent/a.dat b.csv|1|err|/nonexistent/a.dat'
   '--speed 2|2|err|vhfcom: Option '"'"'speed'"'"' goes with '"'"'replay'"'"'.'
   '--export /nonexistent/r.vhfrec out.png|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
+  '--serve-keys|2|err|vhfcom: Option '"'"'serve-keys'"'"' goes with '"'"'serve'"'"'.'
+  '--serve host:port|2|err|vhfcom: Option '"'"'serve'"'"' needs [ADDRESS:]PORT, such as 8104 or 0.0.0.0:8104.'
+  '--serve 70000|2|err|vhfcom: Option '"'"'serve'"'"' needs [ADDRESS:]PORT, such as 8104 or 0.0.0.0:8104.'
 )
 for row in "${cases[@]}"; do
   IFS='|' read -r arguments status stream first <<<"$row"

@@ -17,7 +17,8 @@ DialogKind KindOf(SessionFile kind) {
             return {"Recording", QFileDialog::AcceptOpen, "Recordings (*.vhfrec);;All files (*)"};
         case SessionFile::ExportOutput:
             return {"Export recording", QFileDialog::AcceptSave,
-                    "PNG image of the last display (*.png);;Animated GIF (*.gif);;CSV table of the messages (*.csv)"};
+                    "PNG image of the last display (*.png);;Animated GIF (*.gif);;CSV table of the messages (*.csv);;"
+                    "Web page that plays the display (*.html)"};
         case SessionFile::DisplayPng: return {"Save display as PNG", QFileDialog::AcceptSave, "PNG image (*.png)"};
     }
     return {"", QFileDialog::AcceptOpen, ""};

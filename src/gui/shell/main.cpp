@@ -16,6 +16,8 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_emulator_host.h"
 #include "session/recording_export.h"
+#include "web/live_server.h"
+#include "web/share_address.h"
 
 namespace {
 
@@ -46,6 +48,21 @@ void ChooseSettingsLocation() {
         ShowPlainMessage(nullptr,
                          QString("The settings folder could not be created: %1").arg(QString::fromStdString(error)));
     SetSettingsDirectories(folders.config, folders.data);
+}
+
+// --serve: the live view from the start, its address on stdout. A port in
+// use or an address that is not this machine's ends the program instead.
+bool StartServing(TForm1& form, const StartOptions& start) {
+    if (start.servePort == 0) return true;
+    if (start.serveKeys) form.Sharing->SetKeyToken(NewKeyToken());
+    const ShareEndpoint endpoint{QHostAddress(QString::fromStdString(start.serveAddress)), start.servePort};
+    if (const QString error = form.Sharing->Start(endpoint.address, endpoint.port); !error.isEmpty()) {
+        Print(stderr, "vhfcom: " + error + "\n");
+        return false;
+    }
+    Print(stdout, ViewerAddress(endpoint, form.Sharing->KeyToken()) + "\n");
+    std::fflush(stdout);
+    return true;
 }
 
 }  // namespace
@@ -87,6 +104,7 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form1(commandLine.start);
+    if (!StartServing(form1, commandLine.start)) return EXIT_FAILURE;
     QtEmulatorHost host(&form1);
     EmulatorAttachHost(&host);
     form1.show();

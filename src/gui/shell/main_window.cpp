@@ -28,8 +28,11 @@
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
+#include "gui/web/share_display_dialog.h"
+#include "gui/web/window_live_view.h"
 #include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
+#include "web/live_server.h"
 
 namespace {
 
@@ -97,6 +100,9 @@ TForm1::TForm1(const StartOptions& options) {
     Zoom = std::make_unique<WindowZoom>(this);
     Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
+    LiveView = std::make_unique<WindowLiveView>(*Image1, *Label1);
+    Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
+    ShareDialog = new ShareDisplayDialog(this, *Sharing);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands
@@ -130,6 +136,7 @@ TForm1::TForm1(const StartOptions& options) {
 }
 
 TForm1::~TForm1() {
+    Sharing->Stop();
     LcdAttachSurface(nullptr);
     HelpAttachPane(nullptr);
     ModeAttachView(nullptr);
@@ -181,6 +188,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
     hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
     hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { Link.Feed(bytes, static_cast<int32_t>(count)); };
     hooks.panelPicture = [this]() -> const QImage& { return Image1->Picture(); };
+    hooks.shareDisplay = [this] { ShareDialog->exec(); };
     return hooks;
 }
 

@@ -17,6 +17,7 @@
 
 class FrequencyCommands;
 class KeyArea;
+class LiveServer;
 class PanelKeyboard;
 class PanelPicture;
 class PortMappingDialog;
@@ -24,7 +25,9 @@ class QSocketNotifier;
 class PttButton;
 class SessionCommands;
 struct SessionHooks;
+class ShareDisplayDialog;
 class TForm15;
+class WindowLiveView;
 class WindowZoom;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
@@ -76,6 +79,9 @@ public:
     PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
     std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
+    std::unique_ptr<WindowLiveView> LiveView;        // the display and keys a browser sees
+    std::unique_ptr<LiveServer> Sharing;             // serves LiveView to browsers, when asked to
+    ShareDisplayDialog* ShareDialog = nullptr;       // "Share display in a &browser..."
 
 protected:
     void closeEvent(QCloseEvent* event) override;

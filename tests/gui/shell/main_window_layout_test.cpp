@@ -185,7 +185,7 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
     EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "&Export recording...",
-                                     "Save &display as PNG...", "&Copy display"}));
+                                     "Save &display as PNG...", "&Copy display", "Share display in a &browser..."}));
     EXPECT_EQ(disabled, QStringList{"&Stop recording"}) << "nothing is being recorded";
     EXPECT_EQ(form->menuBar()->actions().at(4)->menu(), nullptr);
 }

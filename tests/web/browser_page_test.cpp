@@ -1,0 +1,149 @@
+// The live page and the HTML export in a real browser: what the canvas shows,
+// pixel for pixel, and the keys the page holds.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QUrl>
+#include <fstream>
+#include <sstream>
+
+#include "demo_sequence.h"
+#include "emulator/hardware/panel_inputs.h"
+#include "gui/session/display_image.h"
+#include "headless_chromium.h"
+#include "recording_files.h"
+#include "session/recording_export.h"
+#include "support/form_fixture.h"
+#include "support/link_fixture.h"
+#include "support/process_events.h"
+#include "web/live_server.h"
+
+namespace {
+
+const QString kToken = "0123456789abcdef0123456789abcdef";
+
+std::string Golden(const char* name) {
+    std::ifstream in(std::string(VHFCOM_GOLDEN_DIR) + "/" + name + ".txt");
+    std::stringstream art;
+    art << in.rdbuf();
+    return art.str();
+}
+
+std::string ArtOf(const DisplayBitmap& bitmap) {
+    std::string art;
+    for (int y = 0; y < LcdHeight; ++y) {
+        for (int x = 0; x < LcdWidth; ++x) art += DarkAt(bitmap, x, y) ? '#' : '.';
+        art += '\n';
+    }
+    return art;
+}
+
+// Draws text art into the panel picture, as the display primitives would.
+void Paint(PanelPicture& picture, const std::string& art) {
+    std::istringstream rows(art);
+    std::string row;
+    for (int y = 0; std::getline(rows, row) && y < LcdHeight; ++y)
+        for (int x = 0; x < LcdWidth && x < static_cast<int>(row.size()); ++x)
+            picture.FillRect(LcdPictureLeft + 2 * x, LcdPictureTop + 2 * y, 2, 2,
+                             row[static_cast<std::size_t>(x)] == '#' ? LcdOnColour : LcdOffColour);
+}
+
+QJsonValue Art(const std::string& art) { return QString::fromStdString(art); }
+
+class BrowserTest : public FormTest {
+protected:
+    void SetUp() override {
+        if (!QFile::exists(HeadlessChromium::Path))
+            GTEST_SKIP() << HeadlessChromium::Path << " is missing (scripts/install-deps installs it)";
+        FormTest::SetUp();
+        browser = std::make_unique<HeadlessChromium>();
+        ASSERT_TRUE(browser->Ready()) << "chromium did not start";
+    }
+    void TearDown() override {
+        browser.reset();
+        FormTest::TearDown();
+    }
+    // Shares the window's display on a free port; the page's address.
+    QString Share() {
+        Open();
+        form->Sharing->SetKeyToken(kToken);
+        EXPECT_EQ(form->Sharing->Start(QHostAddress::LocalHost, 0), "");
+        return QString("http://127.0.0.1:%1/").arg(form->Sharing->Port());
+    }
+
+    std::unique_ptr<HeadlessChromium> browser;
+};
+
+TEST_F(BrowserTest, TheCanvasShowsTheWindowsDisplayOfflineAndOnline) {
+    browser->Open(Share());
+    for (const char* screen : {"splash", "main_defaults"}) {
+        Paint(*form->Image1, Golden(screen));
+        EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(Golden(screen)))) << screen;
+    }
+    EXPECT_EQ(browser->Evaluate("document.getElementById('mode').textContent"), "Offline - device emulation mode");
+
+    const DisplayMessage message = BuildDisplayMessage(ReceivingDisplay());
+    form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    const std::string online = ArtOf(DisplayBitmapOfPicture(form->Image1->Picture()));
+    EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(online)));
+    EXPECT_TRUE(browser->WaitFor("document.getElementById('mode').textContent", "Online - device interface mode"));
+}
+
+// Without the token the page shows no keys, and a key message it forges is
+// ignored; with it, a held button holds the key until it is let go.
+TEST_F(BrowserTest, AKeyHeldOnThePageActsOnlyWithTheToken) {
+    const QString page = Share();
+    const QString keysHidden = "document.getElementById('keys').hidden";
+    const QString active = "document.querySelector('[data-key=ACTIVE]')";
+
+    browser->Open(page + "?without");
+    ASSERT_TRUE(browser->WaitFor("document.getElementById('state').textContent", "Connected"));
+    EXPECT_EQ(browser->Evaluate(keysHidden), true);
+    browser->Evaluate("send({key: 'ACTIVE', down: true, token: 'forged'}); send({token: '" + kToken + "'}); 1");
+    ASSERT_TRUE(browser->WaitFor(keysHidden, false)) << "the server answered the later message";
+    EXPECT_EQ(PanelInputs.KeyDown, 0);
+
+    browser->Open(page + "?with#key=" + kToken);
+    ASSERT_TRUE(browser->WaitFor(keysHidden, false));
+    browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerdown')); 1");
+    EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == KeyBitActive; }));
+    browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerleave')); 1");
+    EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == 0; }));
+}
+
+// A recording of demo messages 46 ms apart, exported both ways.
+TEST_F(BrowserTest, TheHtmlExportShowsThePngExportsPictureAndEachMoment) {
+    constexpr int kMessages = 60;
+    std::vector<Batch> batches;
+    for (int i = 0; i < kMessages; ++i) {
+        const DisplayMessage m = BuildDisplayMessage(DemoDisplay(static_cast<uint32_t>(i * 7)));
+        batches.push_back({static_cast<uint64_t>(i + 1) * 46000, {m.begin(), m.end()}});
+    }
+    dir.Write("r.vhfrec", RecordingFileBytes(batches));
+    SetDisplayPngWriter(WriteDisplayPng);
+    std::ostringstream out, err;
+    for (const char* output : {"r.html", "r.png"})
+        ASSERT_EQ(ExportRecording(dir.File("r.vhfrec"), dir.File(output), 1, out, err), 0) << err.str();
+    const QImage png(QString::fromStdString(dir.File("r.png")));
+    DisplayBitmap lastPicture{};
+    for (int y = 0; y < LcdHeight; ++y)
+        for (int x = 0; x < LcdWidth; ++x)
+            lastPicture[BitmapIndex(x, y)] = (png.pixel(x, y) & 0xFFFFFFu) == LcdOnColour;
+
+    const QString file = QUrl::fromLocalFile(QString::fromStdString(dir.File("r.html"))).toString();
+    browser->Open(file + "#t=3600");
+    EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(ArtOf(lastPicture)))) << "past the end";
+
+    constexpr int kMoment = 20;  // the display between message 20 and 21
+    const DisplayMessage m = BuildDisplayMessage(DemoDisplay(kMoment * 7));
+    DisplayPayload payload{};
+    std::copy(m.begin() + (DisplayMessageSize - DisplayFrameSize), m.end(), payload.begin());
+    browser->Open(file + "?at#t=" + QString::number((kMoment + 1) * 0.046 + 0.02));
+    EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(ArtOf(FinalDisplay(payload)))));
+
+    browser->Evaluate("document.getElementById('speed').value = '8'; document.getElementById('play').click(); 1");
+    EXPECT_TRUE(browser->WaitFor("document.getElementById('play').textContent", "Play")) << "played to the end";
+    EXPECT_EQ(browser->Evaluate(HeadlessChromium::CanvasArt()), Art(ArtOf(lastPicture)));
+}
+
+}  // namespace
