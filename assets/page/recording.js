@@ -1,13 +1,16 @@
 // A recording's display, played back. RECORDING holds
 //   duration: the time of its last display message, in milliseconds;
-//   rows:     base64 of the distinct pixel rows, 13 bytes each;
+//   bands:    base64 of the distinct bands (eight pixel rows from a row
+//             that is a multiple of eight, 104 bytes each);
 //   changes:  base64 of every change of the display, one after the other:
 //             milliseconds since the change before (the first: since the
-//             start), the number of rows that changed, then for each its row
-//             number and its index in `rows`; every number is unsigned
-//             LEB128 (7 bits a byte, lowest first, top bit set: more follow).
+//             start), the number of bands that changed, then for each its
+//             number (0 the top eight rows .. 7) and its index in `bands`;
+//             every number is unsigned LEB128 (7 bits a byte, lowest first,
+//             top bit set: more follow).
 // Opened with #t=SECONDS it shows that moment, paused.
 const KEYFRAME_EVERY = 512;  // changes between the stored whole displays
+const BAND_ROWS = 8;
 
 function base64Bytes(text) {
   const binary = atob(text);
@@ -16,8 +19,8 @@ function base64Bytes(text) {
   return bytes;
 }
 
-// The changes decoded into flat arrays: change i sets rows
-// firstRow[i] .. firstRow[i + 1] - 1 of rowNumber / rowIndex.
+// The changes decoded into flat arrays: change i sets the bands
+// firstBand[i] .. firstBand[i + 1] - 1 of bandNumber / bandIndex.
 function decodeChanges(text) {
   const bytes = base64Bytes(text);
   let at = 0;
@@ -29,25 +32,25 @@ function decodeChanges(text) {
       if (byte < 0x80) return value;
     }
   };
-  const times = [], firstRow = [0], rowNumber = [], rowIndex = [];
+  const times = [], firstBand = [0], bandNumber = [], bandIndex = [];
   let time = 0;
   while (at < bytes.length) {
     time += next();
     times.push(time);
     for (let count = next(); count > 0; count--) {
-      rowNumber.push(next());
-      rowIndex.push(next());
+      bandNumber.push(next());
+      bandIndex.push(next());
     }
-    firstRow.push(rowNumber.length);
+    firstBand.push(bandNumber.length);
   }
-  return {times, firstRow, rowNumber, rowIndex};
+  return {times, firstBand, bandNumber, bandIndex};
 }
 
 class Player {
   constructor(recording, lcd) {
     this.lcd = lcd;
     this.duration = recording.duration;
-    this.rows = base64Bytes(recording.rows);
+    this.bands = base64Bytes(recording.bands);
     this.changes = decodeChanges(recording.changes);
     this.keyframes = [];
     for (let i = 0; i < this.changes.times.length; i++) {
@@ -60,8 +63,10 @@ class Player {
 
   apply(change) {
     const c = this.changes;
-    for (let r = c.firstRow[change]; r < c.firstRow[change + 1]; r++)
-      this.lcd.setRow(c.rowNumber[r], this.rows, c.rowIndex[r] * LCD_ROW_BYTES);
+    for (let b = c.firstBand[change]; b < c.firstBand[change + 1]; b++)
+      for (let row = 0; row < BAND_ROWS; row++)
+        this.lcd.setRow(c.bandNumber[b] * BAND_ROWS + row, this.bands,
+                        (c.bandIndex[b] * BAND_ROWS + row) * LCD_ROW_BYTES);
   }
 
   // The last change at or before `ms`, or -1.

@@ -1,6 +1,7 @@
 #include "session/display_bitmap.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "comm/display_renderer.h"
 #include "display/lcd.h"
@@ -18,6 +19,13 @@ bool BlockStart(int x, int y, int& px, int& py) {
     return px < LcdWidth && py < LcdHeight;
 }
 
+// The display pixels whose first picture pixel lies in [from, to), within
+// 0..limit: those from (from - origin) / 2 rounded up.
+std::pair<int, int> BlockRange(int from, int to, int origin, int limit) {
+    const auto firstAtOrAfter = [origin](int picture) { return (std::max(picture - origin, 0) + 1) / 2; };
+    return {std::min(firstAtOrAfter(from), limit), std::min(firstAtOrAfter(to), limit)};
+}
+
 }  // namespace
 
 void DisplayBitmapRenderer::BitmapSurface::SetPixel(int x, int y, uint32_t rgb) {
@@ -27,14 +35,13 @@ void DisplayBitmapRenderer::BitmapSurface::SetPixel(int x, int y, uint32_t rgb) 
 }
 
 void DisplayBitmapRenderer::BitmapSurface::FillRect(int x, int y, int width, int height, uint32_t rgb) {
-    for (int py = 0; py < LcdHeight; ++py) {
-        for (int px = 0; px < LcdWidth; ++px) {
-            const int bx = LcdPictureLeft + 2 * px;
-            const int by = LcdPictureTop + 2 * py;
-            if (bx >= x && bx < x + width && by >= y && by < y + height)
-                bitmap[BitmapIndex(px, py)] = rgb == LcdOnColour ? 1 : 0;
-        }
-    }
+    const auto [left, right] = BlockRange(x, x + width, LcdPictureLeft, LcdWidth);
+    const auto [top, bottom] = BlockRange(y, y + height, LcdPictureTop, LcdHeight);
+    if (left >= right || top >= bottom) return;
+    const uint8_t value = rgb == LcdOnColour ? 1 : 0;
+    for (int py = top; py < bottom; ++py)
+        std::fill(bitmap.begin() + static_cast<std::ptrdiff_t>(BitmapIndex(left, py)),
+                  bitmap.begin() + static_cast<std::ptrdiff_t>(BitmapIndex(right, py)), value);
 }
 
 DisplayBitmapRenderer::DisplayBitmapRenderer() {

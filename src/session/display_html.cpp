@@ -11,25 +11,24 @@ extern const std::string_view LcdScript;
 extern const std::string_view RecordingPage;
 extern const std::string_view RecordingScript;
 
-void DisplayHtmlWriter::Add(uint64_t micros, const DisplayBitmap& bitmap) {
-    const PackedDisplay display = PackDisplay(bitmap);
-    const uint64_t millis = micros / 1000;
-    lastMillis_ = millis;
+void DisplayHtmlWriter::Add(uint64_t micros, const PackedDisplay& display) {
+    lastMillis_ = micros / 1000;
     std::vector<int> changed;
-    for (int row = 0; row < LcdHeight; ++row)
-        if (!anyAdded_ ||
-            !std::equal(PackedRow(display, row), PackedRow(display, row) + PackedRowBytes, PackedRow(shown_, row)))
-            changed.push_back(row);
+    for (int band = 0; band < Bands; ++band) {
+        const uint8_t* now = PackedRow(display, band * BandRows);
+        if (!anyAdded_ || !std::equal(now, now + BandBytes, PackedRow(shown_, band * BandRows)))
+            changed.push_back(band);
+    }
     if (anyAdded_ && changed.empty()) return;
-    AddNumber(millis - lastChangeMillis_);
+    AddNumber(lastMillis_ - lastChangeMillis_);
     AddNumber(changed.size());
-    for (const int row : changed) {
-        AddNumber(static_cast<uint64_t>(row));
-        AddNumber(RowIndex(PackedRow(display, row)));
+    for (const int band : changed) {
+        AddNumber(static_cast<uint64_t>(band));
+        AddNumber(BandIndex(PackedRow(display, band * BandRows)));
     }
     shown_ = display;
     anyAdded_ = true;
-    lastChangeMillis_ = millis;
+    lastChangeMillis_ = lastMillis_;
 }
 
 void DisplayHtmlWriter::AddNumber(uint64_t value) {
@@ -37,16 +36,16 @@ void DisplayHtmlWriter::AddNumber(uint64_t value) {
     changes_ += static_cast<char>(value);
 }
 
-uint64_t DisplayHtmlWriter::RowIndex(const uint8_t* row) {
-    std::string key(reinterpret_cast<const char*>(row), PackedRowBytes);
-    const auto [it, added] = rowIndex_.try_emplace(std::move(key), rowIndex_.size());
-    if (added) rows_ += it->first;
+uint64_t DisplayHtmlWriter::BandIndex(const uint8_t* band) {
+    std::string key(reinterpret_cast<const char*>(band), BandBytes);
+    const auto [it, added] = bandIndex_.try_emplace(std::move(key), bandIndex_.size());
+    if (added) bands_ += it->first;
     return it->second;
 }
 
 std::string DisplayHtmlWriter::Finish() {
-    const std::string recording = "const RECORDING = {duration: " + std::to_string(lastMillis_) + ", rows: \"" +
-                                  Base64(rows_) + "\", changes: \"" + Base64(changes_) + "\"};\n";
+    const std::string recording = "const RECORDING = {duration: " + std::to_string(lastMillis_) + ", bands: \"" +
+                                  Base64(bands_) + "\", changes: \"" + Base64(changes_) + "\"};\n";
     const std::string script = std::string(LcdScript) + recording + std::string(RecordingScript);
     const std::string page = FillPage(RecordingPage, {{"@STYLE@", PageStyle}, {"@SCRIPT@", script}});
     out_.Write(page.data(), page.size());

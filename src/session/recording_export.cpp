@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string_view>
+#include <unordered_map>
 
 #include "common/file_extension.h"
 #include "common/replacing_file.h"
@@ -77,19 +79,36 @@ private:
     std::optional<DisplayPayload> last_;
 };
 
+// A message draws the same display whatever came before it (see
+// FinalDisplay), so each distinct message is drawn once; a long recording
+// repeats its messages a lot. The remembered displays are forgotten now and
+// then to bound the memory.
 class HtmlSink : public MessageSink {
 public:
     explicit HtmlSink(const std::string& path) : html_(path) {}
     void Take(const TimedMessage& m) override {
-        renderer_.Draw(m.payload);
-        html_.Add(m.micros, renderer_.Bitmap());
+        auto drawn = drawn_.find(m.payload);
+        if (drawn == drawn_.end()) {
+            if (drawn_.size() >= kMaxRemembered) drawn_.clear();
+            renderer_.Draw(m.payload);
+            drawn = drawn_.emplace(m.payload, PackDisplay(renderer_.Bitmap())).first;
+        }
+        html_.Add(m.micros, drawn->second);
     }
     std::string Finish() override { return html_.Finish(); }
     std::string EarlyCause() const override { return html_.Cause(); }
 
 private:
+    static constexpr std::size_t kMaxRemembered = 16384;  // about 14 MB of displays
+    struct PayloadHash {
+        std::size_t operator()(const DisplayPayload& payload) const {
+            return std::hash<std::string_view>()({reinterpret_cast<const char*>(payload.data()), payload.size()});
+        }
+    };
+
     DisplayBitmapRenderer renderer_;
     DisplayHtmlWriter html_;
+    std::unordered_map<DisplayPayload, PackedDisplay, PayloadHash> drawn_;
 };
 
 enum class ExportFormat { Png, Gif, Csv, Html };

@@ -145,7 +145,7 @@ TEST_F(ExportTest, HtmlIsOneSelfContainedPageRunningToTheLastMessage) {
     ASSERT_EQ(Export("s.vhfrec", "s.html"), 0) << err.str();
     const std::string page = dir.Read("s.html");
     EXPECT_NE(page.find("<canvas id=\"lcd\" width=\"104\" height=\"64\">"), std::string::npos);
-    EXPECT_NE(page.find("const RECORDING = {duration: 1234, rows: \""), std::string::npos);
+    EXPECT_NE(page.find("const RECORDING = {duration: 1234, bands: \""), std::string::npos);
     for (const char* absent : {"@SCRIPT@", "@STYLE@", "src=", "href=", "http:", "https:", "</script><script"})
         EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 }
