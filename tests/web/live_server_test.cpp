@@ -7,29 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "fake_display.h"
 #include "support/process_events.h"
 #include "web/live_messages.h"
 #include "web/live_server.h"
 
 namespace {
-
-struct FakeDisplay : LiveDisplaySource, LiveKeySink {
-    LcdBits Frame() const override { return frame; }
-    uint64_t Revision() const override { return revision; }
-    std::string ModeCaption() const override { return caption; }
-    void PressKey(PanelKey key) override { events.push_back({key, true}); }
-    void ReleaseKey(PanelKey key) override { events.push_back({key, false}); }
-
-    void Draw(int row, uint8_t byte) {
-        frame[static_cast<std::size_t>(row) * PackedRowBytes] = byte;
-        ++revision;
-    }
-
-    LcdBits frame{};
-    uint64_t revision = 1;
-    std::string caption = "Offline - device emulation mode";
-    std::vector<std::pair<PanelKey, bool>> events;
-};
 
 // A browser's WebSocket, collecting what it is sent.
 struct Viewer {

@@ -33,6 +33,7 @@
 #include "session/recording_byte_source.h"
 #include "shell/radio_ini.h"
 #include "web/live_server.h"
+#include "web/share_address.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TForm1::TForm1(const StartOptions& options) {
     Form15 = new TForm15(this, Ports);
     LiveView = std::make_unique<WindowLiveView>(*Image1, *Label1);
     Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
-    ShareDialog = new ShareDisplayDialog(this, *Sharing);
+    ShareDialog = new ShareDisplayDialog(this, *Sharing, DefaultSharePort);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
     BuildMenus();  // creates FreqEdit with the frequency commands

@@ -22,7 +22,8 @@ constexpr int kQrScale = 4;
 
 }  // namespace
 
-ShareDisplayDialog::ShareDisplayDialog(QWidget* parent, LiveServer& server) : QDialog(parent), server_(server) {
+ShareDisplayDialog::ShareDisplayDialog(QWidget* parent, LiveServer& server, quint16 port)
+    : QDialog(parent), server_(server), port_(port) {
     setWindowTitle("Share display in a browser");
     Share = new QCheckBox("&Share the display", this);
     ThisComputer = new QRadioButton("this computer only", this);
@@ -32,6 +33,7 @@ ShareDisplayDialog::ShareDisplayDialog(QWidget* parent, LiveServer& server) : QD
     Address->setReadOnly(true);
     Address->setMinimumWidth(360);
     auto* copy = new QPushButton("&Copy", this);
+    copy->setAutoDefault(false);
     QrCode = new QLabel(this);
     QrCode->setAlignment(Qt::AlignCenter);
     Watching = new QLabel(this);
@@ -70,8 +72,7 @@ void ShareDisplayDialog::SetSharing(bool on) {
         server_.Stop();
     } else {
         const QHostAddress address(Network->isChecked() ? QHostAddress::AnyIPv4 : QHostAddress::LocalHost);
-        if (const QString error = server_.Start(address, DefaultSharePort); !error.isEmpty())
-            ShowPlainMessage(this, error);
+        if (const QString error = server_.Start(address, port_); !error.isEmpty()) ShowPlainMessage(this, error);
     }
     Refresh();
 }

@@ -15,7 +15,8 @@ class QRadioButton;
 // served unless the command line asked for it.
 class ShareDisplayDialog : public QDialog {
 public:
-    ShareDisplayDialog(QWidget* parent, LiveServer& server);
+    // Serves on `port` (0: any free one).
+    ShareDisplayDialog(QWidget* parent, LiveServer& server, quint16 port);
 
     // Turns sharing on or off, as the checkbox does; reports a failure in a
     // message box and leaves sharing off.
@@ -39,4 +40,5 @@ private:
     void Refresh();
 
     LiveServer& server_;
+    quint16 port_;
 };
