@@ -120,8 +120,7 @@ void LiveServer::Welcome(std::unique_ptr<QWebSocket> socket) {
     ws->setParent(nullptr);
     if (static_cast<int>(viewers_.size()) >= MaxViewers) {
         ws->close(kTooManyViewers, QString("This display already has %1 browsers watching.").arg(MaxViewers));
-        ws->deleteLater();
-        socket.release();
+        socket.release()->deleteLater();  // once the close has gone out
         return;
     }
     ws->setMaxAllowedIncomingFrameSize(MaxIncomingBytes);
