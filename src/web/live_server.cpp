@@ -48,8 +48,8 @@ QString ListenFailure(const QTcpServer& tcp, const QHostAddress& address, quint1
 
 }  // namespace
 
-LiveServer::LiveServer(LiveDisplaySource& source, LiveKeySink& keys, RequestGuard guard)
-    : source_(source), keys_(keys), guard_(std::move(guard)) {
+LiveServer::LiveServer(LiveDisplaySource& source, LiveKeySink& keys, std::optional<RequestGuard> guard)
+    : source_(source), keys_(keys), guardGiven_(guard.has_value()), guard_(guard.value_or(RequestGuard({}))) {
     timer_.setInterval(TickMs);
     connect(&timer_, &QTimer::timeout, this, &LiveServer::Tick);
 }
@@ -61,6 +61,7 @@ QString LiveServer::Start(const QHostAddress& address, quint16 port) {
     auto http = std::make_unique<QHttpServer>();
     auto* tcp = new QTcpServer(http.get());
     if (!tcp->listen(address, port)) return ListenFailure(*tcp, address, port);
+    if (!guardGiven_) guard_ = RequestGuard::ForThisMachine();
     http_ = std::move(http);
     http_->bind(tcp);
     address_ = address;

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "web/live_display.h"
@@ -33,7 +34,8 @@ public:
     static constexpr int StalledTicksToDrop = 1500;  // 30 s without reading
     static constexpr qint64 BacklogBytes = 4096;     // unsent bytes that count as not reading
 
-    LiveServer(LiveDisplaySource& source, LiveKeySink& keys, RequestGuard guard = RequestGuard::ForThisMachine());
+    // Without a guard, each Start takes this machine's names as they are then.
+    LiveServer(LiveDisplaySource& source, LiveKeySink& keys, std::optional<RequestGuard> guard = std::nullopt);
     ~LiveServer() override;
 
     // Serves on `address`:`port` (port 0: any free one). Returns an empty
@@ -67,6 +69,7 @@ private:
 
     LiveDisplaySource& source_;
     LiveKeySink& keys_;
+    bool guardGiven_;
     RequestGuard guard_;
     std::unique_ptr<QHttpServer> http_;
     QHostAddress address_;
