@@ -8,14 +8,17 @@
 #include <sstream>
 
 #include "demo_sequence.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "gui/session/display_image.h"
 #include "headless_chromium.h"
 #include "recording_files.h"
+#include "session/packed_display.h"
 #include "session/recording_export.h"
 #include "support/form_fixture.h"
 #include "support/link_fixture.h"
 #include "support/process_events.h"
+#include "support/scripted_host.h"
 #include "web/live_server.h"
 
 namespace {
@@ -89,26 +92,63 @@ TEST_F(BrowserTest, TheCanvasShowsTheWindowsDisplayOfflineAndOnline) {
     EXPECT_TRUE(browser->WaitFor("document.getElementById('mode').textContent", "Online - device interface mode"));
 }
 
-// Without the token the page shows no keys, and a key message it forges is
-// ignored; with it, a held button holds the key until it is let go.
-TEST_F(BrowserTest, AKeyHeldOnThePageActsOnlyWithTheToken) {
-    const QString page = Share();
-    const QString keysHidden = "document.getElementById('keys').hidden";
+// The display of a firmware run on a scripted clock; every key is ACTIVE,
+// the one key this test holds.
+struct ScriptedLiveView : LiveDisplaySource, LiveKeySink {
+    explicit ScriptedLiveView(const MemorySurface& surface) : surface(surface) {}
+    LcdBits Frame() const override {
+        DisplayBitmap bitmap{};
+        for (int y = 0; y < LcdHeight; ++y)
+            for (int x = 0; x < LcdWidth; ++x) bitmap[BitmapIndex(x, y)] = surface.On(x, y);
+        return PackDisplay(bitmap);
+    }
+    uint64_t Revision() const override { return ++revision; }
+    std::string ModeCaption() const override { return "Offline - device emulation mode"; }
+    void PressKey(PanelKey) override { PanelInputs.KeyDown |= KeyBitActive; }
+    void ReleaseKey(PanelKey) override { PanelInputs.KeyDown &= static_cast<uint8_t>(~KeyBitActive); }
+
+    const MemorySurface& surface;
+    mutable uint64_t revision = 0;
+};
+
+// A tap on the page's ACTIVE key flips the emulated unit's frequencies, as
+// the window's key does, only with the token: without it the page shows no
+// keys and a key message it forges is ignored.
+TEST_F(BrowserTest, ATapOnThePagesActiveKeyFlipsTheFrequenciesOnlyWithTheToken) {
+    const QString keysShown = "!document.getElementById('keys').hidden";
     const QString active = "document.querySelector('[data-key=ACTIVE]')";
-
-    browser->Open(page + "?without");
-    ASSERT_TRUE(browser->WaitFor("document.getElementById('state').textContent", "Connected"));
-    EXPECT_EQ(browser->Evaluate(keysHidden), true);
-    browser->Evaluate("send({key: 'ACTIVE', down: true, token: 'forged'}); send({token: '" + kToken + "'}); 1");
-    ASSERT_TRUE(browser->WaitFor(keysHidden, false)) << "the server answered the later message";
-    EXPECT_EQ(PanelInputs.KeyDown, 0);
-
-    browser->Open(page + "?with#key=" + kToken);
-    ASSERT_TRUE(browser->WaitFor(keysHidden, false));
-    browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerdown')); 1");
-    EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == KeyBitActive; }));
-    browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerleave')); 1");
-    EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == 0; }));
+    for (const bool withToken : {false, true}) {
+        SCOPED_TRACE(withToken);
+        ScriptedHost host;
+        ScriptedLiveView view(host.Surface());
+        LiveServer server(view, view, RequestGuard({"127.0.0.1"}));
+        server.SetKeyToken(kToken);
+        ASSERT_EQ(server.Start(QHostAddress::LocalHost, 0), "");
+        const QString page = QString("http://127.0.0.1:%1/?%2").arg(server.Port()).arg(withToken);
+        host.At(150, [&] {
+            browser->Open(page + (withToken ? "#key=" + kToken : ""));
+            EXPECT_TRUE(browser->WaitFor("document.getElementById('state').textContent", "Connected"));
+            EXPECT_EQ(browser->Evaluate(keysShown), withToken);
+        });
+        host.At(200, [&] {
+            if (withToken) {
+                ASSERT_TRUE(browser->WaitFor(keysShown, true));
+                browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerdown')); 1");
+                EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == KeyBitActive; }));
+            } else {
+                browser->Evaluate("send({key: 'ACTIVE', down: true, token: 'forged'}); send({token: '" + kToken +
+                                  "'}); 1");
+                EXPECT_TRUE(browser->WaitFor(keysShown, true)) << "the server answered the later message";
+                EXPECT_EQ(PanelInputs.KeyDown, 0);
+            }
+        });
+        host.At(203, [&] {
+            browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerup')); 1");
+            EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == 0; }));
+        });
+        host.RunUntilTick(230);
+        EXPECT_EQ(EepromSettings.ActiveFreq, withToken ? 126000 : 123450);
+    }
 }
 
 // A recording of demo messages 46 ms apart, exported both ways.
