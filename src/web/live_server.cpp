@@ -48,7 +48,7 @@ QString ListenFailure(const QTcpServer& tcp, const QHostAddress& address, quint1
 
 }  // namespace
 
-LiveServer::LiveServer(LiveDisplaySource& source, LiveKeySink& keys, std::optional<RequestGuard> guard)
+LiveServer::LiveServer(LiveDisplaySource& source, LiveKeySink& keys, const std::optional<RequestGuard>& guard)
     : source_(source), keys_(keys), guardGiven_(guard.has_value()), guard_(guard.value_or(RequestGuard({}))) {
     timer_.setInterval(TickMs);
     connect(&timer_, &QTimer::timeout, this, &LiveServer::Tick);

@@ -35,7 +35,7 @@ public:
     static constexpr qint64 BacklogBytes = 4096;     // unsent bytes that count as not reading
 
     // Without a guard, each Start takes this machine's names as they are then.
-    LiveServer(LiveDisplaySource& source, LiveKeySink& keys, std::optional<RequestGuard> guard = std::nullopt);
+    LiveServer(LiveDisplaySource& source, LiveKeySink& keys, const std::optional<RequestGuard>& guard = std::nullopt);
     ~LiveServer() override;
 
     // Serves on `address`:`port` (port 0: any free one). Returns an empty
