@@ -81,9 +81,11 @@ void BM_ExportHourToCsv(benchmark::State& state) { Export(state, "hour.csv"); }
 void BM_ExportHourToPng(benchmark::State& state) { Export(state, "hour.png"); }
 // The argument is the scale.
 void BM_ExportHourToGif(benchmark::State& state) { Export(state, "hour.gif", static_cast<int>(state.range(0))); }
+void BM_ExportHourToHtml(benchmark::State& state) { Export(state, "hour.html"); }
 BENCHMARK(BM_ExportHourToCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportHourToPng)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportHourToGif)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(1)->Arg(3)->Arg(DefaultExportScale);
+BENCHMARK(BM_ExportHourToHtml)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One full read of the port (1000 bytes) handed to a running recording. The
 // writer is restarted every 16 MB outside the timing, so the disk never falls

@@ -4,11 +4,14 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string_view>
+#include <unordered_map>
 
 #include "common/file_extension.h"
 #include "common/replacing_file.h"
 #include "session/display_csv.h"
 #include "session/display_gif.h"
+#include "session/display_html.h"
 #include "session/message_stream.h"
 #include "session/recording_reader.h"
 
@@ -96,17 +99,51 @@ private:
     std::optional<DisplayMessage> last_;
 };
 
-enum class ExportFormat { Png, Gif, Csv };
+// A message draws the same display whatever came before it (see
+// FinalDisplay), so each distinct message is drawn once; a long recording
+// repeats its messages a lot. The remembered displays are forgotten now and
+// then to bound the memory.
+class HtmlSink : public MessageSink {
+public:
+    explicit HtmlSink(const std::string& path) : html_(path) {}
+    void Take(const TimedMessage& m) override {
+        const DisplayMessageBytes bytes = EncodeDisplayMessage(m.message);
+        auto drawn = drawn_.find(bytes);
+        if (drawn == drawn_.end()) {
+            if (drawn_.size() >= kMaxRemembered) drawn_.clear();
+            renderer_.Draw(m.message);
+            drawn = drawn_.emplace(bytes, PackDisplay(renderer_.Bitmap())).first;
+        }
+        html_.Add(m.micros, drawn->second);
+    }
+    std::string Finish() override { return html_.Finish(); }
+    std::string EarlyCause() const override { return html_.Cause(); }
+
+private:
+    static constexpr std::size_t kMaxRemembered = 16384;  // about 14 MB of displays
+    struct BytesHash {
+        std::size_t operator()(const DisplayMessageBytes& bytes) const {
+            return std::hash<std::string_view>()({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        }
+    };
+
+    DisplayBitmapRenderer renderer_;
+    DisplayHtmlWriter html_;
+    std::unordered_map<DisplayMessageBytes, PackedDisplay, BytesHash> drawn_;
+};
+
+enum class ExportFormat { Png, Gif, Csv, Html };
 
 struct FormatName {
     const char* extension;
     ExportFormat format;
 };
 
-constexpr std::array<FormatName, 3> kFormats{{
+constexpr std::array<FormatName, 4> kFormats{{
     {".png", ExportFormat::Png},
     {".gif", ExportFormat::Gif},
     {".csv", ExportFormat::Csv},
+    {".html", ExportFormat::Html},
 }};
 
 std::optional<ExportFormat> FormatOf(const std::string& path) {
@@ -121,6 +158,7 @@ std::unique_ptr<MessageSink> SinkFor(ExportFormat format, const std::string& pat
         case ExportFormat::Png: return std::make_unique<PngSink>(path, scale);
         case ExportFormat::Gif: return std::make_unique<GifSink>(path, scale);
         case ExportFormat::Csv: return std::make_unique<CsvSink>(path);
+        case ExportFormat::Html: return std::make_unique<HtmlSink>(path);
     }
     return nullptr;
 }
@@ -158,7 +196,7 @@ int ExportRecording(const std::string& recordingPath, const std::string& outputP
                     std::ostream& err) {
     const std::optional<ExportFormat> format = FormatOf(outputPath);
     if (!format) {
-        err << "Cannot export to " << outputPath << ": the name must end in .png, .gif or .csv.\n";
+        err << "Cannot export to " << outputPath << ": the name must end in .png, .gif, .csv or .html.\n";
         return ExportMisused;
     }
     if (scale < 1 || scale > MaxExportScale) {

@@ -5,8 +5,8 @@
 #include "session/display_bitmap.h"
 
 // Exports a recording as a picture of the final display (.png), an animation
-// of the display (.gif) or a table of the messages (.csv), chosen by the
-// output's extension in any case. Runs in a process of its own (the headless
+// of the display (.gif), a table of the messages (.csv) or a web page that
+// plays the display (.html), chosen by the output's extension in any case. Runs in a process of its own (the headless
 // `vhfcom --export`, or a child the window starts): it uses the program's
 // global display state.
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 // What the command line asks of this run of the window.
@@ -16,4 +17,9 @@ struct StartOptions {
     // start, its timing divided by the speed (0: as fast as possible).
     std::string replayFile;
     double replaySpeed = 1.0;
+    // --serve [ADDRESS:]PORT and --serve-keys: the display served to
+    // browsers from the start, with their keys allowed. Port 0: not served.
+    std::string serveAddress;
+    uint16_t servePort = 0;
+    bool serveKeys = false;
 };

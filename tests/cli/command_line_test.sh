@@ -36,6 +36,9 @@ cases=(
   '--airports a.csv EDDF|2|err|vhfcom: Option '"'"'airports'"'"' needs a list file, the airports'"'"' idents and a file to write.'
   '--speed 2|2|err|vhfcom: Option '"'"'speed'"'"' goes with '"'"'replay'"'"'.'
   '--export /nonexistent/r.vhfrec out.png|1|err|/nonexistent/r.vhfrec cannot be read: File not found.'
+  '--serve-keys|2|err|vhfcom: Option '"'"'serve-keys'"'"' goes with '"'"'serve'"'"'.'
+  '--serve host:port|2|err|vhfcom: Option '"'"'serve'"'"' needs [ADDRESS:]PORT, such as 8104 or 0.0.0.0:8104.'
+  '--serve 70000|2|err|vhfcom: Option '"'"'serve'"'"' needs [ADDRESS:]PORT, such as 8104 or 0.0.0.0:8104.'
 )
 for row in "${cases[@]}"; do
   IFS='|' read -r arguments status stream first <<<"$row"

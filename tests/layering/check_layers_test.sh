@@ -15,6 +15,8 @@ breaches=(
   'emulator/runtime/emulator_run.cpp|#include "link/device_link.h"|emulator includes link'
   'serial/comm.cpp|#include <QString>|Qt-free but includes a Qt header'
   'common/CMakeLists.txt|vhfcom_layer(common USES modes)|common uses modes, which does not come before it'
+  'session/display_html.cpp|#include <QString>|Qt-free but includes a Qt header'
+  'web/live_server.cpp|#include "gui/shell/main_window.h"|web includes gui'
 )
 for breach in "${breaches[@]}"; do
   IFS='|' read -r file planted expected <<<"$breach"

@@ -127,7 +127,7 @@ TEST_F(ExportTest, ARecordingCutAtEveryByteExportsWhatItHoldsAndSaysWhere) {
         while (whole + 1 < ends.size() && ends[whole + 1] <= size) ++whole;
         const bool cut = size != ends[whole];
         const std::size_t cutAt = size < ends[0] ? 0 : ends[whole];
-        for (const char* output : {"cut.gif", "cut.png", "cut.csv"}) {
+        for (const char* output : {"cut.gif", "cut.png", "cut.csv", "cut.html"}) {
             ASSERT_EQ(Export("cut.vhfrec", output), 0) << err.str();
             EXPECT_EQ(err.str().find("was cut short at byte " + std::to_string(cutAt) + ";") != std::string::npos, cut)
                 << err.str();
@@ -136,6 +136,18 @@ TEST_F(ExportTest, ARecordingCutAtEveryByteExportsWhatItHoldsAndSaysWhere) {
         for (int m = 0; m < (whole == 0 ? 0 : kMessagesAfter[whole - 1]); ++m) expected += kRows[m];
         EXPECT_EQ(dir.Read("cut.csv"), expected);
     }
+}
+
+// One page that needs nothing from outside, running to the last message;
+// what it shows is checked in a browser (tests/web).
+TEST_F(ExportTest, HtmlIsOneSelfContainedPageRunningToTheLastMessage) {
+    dir.Write("s.vhfrec", RecordingFileBytes(kSession));
+    ASSERT_EQ(Export("s.vhfrec", "s.html"), 0) << err.str();
+    const std::string page = dir.Read("s.html");
+    EXPECT_NE(page.find("<canvas id=\"lcd\" width=\"104\" height=\"64\">"), std::string::npos);
+    EXPECT_NE(page.find("const RECORDING = {duration: 1234, bands: \""), std::string::npos);
+    for (const char* absent : {"@SCRIPT@", "@STYLE@", "src=", "href=", "http:", "https:", "</script><script"})
+        EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 }
 
 TEST_F(ExportTest, RefusalsLeaveNoOutput) {
@@ -149,7 +161,7 @@ TEST_F(ExportTest, RefusalsLeaveNoOutput) {
         std::string message;
     } rows[] = {
         {"s.vhfrec", "s.bmp", 4, 2,
-         "Cannot export to " + dir.File("s.bmp") + ": the name must end in .png, .gif or .csv.\n"},
+         "Cannot export to " + dir.File("s.bmp") + ": the name must end in .png, .gif, .csv or .html.\n"},
         {"s.vhfrec", "s.png", 0, 2, "The scale must be a whole number from 1 to 64, not 0.\n"},
         {"s.vhfrec", "s.gif", 65, 2, "The scale must be a whole number from 1 to 64, not 65.\n"},
         {"text.vhfrec", "s.csv", 4, 1, dir.File("text.vhfrec") + " is not a recording: it does not start as one.\n"},

@@ -62,6 +62,7 @@ void SessionCommands::AddMenu(QMenuBar* bar, QAction* before) {
     menu->addAction("Save &display as PNG...", this,
                     [this] { Ask(SessionFile::DisplayPng, &SessionCommands::SaveDisplayAsPng); });
     menu->addAction("&Copy display", QKeySequence::Copy, this, &SessionCommands::CopyDisplay);
+    if (hooks_.shareDisplay) menu->addAction("Share display in a &browser...", this, [this] { hooks_.shareDisplay(); });
     bar->insertMenu(before, menu);
     UpdateActions();
 }

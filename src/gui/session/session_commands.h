@@ -45,12 +45,13 @@ struct SessionHooks {
     std::function<bool()> portInUse;   // open, or waiting for its device
     std::function<void(const uint8_t* bytes, std::size_t count)> feedLink;
     std::function<const LcdFrame&()> displayFrame;
+    std::function<void()> shareDisplay;  // "Share display in a &browser...", when set
 };
 
 // The "Se&ssion" menu: recording what the serial port receives, replaying a
 // recording through the device link, exporting a recording (in a child
-// process, so the window goes on), and the current display as a PNG file or
-// on the clipboard. GUI thread only.
+// process, so the window goes on), the current display as a PNG file or on
+// the clipboard, and sharing it with browsers. GUI thread only.
 class SessionCommands : public QObject {
 public:
     SessionCommands(QWidget* window, SessionHooks hooks);

@@ -17,7 +17,8 @@ struct DialogKind {
 
 constexpr const char* kRecordings = "Recordings (*.vhfrec);;All files (*)";
 constexpr const char* kExportFilters =
-    "PNG image of the last display (*.png);;Animated GIF (*.gif);;CSV table of the messages (*.csv)";
+    "PNG image of the last display (*.png);;Animated GIF (*.gif);;CSV table of the messages (*.csv);;"
+    "Web page that plays the display (*.html)";
 
 DialogKind KindOf(SessionFile kind) {
     switch (kind) {

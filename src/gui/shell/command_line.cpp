@@ -6,6 +6,7 @@
 #include "common/file_extension.h"
 #include "freqdb/airport_import.h"
 #include "session/recording_export.h"
+#include "web/share_address.h"
 
 namespace {
 
@@ -34,9 +35,15 @@ constexpr const char* kUsage =
     "                              the program can).\n"
     "  --export RECORDING OUTPUT   Export a recording and exit, without a display:\n"
     "                              OUTPUT.png the last display, OUTPUT.gif an\n"
-    "                              animation, OUTPUT.csv one row per message.\n"
+    "                              animation, OUTPUT.csv one row per message,\n"
+    "                              OUTPUT.html a web page that plays the display.\n"
     "  --scale N                   Image pixels per display pixel of a PNG or GIF\n"
     "                              export (1 to 64, default 4).\n"
+    "  --serve [ADDRESS:]PORT      Show the display to web browsers on this port\n"
+    "                              (ADDRESS default 127.0.0.1) and print the\n"
+    "                              address to open.\n"
+    "  --serve-keys                Let those browsers press the panel keys: the\n"
+    "                              address printed holds a random token.\n"
     "\n"
     "Arguments:\n"
     "  DATABASE.dat                A frequency database to open at start.\n"
@@ -86,7 +93,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption scale("scale", "", "N");
     const QCommandLineOption convert("convert", "", "IN");
     const QCommandLineOption airports("airports", "", "FILE");
-    parser.addOptions({help, version, port, record, replay, speed, exportOption, scale, convert, airports});
+    const QCommandLineOption serve("serve", "", "[ADDRESS:]PORT");
+    const QCommandLineOption serveKeys("serve-keys", "");
+    parser.addOptions(
+        {help, version, port, record, replay, speed, exportOption, scale, convert, airports, serve, serveKeys});
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
     if (parser.isSet(help)) return Only(CommandLine::Action::Help);
     if (parser.isSet(version)) return Only(CommandLine::Action::Version);
@@ -129,6 +139,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!ok || !(commandLine.start.replaySpeed >= 0) || commandLine.start.replaySpeed > 1e6)
             return UsageError("Option 'speed' needs a number, 0 or more.");
     }
+    // The live view for browsers.
+    if (parser.isSet(serveKeys) && !parser.isSet(serve)) return UsageError("Option 'serve-keys' goes with 'serve'.");
+    if (parser.isSet(serve)) {
+        const std::optional<ShareEndpoint> endpoint = ParseShareEndpoint(parser.value(serve));
+        if (!endpoint || endpoint->port == 0)
+            return UsageError("Option 'serve' needs [ADDRESS:]PORT, such as 8104 or 0.0.0.0:8104.");
+        commandLine.start.serveAddress = endpoint->address.toString().toStdString();
+        commandLine.start.servePort = endpoint->port;
+        commandLine.start.serveKeys = parser.isSet(serveKeys);
+    }
+
     commandLine.start.portDevice = LocalPath(parser.value(port));
     commandLine.start.recordFile = LocalPath(parser.value(record));
     commandLine.start.replayFile = LocalPath(recordingGiven ? argument : parser.value(replay));

@@ -15,6 +15,8 @@
 #include "gui/shell/command_line.h"
 #include "gui/shell/main_window.h"
 #include "session/recording_export.h"
+#include "web/live_server.h"
+#include "web/share_address.h"
 
 namespace {
 
@@ -62,6 +64,21 @@ void ChooseSettingsLocation() {
     SetSettingsDirectories(folders.config, folders.data);
 }
 
+// --serve: the live view from the start, its address on stdout. A port in
+// use or an address that is not this machine's ends the program instead.
+bool StartServing(TForm1& form, const StartOptions& start) {
+    if (start.servePort == 0) return true;
+    if (start.serveKeys) form.Sharing->SetKeyToken(NewKeyToken());
+    const ShareEndpoint endpoint{QHostAddress(QString::fromStdString(start.serveAddress)), start.servePort};
+    if (const QString error = form.Sharing->Start(endpoint.address, endpoint.port); !error.isEmpty()) {
+        Print(stderr, "vhfcom: " + error + "\n");
+        return false;
+    }
+    Print(stdout, ViewerAddress(endpoint, form.Sharing->KeyToken()) + "\n");
+    std::fflush(stdout);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -106,6 +123,7 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form1(commandLine.start);
+    if (!StartServing(form1, commandLine.start)) return EXIT_FAILURE;
     form1.show();
     return QApplication::exec();
 }

@@ -34,6 +34,10 @@
 #include "serial/comm_byte_source.h"
 #include "session/recording_byte_source.h"
 #include "settings/radio_ini.h"
+#include "gui/web/share_display_dialog.h"
+#include "gui/web/window_live_view.h"
+#include "web/live_server.h"
+#include "web/share_address.h"
 
 namespace {
 
@@ -101,6 +105,9 @@ TForm1::TForm1(const StartOptions& options) {
     Zoom = std::make_unique<WindowZoom>(this);
     Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
     Form15 = new TForm15(this, Ports);
+    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1);
+    Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
+    ShareDialog = new ShareDisplayDialog(this, *Sharing, DefaultSharePort);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
     Status = new StatusLine(statusBar(), [this] { return Session->StatusText(); });
@@ -140,6 +147,7 @@ TForm1::TForm1(const StartOptions& options) {
 }
 
 TForm1::~TForm1() {
+    Sharing->Stop();
     SetPanelInputsChangedHandler(nullptr);
     if (AttachedEmulatorHost() == &EmulatorHostOfWindow) EmulatorAttachHost(nullptr);
     EmulatorAttachLcd(nullptr);
@@ -194,6 +202,7 @@ SessionHooks TForm1::SessionHooksOfThisWindow() {
     hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
     hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { FeedLink(bytes, count); };
     hooks.displayFrame = [this]() -> const LcdFrame& { return Frame; };
+    hooks.shareDisplay = [this] { ShareDialog->exec(); };
     return hooks;
 }
 

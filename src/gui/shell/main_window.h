@@ -20,6 +20,7 @@
 
 class FrequencyCommands;
 class KeyArea;
+class LiveServer;
 class PanelKeyboard;
 class PanelPicture;
 class PortMappingDialog;
@@ -28,7 +29,9 @@ class PttButton;
 class SessionCommands;
 class StatusLine;
 struct SessionHooks;
+class ShareDisplayDialog;
 class TForm15;
+class WindowLiveView;
 class WindowZoom;
 
 // Form1: the main window with the front panel, the signal sliders, the PTT
@@ -91,6 +94,9 @@ public:
     std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
     std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
     StatusLine* Status = nullptr;                    // below the client area: session, database, messages
+    std::unique_ptr<WindowLiveView> LiveView;        // the display and keys a browser sees
+    std::unique_ptr<LiveServer> Sharing;             // serves LiveView to browsers, when asked to
+    ShareDisplayDialog* ShareDialog = nullptr;       // "Share display in a &browser..."
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -207,7 +207,8 @@ TEST_F(LayoutTest, MenuBarHoldsTheMenusWithTheirItems) {
               (QStringList{"&TX power vs. frequency", "&RX level scan", "&CPU frequency vs. RX frequency shift", "-",
                            "&Update device software to this version"}));
     EXPECT_EQ(items(3), (QStringList{"&Record to file...", "&Stop recording", "Re&play file...", "Stop &replay",
-                                     "&Export recording...", "Save &display as PNG...", "&Copy display"}));
+                                     "&Export recording...", "Save &display as PNG...", "&Copy display",
+                                     "Share display in a &browser..."}));
     EXPECT_EQ(disabled, (QStringList{"&Stop recording", "Stop &replay"})) << "nothing is being recorded or replayed";
     QStringList shortcuts;
     for (QAction* item : form->menuBar()->actions().at(1)->menu()->actions())

@@ -1,0 +1,23 @@
+#pragma once
+#include "web/live_display.h"
+
+class LcdFrame;
+class QLabel;
+
+// The main window as the live view's display and keys: the display's frame,
+// the mode caption from Label1, and the keys pressed and released as the key
+// areas do. GUI thread.
+class WindowLiveView : public LiveDisplaySource, public LiveKeySink {
+public:
+    WindowLiveView(const LcdFrame& frame, const QLabel& caption) : frame_(frame), caption_(caption) {}
+
+    LcdBits Frame() const override;
+    uint64_t Revision() const override;
+    std::string ModeCaption() const override;
+    void PressKey(PanelKey key) override;
+    void ReleaseKey(PanelKey key) override;
+
+private:
+    const LcdFrame& frame_;
+    const QLabel& caption_;
+};
