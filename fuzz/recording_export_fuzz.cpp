@@ -16,11 +16,11 @@
 #include <sstream>
 #include <string>
 
-#include "link/device_link.h"
 #include "fuzz_check.h"
+#include "link/device_link.h"
 #include "memory_file.h"
-#include "session/recording_export.h"
 #include "modes/global_state.h"
+#include "session/recording_export.h"
 
 namespace {
 

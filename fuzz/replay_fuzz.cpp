@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "link/device_link.h"
 #include "display/lcd.h"
 #include "fuzz_check.h"
 #include "gui/session/replay_player.h"
+#include "link/device_link.h"
 #include "memory_file.h"
-#include "session/recording_reader.h"
 #include "modes/global_state.h"
+#include "session/recording_reader.h"
 
 namespace {
 

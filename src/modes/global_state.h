@@ -29,11 +29,13 @@
 //   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
 //   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
 //     the mode view                                                                              ResetState
-//   CommsPort                        ports/comms_port_opener.cpp        port choice              OperatingModeResetState
+//   CommsPort                        ports/comms_port_opener.cpp        port choice              OperatingMode-
+//                                                                                                ResetState
 //   default device stem              ports/port_names.cpp               tests                    SetDefaultDeviceStem
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
 //   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
-//   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window SetPanelInputsChangedHandler
+//   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window              SetPanelInputs-
+//                                                                                                ChangedHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

@@ -169,7 +169,8 @@ TEST_F(BrowserTest, TheHtmlExportShowsThePngExportsPictureAndEachMoment) {
 
     constexpr int kMoment = 20;  // the display between message 20 and 21
     browser->Open(file + "?at#t=" + QString::number((kMoment + 1) * 0.046 + 0.02));
-    EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(ArtOf(FinalDisplay(SimulatedMessage(DemoDisplay(kMoment * 7)))))));
+    EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(),
+                                 Art(ArtOf(FinalDisplay(SimulatedMessage(DemoDisplay(kMoment * 7)))))));
 
     browser->Evaluate("document.getElementById('speed').value = '8'; document.getElementById('play').click(); 1");
     EXPECT_TRUE(browser->WaitFor("document.getElementById('play').textContent", "Play")) << "played to the end";

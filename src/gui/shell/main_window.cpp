@@ -31,11 +31,11 @@
 #include "gui/shell/window_placement.h"
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
+#include "gui/web/share_display_dialog.h"
+#include "gui/web/window_live_view.h"
 #include "serial/comm_byte_source.h"
 #include "session/recording_byte_source.h"
 #include "settings/radio_ini.h"
-#include "gui/web/share_display_dialog.h"
-#include "gui/web/window_live_view.h"
 #include "web/live_server.h"
 #include "web/share_address.h"
 

@@ -88,15 +88,15 @@ public:
     // Declared after what its hooks use (the port, its opener, the link, the
     // frame and the runner), so that it goes first and never calls into them
     // once they are gone.
-    std::unique_ptr<SessionCommands> Session;        // "Se&ssion" menu: recordings and the display's pictures
-    TForm15* Form15 = nullptr;                       // serial port dialog
-    PortMappingDialog* PortMapping = nullptr;        // "Serial port mapping"
-    std::unique_ptr<WindowZoom> Zoom;                // the window's size, "&Zoom" in "&Setup"
-    std::unique_ptr<PanelKeyboard> Keyboard;         // the panel keys and PTT from the keyboard
-    StatusLine* Status = nullptr;                    // below the client area: session, database, messages
-    std::unique_ptr<WindowLiveView> LiveView;        // the display and keys a browser sees
-    std::unique_ptr<LiveServer> Sharing;             // serves LiveView to browsers, when asked to
-    ShareDisplayDialog* ShareDialog = nullptr;       // "Share display in a &browser..."
+    std::unique_ptr<SessionCommands> Session;   // "Se&ssion" menu: recordings and the display's pictures
+    TForm15* Form15 = nullptr;                  // serial port dialog
+    PortMappingDialog* PortMapping = nullptr;   // "Serial port mapping"
+    std::unique_ptr<WindowZoom> Zoom;           // the window's size, "&Zoom" in "&Setup"
+    std::unique_ptr<PanelKeyboard> Keyboard;    // the panel keys and PTT from the keyboard
+    StatusLine* Status = nullptr;               // below the client area: session, database, messages
+    std::unique_ptr<WindowLiveView> LiveView;   // the display and keys a browser sees
+    std::unique_ptr<LiveServer> Sharing;        // serves LiveView to browsers, when asked to
+    ShareDisplayDialog* ShareDialog = nullptr;  // "Share display in a &browser..."
 
 protected:
     void closeEvent(QCloseEvent* event) override;
