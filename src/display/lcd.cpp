@@ -1,6 +1,7 @@
 #include "display/lcd.h"
 
 #include <algorithm>
+#include <array>
 
 #include "display/lcd_font.h"
 
@@ -20,6 +21,17 @@ BarCell CellOf(uint16_t value, int i) {
     return {7, false};
 }
 
+// The 4 bits of each nibble, doubled: bit k lights bits 2k and 2k + 1.
+constexpr std::array<uint8_t, 16> kDoubledNibbles = [] {
+    std::array<uint8_t, 16> doubled{};
+    for (unsigned nibble = 0; nibble < 16; ++nibble)
+        for (unsigned k = 0; k < 4; ++k)
+            if ((nibble >> k) & 1) doubled[nibble] = static_cast<uint8_t>(doubled[nibble] | (3u << (2 * k)));
+    return doubled;
+}();
+
+uint8_t DoubledNibble(unsigned nibble) { return kDoubledNibbles[nibble]; }
+
 }  // namespace
 
 // Pixel positions are worked out in int and clipped here: a drawing position
@@ -29,24 +41,28 @@ void Lcd::PlotClipped(int x, int y, bool on) {
     frame_.Set(x, y, on);
 }
 
+// Column bytes land on whole bands, Row being a text row: each is one write.
+void Lcd::ColumnClipped(int x, int band, uint8_t bits) {
+    if (x >= LcdFrame::Width || band >= LcdFrame::Bands) return;
+    frame_.SetColumn(x, band, bits);
+}
+
 void Lcd::DrawColumns(int x0, const uint8_t* bitmap, int columns) {
-    const int top = 8 * Row;
-    for (int j = 0; j < columns; ++j)
-        for (int k = 0; k < 8; ++k) PlotClipped(x0 + j, top + k, (bitmap[j] >> k) & 1);
+    for (int j = 0; j < columns; ++j) ColumnClipped(x0 + j, Row, bitmap[j]);
 }
 
 void Lcd::DrawCharacter(uint8_t code) {
     const uint8_t* glyph = LcdGlyph(code);
-    const int top = 8 * Row;
+    const uint8_t flip = Inverse ? 0xFF : 0x00;
     for (int j = 0; j < 8; ++j) {
-        for (int k = 0; k < 8; ++k) {
-            const bool on = (((glyph[j] >> k) & 1) != 0) != Inverse;
-            if (BigFont) {
-                PlotClipped(X + j, top + 2 * k, on);
-                PlotClipped(X + j, top + 2 * k + 1, on);
-            } else {
-                PlotClipped(X + j, top + k, on);
-            }
+        const auto bits = static_cast<uint8_t>(glyph[j] ^ flip);
+        if (BigFont) {
+            // Double height: each font row covers two pixel rows, the top
+            // four in this band and the bottom four in the next.
+            ColumnClipped(X + j, Row, DoubledNibble(bits & 0x0F));
+            ColumnClipped(X + j, Row + 1, DoubledNibble(bits >> 4));
+        } else {
+            ColumnClipped(X + j, Row, bits);
         }
     }
 }

@@ -5,9 +5,9 @@
 #include "display/lcd_frame.h"
 
 // Draws on the transceiver's display as its firmware does: a drawing position
-// and a text style, and primitives that draw into a frame. Every primitive but
-// Clear goes through Plot, one call per display pixel, so Plot's clipping
-// holds for all of them.
+// and a text style, and primitives that draw into a frame. The primitives
+// draw whole column bytes of a text row; columns from 106 on and rows below
+// the display are clipped.
 // Bitmaps are column bytes: one byte per pixel column of a text row (8 pixel
 // rows), bit 0 at the top, a set bit dark.
 class Lcd {
@@ -69,6 +69,7 @@ public:
 
 private:
     void PlotClipped(int x, int y, bool on);
+    void ColumnClipped(int x, int band, uint8_t bits);
     void DrawColumns(int x0, const uint8_t* bitmap, int columns);
     void DrawCharacter(uint8_t code);
 

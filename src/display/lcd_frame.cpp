@@ -1,6 +1,7 @@
 #include "display/lcd_frame.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 void PixelRect::Include(int x, int y) {
@@ -14,9 +15,19 @@ void PixelRect::Include(int x, int y) {
     bottom = std::max(bottom, y + 1);
 }
 
+void LcdFrame::SetColumn(int x, int band, uint8_t bits) {
+    uint8_t& column = bands_[band][x];
+    const auto changed = static_cast<uint8_t>(column ^ bits);
+    if (changed == 0) return;
+    column = bits;
+    revision_ += static_cast<uint64_t>(std::popcount(changed));
+    dirty_.Include(x, 8 * band + std::countr_zero(changed));
+    dirty_.Include(x, 8 * band + 7 - std::countl_zero(changed));
+}
+
 void LcdFrame::Clear() {
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x) Set(x, y, false);
+    for (int band = 0; band < Bands; ++band)
+        for (int x = 0; x < Width; ++x) SetColumn(x, band, 0);
 }
 
 PixelRect LcdFrame::TakeDirty() { return std::exchange(dirty_, PixelRect{}); }

@@ -28,18 +28,20 @@ class LcdFrame {
 public:
     static constexpr int Width = LcdWidth + 2;
     static constexpr int Height = LcdHeight;
+    static constexpr int Bands = Height / 8;  // text rows of 8 pixel rows
 
     // Whether pixel (x, y) is lit (dark); x < Width, y < Height.
-    bool On(int x, int y) const { return pixels_[Index(x, y)] != 0; }
+    bool On(int x, int y) const { return ((bands_[y / 8][x] >> (y % 8)) & 1) != 0; }
     // Lights or clears pixel (x, y); x < Width, y < Height. Setting a pixel
     // to the value it has changes nothing.
     void Set(int x, int y, bool on) {
-        uint8_t& pixel = pixels_[Index(x, y)];
-        if (pixel == static_cast<uint8_t>(on)) return;
-        pixel = static_cast<uint8_t>(on);
-        ++revision_;
-        dirty_.Include(x, y);
+        const auto bit = static_cast<uint8_t>(1u << (y % 8));
+        const uint8_t column = bands_[y / 8][x];
+        SetColumn(x, y / 8, static_cast<uint8_t>(on ? column | bit : column & ~bit));
     }
+    // Sets the 8 pixels of column x in band `band` (x < Width, band < Bands)
+    // at once, bit 0 at the top: the drawing primitives' column bytes.
+    void SetColumn(int x, int band, uint8_t bits);
     // Clears every pixel, the two extra columns included.
     void Clear();
 
@@ -49,9 +51,7 @@ public:
     PixelRect TakeDirty();
 
 private:
-    static constexpr int Index(int x, int y) { return y * Width + x; }
-
-    std::array<uint8_t, std::size_t{Width} * Height> pixels_{};
+    std::array<std::array<uint8_t, Width>, Bands> bands_{};
     uint64_t revision_ = 0;
     PixelRect dirty_;
 };
