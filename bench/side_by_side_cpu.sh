@@ -31,7 +31,7 @@ start_program() {
   pids+=($!)
 }
 
-"$build/transceiver_sim" --interval 46 >"$folder/sim" &
+"$build/vhfcom-transceiver-sim" --interval 46 >"$folder/sim" &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$folder/sim" ] && break; sleep 0.1; done
 
