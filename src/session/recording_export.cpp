@@ -30,7 +30,7 @@ public:
     virtual std::string EarlyCause() const { return {}; }
     // What the output shows otherwise than the recording holds, in one
     // sentence about `recordingPath`, or an empty string.
-    virtual std::string Note(const std::string& recordingPath) const { return {}; }
+    virtual std::string Note(const std::string& /*recordingPath*/) const { return {}; }
 };
 
 class CsvSink : public MessageSink {

@@ -175,8 +175,11 @@ TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
         if (row.replaying) options.replayFile = dir.File("minute.vhfrec");
         if (!row.replaying) options.recordFile = RecordingPath();
         Open(options);
-        if (row.replaying) ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(minute[0].bytes); }));
-        if (!row.replaying) SendSession();
+        if (row.replaying) {
+            ASSERT_TRUE(ProcessEventsUntil([&] { return Drawn(minute[0].bytes); }));
+        } else {
+            SendSession();
+        }
         EXPECT_EQ(form->Session->Replaying(), row.replaying);
         form->close();
         form.reset();
