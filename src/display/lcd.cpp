@@ -141,6 +141,13 @@ void Lcd::DrawBar(uint8_t x, uint8_t row, uint16_t value) {
 
 void Lcd::DrawLevelBar(uint16_t value) {
     const uint8_t row = static_cast<uint8_t>(Row);
+    // The status row draws its bar on every tick: the same bar on a frame
+    // that has not changed since would change no pixel.
+    const LevelBarDrawn drawn{row, value, frame_.Revision()};
+    if (lastLevelBar_ == drawn) {
+        GotoPixel(20 + 8 * 7, row);
+        return;
+    }
     bool ended = false;
     for (int i = 0; i < 8; ++i) {
         const BarCell cell = CellOf(value, i);
@@ -148,4 +155,5 @@ void Lcd::DrawLevelBar(uint16_t value) {
         DrawTile(ended ? EmptyLevelCellGlyphs[i].data() : LevelCellGlyphs[cell.fill].data());
         if (cell.partial) ended = true;
     }
+    lastLevelBar_ = {row, value, frame_.Revision()};
 }

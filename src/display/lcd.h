@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "display/lcd_frame.h"
@@ -73,5 +74,15 @@ private:
     void DrawColumns(int x0, const uint8_t* bitmap, int columns);
     void DrawCharacter(uint8_t code);
 
+    // The last level bar drawn: its row, value and the frame's revision
+    // right after it.
+    struct LevelBarDrawn {
+        uint16_t row = 0;
+        uint16_t value = 0;
+        uint64_t revision = 0;
+        bool operator==(const LevelBarDrawn&) const = default;
+    };
+
     LcdFrame& frame_;
+    std::optional<LevelBarDrawn> lastLevelBar_;
 };
