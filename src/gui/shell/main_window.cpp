@@ -330,17 +330,22 @@ void TForm1::AfterEmulatorStep() {
     if (OnlineWatchdog != 0) Link.RedrawLastMessage();
 }
 
-// A message that sends the window online stops the run at once.
+// A message that sent the window online stops the run at once, after the
+// link is done with it: a resume with a stop requested ends the run.
+void TForm1::EndRunIfStopped() {
+    if (StopRequest) ResumeEmulator();
+}
+
 void TForm1::FeedLink(const uint8_t* bytes, std::size_t count) {
     Link.Feed(bytes, static_cast<int32_t>(count));
-    if (StopRequest) ResumeEmulator();
+    EndRunIfStopped();
 }
 
 void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
     CommByteSource port(Comm1);
     RecordingByteSource source(port, Session->Writer());
     Link.Receive(source, Count);
-    if (StopRequest) ResumeEmulator();
+    EndRunIfStopped();
 }
 
 // Both sliders' captions grey with their sliders.

@@ -110,6 +110,7 @@ private:
     SessionHooks SessionHooksOfThisWindow();
     void PlaceOnceFramed();
     void FeedLink(const uint8_t* bytes, std::size_t count);
+    void EndRunIfStopped();
     void AfterEmulatorStep();
 
     bool placedWithFrame_ = false;
