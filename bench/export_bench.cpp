@@ -66,11 +66,10 @@ Scratch& TheScratch() {
 }
 
 void Export(benchmark::State& state, const char* output, int scale = DefaultExportScale) {
-    SetDisplayPngWriter(WriteDisplayPng);
     const Scratch& scratch = TheScratch();
     std::ostringstream out, err;
     for (auto _ : state) {
-        if (ExportRecording(scratch.recording, scratch.folder + "/" + output, scale, out, err) != 0)
+        if (ExportRecording(scratch.recording, scratch.folder + "/" + output, scale, WriteDisplayPng, out, err) != 0)
             state.SkipWithError(err.str().c_str());
     }
     state.counters["recording_MB"] = static_cast<double>(std::filesystem::file_size(scratch.recording)) / 1e6;

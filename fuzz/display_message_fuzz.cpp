@@ -47,7 +47,7 @@ private:
 // makes it, so no message is dropped for silence.
 class StillClock : public LinkClock {
 public:
-    uint64_t NowMicroseconds() override { return 0; }
+    uint64_t NowMicroseconds() const override { return 0; }
 };
 
 struct Event {

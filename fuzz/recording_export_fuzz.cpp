@@ -54,7 +54,6 @@ uint64_t SizeOf(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    SetDisplayPngWriter(KeepDisplay);
     const MemoryFile file(data, size);
     const uint64_t messages = size / DisplayMessageSize;
     const struct {
@@ -69,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ResetGlobalState();
         std::ostringstream out, err;
         const std::string path = Folder() + "/" + output.name;
-        const int status = ExportRecording(file.Path(), path, 1, out, err);
+        const int status = ExportRecording(file.Path(), path, 1, KeepDisplay, out, err);
         FuzzCheck(status == ExportDone || status == ExportFailed, "an export succeeds or fails");
         FuzzCheck(status == ExportDone || !err.str().empty(), "a failure says why");
         FuzzCheck(SizeOf(path) <= output.bound, "the output stays within its bound");

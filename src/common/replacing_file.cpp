@@ -39,7 +39,7 @@ int FollowLinks(std::string& path) {
 
 std::string RandomSuffix() {
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
+    std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     std::string suffix(6, ' ');
     for (char& c : suffix) c = kLetters[pick(random)];

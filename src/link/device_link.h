@@ -21,7 +21,7 @@ inline constexpr uint64_t DeviceLinkSilenceMicroseconds = 200000;
 
 class DeviceLink {
 public:
-    DeviceLink(Lcd& lcd, DisplayMessageListener& listener, LinkClock& clock = SteadyLinkClock())
+    DeviceLink(Lcd& lcd, DisplayMessageListener& listener, const LinkClock& clock = SteadyLinkClock())
         : lcd_(lcd), listener_(listener), clock_(clock) {}
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
@@ -49,7 +49,7 @@ private:
 
     Lcd& lcd_;
     DisplayMessageListener& listener_;
-    LinkClock& clock_;
+    const LinkClock& clock_;
     FrameReceiver receiver_;
     DisplayMessageDrawing drawing_;
     uint8_t buffer_[DeviceLinkReadSize]{};

@@ -6,15 +6,14 @@ namespace {
 
 class SteadyClock final : public LinkClock {
 public:
-    uint64_t NowMicroseconds() override {
+    uint64_t NowMicroseconds() const override {
         using namespace std::chrono;
         return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
     }
 };
 
+constinit const SteadyClock kSteadyClock{};
+
 }  // namespace
 
-LinkClock& SteadyLinkClock() {
-    static SteadyClock clock;
-    return clock;
-}
+const LinkClock& SteadyLinkClock() { return kSteadyClock; }

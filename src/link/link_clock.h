@@ -7,8 +7,8 @@
 class LinkClock {
 public:
     virtual ~LinkClock() = default;
-    virtual uint64_t NowMicroseconds() = 0;
+    virtual uint64_t NowMicroseconds() const = 0;
 };
 
 // The system's steady clock.
-LinkClock& SteadyLinkClock();
+const LinkClock& SteadyLinkClock();

@@ -7,7 +7,6 @@
 #include "help/help.h"
 #include "modes/operating_mode.h"
 #include "ports/port_names.h"
-#include "session/recording_export.h"
 
 void ResetGlobalState() {
     SetProgramDirectory("");
@@ -17,5 +16,4 @@ void ResetGlobalState() {
     EmulatorResetState();
     OperatingModeResetState();
     SetDefaultDeviceStem(DefaultDeviceStem);
-    SetDisplayPngWriter(nullptr);
 }

@@ -26,7 +26,6 @@
 //     suspended last                                                    the firmware's waits
 //   poll clock, emulator host,       emulator/runtime/                  emulator run, window     EmulatorResetState
 //     the emulator's display
-//   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
 //   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
 //     the mode view                                                                              ResetState
 //   CommsPort                        ports/comms_port_opener.cpp        port choice              OperatingMode-

@@ -17,8 +17,6 @@
 
 namespace {
 
-DisplayPngWriter gPngWriter = nullptr;
-
 // One output format: takes the messages in order, then writes its file.
 class MessageSink {
 public:
@@ -86,16 +84,17 @@ private:
 // Only the last message matters for the final display (see FinalDisplay).
 class PngSink : public MessageSink {
 public:
-    PngSink(const std::string& path, int scale) : path_(path), scale_(scale) {}
+    PngSink(const std::string& path, int scale, DisplayPngWriter writer) : path_(path), scale_(scale), writer_(writer) {}
     void Take(const TimedMessage& m) override { last_ = m.message; }
     std::string Finish() override {
-        if (!gPngWriter) return "this program was built without PNG output";
-        return gPngWriter(last_ ? FinalDisplay(*last_) : DisplayBitmap{}, scale_, path_);
+        if (!writer_) return "this program was built without PNG output";
+        return writer_(last_ ? FinalDisplay(*last_) : DisplayBitmap{}, scale_, path_);
     }
 
 private:
     std::string path_;
     int scale_;
+    DisplayPngWriter writer_;
     std::optional<DisplayMessage> last_;
 };
 
@@ -153,9 +152,10 @@ std::optional<ExportFormat> FormatOf(const std::string& path) {
     return std::nullopt;
 }
 
-std::unique_ptr<MessageSink> SinkFor(ExportFormat format, const std::string& path, int scale) {
+std::unique_ptr<MessageSink> SinkFor(ExportFormat format, const std::string& path, int scale,
+                                     DisplayPngWriter pngWriter) {
     switch (format) {
-        case ExportFormat::Png: return std::make_unique<PngSink>(path, scale);
+        case ExportFormat::Png: return std::make_unique<PngSink>(path, scale, pngWriter);
         case ExportFormat::Gif: return std::make_unique<GifSink>(path, scale);
         case ExportFormat::Csv: return std::make_unique<CsvSink>(path);
         case ExportFormat::Html: return std::make_unique<HtmlSink>(path);
@@ -190,10 +190,8 @@ int WriteExport(RecordingReader& reader, MessageSink& sink, const std::string& r
 
 }  // namespace
 
-void SetDisplayPngWriter(DisplayPngWriter writer) { gPngWriter = writer; }
-
-int ExportRecording(const std::string& recordingPath, const std::string& outputPath, int scale, std::ostream& out,
-                    std::ostream& err) {
+int ExportRecording(const std::string& recordingPath, const std::string& outputPath, int scale,
+                    DisplayPngWriter pngWriter, std::ostream& out, std::ostream& err) {
     const std::optional<ExportFormat> format = FormatOf(outputPath);
     if (!format) {
         err << "Cannot export to " << outputPath << ": the name must end in .png, .gif, .csv or .html.\n";
@@ -208,6 +206,6 @@ int ExportRecording(const std::string& recordingPath, const std::string& outputP
         err << reader.Error() << '\n';
         return ExportFailed;
     }
-    const std::unique_ptr<MessageSink> sink = SinkFor(*format, outputPath, scale);
+    const std::unique_ptr<MessageSink> sink = SinkFor(*format, outputPath, scale, pngWriter);
     return WriteExport(reader, *sink, recordingPath, outputPath, out, err);
 }

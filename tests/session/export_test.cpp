@@ -93,13 +93,10 @@ const char* const kRows[] = {
 
 class ExportTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetDisplayPngWriter(WriteDisplayPng); }
-    void TearDown() override { SetDisplayPngWriter(nullptr); }
-
     int Export(const std::string& recording, const std::string& output, int scale = DefaultExportScale) {
         out.str("");
         err.str("");
-        return ExportRecording(dir.File(recording), dir.File(output), scale, out, err);
+        return ExportRecording(dir.File(recording), dir.File(output), scale, WriteDisplayPng, out, err);
     }
 
     TempDir dir;

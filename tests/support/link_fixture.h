@@ -12,7 +12,7 @@
 // A clock for the device link that moves only when the test moves it.
 class ManualLinkClock : public LinkClock {
 public:
-    uint64_t NowMicroseconds() override { return now; }
+    uint64_t NowMicroseconds() const override { return now; }
     uint64_t now = 0;
 };
 

@@ -153,10 +153,9 @@ TEST_F(BrowserTest, TheHtmlExportShowsThePngExportsPictureAndEachMoment) {
         batches.push_back({static_cast<uint64_t>(i + 1) * 46000, {m.begin(), m.end()}});
     }
     dir.Write("r.vhfrec", RecordingFileBytes(batches));
-    SetDisplayPngWriter(WriteDisplayPng);
     std::ostringstream out, err;
     for (const char* output : {"r.html", "r.png"})
-        ASSERT_EQ(ExportRecording(dir.File("r.vhfrec"), dir.File(output), 1, out, err), 0) << err.str();
+        ASSERT_EQ(ExportRecording(dir.File("r.vhfrec"), dir.File(output), 1, WriteDisplayPng, out, err), 0) << err.str();
     const QImage png(QString::fromStdString(dir.File("r.png")));
     DisplayBitmap lastPicture{};
     for (int y = 0; y < LcdHeight; ++y)

@@ -12,5 +12,6 @@ QImage DisplayImage(const DisplayBitmap& bitmap, int scale);
 
 // Writes DisplayImage(bitmap, scale) as a PNG file, replacing `path`
 // atomically. Returns an empty string or the cause in words. This is the
-// writer the program hands to SetDisplayPngWriter.
+// writer the program hands to its exports; it uses no GUI resource, so an
+// export may call it on a worker thread.
 std::string WriteDisplayPng(const DisplayBitmap& bitmap, int scale, const std::string& path);

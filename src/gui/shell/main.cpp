@@ -95,9 +95,8 @@ int main(int argc, char* argv[]) {
             return WriteAirportDatabase(commandLine.airportList, commandLine.airportIdents, commandLine.airportOutput,
                                         std::cerr);
         case CommandLine::Action::Export:
-            SetDisplayPngWriter(WriteDisplayPng);
             return ExportRecording(commandLine.exportRecording, commandLine.exportOutput, commandLine.exportScale,
-                                   std::cout, std::cerr);
+                                   WriteDisplayPng, std::cout, std::cerr);
         case CommandLine::Action::Run: break;
     }
     if (!DisplayReachable()) {
