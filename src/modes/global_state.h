@@ -10,8 +10,7 @@
 // (session/recording_writer.h).
 //
 //   global                           defined in                         written by               reset
-//   ProgramDirectory, the settings   common/program_directory.cpp       main(), tests            SetProgramDirectory
-//     folders of RADIO.INI, e2.dfd
+//   the path of e2.dfd               emulator/hardware/eeprom_settings  main window, tests       EmulatorResetState
 //   file write fault                 common/atomic_file.cpp             tests                    SetFileWriteFault
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
 //   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
@@ -28,9 +27,6 @@
 //     the emulator's display
 //   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
 //     the mode view                                                                              ResetState
-//   CommsPort                        ports/comms_port_opener.cpp        port choice              OperatingMode-
-//                                                                                                ResetState
-//   default device stem              ports/port_names.cpp               tests                    SetDefaultDeviceStem
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
 //   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
 //   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window              SetPanelInputs-

@@ -3,7 +3,6 @@
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "help/help.h"
-#include "ports/comms_port_opener.h"
 
 bool EmulatorRunning = false;
 uint8_t OnlineWatchdog = 0;
@@ -19,7 +18,6 @@ void ModeAttachView(ModeView* view) { gView = view; }
 void OperatingModeResetState() {
     EmulatorRunning = false;
     OnlineWatchdog = 0;
-    CommsPort = 0;
     gView = nullptr;
 }
 

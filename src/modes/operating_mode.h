@@ -21,7 +21,7 @@ public:
 
 void ModeAttachView(ModeView* view);
 
-// Back to the state at program start: offline, no run, port index 0, no view.
+// Back to the state at program start: offline, no run, no view.
 void OperatingModeResetState();
 
 void EnterOnlineMode();

@@ -7,9 +7,7 @@
 #include "ports/port_names.h"
 #include "serial/comm.h"
 
-uint8_t CommsPort = 0;
-
-CommsPortOpener::CommsPortOpener(TComm& comm) : comm_(comm) {
+CommsPortOpener::CommsPortOpener(TComm& comm, PortNaming naming) : comm_(comm), naming_(std::move(naming)) {
     // The component closes itself after this handler; the watch is armed
     // before, so a device that comes back at once is seen.
     comm_.OnError = [this](TCustomComm*, int32_t Errors) {
@@ -23,12 +21,12 @@ void CommsPortOpener::Open(uint8_t index) {
 }
 
 void CommsPortOpener::Choose(uint8_t index) {
-    CommsPort = index;
+    index_ = index;
     watch_.Stop();
     comm_.Close();
     std::string device = std::exchange(deviceOfThisRun_, {});
     onDeviceOfThisRun_ = !device.empty();
-    device_ = onDeviceOfThisRun_ ? std::move(device) : DevicePathOf("COM" + std::to_string(index + 1));
+    device_ = onDeviceOfThisRun_ ? std::move(device) : DevicePathOf("COM" + std::to_string(index + 1), naming_);
 }
 
 void CommsPortOpener::Attempt(bool report) {
@@ -49,7 +47,7 @@ std::optional<PortFailure> CommsPortOpener::TryOpen() {
     } catch (const ECommError& error) {
         const PortFailureCause cause = PortFailureCauseOf(error.ErrorCode);
         PortFailure failure{
-            .portNumber = CommsPort + 1,
+            .portNumber = index_ + 1,
             .device = device_,
             .cause = cause,
             .detail = error.what(),
@@ -72,14 +70,14 @@ void CommsPortOpener::ServeWatch() {
 bool CommsPortOpener::IsOpen() const { return comm_.Enabled(); }
 
 void CommsPortOpener::MappingChanged(int portNumber) {
-    if (!onDeviceOfThisRun_ && !device_.empty() && portNumber == CommsPort + 1) Open(CommsPort);
+    if (!onDeviceOfThisRun_ && !device_.empty() && portNumber == index_ + 1) Open(index_);
 }
 
-CommsPortOpener::Choice CommsPortOpener::Current() const { return {CommsPort, device_, onDeviceOfThisRun_}; }
+CommsPortOpener::Choice CommsPortOpener::Current() const { return {index_, device_, onDeviceOfThisRun_}; }
 
 void CommsPortOpener::Restore(const Choice& choice) {
-    if (choice.index == CommsPort && choice.device == device_) return;
-    CommsPort = choice.index;
+    if (choice.index == index_ && choice.device == device_) return;
+    index_ = choice.index;
     watch_.Stop();
     comm_.Close();
     device_ = choice.device;

@@ -7,12 +7,11 @@
 
 #include "ports/device_path_watch.h"
 #include "ports/port_failure.h"
+#include "ports/port_names.h"
 
 class TComm;
 
-extern uint8_t CommsPort;  // serial port index: 0 is COM1
-
-// Opens the serial port the user chose by number, COM1 for CommsPort 0, at
+// Opens the serial port the user chose by number, COM1 for index 0, at
 // start-up and from the serial port dialog alike, and opens it again by
 // itself when its device comes back. GUI thread only.
 //
@@ -27,9 +26,10 @@ extern uint8_t CommsPort;  // serial port index: 0 is COM1
 // reported there (CommErrorDeviceLost).
 class CommsPortOpener {
 public:
-    explicit CommsPortOpener(TComm& comm);
+    // COMn names resolve through `naming` (port_names.h).
+    CommsPortOpener(TComm& comm, PortNaming naming);
 
-    // Remembers `index` in CommsPort, also when the port cannot be opened,
+    // Remembers `index` as the port in use, also when it cannot be opened,
     // closes the port open now and opens COM<index + 1> (the device its
     // [Ports] mapping names, see port_names.h) at 9600 bit/s, 8-N-1. A port
     // that cannot be opened is reported with ReportNotAvailable and watched.
@@ -41,6 +41,10 @@ public:
 
     // Whether the chosen port is open now.
     bool IsOpen() const;
+    // The serial port index chosen last (0 is COM1), kept in RADIO.INI as
+    // CommsPort.
+    uint8_t Index() const { return index_; }
+    const PortNaming& Naming() const { return naming_; }
 
     // The port in use as chosen: its index and the device it opens.
     struct Choice {
@@ -54,7 +58,7 @@ public:
     void Restore(const Choice& choice);
 
     // The device of this run given on the command line: the next Open uses
-    // it in place of COM<index + 1>, still remembering `index` in CommsPort.
+    // it in place of COM<index + 1>, still remembering `index`.
     // A port chosen afterwards replaces it for the rest of the run.
     void UseDeviceOnce(std::string path) { deviceOfThisRun_ = std::move(path); }
 
@@ -89,6 +93,8 @@ private:
     std::optional<PortFailure> TryOpen();
 
     TComm& comm_;
+    const PortNaming naming_;
+    uint8_t index_ = 0;
     std::string deviceOfThisRun_;
     bool onDeviceOfThisRun_ = false;
     std::string device_;

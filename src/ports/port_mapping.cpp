@@ -6,8 +6,6 @@
 #include "common/atomic_file.h"
 #include "common/ini_file.h"
 #include "common/text_file.h"
-#include "ports/port_names.h"
-#include "settings/radio_ini.h"
 
 namespace {
 
@@ -17,22 +15,22 @@ std::string PortName(int portNumber) { return "COM" + std::to_string(portNumber)
 
 }  // namespace
 
-std::vector<PortDevice> PortDevices(int count) {
+std::vector<PortDevice> PortDevices(int count, const PortNaming& naming) {
     std::string text;  // an unreadable file maps nothing
-    ReadTextFile(RadioIniPath(), text);
+    ReadTextFile(naming.radioIni, text);
     const IniFile ini = IniFile::Parse(text);
     std::vector<PortDevice> devices;
     for (int n = 1; n <= count; ++n) {
         const auto mapped = ini.Value(kSection, PortName(n));
-        devices.push_back({DevicePathOf(PortName(n), ini), mapped && !mapped->empty()});
+        devices.push_back({DevicePathOf(PortName(n), ini, naming.defaultStem), mapped && !mapped->empty()});
     }
     return devices;
 }
 
-std::string SetPortMapping(int portNumber, const std::string& device) {
+std::string SetPortMapping(const PortNaming& naming, int portNumber, const std::string& device) {
     if (device.find_first_of("\r\n") != std::string::npos) return "The device path holds a line break";
     if (!device.empty() && !device.starts_with('/')) return "A device path begins with /";
-    const std::string path = RadioIniPath();
+    const std::string& path = naming.radioIni;
     std::string existing;
     if (const int error = ReadTextFile(path, existing); error != 0 && error != ENOENT)
         return path + ": " + FileErrorText(error);

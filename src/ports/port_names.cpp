@@ -6,12 +6,10 @@
 
 #include "common/ini_file.h"
 #include "common/text_file.h"
-#include "settings/radio_ini.h"
 
 namespace {
 
 constexpr std::string_view kPortsSection = "Ports";
-std::string gDefaultStem = DefaultDeviceStem;
 
 // n of a "COMn" name, n >= 1.
 std::optional<unsigned> PortNumberOf(std::string_view name) {
@@ -27,19 +25,17 @@ std::optional<unsigned> PortNumberOf(std::string_view name) {
 
 }  // namespace
 
-std::string DevicePathOf(std::string_view deviceName, const IniFile& settings) {
+std::string DevicePathOf(std::string_view deviceName, const IniFile& settings, std::string_view defaultStem) {
     if (deviceName.starts_with('/')) return std::string(deviceName);
     const std::optional<unsigned> number = PortNumberOf(deviceName);
     if (!number) return {};
     const std::string key = "COM" + std::to_string(*number);
     if (const auto mapped = settings.Value(kPortsSection, key); mapped && !mapped->empty()) return *mapped;
-    return gDefaultStem + std::to_string(*number - 1);
+    return std::string(defaultStem) + std::to_string(*number - 1);
 }
 
-std::string DevicePathOf(std::string_view deviceName) {
+std::string DevicePathOf(std::string_view deviceName, const PortNaming& naming) {
     std::string text;  // an unreadable file maps nothing
-    ReadTextFile(RadioIniPath(), text);
-    return DevicePathOf(deviceName, IniFile::Parse(text));
+    ReadTextFile(naming.radioIni, text);
+    return DevicePathOf(deviceName, IniFile::Parse(text), naming.defaultStem);
 }
-
-void SetDefaultDeviceStem(std::string stem) { gDefaultStem = std::move(stem); }

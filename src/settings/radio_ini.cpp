@@ -4,14 +4,11 @@
 
 #include "common/atomic_file.h"
 #include "common/ini_file.h"
-#include "common/program_directory.h"
 #include "common/text_file.h"
 
 namespace {
 constexpr const char* kSection = "Setup";
 }
-
-std::string RadioIniPath() { return ConfigDirectory() + "RADIO.INI"; }
 
 // Whatever cannot be read gives the defaults.
 RadioSettings ReadRadioIni(const std::string& path) {

@@ -4,7 +4,7 @@
 
 #include "settings/zoom.h"
 
-// The program's own settings, "RADIO.INI" beside the executable,
+// The program's own settings, "RADIO.INI" (its folder: ProgramFolders),
 // section "Setup": CommsPort (serial port index, 0 is COM1), FreqFilename
 // (the frequency database file last used) and Zoom (the main window's size in
 // percent, 100 when absent).
@@ -13,8 +13,6 @@ struct RadioSettings {
     std::string freqFilename;
     int zoom = DefaultZoom;
 };
-
-std::string RadioIniPath();
 
 // A missing file, a missing key or a value that is not a number gives the
 // defaults; CommsPort is taken modulo 256, a Zoom not offered gives 100.

@@ -8,7 +8,6 @@
 
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
-#include "common/program_directory.h"
 #include "common/regular_file.h"
 #include "emulator/runtime/emulator_host.h"
 
@@ -124,6 +123,9 @@ Settings Decode(std::span<const uint8_t> bytes) {
     return settings;
 }
 
+constexpr const char* kDefaultSettingsFile = "e2.dfd";
+
+std::string gSettingsFile = kDefaultSettingsFile;
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
 // The problems last reported with reading and with writing the file. The
@@ -164,7 +166,9 @@ void ReportUnreadable(int error) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return DataDirectory() + "e2.dfd"; }
+const std::string& SettingsFilePath() { return gSettingsFile; }
+
+void SetSettingsFilePath(std::string path) { gSettingsFile = std::move(path); }
 
 void LoadSettings() {
     gSaveAllowed = true;
@@ -183,6 +187,7 @@ void LoadSettings() {
 }
 
 void SettingsStoreResetState() {
+    gSettingsFile = kDefaultSettingsFile;
     gSaveAllowed = true;
     gReadProblemReported.clear();
     gWriteProblemReported.clear();

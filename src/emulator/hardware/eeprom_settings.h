@@ -48,8 +48,10 @@ inline constexpr int SettingsFileSize = 43;
 using SettingLocation =
     std::variant<int32_t EepromSettingsRecord::*, int16_t EepromSettingsRecord::*, uint8_t EepromSettingsRecord::*>;
 
-// DataDirectory() + "e2.dfd".
-std::string SettingsFilePath();
+// The settings file, e2.dfd in the data folder (ProgramFolders); "e2.dfd"
+// until its owner sets it.
+const std::string& SettingsFilePath();
+void SetSettingsFilePath(std::string path);
 
 // Reads EepromSettings from the settings file; every item that the file does
 // not hold whole reads as zero. A missing file is created with the defaults.

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <sstream>
 
 #include "gui/common/message_box.h"
 #include "gui/session/display_image.h"
@@ -34,7 +34,6 @@ SessionCommands::SessionCommands(QWidget* window, SessionHooks hooks) : window_(
     if (!hooks_.chooseExport)
         hooks_.chooseExport = [window](const std::string& recording) { return ChooseExport(window, recording); };
     if (!hooks_.showMessage) hooks_.showMessage = [window](const QString& text) { ShowPlainMessage(window, text); };
-    connect(&exporter_, &QProcess::finished, this, &SessionCommands::ExportFinished);
 }
 
 SessionCommands::~SessionCommands() {
@@ -44,10 +43,9 @@ SessionCommands::~SessionCommands() {
     hooks_.showMessage = [](const QString&) {};
     player_.Stop();
     writer_.Stop();
-    if (exporter_.state() != QProcess::NotRunning) {
-        exporter_.kill();
-        exporter_.waitForFinished();
-    }
+    // An export under way finishes its file; its outcome, posted to this
+    // object, goes with it.
+    if (exporter_.joinable()) exporter_.join();
 }
 
 void SessionCommands::AddMenu(QMenuBar* bar, QAction* before) {
@@ -73,7 +71,7 @@ void SessionCommands::UpdateActions() {
     stop_->setEnabled(writer_.Recording());
     replay_->setEnabled(!player_.Playing());
     stopReplay_->setEnabled(player_.Playing());
-    export_->setEnabled(exporter_.state() == QProcess::NotRunning);
+    export_->setEnabled(!Exporting());
 }
 
 void SessionCommands::Ask(SessionFile kind, void (SessionCommands::*command)(const std::string&)) {
@@ -136,21 +134,25 @@ void SessionCommands::ExportTo(const std::string& recording) {
     if (const auto output = hooks_.chooseExport(recording)) ExportRecording(recording, output->path, output->scale);
 }
 
-// The export runs as `vhfcom --export` in a child process: it has the display
-// and link state to itself, and a long GIF does not hold up the window.
+// The export runs on a worker thread, so that a long GIF does not hold up the
+// window. It uses only its own objects and the paths copied to it; what it
+// says comes back to this thread as the command line's output would.
 void SessionCommands::ExportRecording(const std::string& recording, const std::string& output, int scale) {
-    exporter_.setProgram(QCoreApplication::applicationFilePath());
-    exporter_.setArguments({"--export", QFile::decodeName(recording.c_str()), QFile::decodeName(output.c_str()),
-                            "--scale", QString::number(scale)});
-    exporter_.start();
+    if (Exporting()) return;
+    exporter_ = std::thread([this, recording, output, scale] {
+        std::ostringstream out;
+        std::ostringstream err;
+        const bool done = ::ExportRecording(recording, output, scale, WriteDisplayPng, out, err) == ExportDone;
+        const QString said = QString::fromLocal8Bit(out.str() + err.str()).trimmed();
+        QMetaObject::invokeMethod(this, [this, done, said] { ExportFinished(done, said); }, Qt::QueuedConnection);
+    });
     UpdateActions();
 }
 
-void SessionCommands::ExportFinished(int exitCode, QProcess::ExitStatus status) {
-    const QString said =
-        QString::fromLocal8Bit(exporter_.readAllStandardOutput() + exporter_.readAllStandardError()).trimmed();
+void SessionCommands::ExportFinished(bool done, const QString& said) {
+    exporter_.join();
     UpdateActions();
-    if (status == QProcess::NormalExit && exitCode == 0)
+    if (done)
         hooks_.showMessage(said);
     else
         hooks_.showMessage(said.isEmpty() ? QString("The export failed.") : said);

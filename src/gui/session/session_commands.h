@@ -1,10 +1,10 @@
 #pragma once
 #include <QObject>
-#include <QProcess>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "display/lcd_frame.h"
 #include "gui/session/replay_player.h"
@@ -49,8 +49,8 @@ struct SessionHooks {
 };
 
 // The "Se&ssion" menu: recording what the serial port receives, replaying a
-// recording through the device link, exporting a recording (in a child
-// process, so the window goes on), the current display as a PNG file or on
+// recording through the device link, exporting a recording (on a worker
+// thread, so the window goes on), the current display as a PNG file or on
 // the clipboard, and sharing it with browsers. GUI thread only.
 class SessionCommands : public QObject {
 public:
@@ -73,7 +73,10 @@ public:
     // cannot be played.
     bool ReplayAtStart(const std::string& path, double speed);
     void StopReplay();
+    // Starts the export on its worker thread; its outcome is shown once it
+    // has ended. Nothing while an export runs (its menu item is disabled).
     void ExportRecording(const std::string& recording, const std::string& output, int scale = DefaultExportScale);
+    bool Exporting() const { return exporter_.joinable(); }
     void SaveDisplayAsPng(const std::string& path);
     void CopyDisplay();
 
@@ -91,13 +94,13 @@ private:
     void AskReplay();
     bool Play(const std::string& path, double speed, bool reopenPortAfter);
     void ExportTo(const std::string& output);
-    void ExportFinished(int exitCode, QProcess::ExitStatus status);
+    void ExportFinished(bool done, const QString& said);
 
     QWidget* window_;
     SessionHooks hooks_;
     RecordingWriter writer_;
     ReplayPlayer player_;
-    QProcess exporter_;
+    std::thread exporter_;  // the export running, until its outcome is shown
     QAction* record_ = nullptr;
     QAction* stop_ = nullptr;
     QAction* replay_ = nullptr;

@@ -54,14 +54,15 @@ void ExitOnUnopenedDisplay(QtMsgType type, const QMessageLogContext&, const QStr
 }
 
 // RADIO.INI and e2.dfd beside the executable or in the user's folders.
-void ChooseSettingsLocation() {
-    SetProgramDirectory(ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString()));
-    const SettingsFolders folders = ChooseSettingsFolders(ProgramDirectory(), VHFCOM_INSTALL_MARKER);
-    if (folders.besideProgram) return;
-    if (const std::string error = CreateSettingsFolders(folders); !error.empty())
+ProgramFolders ChooseSettingsLocation() {
+    ProgramFolders folders;
+    folders.program = ProgramDirectoryOf(QCoreApplication::applicationFilePath().toStdString());
+    folders.settings = ChooseSettingsFolders(folders.program, VHFCOM_INSTALL_MARKER);
+    if (folders.settings.besideProgram) return folders;
+    if (const std::string error = CreateSettingsFolders(folders.settings); !error.empty())
         ShowPlainMessage(nullptr,
                          QString("The settings folder could not be created: %1").arg(QString::fromStdString(error)));
-    SetSettingsDirectories(folders.config, folders.data);
+    return folders;
 }
 
 // --serve: the live view from the start, its address on stdout. A port in
@@ -111,17 +112,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(VHFCOM_VERSION);
     QGuiApplication::setDesktopFileName("org.vhfcom.VhfCom");
     QApplication::setFont(WindowFont());
-    ChooseSettingsLocation();
+    const ProgramFolders folders = ChooseSettingsLocation();
 
-    const InstanceLock lock(ConfigDirectory());
+    const InstanceLock lock(folders.settings.config);
     if (!lock.Held() && lock.Error().empty()) {
         ShowPlainMessage(nullptr, QString("vhfcom is already running with the settings in %1. This copy ends without "
                                           "changing them.")
-                                      .arg(QString::fromStdString(ConfigDirectory())));
+                                      .arg(QString::fromStdString(folders.settings.config)));
         return EXIT_FAILURE;
     }
 
-    TForm1 form1(commandLine.start);
+    TForm1 form1(folders, commandLine.start);
     if (!StartServing(form1, commandLine.start)) return EXIT_FAILURE;
     form1.show();
     return QApplication::exec();

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <utility>
 
+#include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_tick.h"
@@ -89,7 +90,9 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-TForm1::TForm1(const StartOptions& options) {
+TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string deviceStem)
+    : Folders(std::move(folders)), Ports(Comm1, {Folders.RadioIniPath(), std::move(deviceStem)}) {
+    SetSettingsFilePath(Folders.FirmwareSettingsPath());
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -240,8 +243,7 @@ void TForm1::BuildMenus() {
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
 void TForm1::FormCreate(const StartOptions& options) {
-    const RadioSettings settings = ReadRadioIni(RadioIniPath());
-    CommsPort = settings.commsPort;
+    const RadioSettings settings = ReadRadioIni(Folders.RadioIniPath());
     CurrentFreqFile = settings.freqFilename;
     Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
@@ -249,9 +251,9 @@ void TForm1::FormCreate(const StartOptions& options) {
     if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
     // A replay given at start takes the port's place until it ends.
     if (!options.replayFile.empty() && Session->ReplayAtStart(options.replayFile, options.replaySpeed))
-        Ports.Choose(CommsPort);
+        Ports.Choose(settings.commsPort);
     else
-        Ports.Open(CommsPort);
+        Ports.Open(settings.commsPort);
     if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
     Timer1.start();
 }
@@ -260,10 +262,11 @@ void TForm1::FormCloseQuery() {
     StopRequest = true;
     ResumeEmulator();
     Session->StopRecording();
-    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
+    const std::string path = Folders.RadioIniPath();
+    const std::string error = WriteRadioIni(path, {Ports.Index(), CurrentFreqFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
-                                   .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
+                                   .arg(QString::fromStdString(path), QString::fromStdString(error)));
     Ports.Close();
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "common/program_directory.h"
 #include "display/lcd.h"
 #include "emulator/runtime/firmware_runner.h"
 #include "gui/comm/qt_comm_hand_over.h"
@@ -39,7 +40,10 @@ class WindowZoom;
 // between offline and online mode.
 class TForm1 : public QMainWindow, public ModeView, public HelpPane {
 public:
-    explicit TForm1(const StartOptions& options = {});
+    // RADIO.INI and e2.dfd are in `folders`; a COMn without a mapping is
+    // `deviceStem` followed by n - 1.
+    explicit TForm1(ProgramFolders folders, const StartOptions& options = {},
+                    std::string deviceStem = DefaultDeviceStem);
     ~TForm1() override;
 
     // ModeView
@@ -75,9 +79,10 @@ public:
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
+    const ProgramFolders Folders;                    // where the settings files are
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
-    CommsPortOpener Ports{Comm1};                    // opens the port chosen as CommsPort
+    CommsPortOpener Ports;                           // opens the port chosen, kept as CommsPort
     QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
     OnlineModeListener ModeListener;                 // goes online with the display messages
     LcdFrame Frame;                                  // the display's pixels, shown by Image1

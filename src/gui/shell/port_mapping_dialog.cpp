@@ -79,7 +79,7 @@ void PortMappingDialog::showEvent(QShowEvent* event) {
     ShowInUse();
     ShowPorts();
     ShowDevices();
-    PortList->setCurrentItem(PortList->topLevelItem(std::min<int>(CommsPort, kPorts - 1)));
+    PortList->setCurrentItem(PortList->topLevelItem(std::min<int>(ports_.Index(), kPorts - 1)));
     PortChosen();
     QDialog::showEvent(event);
 }
@@ -97,7 +97,7 @@ void PortMappingDialog::ShowInUse() {
 }
 
 void PortMappingDialog::ShowPorts() {
-    const std::vector<PortDevice> devices = PortDevices(kPorts);
+    const std::vector<PortDevice> devices = PortDevices(kPorts, ports_.Naming());
     for (int i = 0; i < kPorts; ++i) {
         const QString path = QString::fromStdString(devices[i].path);
         PortList->topLevelItem(i)->setText(1, devices[i].mapped ? path : path + "  (default)");
@@ -128,7 +128,7 @@ void PortMappingDialog::DeviceChosen() {
 
 void PortMappingDialog::Map(const std::string& device) {
     const int n = SelectedPort();
-    if (const std::string error = SetPortMapping(n, device); !error.empty()) {
+    if (const std::string error = SetPortMapping(ports_.Naming(), n, device); !error.empty()) {
         ShowPlainMessage(this, QString("COM%1 keeps its device. %2.").arg(n).arg(QString::fromStdString(error)));
         return;
     }

@@ -71,9 +71,9 @@ void TForm15::showEvent(QShowEvent* event) {
 void TForm15::FormShow() {
     before_ = ports_.Current();
     updating_ = true;
-    RadioGroup2Items->button(std::min<int>(CommsPort, kPorts - 1))->setChecked(true);
+    RadioGroup2Items->button(std::min<int>(ports_.Index(), kPorts - 1))->setChecked(true);
     updating_ = false;
-    const std::vector<PortDevice> devices = PortDevices(kPorts);
+    const std::vector<PortDevice> devices = PortDevices(kPorts, ports_.Naming());
     for (int i = 0; i < kPorts; ++i) RadioGroup2Items->button(i)->setToolTip(QString::fromStdString(devices[i].path));
 }
 

@@ -9,7 +9,7 @@
 
 // Form15, "Serial port setup": COM1..COM16 in a two-column radio group. A
 // choice switches the main window's serial port at once through its opener,
-// which remembers it in CommsPort, also when the port cannot be opened; OK
+// which remembers it, also when the port cannot be opened; OK
 // only closes the dialog, Cancel puts back the port in use when it opened. Each item's tooltip names the device its
 // port stands for, read afresh each time the dialog opens.
 class TForm15 : public QDialog {
