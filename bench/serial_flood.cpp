@@ -173,9 +173,8 @@ int main(int argc, char* argv[]) {
         std::filesystem::temp_directory_path() / ("vhfcom-flood-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "RADIO.INI") << "[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=" << line.slave << "\r\n";
-    SetProgramDirectory(folder.string() + "/");
 
-    TForm1 form;
+    TForm1 form(FoldersBeside(folder.string() + "/"));
     form.show();
     if (!form.Comm1.Enabled()) {
         std::fprintf(stderr, "bench_serial_flood: COM1 (%s) did not open\n", line.slave.c_str());

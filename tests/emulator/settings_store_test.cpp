@@ -332,7 +332,7 @@ TEST(SettingsReportTest, AProblemWithTheFileIsReportedOncePerRunOfTheProgram) {
             EXPECT_EQ(host.errors.size(), 1u);
 
             ResetGlobalState();
-            SetProgramDirectory(host.Directory());
+            SetSettingsFilePath(FoldersBeside(host.Directory()).FirmwareSettingsPath());
             EmulatorAttachHost(&host);
             LoadSettings();
             EXPECT_EQ(host.errors.size(), 2u);

@@ -6,7 +6,6 @@
 #include "link/device_link.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
-#include "ports/comms_port_opener.h"
 #include "support/link_fixture.h"
 #include "support/scratch_display.h"
 #include "support/screen_art.h"
@@ -35,10 +34,8 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
         return std::vector<uint8_t>(m.begin(), m.end());
     }();
     link.Feed(message.data(), 20);  // half a message, the rest never came
-    CommsPort = 5;
 
     ResetGlobalState();
-    EXPECT_EQ(CommsPort, 0);
     EXPECT_EQ(CurrentFreqFile, "");
     EXPECT_EQ(FreqTable[0].Name(), "");
     EXPECT_FALSE(FreqDbDirty);

@@ -10,7 +10,6 @@
 
 #include <filesystem>
 
-#include "common/program_directory.h"
 #include "ports/comms_port_opener.h"
 #include "ports/port_names.h"
 #include "serial/comm.h"
@@ -23,15 +22,13 @@ namespace {
 class PortOpenerTest : public ::testing::Test {
 protected:
     PortOpenerTest() {
-        SetProgramDirectory(dir.WithSeparator());
-        SetDefaultDeviceStem(dir.File("ttyS"));
         ports.ReportNotAvailable = [this](const PortFailure& failure) { reported.push_back(failure); };
     }
     void MapCom1(const std::string& device) { dir.Write("RADIO.INI", "[Ports]\r\nCOM1=" + device + "\r\n"); }
 
     TempDir dir;
     TComm comm;
-    CommsPortOpener ports{comm};
+    CommsPortOpener ports{comm, {dir.File("RADIO.INI"), dir.File("ttyS")}};
     std::vector<PortFailure> reported;
 
     // Serves the watch when the kernel reported something (it reports at once).

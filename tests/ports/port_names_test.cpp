@@ -5,8 +5,6 @@
 #include <fstream>
 
 #include "common/ini_file.h"
-#include "common/program_directory.h"
-#include "modes/operating_mode.h"
 #include "ports/comms_port_opener.h"
 #include "ports/port_mapping.h"
 #include "ports/port_names.h"
@@ -33,12 +31,11 @@ TEST(PortNamesTest, TheSettingsFileIsReadAtEveryLookUp) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vhfcom-port-names-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    SetProgramDirectory(dir.string() + "/");
+    const PortNaming naming{(dir / "RADIO.INI").string()};
     std::filesystem::remove(dir / "RADIO.INI");
-    EXPECT_EQ(DevicePathOf("COM2"), "/dev/ttyS1");
+    EXPECT_EQ(DevicePathOf("COM2", naming), "/dev/ttyS1");
     std::ofstream(dir / "RADIO.INI") << "[Ports]\nCOM2=/dev/serial/by-id/usb-adapter\n";
-    EXPECT_EQ(DevicePathOf("COM2"), "/dev/serial/by-id/usb-adapter");
-    SetProgramDirectory("");
+    EXPECT_EQ(DevicePathOf("COM2", naming), "/dev/serial/by-id/usb-adapter");
     std::filesystem::remove_all(dir);
 }
 
@@ -47,11 +44,11 @@ TEST(PortNamesTest, AMappingSetWithoutASettingsFileCreatesIt) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vhfcom-port-mapping-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    SetProgramDirectory(dir.string() + "/");
-    EXPECT_EQ(SetPortMapping(3, "/dev/ttyUSB0"), "");
-    EXPECT_EQ(DevicePathOf("COM3"), "/dev/ttyUSB0");
-    EXPECT_TRUE(PortDevices(3)[2].mapped);
-    SetProgramDirectory("");
+    const PortNaming naming{(dir / "RADIO.INI").string(), (dir / "ttyS").string()};
+    EXPECT_EQ(SetPortMapping(naming, 3, "/dev/ttyUSB0"), "");
+    EXPECT_EQ(DevicePathOf("COM3", naming), "/dev/ttyUSB0");
+    EXPECT_TRUE(PortDevices(3, naming)[2].mapped);
+    EXPECT_EQ(PortDevices(3, naming)[1].path, (dir / "ttyS1").string());
     std::filesystem::remove_all(dir);
 }
 
@@ -61,10 +58,8 @@ TEST(PortNamesTest, ThePortOpenerOpensTheDeviceThePortsSectionNamesAndRemembersT
     std::filesystem::create_directories(dir);
     PtyPair pty;
     std::ofstream(dir / "RADIO.INI") << "[Setup]\r\nCommsPort=2\r\n[Ports]\r\nCOM3=" << pty.SlavePath() << "\r\n";
-    SetProgramDirectory(dir.string() + "/");
-    SetDefaultDeviceStem((dir / "ttyS").string());
     TComm comm;
-    CommsPortOpener ports(comm);
+    CommsPortOpener ports(comm, {(dir / "RADIO.INI").string(), (dir / "ttyS").string()});
     std::vector<int> reported;
     ports.ReportNotAvailable = [&](const PortFailure& f) { reported.push_back(f.portNumber); };
     ports.Open(2);
@@ -72,7 +67,7 @@ TEST(PortNamesTest, ThePortOpenerOpensTheDeviceThePortsSectionNamesAndRemembersT
     EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
     ports.Open(3);  // COM4 without a mapping: ttyS3 of the scratch folder, missing
     EXPECT_FALSE(ports.IsOpen());
-    EXPECT_EQ(CommsPort, 3);
+    EXPECT_EQ(ports.Index(), 3);
     EXPECT_EQ(reported, std::vector<int>{4});
     std::filesystem::remove_all(dir);
 }

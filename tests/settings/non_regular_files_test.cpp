@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "common/program_directory.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "freqdb/freq_database.h"
 #include "settings/radio_ini.h"
@@ -32,7 +33,7 @@ TEST(NonRegularFilesTest, PipesFoldersAndDevicesAreReportedAsUnreadableAndLeftAl
     for (const auto& row : rows) {
         SCOPED_TRACE(row.kind);
         ScriptedHost host;
-        const std::string files[] = {RadioIniPath(), SettingsFilePath(), host.Directory() + "channels.dat"};
+        const std::string files[] = {FoldersBeside(host.Directory()).RadioIniPath(), SettingsFilePath(), host.Directory() + "channels.dat"};
         for (const std::string& file : files) row.make(file);
 
         EXPECT_EQ(ReadRadioIni(files[0]).commsPort, 0);

@@ -23,8 +23,6 @@
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetProgramDirectory(dir.WithSeparator());
-        SetDefaultDeviceStem(dir.File("ttyS"));
         SetPlainMessageHandler(
             [this](const QString& text) { (text.startsWith("The selected port ") ? portMessages : messages) << text; });
     }
@@ -33,7 +31,7 @@ protected:
     // Builds the window as the program start does; returns whether Timer1
     // was left running to start the emulator.
     bool Open(const StartOptions& options = {}) {
-        form = std::make_unique<TForm1>(options);
+        form = std::make_unique<TForm1>(FoldersBeside(dir.WithSeparator()), options, dir.File("ttyS"));
         EXPECT_FALSE(form->Image1->Picture().isNull()) << "the panel picture comes with the GUI library";
         const bool emulatorScheduled = form->Timer1.isActive();
         EXPECT_TRUE(form->Timer2.isActive());

@@ -8,6 +8,7 @@
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_wait.h"
@@ -20,7 +21,7 @@ constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;
 ScriptedHost::ScriptedHost() {
     char pattern[] = "/tmp/vhfcom-emulator-XXXXXX";
     directory_ = std::string(::mkdtemp(pattern)) + "/";
-    SetProgramDirectory(directory_);
+    SetSettingsFilePath(FoldersBeside(directory_).FirmwareSettingsPath());
     EmulatorAttachHost(this);
     EmulatorAttachLcd(&display_.lcd);
 }
@@ -30,7 +31,6 @@ ScriptedHost::~ScriptedHost() {
     EmulatorAttachHost(nullptr);
     EmulatorAttachLcd(nullptr);
     SetFileWriteFault(nullptr);
-    SetProgramDirectory("");
     StopRequest = false;
     std::error_code ignored;
     std::filesystem::remove_all(directory_, ignored);

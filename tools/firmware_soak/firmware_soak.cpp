@@ -190,10 +190,9 @@ public:
     SoakFolder() {
         std::string pattern = (SoakFolderParent() / "vhfcom-soak-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
-        SetProgramDirectory(path_);
+        SetSettingsFilePath(FoldersBeside(path_).FirmwareSettingsPath());
     }
     ~SoakFolder() {
-        SetProgramDirectory("");
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }

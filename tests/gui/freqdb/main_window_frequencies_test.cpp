@@ -16,30 +16,30 @@
 // the current one when it closes.
 TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
     ScratchFolder folder;
-    SetProgramDirectory(folder.Path() + "/");
-    SetDefaultDeviceStem(folder.File("ttyS"));  // no real serial port is touched
+    const ProgramFolders folders = FoldersBeside(folder.Path() + "/");
+    const std::string stem = folder.File("ttyS");  // no real serial port is touched
     SetPlainMessageHandler([](const QString&) {});
     FreqDbReset();
     FreqTable[0].SetName("LOADED");
     ASSERT_EQ(FreqDbSave(folder.File("db.dat")), "");
     FreqTable[0].SetName("STALE");
-    ASSERT_EQ(WriteRadioIni(RadioIniPath(), {3, folder.File("db.dat")}), "");
+    ASSERT_EQ(WriteRadioIni(folders.RadioIniPath(), {3, folder.File("db.dat")}), "");
     {
-        TForm1 form;
+        TForm1 form(folders, {}, stem);
         EXPECT_FALSE(form.Image1->Picture().isNull());
         EXPECT_EQ(CurrentFreqFile, folder.File("db.dat"));
         EXPECT_EQ(FreqTable[0].Name(), "LOADED");
         CurrentFreqFile = folder.File("other.dat");
         form.close();
     }
-    EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+    EXPECT_EQ(ReadRadioIni(folders.RadioIniPath()).freqFilename, folder.File("other.dat"));
     {
-        TForm1 form;
+        TForm1 form(folders, {}, stem);
         EXPECT_EQ(CurrentFreqFile, folder.File("other.dat")) << "a missing file is remembered";
         EXPECT_EQ(FreqTable[0].Name(), "");
         form.close();
     }
-    EXPECT_EQ(ReadRadioIni(RadioIniPath()).freqFilename, folder.File("other.dat"));
+    EXPECT_EQ(ReadRadioIni(folders.RadioIniPath()).freqFilename, folder.File("other.dat"));
 }
 
 // Closing the window (the same as Exit) with unsaved channels asks first;

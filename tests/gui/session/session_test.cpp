@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <algorithm>
 #include <filesystem>
 #include <random>
+#include <sstream>
 
 #include "gui/session/display_image.h"
 #include "gui/session/replay_player.h"
@@ -13,6 +16,7 @@
 #include "gui/shell/status_line.h"
 #include "message/display_message.h"
 #include "modes/global_state.h"
+#include "session/recording_export.h"
 #include "session/recording_files.h"
 #include "session/recording_reader.h"
 #include "settings/radio_ini.h"
@@ -183,8 +187,8 @@ TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
         EXPECT_EQ(form->Session->Replaying(), row.replaying);
         form->close();
         form.reset();
-        EXPECT_TRUE(std::filesystem::exists(RadioIniPath()));
-        std::filesystem::remove(RadioIniPath());
+        EXPECT_TRUE(std::filesystem::exists(dir.File("RADIO.INI")));
+        std::filesystem::remove(dir.File("RADIO.INI"));
         EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
         ResetGlobalState();
         SetUp();
@@ -194,6 +198,36 @@ TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
     while (const auto record = reader.Next()) bytes += record->bytes.size();
     EXPECT_EQ(bytes, 30u * (3 + DisplayMessageSize));
     EXPECT_FALSE(reader.CutAt());
+}
+
+// An export from the menu runs beside the window: the window's event loop
+// goes on and the menu item is disabled until the outcome, which is what the
+// command line says, is shown. The file is the command line's, byte for byte.
+TEST_F(SessionTest, AnExportRunsBesideTheWindowAndWritesWhatTheCommandLineWrites) {
+    std::vector<Batch> batches;
+    SimulatedDisplay display = ReceivingDisplay();
+    for (uint32_t i = 0; i < 40; ++i) {
+        display.activeFreq = 118000 + 25 * i;
+        display.rxLevel = static_cast<uint8_t>(i);
+        batches.push_back({i * 46000ull, MessageBytes(display)});
+    }
+    dir.Write("r.vhfrec", RecordingFileBytes(batches));
+    Open();
+    QAction* exportItem = form->menuBar()->actions().at(3)->menu()->actions().at(4);
+    for (const char* output : {"r.png", "r.gif", "r.txt"}) {
+        SCOPED_TRACE(output);
+        std::ostringstream out, err;
+        const int status = ExportRecording(dir.File("r.vhfrec"), dir.File(std::string("cli-") + output), 2,
+                                           WriteDisplayPng, out, err);
+        const QString said = QString::fromStdString(out.str() + err.str()).trimmed().replace("cli-", "");
+        messages.clear();
+        form->Session->ExportRecording(dir.File("r.vhfrec"), dir.File(output), 2);
+        EXPECT_FALSE(exportItem->isEnabled());
+        ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Exporting(); }));
+        EXPECT_TRUE(exportItem->isEnabled());
+        EXPECT_EQ(messages, QStringList{said});
+        if (status == ExportDone) EXPECT_EQ(dir.Read(output), dir.Read(std::string("cli-") + output));
+    }
 }
 
 // The replay's clock, moved by the test only.

@@ -34,7 +34,7 @@ TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
     CurrentFreqFile = "left over";
     FreqTable[3].FreqKHz = 1;
     EXPECT_TRUE(Open());
-    EXPECT_EQ(CommsPort, 0);
+    EXPECT_EQ(form->Ports.Index(), 0);
     EXPECT_EQ(CurrentFreqFile, "");
     EXPECT_EQ(FreqTable[3].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
@@ -47,7 +47,7 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     WriteDatabase("alps.dat");
     dir.Write("RADIO.INI", "[Setup]\r\nCommsPort=0x10\r\nFreqFilename=" + dir.File("alps.dat") + "\r\n");
     EXPECT_TRUE(Open());
-    EXPECT_EQ(CommsPort, 16);
+    EXPECT_EQ(form->Ports.Index(), 16);
     EXPECT_EQ(CurrentFreqFile, dir.File("alps.dat"));
     EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
     EXPECT_TRUE(messages.isEmpty());
@@ -70,7 +70,7 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
     EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
     EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
     form->close();
-    const RadioSettings written = ReadRadioIni(RadioIniPath());
+    const RadioSettings written = ReadRadioIni(dir.File("RADIO.INI"));
     EXPECT_EQ(written.commsPort, 4);
     EXPECT_EQ(written.freqFilename, dir.File("route.dat"));
     EXPECT_TRUE(messages.isEmpty());
@@ -86,7 +86,7 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
 TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=256\nFreqFilename=" + dir.File("gone.dat") + "\n");
     EXPECT_TRUE(Open());
-    EXPECT_EQ(CommsPort, 0);
+    EXPECT_EQ(form->Ports.Index(), 0);
     EXPECT_EQ(CurrentFreqFile, dir.File("gone.dat"));
     EXPECT_EQ(FreqTable[0].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
@@ -116,7 +116,7 @@ TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
 TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     dir.Write("RADIO.INI", "[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=2\nFreqFilename=a.dat\n");
     Open();
-    CommsPort = 4;
+    form->Ports.Choose(4);
     CurrentFreqFile = "/data/b.dat";
     form->close();
     EXPECT_EQ(dir.Read("RADIO.INI"),

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "common/program_directory.h"
 #include "gui/shell/port_message_box.h"
 #include "gui/shell/serial_port_dialog.h"
 #include "modes/operating_mode.h"
@@ -24,14 +23,13 @@ protected:
         std::filesystem::temp_directory_path() / ("vhfcom-dialog-test-" + std::to_string(getpid()));
     PtyPair pty;
     TComm comm;
-    CommsPortOpener ports{comm};
+    CommsPortOpener ports{comm, {(dir / "RADIO.INI").string()}};
     TForm15 dialog{nullptr, ports};
     std::vector<int> reported;
 
     SerialPortDialogTest() {
         std::filesystem::create_directories(dir);
         std::ofstream(dir / "RADIO.INI") << "[Ports]\nCOM5=/dev/vhfcom-no-such-port\nCOM7=" << pty.SlavePath() << "\n";
-        SetProgramDirectory(dir.string() + "/");
         ports.ReportNotAvailable = [this](const PortFailure& f) { reported.push_back(f.portNumber); };
     }
     ~SerialPortDialogTest() override {
@@ -75,19 +73,20 @@ TEST_F(SerialPortDialogTest, ShowsSixteenPortsInTwoColumnsOfEight) {
 }
 
 TEST_F(SerialPortDialogTest, ThePreselectionIsNoChoice) {
-    comm.SetDeviceName(pty.SlavePath());
-    comm.Open();
-    CommsPort = 2;
+    ManualHandOver handOver(comm);
+    ports.Open(6);
+    pty.Write({1, 2, 3});
+    ASSERT_TRUE(handOver.WaitForBatch());
     dialog.show();
-    EXPECT_TRUE(Item(2)->isChecked());
-    EXPECT_TRUE(comm.Enabled());  // not reopened as COM3
-    EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
+    EXPECT_TRUE(Item(6)->isChecked());
+    uint8_t bytes[8];
+    EXPECT_EQ(comm.Read(bytes, 8), 3);  // not reopened: a reopen discards what was waiting
     dialog.hide();
 
-    CommsPort = 200;  // beyond the list: the last item, CommsPort kept
+    ports.Choose(200);  // beyond the list: the last item, the choice kept
     dialog.show();
     EXPECT_TRUE(Item(15)->isChecked());
-    EXPECT_EQ(CommsPort, 200);
+    EXPECT_EQ(ports.Index(), 200);
     EXPECT_TRUE(reported.empty());
 }
 
@@ -96,7 +95,7 @@ TEST_F(SerialPortDialogTest, AChoiceSwitchesThePortAtOnce) {
     Item(6)->click();
     EXPECT_TRUE(comm.Enabled());
     EXPECT_EQ(comm.DeviceName(), pty.SlavePath());  // COM7 as [Ports] maps it
-    EXPECT_EQ(CommsPort, 6);
+    EXPECT_EQ(ports.Index(), 6);
     EXPECT_TRUE(reported.empty());
 }
 
@@ -106,7 +105,7 @@ TEST_F(SerialPortDialogTest, AFailedChoiceIsReportedClosesThePortAndStillRecords
     Item(4)->click();
     EXPECT_EQ(reported, std::vector<int>{5});
     EXPECT_FALSE(comm.Enabled());  // the old port was closed first
-    EXPECT_EQ(CommsPort, 4);
+    EXPECT_EQ(ports.Index(), 4);
     Item(4)->click();  // the port is still closed: clicking it again tries again
     EXPECT_EQ(reported, (std::vector<int>{5, 5}));
 }
@@ -128,7 +127,7 @@ TEST_F(SerialPortDialogTest, CancelPutsBackThePortInUseQuietly) {
     Item(4)->click();
     QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(CommsPort, 6);
+    EXPECT_EQ(ports.Index(), 6);
     EXPECT_TRUE(comm.Enabled());
     EXPECT_EQ(comm.DeviceName(), pty.SlavePath());
     EXPECT_EQ(reported, std::vector<int>{5}) << "only the choice was reported";

@@ -16,7 +16,7 @@ protected:
         FormTest::SetUp();
         dir.Write("RADIO.INI", kOld);
         Open();
-        CommsPort = 5;
+        form->Ports.Choose(5);
         CurrentFreqFile = "/data/new.dat";
     }
     void ExpectReportedAndKept(const char* cause) {
