@@ -3,6 +3,18 @@
 #include <span>
 #include <string>
 
+#include "common/file_sync.h"
+
+// Test seams of one write: `fault`, when given, is called before each write
+// with the number of bytes written so far, and an errno value it returns
+// makes that write fail with it; `watch` sees the steps that make the file
+// durable (file_sync.h).
+using FileWriteFault = int (*)(std::size_t bytesWrittenSoFar);
+struct FileWriteSeams {
+    FileWriteFault fault = nullptr;
+    FileStepWatch watch = nullptr;
+};
+
 // Replaces a file's contents all at once, as ReplacingFile does
 // (replacing_file.h): through a temporary file renamed over the target, the
 // permissions of the old file kept, a symbolic link followed, a file in a
@@ -13,15 +25,16 @@
 // ("Disk full", "File access denied", ...); the old file is then untouched
 // (unless it was being written in place) and no temporary file is left
 // behind.
-std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                                const FileWriteSeams& seams = {});
 
 // The cause of a failed file operation in the words users know
 // ("File not found", "File access denied", "Disk full", ...).
 std::string FileErrorText(int errnoValue);
 
-// Test seam: when set, called before each write with the number of bytes
-// written so far; returning an errno value makes that write fail with it.
-using FileWriteFault = int (*)(std::size_t bytesWrittenSoFar);
+// The process-wide write fault, for the writes whose owners take no seams
+// yet (the firmware's settings store, the frequency database, the window's
+// RADIO.INI): used by every write not given a fault of its own.
 void SetFileWriteFault(FileWriteFault fault);
 // The fault for a write after `bytesWrittenSoFar` bytes: 0 unless a test set one.
 int InjectedWriteFault(std::size_t bytesWrittenSoFar);

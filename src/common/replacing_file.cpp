@@ -62,7 +62,7 @@ bool PermissionRefusal(int error) { return error == EACCES || error == EPERM; }
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& path) : path_(path) {
+ReplacingFile::ReplacingFile(const std::string& path, const FileWriteSeams& seams) : seams_(seams), path_(path) {
     buffer_.reserve(kBufferSize);
     Open();
 }
@@ -97,7 +97,7 @@ void ReplacingFile::Write(const void* data, std::size_t size) {
 void ReplacingFile::Flush() {
     if (cause_.empty()) {
         std::size_t done = 0;
-        int error = InjectedWriteFault(written_);
+        int error = seams_.fault ? seams_.fault(written_) : InjectedWriteFault(written_);
         if (error == 0) error = WriteAll(fd_, buffer_, done);
         written_ += done;
         if (error != 0) Fail(error);
@@ -112,16 +112,16 @@ std::string ReplacingFile::Commit() {
     // The kernel took the umask off at the creation: the replaced file's
     // permissions are kept exactly.
     if (cause_.empty() && !inPlace && replacing_ && ::fchmod(fd_, mode_) != 0) Fail(errno);
-    if (const int error = cause_.empty() ? SyncFile(fd_, inPlace ? path_ : temporary_) : 0) Fail(error);
+    if (const int error = cause_.empty() ? SyncFile(fd_, inPlace ? path_ : temporary_, false, seams_.watch) : 0) Fail(error);
     if (fd_ >= 0 && ::close(fd_) != 0) Fail(errno);
     fd_ = -1;
     if (!cause_.empty() || inPlace) return cause_;
-    if (const int error = RenameFile(temporary_, path_)) {
+    if (const int error = RenameFile(temporary_, path_, seams_.watch)) {
         Fail(error);
         return cause_;
     }
     temporary_.clear();
-    SyncFolderOf(path_);
+    SyncFolderOf(path_, seams_.watch);
     return cause_;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_file.h"
+
 // A file replaced as a whole, written piece by piece: the bytes go to a
 // temporary file beside the target, created with the permissions of the file
 // it replaces (a new file gets the usual ones, less the umask); Commit
@@ -18,7 +20,7 @@
 // read-only folder) is overwritten in place instead, which is not atomic.
 class ReplacingFile {
 public:
-    explicit ReplacingFile(const std::string& path);
+    explicit ReplacingFile(const std::string& path, const FileWriteSeams& seams = {});
     // Removes the temporary file unless it was committed.
     ~ReplacingFile();
     ReplacingFile(const ReplacingFile&) = delete;
@@ -37,6 +39,7 @@ private:
     void Flush();
     void Fail(int errnoValue);
 
+    FileWriteSeams seams_;
     std::string path_;       // the file replaced, links followed
     std::string temporary_;  // empty when writing in place or once committed
     int fd_ = -1;

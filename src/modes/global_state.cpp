@@ -1,6 +1,8 @@
 #include "modes/global_state.h"
 
 #include "common/atomic_file.h"
+#include "common/program_directory.h"
+#include "emulator/hardware/eeprom_settings.h"
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
@@ -11,5 +13,6 @@ void ResetGlobalState() {
     HelpResetState();
     FreqDbResetState();
     EmulatorResetState();
+    SetSettingsFilePath(FoldersBeside("").FirmwareSettingsPath());
     OperatingModeResetState();
 }

@@ -10,7 +10,7 @@
 // (session/recording_writer.h).
 //
 //   global                           defined in                         written by               reset
-//   the path of e2.dfd               emulator/hardware/eeprom_settings  main window, tests       EmulatorResetState
+//   the path of e2.dfd               emulator/hardware/eeprom_settings  main window, tests       SetSettingsFilePath
 //   file write fault                 common/atomic_file.cpp             tests                    SetFileWriteFault
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
 //   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState

@@ -158,7 +158,7 @@ int RecordingWriter::Flush(const std::vector<uint8_t>& records, bool sync) {
     }
     if (!sync || !unsynced_) return 0;
     unsynced_ = false;
-    return SyncFile(fd_, path_, true);
+    return SyncFile(fd_, path_, true, watch_);
 }
 
 int RecordingWriter::WriteOut(const std::vector<uint8_t>& records) {

@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "common/file_sync.h"
+
 // Records the bytes read from the serial port into a recording file without
 // ever making the GUI thread wait for the disk.
 //
@@ -31,7 +33,8 @@ public:
     // syncs. Any thread.
     using Now = Clock::time_point (*)();
 
-    explicit RecordingWriter(Now now = Clock::now) : now_(now) {}
+    // `watch` sees each sync of the file, on the writer thread (a test seam).
+    explicit RecordingWriter(Now now = Clock::now, FileStepWatch watch = nullptr) : now_(now), watch_(watch) {}
     ~RecordingWriter() { Stop(); }
     RecordingWriter(const RecordingWriter&) = delete;
     RecordingWriter& operator=(const RecordingWriter&) = delete;
@@ -70,6 +73,7 @@ private:
     uint64_t fileSize_ = 0;  // bytes of the file that are whole records (and the header)
     bool unsynced_ = false;  // written since the last sync; writer thread only
     Now now_;
+    FileStepWatch watch_;
     Clock::time_point started_;
     std::thread thread_;
     bool running_ = false;

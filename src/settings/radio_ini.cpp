@@ -22,7 +22,7 @@ RadioSettings ReadRadioIni(const std::string& path) {
     return settings;
 }
 
-std::string WriteRadioIni(const std::string& path, const RadioSettings& settings) {
+std::string WriteRadioIni(const std::string& path, const RadioSettings& settings, const FileWriteSeams& seams) {
     // An INI value ends at the line break: the rest would become lines of
     // their own, even sections and keys.
     if (settings.freqFilename.find_first_of("\r\n") != std::string::npos)
@@ -36,5 +36,5 @@ std::string WriteRadioIni(const std::string& path, const RadioSettings& settings
     if (settings.zoom != DefaultZoom || ini.Value(kSection, "Zoom"))
         ini.SetValue(kSection, "Zoom", std::to_string(settings.zoom));
     const std::string text = ini.Text();
-    return WriteFileAtomically(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+    return WriteFileAtomically(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, seams);
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "settings/zoom.h"
 
 // The program's own settings, "RADIO.INI" (its folder: ProgramFolders),
@@ -22,5 +23,6 @@ RadioSettings ReadRadioIni(const std::string& path);
 // keeping everything else the file holds; the file is replaced atomically.
 // An existing file that cannot be read is left as it is rather than replaced
 // by one with only these keys, and a file name holding a line break is
-// refused. Returns an empty string or the cause of the failure.
-std::string WriteRadioIni(const std::string& path, const RadioSettings& settings);
+// refused. Returns an empty string or the cause of the failure. `seams` are
+// the write's test seams.
+std::string WriteRadioIni(const std::string& path, const RadioSettings& settings, const FileWriteSeams& seams = {});

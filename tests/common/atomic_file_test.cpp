@@ -30,24 +30,21 @@ void RecordStep(FileStep step, const std::string& path) { gSteps.emplace_back(st
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        gSteps.clear();
-        SetFileStepWatch(RecordStep);
-    }
-    void TearDown() override {
-        SetFileWriteFault(nullptr);
-        SetFileStepWatch(nullptr);
+    void SetUp() override { gSteps.clear(); }
+    // Writes with the step watch of this test.
+    static std::string Write(const std::string& path, std::span<const uint8_t> bytes, FileWriteFault fault = nullptr) {
+        return WriteFileAtomically(path, bytes, {fault, RecordStep});
     }
     TempDir dir;
 };
 
 TEST_F(AtomicFileTest, CreatesAndReplacesFilesLeavingNothingElse) {
     const std::string path = dir.File("a.dat");
-    EXPECT_EQ(WriteFileAtomically(path, Bytes("first")), "");
+    EXPECT_EQ(Write(path, Bytes("first")), "");
     EXPECT_EQ(dir.Read("a.dat"), "first");
-    EXPECT_EQ(WriteFileAtomically(path, Bytes("second, longer")), "");
+    EXPECT_EQ(Write(path, Bytes("second, longer")), "");
     EXPECT_EQ(dir.Read("a.dat"), "second, longer");
-    EXPECT_EQ(WriteFileAtomically(path, Bytes("")), "");
+    EXPECT_EQ(Write(path, Bytes("")), "");
     EXPECT_EQ(dir.Read("a.dat"), "");
     EXPECT_EQ(dir.EntryCount(), 1);
 }
@@ -58,11 +55,11 @@ TEST_F(AtomicFileTest, KeepsThePermissionsOfTheFileItReplaces) {
     const std::string path = dir.File("a.dat");
     dir.Write("a.dat", "old");
     ::chmod(path.c_str(), 0640);
-    ASSERT_EQ(WriteFileAtomically(path, Bytes("new")), "");
+    ASSERT_EQ(Write(path, Bytes("new")), "");
     EXPECT_EQ(Permissions(path), 0640u);
     const mode_t mask = ::umask(077);
-    EXPECT_EQ(WriteFileAtomically(path, Bytes("newer")), "");
-    EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("new file")), "");
+    EXPECT_EQ(Write(path, Bytes("newer")), "");
+    EXPECT_EQ(Write(dir.File("b.dat"), Bytes("new file")), "");
     ::umask(mask);
     EXPECT_EQ(Permissions(path), 0640u);
     EXPECT_EQ(Permissions(dir.File("b.dat")), 0600u);
@@ -77,8 +74,8 @@ TEST_F(AtomicFileTest, ASymbolicLinkStaysAndTheFileItPointsToIsReplaced) {
     ::symlink(other.File("real.dat").c_str(), dir.File("far").c_str());
     ::symlink("far", dir.File("a.dat").c_str());
     ::symlink("missing.dat", dir.File("b.dat").c_str());
-    EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new")), "");
-    EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("created")), "");
+    EXPECT_EQ(Write(dir.File("a.dat"), Bytes("new")), "");
+    EXPECT_EQ(Write(dir.File("b.dat"), Bytes("created")), "");
     EXPECT_EQ(other.Read("real.dat"), "new");
     EXPECT_EQ(dir.Read("missing.dat"), "created");
     for (const char* link : {"far", "a.dat", "b.dat"}) EXPECT_TRUE(std::filesystem::is_symlink(dir.File(link))) << link;
@@ -90,7 +87,7 @@ TEST_F(AtomicFileTest, ASymbolicLinkStaysAndTheFileItPointsToIsReplaced) {
 // on the disk before the rename puts it in place, and the rename is on the
 // disk (the folder synced) before the write counts as done.
 TEST_F(AtomicFileTest, TheDataIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
-    ASSERT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new")), "");
+    ASSERT_EQ(Write(dir.File("a.dat"), Bytes("new")), "");
     ASSERT_EQ(gSteps.size(), 3u);
     EXPECT_EQ(gSteps[0].first, FileStep::DataSynced);
     EXPECT_EQ(gSteps[0].second.rfind(dir.File("a.dat.tmp-"), 0), 0u) << gSteps[0].second;
@@ -108,10 +105,10 @@ TEST_F(AtomicFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     ::chmod(dir.Path().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
-        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes(large)), "");
+        EXPECT_EQ(Write(dir.File("a.dat"), Bytes(large)), "");
         EXPECT_EQ(dir.Read("a.dat"), large);
-        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("a longer new text")), "");
-        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("short")), "");
+        EXPECT_EQ(Write(dir.File("a.dat"), Bytes("a longer new text")), "");
+        EXPECT_EQ(Write(dir.File("a.dat"), Bytes("short")), "");
     }
     ::chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(dir.Read("a.dat"), "short");
@@ -122,14 +119,13 @@ TEST_F(AtomicFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
 
 TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     dir.Write("a.dat", "old contents");
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
-    EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "Disk full");
+    EXPECT_EQ(Write(dir.File("a.dat"), Bytes("new contents"), [](std::size_t) { return ENOSPC; }), "Disk full");
     EXPECT_EQ(dir.Read("a.dat"), "old contents");
     EXPECT_EQ(dir.EntryCount(), 1);
 }
 
 TEST_F(AtomicFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
-    EXPECT_EQ(WriteFileAtomically(dir.File("no/such/folder.dat"), Bytes("x")), "File not found");
+    EXPECT_EQ(Write(dir.File("no/such/folder.dat"), Bytes("x")), "File not found");
     EXPECT_EQ(dir.EntryCount(), 0);
 }
 
@@ -143,8 +139,8 @@ TEST_F(AtomicFileTest, AReadOnlyFolderOrAFullDiskLeaveTheOldFileAndNothingElse) 
     ::chmod(dir.Path().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
-        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "File access denied");
-        EXPECT_EQ(WriteFileAtomically(dir.File("b.dat"), Bytes("new file")), "File access denied");
+        EXPECT_EQ(Write(dir.File("a.dat"), Bytes("new contents")), "File access denied");
+        EXPECT_EQ(Write(dir.File("b.dat"), Bytes("new file")), "File access denied");
     }
     ::chmod(dir.Path().c_str(), 0755);
     ::chmod(dir.File("a.dat").c_str(), 0644);
@@ -153,7 +149,7 @@ TEST_F(AtomicFileTest, AReadOnlyFolderOrAFullDiskLeaveTheOldFileAndNothingElse) 
 
     {
         FileSizeLimit limit(5);
-        EXPECT_EQ(WriteFileAtomically(dir.File("a.dat"), Bytes("new contents")), "Disk full");
+        EXPECT_EQ(Write(dir.File("a.dat"), Bytes("new contents")), "Disk full");
     }
     EXPECT_EQ(dir.Read("a.dat"), "old contents");
     EXPECT_EQ(dir.EntryCount(), 1);

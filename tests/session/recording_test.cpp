@@ -77,9 +77,8 @@ bool NextSyncSeen(int seen) {
 TEST(RecordingWriterTest, SyncsEverySecondOfItsClockAndAtStop) {
     TempDir dir;
     dir.Write("a.vhfrec", std::string(100000, 'x'));
-    SetFileStepWatch(CountSync);
     gManualMicros = 0;
-    RecordingWriter writer(ManualNow);
+    RecordingWriter writer(ManualNow, CountSync);
     ASSERT_EQ(writer.Start(dir.File("a.vhfrec"), nullptr), "");
     writer.Append(writer.ElapsedMicroseconds(), Pattern(10, 1).data(), 10);
     gManualMicros += 999999;
@@ -95,7 +94,6 @@ TEST(RecordingWriterTest, SyncsEverySecondOfItsClockAndAtStop) {
     const int beforeStop = Syncs();
     writer.Stop();
     EXPECT_EQ(Syncs(), beforeStop + 1);
-    SetFileStepWatch(nullptr);
     const ReadBack back = ReadRecording(dir.File("a.vhfrec"));
     EXPECT_FALSE(back.cutAt);
     EXPECT_EQ(back.records.size(), 2u);

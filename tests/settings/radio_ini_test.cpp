@@ -12,7 +12,6 @@ namespace {
 
 class RadioIniTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetFileWriteFault(nullptr); }
     RadioSettings ReadWith(const std::string& text) {
         dir.Write("RADIO.INI", text);
         return ReadRadioIni(path);
@@ -92,8 +91,7 @@ TEST_F(RadioIniTest, MissingKeysGoAtTheEndOfTheirSectionNotOfTheFile) {
 
 TEST_F(RadioIniTest, AFailedWriteLeavesTheOldFileWhole) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=4\n[Ports]\nA=1\n");
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
-    EXPECT_EQ(WriteRadioIni(path, {7, "x.dat"}), "Disk full");
+    EXPECT_EQ(WriteRadioIni(path, {7, "x.dat"}, {[](std::size_t) { return ENOSPC; }}), "Disk full");
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\nCommsPort=4\n[Ports]\nA=1\n");
     EXPECT_EQ(dir.EntryCount(), 1);
 }

@@ -123,9 +123,7 @@ Settings Decode(std::span<const uint8_t> bytes) {
     return settings;
 }
 
-constexpr const char* kDefaultSettingsFile = "e2.dfd";
-
-std::string gSettingsFile = kDefaultSettingsFile;
+std::string gSettingsFile = "e2.dfd";
 // Whether this run may write the file: not when it exists but could not be read.
 bool gSaveAllowed = true;
 // The problems last reported with reading and with writing the file. The
@@ -187,7 +185,6 @@ void LoadSettings() {
 }
 
 void SettingsStoreResetState() {
-    gSettingsFile = kDefaultSettingsFile;
     gSaveAllowed = true;
     gReadProblemReported.clear();
     gWriteProblemReported.clear();

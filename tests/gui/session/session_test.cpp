@@ -226,7 +226,9 @@ TEST_F(SessionTest, AnExportRunsBesideTheWindowAndWritesWhatTheCommandLineWrites
         ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Exporting(); }));
         EXPECT_TRUE(exportItem->isEnabled());
         EXPECT_EQ(messages, QStringList{said});
-        if (status == ExportDone) EXPECT_EQ(dir.Read(output), dir.Read(std::string("cli-") + output));
+        if (status == ExportDone) {
+            EXPECT_EQ(dir.Read(output), dir.Read(std::string("cli-") + output));
+        }
     }
 }
 
