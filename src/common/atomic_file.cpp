@@ -30,8 +30,7 @@ void SetFileWriteFault(FileWriteFault fault) { gWriteFault = fault; }
 
 int InjectedWriteFault(std::size_t bytesWrittenSoFar) { return gWriteFault ? gWriteFault(bytesWrittenSoFar) : 0; }
 
-std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
-                                const FileWriteSeams& seams) {
+std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteSeams& seams) {
     ReplacingFile file(path, seams);
     file.Write(bytes.data(), bytes.size());
     return file.Commit();

@@ -112,7 +112,8 @@ std::string ReplacingFile::Commit() {
     // The kernel took the umask off at the creation: the replaced file's
     // permissions are kept exactly.
     if (cause_.empty() && !inPlace && replacing_ && ::fchmod(fd_, mode_) != 0) Fail(errno);
-    if (const int error = cause_.empty() ? SyncFile(fd_, inPlace ? path_ : temporary_, false, seams_.watch) : 0) Fail(error);
+    if (const int error = cause_.empty() ? SyncFile(fd_, inPlace ? path_ : temporary_, false, seams_.watch) : 0)
+        Fail(error);
     if (fd_ >= 0 && ::close(fd_) != 0) Fail(errno);
     fd_ = -1;
     if (!cause_.empty() || inPlace) return cause_;

@@ -84,7 +84,8 @@ private:
 // Only the last message matters for the final display (see FinalDisplay).
 class PngSink : public MessageSink {
 public:
-    PngSink(const std::string& path, int scale, DisplayPngWriter writer) : path_(path), scale_(scale), writer_(writer) {}
+    PngSink(const std::string& path, int scale, DisplayPngWriter writer)
+        : path_(path), scale_(scale), writer_(writer) {}
     void Take(const TimedMessage& m) override { last_ = m.message; }
     std::string Finish() override {
         if (!writer_) return "this program was built without PNG output";

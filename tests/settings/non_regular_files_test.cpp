@@ -33,7 +33,8 @@ TEST(NonRegularFilesTest, PipesFoldersAndDevicesAreReportedAsUnreadableAndLeftAl
     for (const auto& row : rows) {
         SCOPED_TRACE(row.kind);
         ScriptedHost host;
-        const std::string files[] = {FoldersBeside(host.Directory()).RadioIniPath(), SettingsFilePath(), host.Directory() + "channels.dat"};
+        const std::string files[] = {FoldersBeside(host.Directory()).RadioIniPath(), SettingsFilePath(),
+                                     host.Directory() + "channels.dat"};
         for (const std::string& file : files) row.make(file);
 
         EXPECT_EQ(ReadRadioIni(files[0]).commsPort, 0);

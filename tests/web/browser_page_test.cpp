@@ -155,7 +155,8 @@ TEST_F(BrowserTest, TheHtmlExportShowsThePngExportsPictureAndEachMoment) {
     dir.Write("r.vhfrec", RecordingFileBytes(batches));
     std::ostringstream out, err;
     for (const char* output : {"r.html", "r.png"})
-        ASSERT_EQ(ExportRecording(dir.File("r.vhfrec"), dir.File(output), 1, WriteDisplayPng, out, err), 0) << err.str();
+        ASSERT_EQ(ExportRecording(dir.File("r.vhfrec"), dir.File(output), 1, WriteDisplayPng, out, err), 0)
+            << err.str();
     const QImage png(QString::fromStdString(dir.File("r.png")));
     DisplayBitmap lastPicture{};
     for (int y = 0; y < LcdHeight; ++y)

@@ -144,7 +144,8 @@ void SessionCommands::ExportRecording(const std::string& recording, const std::s
         std::ostringstream err;
         const bool done = ::ExportRecording(recording, output, scale, WriteDisplayPng, out, err) == ExportDone;
         const QString said = QString::fromLocal8Bit(out.str() + err.str()).trimmed();
-        QMetaObject::invokeMethod(this, [this, done, said] { ExportFinished(done, said); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, done, said] { ExportFinished(done, said); }, Qt::QueuedConnection);
     });
     UpdateActions();
 }

@@ -217,8 +217,8 @@ TEST_F(SessionTest, AnExportRunsBesideTheWindowAndWritesWhatTheCommandLineWrites
     for (const char* output : {"r.png", "r.gif", "r.txt"}) {
         SCOPED_TRACE(output);
         std::ostringstream out, err;
-        const int status = ExportRecording(dir.File("r.vhfrec"), dir.File(std::string("cli-") + output), 2,
-                                           WriteDisplayPng, out, err);
+        const int status =
+            ExportRecording(dir.File("r.vhfrec"), dir.File(std::string("cli-") + output), 2, WriteDisplayPng, out, err);
         const QString said = QString::fromStdString(out.str() + err.str()).trimmed().replace("cli-", "");
         messages.clear();
         form->Session->ExportRecording(dir.File("r.vhfrec"), dir.File(output), 2);
