@@ -7,11 +7,13 @@
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
 // (serial/comm_hand_over.h); nor does a recording's writer thread
-// (session/recording_writer.h).
+// (session/recording_writer.h); an export's worker thread only reads the
+// file write fault, which tests set while no export runs.
 //
 //   global                           defined in                         written by               reset
 //   the path of e2.dfd               emulator/hardware/eeprom_settings  main window, tests       SetSettingsFilePath
-//   file write fault                 common/atomic_file.cpp             tests                    SetFileWriteFault
+//   file write fault of the writes   common/atomic_file.cpp             tests                    SetFileWriteFault
+//     given no seams of their own
 //   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
 //   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
 //     FreqDbDirty                                                       CSV import
