@@ -2,9 +2,6 @@
 
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
-#include "emulator/runtime/emulator_state.h"
-#include "freqdb/freq_database.h"
-#include "help/help.h"
 #include "modes/operating_mode.h"
 #include "ports/port_names.h"
 #include "session/recording_export.h"
@@ -12,9 +9,6 @@
 void ResetGlobalState() {
     SetProgramDirectory("");
     SetFileWriteFault(nullptr);
-    HelpResetState();
-    FreqDbResetState();
-    EmulatorResetState();
     OperatingModeResetState();
     SetDefaultDeviceStem(DefaultDeviceStem);
     SetDisplayPngWriter(nullptr);

@@ -2,6 +2,8 @@
 
 #include "emulator/runtime/task.h"
 
+struct Firmware;
+
 // The on-device channel editor, opened by the main menu item "Channels". Shows
 // one channel of FreqTable at a time on four large-text lines (channel number,
 // frequency, name, type), the selected line inverse with a blinking "_"
@@ -10,4 +12,4 @@
 // character. A changed record goes to the transceiver's channel memory
 // (StoreChannelRecord) when another channel is loaded or the editor is left;
 // FreqTable itself is never written. Returns on MENU; the caller redraws.
-Task<> RunDeviceChannelEditor();
+Task<> RunDeviceChannelEditor(Firmware& fw);

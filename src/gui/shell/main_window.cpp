@@ -8,9 +8,7 @@
 #include <utility>
 
 #include "emulator/hardware/panel_inputs.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
@@ -103,14 +101,15 @@ TForm1::TForm1(const StartOptions& options) {
 
     BuildControls(client);
     Zoom = std::make_unique<WindowZoom>(this);
-    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
+    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2, Emulator.Inputs);
     Form15 = new TForm15(this, Ports);
-    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1);
+    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1, Emulator.Inputs);
     Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
     ShareDialog = new ShareDisplayDialog(this, *Sharing, DefaultSharePort);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
-    Status = new StatusLine(statusBar(), [this] { return Session->StatusText(); });
+    Status = new StatusLine(
+        statusBar(), [this] { return Session->StatusText(); }, FreqDb);
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + BarsHeight(this));
     // A fixed size: close and minimise, no maximise.
@@ -138,9 +137,6 @@ TForm1::TForm1(const StartOptions& options) {
         connect(slider, &QScrollBar::valueChanged, this, &TForm1::ResumeEmulator);
     SetPanelInputsChangedHandler([this] { ResumeEmulator(); });
 
-    EmulatorAttachLcd(&Display);
-    EmulatorAttachHost(&EmulatorHostOfWindow);
-    HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
     FormCreate(options);
@@ -149,9 +145,7 @@ TForm1::TForm1(const StartOptions& options) {
 TForm1::~TForm1() {
     Sharing->Stop();
     SetPanelInputsChangedHandler(nullptr);
-    if (AttachedEmulatorHost() == &EmulatorHostOfWindow) EmulatorAttachHost(nullptr);
-    EmulatorAttachLcd(nullptr);
-    HelpAttachPane(nullptr);
+    HelpText.AttachPane(nullptr);
     ModeAttachView(nullptr);
 }
 
@@ -159,7 +153,7 @@ void TForm1::BuildControls(QWidget* client) {
     Image1 = new PanelPicture(client, Frame);
     Image1->move(16, 16);
     for (std::size_t i = 0; i < Shapes.size(); ++i)
-        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
+        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit, Emulator.Inputs);
 
     Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -171,8 +165,8 @@ void TForm1::BuildControls(QWidget* client) {
 
     ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
     ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
-    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, PanelInputs.PttPilot);
-    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, PanelInputs.PttPax);
+    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, Emulator.Inputs.PttPilot);
+    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, Emulator.Inputs.PttPax);
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
@@ -215,7 +209,7 @@ void TForm1::BuildMenus() {
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     FrequencyCommandHooks hooks;
     hooks.showStatus = [this](const std::string& done) { Status->ShowMessage(QString::fromStdString(done)); };
-    Frequencies = std::make_unique<FrequencyCommands>(this, std::move(hooks));
+    Frequencies = std::make_unique<FrequencyCommands>(this, FreqDb, std::move(hooks));
     frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
     frequencies->addAction("&New", QKeySequence::New, this, [this] { Frequencies->New(); });
     frequencies->addAction("&Open...", QKeySequence::Open, this, [this] { Frequencies->Open(); });
@@ -242,7 +236,7 @@ void TForm1::BuildMenus() {
 void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
-    CurrentFreqFile = settings.freqFilename;
+    FreqDb.CurrentFile = settings.freqFilename;
     Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
@@ -257,10 +251,10 @@ void TForm1::FormCreate(const StartOptions& options) {
 }
 
 void TForm1::FormCloseQuery() {
-    StopRequest = true;
+    Emulator.StopRequest = true;
     ResumeEmulator();
     Session->StopRecording();
-    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, CurrentFreqFile, Zoom->Percent()});
+    const std::string error = WriteRadioIni(RadioIniPath(), {CommsPort, FreqDb.CurrentFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(RadioIniPath()), QString::fromStdString(error)));
@@ -302,14 +296,14 @@ void TForm1::Timer1Timer() {
     Timer1.stop();
     // A radio that came online while the start waited keeps the emulator
     // stopped: its run would show the emulation's help under the online caption.
-    if (StopRequest) return;
+    if (Emulator.StopRequest) return;
     EmulatorRunning = true;
     Runner.Start();
     AfterEmulatorStep();
 }
 
 void TForm1::Timer2Timer() {
-    TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
+    TimeBase(Emulator, static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
     ResumeEmulator();
     Image1->RepaintIfChanged();
 }
@@ -333,7 +327,7 @@ void TForm1::AfterEmulatorStep() {
 // A message that sent the window online stops the run at once, after the
 // link is done with it: a resume with a stop requested ends the run.
 void TForm1::EndRunIfStopped() {
-    if (StopRequest) ResumeEmulator();
+    if (Emulator.StopRequest) ResumeEmulator();
 }
 
 void TForm1::FeedLink(const uint8_t* bytes, std::size_t count) {
