@@ -84,20 +84,29 @@ void ScriptedHost::StopAt(uint32_t tick) {
 }
 
 void ScriptedHost::Run() {
+    Begin();
+    while (Step()) continue;
+}
+
+void ScriptedHost::Begin() {
     fw.StopRequest = false;
-    const auto limitKey = std::make_pair(now_ + kTimeLimit, sequence_);
-    AtTime(limitKey.first, [this] {
+    limitKey_ = std::make_pair(now_ + kTimeLimit, sequence_);
+    AtTime(limitKey_.first, [this] {
         ADD_FAILURE() << "the emulator run did not end within the scripted time limit";
         fw.StopRequest = true;
     });
     layers_.push_back(std::make_unique<Layer>(fw));
     layers_.back()->runner.Start();
-    while (!layers_.empty()) {
-        AdvanceToNextEvent();
-        layers_.back()->runner.Resume();
-        CloseReturnedScreens();
-    }
-    actions_.erase(limitKey);
+}
+
+bool ScriptedHost::Step() {
+    if (layers_.empty()) return false;
+    AdvanceToNextEvent();
+    layers_.back()->runner.Resume();
+    CloseReturnedScreens();
+    if (!layers_.empty()) return true;
+    actions_.erase(limitKey_);
+    return false;
 }
 
 void ScriptedHost::OpenScreen(Task<> screen, std::function<void()> closed) {

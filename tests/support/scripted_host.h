@@ -35,7 +35,7 @@
 //   ScriptedHost host;
 //   host.TapKey(KeyBitUp, 200);
 //   host.At(210, [&] { EXPECT_EQ(host.fw.Settings.Volume, 21); });
-//   host.RunUntilTick(300);  // sets StopRequest at tick 300; returns after the run ended
+//   host.RunUntilTick(300);  // sets fw.StopRequest at tick 300; returns after the run ended
 class ScriptedHost : public EmulatorHost {
 public:
     static constexpr uint64_t TickMicroseconds = 20000;
@@ -79,6 +79,10 @@ public:
         StopAt(tick);
         Run();
     }
+    // Run in steps, to run several hosts side by side: Begin starts the run,
+    // each Step takes it to its next event; false once the run has ended.
+    void Begin();
+    bool Step();
 
     // The runner of the emulator run (while Run is running).
     FirmwareRunner& Runner() { return layers_.front()->runner; }
@@ -116,6 +120,7 @@ private:
     uint32_t tick_ = 0;
     uint64_t wakeEvery_ = 0;
     uint64_t sequence_ = 0;
+    std::pair<uint64_t, uint64_t> limitKey_;                                  // the time limit's action
     std::map<std::pair<uint64_t, uint64_t>, std::function<void()>> actions_;  // (time, order)
     std::vector<std::function<void(uint32_t)>> observers_;
     std::vector<std::unique_ptr<Layer>> layers_;  // the run first, then the screens opened over it

@@ -23,9 +23,9 @@ public:
     // Begins a single screen coroutine in place of the run, as the menus
     // would open it; it ends when the screen returns, without the run's end.
     void StartScreen(Task<> screen);
-    // Resumes the chain once. Stops it instead while the firmware's StopRequest is set, and
-    // does nothing while the chain is running (a handler reached from inside
-    // it) or when nothing runs.
+    // Resumes the chain once. Stops it instead while the firmware's
+    // StopRequest is set, and does nothing while the chain is running (a
+    // handler reached from inside it) or when nothing runs.
     void Resume();
     // Destroys the chain, so that its scopes unwind, then ends the run as
     // EmulatorRunEnded does. Called while the chain runs, the stop happens as
