@@ -10,11 +10,13 @@
 #include "display/lcd.h"
 #include "link/device_link.h"
 #include "modes/operating_mode.h"
+#include "support/idle_firmware.h"
 
 namespace {
 
 void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
-    OnlineModeListener mode;
+    IdleFirmware unit;
+    OnlineModeListener mode(unit.fw);
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);
@@ -46,7 +48,8 @@ void BM_DrawDisplayMessages(benchmark::State& state) {
 BENCHMARK(BM_DrawDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
-    OnlineModeListener mode;
+    IdleFirmware unit;
+    OnlineModeListener mode(unit.fw);
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);

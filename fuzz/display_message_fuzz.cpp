@@ -18,13 +18,13 @@
 #include "common/little_endian.h"
 #include "display/display_message_drawing.h"
 #include "display/lcd.h"
-#include "emulator/runtime/emulator_wait.h"
 #include "fuzz_check.h"
 #include "link/device_link.h"
 #include "message/display_message.h"
 #include "message/frame_receiver.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
+#include "support/idle_firmware.h"
 
 namespace {
 
@@ -135,7 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ResetGlobalState();
     LcdFrame frame;
     Lcd lcd(frame);
-    OnlineModeListener mode;
+    IdleFirmware unit;
+    OnlineModeListener mode(unit.fw);
     CountingListener counted(mode);
     StillClock clock;
     DeviceLink link(lcd, counted, clock);
@@ -144,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckReceiverBounds(link.Receiver());
     const bool online = OnlineWatchdog != 0;
     FuzzCheck(online == (counted.messages > 0), "the link is online exactly when a message arrived");
-    FuzzCheck(StopRequest == online, "going online stops the emulator");
+    FuzzCheck(unit.fw.StopRequest == online, "going online stops the emulator");
 
     const long oneByteAtATime = MessagesFedOneByteAtATime(line, queue.Taken());
     FuzzCheck(counted.messages == oneByteAtATime, "the chunking does not change the messages found");

@@ -1,4 +1,4 @@
-// Any bytes as a frequency database (.dat) file, loaded with FreqDbLoad, and
+// Any bytes as a frequency database (.dat) file, loaded with FreqDatabase::Load, and
 // every loaded channel's name and type drawn as the channel screens draw them.
 //
 // Checked: a file shorter than 2000 bytes is refused and leaves the table as
@@ -37,20 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = dir.File("channels.dat");
     WriteFile(path, data, size);
 
-    FreqDbReset();
-    FreqTable[7].SetName("KEEP");
-    const auto before = FreqTable;
-    const std::string error = FreqDbLoad(path);
+    FreqDatabase db;
+    db.Table[7].SetName("KEEP");
+    const auto before = db.Table;
+    const std::string error = db.Load(path);
     if (size < static_cast<size_t>(FreqFileSize)) {
         FuzzCheck(error == "Read beyond end of file", "a short file is refused as such");
-        FuzzCheck(FreqTable == before, "a refused file leaves the table as it was");
+        FuzzCheck(db.Table == before, "a refused file leaves the table as it was");
         return 0;
     }
     FuzzCheck(error.empty(), "a file of 2000 bytes or more loads");
 
     LcdFrame frame;
     Lcd lcd(frame);
-    for (const FreqRecord& record : FreqTable) {
+    for (const FreqRecord& record : db.Table) {
         FuzzCheck(record.NameLength <= FreqTextCapacity && record.TypeLength <= FreqTextCapacity,
                   "names and types stay within their record");
         DrawChannel(lcd, record);

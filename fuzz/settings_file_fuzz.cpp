@@ -35,13 +35,13 @@ void WriteSettingsFile(const std::string& directory, const uint8_t* data, size_t
 
 // Channels 0 and 1 on the two frequencies the file holds, with names of any
 // bytes, so that the channel lookup and the channel texts have work to do.
-void FillChannels(const uint8_t* file, size_t size) {
-    if (size >= 12) FreqTable[0].FreqKHz = ReadLe32(file + 8);
-    if (size >= 16) FreqTable[1].FreqKHz = ReadLe32(file + 12);
-    FreqTable[0].NameLength = FreqTextCapacity;
-    FreqTable[0].NameChars = {'\x7f', '\x93', '\xff', ' ', '\0', 'A'};
-    FreqTable[1].TypeLength = 3;
-    FreqTable[1].TypeChars = {'\x94', ' ', '~', 0, 0, 0};
+void FillChannels(FreqChannels& table, const uint8_t* file, size_t size) {
+    if (size >= 12) table[0].FreqKHz = ReadLe32(file + 8);
+    if (size >= 16) table[1].FreqKHz = ReadLe32(file + 12);
+    table[0].NameLength = FreqTextCapacity;
+    table[0].NameChars = {'\x7f', '\x93', '\xff', ' ', '\0', 'A'};
+    table[1].TypeLength = 3;
+    table[1].TypeChars = {'\x94', ' ', '~', 0, 0, 0};
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ScriptedHost host;
     WriteSettingsFile(host.Directory(), file, fileSize);
-    FillChannels(file, fileSize);
+    FillChannels(host.db.Table, file, fileSize);
 
     uint32_t tick = ScriptedHost::MainScreenTick + 5;
     for (size_t i = 0; i < pressCount; ++i) {

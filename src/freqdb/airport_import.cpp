@@ -69,10 +69,10 @@ int WriteAirportDatabase(const std::string& listPath, std::span<const std::strin
     return 0;
 }
 
-bool FreqDbPlaceAirportChannels(std::span<const FreqRecord> channels, int start) {
-    const std::optional<FreqChannels> table = PlaceAirportChannels(FreqTable, channels, start);
+bool FreqDbPlaceAirportChannels(FreqDatabase& db, std::span<const FreqRecord> channels, int start) {
+    const std::optional<FreqChannels> table = PlaceAirportChannels(db.Table, channels, start);
     if (!table) return false;
-    FreqTable = *table;
-    FreqDbDirty = true;
+    db.Table = *table;
+    db.Dirty = true;
     return true;
 }

@@ -32,7 +32,7 @@ bool IsAirportOutputPath(const std::string& path);
 int WriteAirportDatabase(const std::string& listPath, std::span<const std::string> idents, const std::string& outPath,
                          std::ostream& errors);
 
-// PlaceAirportChannels into FreqTable from channel index `start` on. Returns
-// false, changing nothing, when they do not fit; else the table then differs
-// from the current file (FreqDbDirty).
-bool FreqDbPlaceAirportChannels(std::span<const FreqRecord> channels, int start);
+// PlaceAirportChannels into the database's table from channel index `start`
+// on. Returns false, changing nothing, when they do not fit; else the table
+// then differs from the current file (Dirty).
+bool FreqDbPlaceAirportChannels(FreqDatabase& db, std::span<const FreqRecord> channels, int start);

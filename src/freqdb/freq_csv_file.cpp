@@ -13,13 +13,15 @@ std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table)
     return WriteFreqFile(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
 
-std::vector<std::string> FreqDbImportCsv(const std::string& path) {
+std::vector<std::string> FreqDbImportCsv(FreqDatabase& db, const std::string& path) {
     FreqCsvImport imported = ReadFreqCsvFile(path, OutOfBand::Refused);
     if (imported.problems.empty()) {
-        FreqTable = imported.table;
-        FreqDbDirty = true;
+        db.Table = imported.table;
+        db.Dirty = true;
     }
     return std::move(imported.problems);
 }
 
-std::string FreqDbExportCsv(const std::string& path) { return WriteFreqCsvFile(path, FreqTable); }
+std::string FreqDbExportCsv(const FreqDatabase& db, const std::string& path) {
+    return WriteFreqCsvFile(path, db.Table);
+}

@@ -15,10 +15,10 @@ FreqCsvImport ReadFreqCsvFile(const std::string& path, OutOfBand outOfBand);
 // the cause.
 std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table);
 
-// ReadFreqCsvFile into FreqTable, all or nothing, refusing frequencies
-// outside the band. Returns the problems: the file's cause or one line per
-// bad row; none on success. An import that succeeds sets FreqDbDirty; with
-// any problem FreqTable stays as it was.
-std::vector<std::string> FreqDbImportCsv(const std::string& path);
-// WriteFreqCsvFile of FreqTable; the current file and FreqDbDirty stay.
-std::string FreqDbExportCsv(const std::string& path);
+// ReadFreqCsvFile into the database's table, all or nothing, refusing
+// frequencies outside the band. Returns the problems: the file's cause or one
+// line per bad row; none on success. An import that succeeds marks the
+// database dirty; with any problem the table stays as it was.
+std::vector<std::string> FreqDbImportCsv(FreqDatabase& db, const std::string& path);
+// WriteFreqCsvFile of the database's table; its current file and Dirty stay.
+std::string FreqDbExportCsv(const FreqDatabase& db, const std::string& path);

@@ -9,10 +9,6 @@
 #include "common/little_endian.h"
 #include "common/regular_file.h"
 
-FreqChannels FreqTable;
-std::string CurrentFreqFile;
-bool FreqDbDirty = false;
-
 namespace {
 
 using FileBytes = std::array<uint8_t, FreqFileSize>;
@@ -69,20 +65,13 @@ FreqChannels UnsetFreqChannels() {
     return table;
 }
 
-void FreqDbReset() {
-    for (FreqRecord& record : FreqTable) {
+void FreqDatabase::Reset() {
+    for (FreqRecord& record : Table) {
         record.FreqKHz = FreqUnsetKHz;
         record.NameLength = 0;
         record.TypeLength = 0;
         record.Reserved[1] = 0;
     }
-}
-
-void FreqDbResetState() {
-    FreqTable = {};
-    FreqDbReset();
-    CurrentFreqFile.clear();
-    FreqDbDirty = false;
 }
 
 std::string ReadFreqDatFile(const std::string& path, FreqChannels& table) {
@@ -105,18 +94,18 @@ std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> byte
     return WriteFileAtomically(path, bytes);
 }
 
-std::string FreqDbLoad(const std::string& path) {
+std::string FreqDatabase::Load(const std::string& path) {
     FreqChannels table;
     std::string error = ReadFreqDatFile(path, table);
     if (error.empty()) {
-        FreqTable = table;
-        FreqDbDirty = false;
+        Table = table;
+        Dirty = false;
     }
     return error;
 }
 
-std::string FreqDbSave(const std::string& path) {
-    std::string error = WriteFreqDatFile(path, FreqTable);
-    if (error.empty()) FreqDbDirty = false;
+std::string FreqDatabase::Save(const std::string& path) {
+    std::string error = WriteFreqDatFile(path, Table);
+    if (error.empty()) Dirty = false;
     return error;
 }

@@ -43,26 +43,12 @@ static_assert(sizeof(FreqRecord) == FreqRecordSize);
 
 using FreqChannels = std::array<FreqRecord, FreqChannelCount>;
 
-extern FreqChannels FreqTable;
-// Path of the current database file; empty when none has been chosen.
-extern std::string CurrentFreqFile;
-// True while FreqTable differs from what CurrentFreqFile holds: edits in the
-// editor, a New not yet written, an import. A load or save clears it; whoever
-// changes the table sets it.
-extern bool FreqDbDirty;
-
 // The frequency of a channel that was never set.
 inline constexpr int32_t FreqUnsetKHz = 118000;
 
 // A table no channel of which was ever given: each at FreqUnsetKHz with empty
 // name and type, its reserved bytes zero.
 FreqChannels UnsetFreqChannels();
-
-// Every channel at FreqUnsetKHz with empty name and type.
-void FreqDbReset();
-// Back to the state at program start: FreqDbReset, no current file, nothing
-// to save.
-void FreqDbResetState();
 
 // Reads the first 2000 bytes of a .dat file into the table, all or nothing;
 // the file is opened for reading only. A name or type length above 6 is taken
@@ -76,7 +62,24 @@ std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table)
 // or the cause; on failure the old file is left as it was.
 std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes);
 
-// ReadFreqDatFile into FreqTable; a successful load clears FreqDbDirty.
-std::string FreqDbLoad(const std::string& path);
-// WriteFreqDatFile of FreqTable; a successful save clears FreqDbDirty.
-std::string FreqDbSave(const std::string& path);
+// The database the program works on: its channels, the file they came from
+// and whether they differ from it. Its owner passes it to the editor, the
+// file commands and the emulated transceiver.
+struct FreqDatabase {
+    // Every channel unset, no current file, nothing to save.
+    FreqChannels Table = UnsetFreqChannels();
+    // Path of the current database file; empty when none has been chosen.
+    std::string CurrentFile;
+    // True while Table differs from what CurrentFile holds: edits in the
+    // editor, a New not yet written, an import. A load or save clears it;
+    // whoever changes the table sets it.
+    bool Dirty = false;
+
+    // Every channel at FreqUnsetKHz with empty name and type; the first
+    // reserved byte of each record stays.
+    void Reset();
+    // ReadFreqDatFile into Table; a successful load clears Dirty.
+    std::string Load(const std::string& path);
+    // WriteFreqDatFile of Table; a successful save clears Dirty.
+    std::string Save(const std::string& path);
+};

@@ -4,30 +4,17 @@
 
 #include "help/help_texts.h"
 
-int16_t CurrentHelpTopic = 0;
-
-namespace {
-HelpPane* gPane = nullptr;
+void Help::AddLine(std::string_view text) {
+    if (pane_) pane_->AddLine(text);
 }
 
-void HelpAttachPane(HelpPane* pane) { gPane = pane; }
-
-void HelpResetState() {
-    CurrentHelpTopic = 0;
-    gPane = nullptr;
-}
-
-void HelpAddLine(std::string_view text) {
-    if (gPane) gPane->AddLine(text);
-}
-
-void ShowHelpTopic(int16_t topic) {
-    if (topic == CurrentHelpTopic) return;
-    CurrentHelpTopic = topic;
-    if (gPane) gPane->Clear();
+void Help::ShowTopic(int16_t topic) {
+    if (topic == topic_) return;
+    topic_ = topic;
+    if (pane_) pane_->Clear();
     const auto topics = HelpTopics();
     const auto found =
         std::find_if(topics.begin(), topics.end(), [topic](const HelpTopic& t) { return t.number == topic; });
     if (found == topics.end()) return;
-    for (std::string_view line : found->lines) HelpAddLine(line);
+    for (std::string_view line : found->lines) AddLine(line);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// The record of the program's mutable global state. The firmware and the
-// display are written as module-level records (the emulated unit has no
-// objects); everything else lives in objects owned by the main window.
+// The record of the program's mutable global state. The display, the
+// firmware, the frequency database and the help pane are objects owned by
+// the main window; what is left here is listed below.
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
@@ -11,22 +11,8 @@
 // file write fault, which tests set while no export runs.
 //
 //   global                           defined in                         written by               reset
-//   the path of e2.dfd               emulator/hardware/eeprom_settings  main window, tests       SetSettingsFilePath
 //   file write fault of the writes   common/atomic_file.cpp             tests                    SetFileWriteFault
 //     given no seams of their own
-//   CurrentHelpTopic, the pane       help/help.cpp                      ShowHelpTopic, window    HelpResetState
-//   FreqTable, CurrentFreqFile,      freqdb/freq_database.cpp           file commands, editor,   FreqDbResetState
-//     FreqDbDirty                                                       CSV import
-//   EmulatorState                    emulator/runtime/emulator_state    firmware, tick           EmulatorResetState
-//   EepromSettings, save flags,      emulator/hardware/eeprom_settings  firmware, menus          EmulatorResetState
-//     the settings-file problems reported (kept across emulator runs: each is reported once a program run)
-//   EmulatedHardware                 emulator/hardware/hardware         firmware                 EmulatorResetState
-//   PanelInputs                      emulator/hardware/panel_inputs     key areas, PTT buttons,  EmulatorResetState
-//                                                                        panel keyboard
-//   StopRequest, the chain that      emulator/runtime/emulator_wait     modes, window close,     EmulatorResetState
-//     suspended last                                                    the firmware's waits
-//   poll clock, emulator host,       emulator/runtime/                  emulator run, window     EmulatorResetState
-//     the emulator's display
 //   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
 //     the mode view                                                                              ResetState
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
@@ -34,7 +20,8 @@
 //   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window              SetPanelInputs-
 //                                                                                                ChangedHandler
 //
-// Constant tables (font, row images, menu pictures, help texts) are not state.
+// Constant tables (font, row images, menu pictures, menu items, help texts)
+// are not state.
 
 // Puts every global of the Qt-free layers back to its state at program start.
 // Every test starts from here; the GUI tests also reset the message handler.

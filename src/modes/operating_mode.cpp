@@ -1,8 +1,7 @@
 #include "modes/operating_mode.h"
 
 #include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
-#include "help/help.h"
+#include "emulator/runtime/firmware.h"
 
 bool EmulatorRunning = false;
 uint8_t OnlineWatchdog = 0;
@@ -21,25 +20,25 @@ void OperatingModeResetState() {
     gView = nullptr;
 }
 
-void EnterOnlineMode() {
+void EnterOnlineMode(Firmware& fw) {
     if (gView) gView->ShowOnlineMode();
-    StopRequest = true;
-    ShowHelpTopic(kOnlineHelpTopic);
+    fw.StopRequest = true;
+    fw.HelpText.ShowTopic(kOnlineHelpTopic);
 }
 
-void EnterOfflineMode() {
+void EnterOfflineMode(Firmware& fw) {
     if (gView) gView->ShowOfflineMode();
-    StopRequest = false;
+    fw.StopRequest = false;
     if (!EmulatorRunning && gView) gView->StartEmulatorSoon();
 }
 
-void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
-    if (!EmulatorTick(sliderActivePosition, sliderStandbyPosition)) return;
+void TimeBase(Firmware& fw, uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
+    if (!EmulatorTick(fw, sliderActivePosition, sliderStandbyPosition)) return;
     if (OnlineWatchdog == 0) return;
-    if (--OnlineWatchdog == 0) EnterOfflineMode();
+    if (--OnlineWatchdog == 0) EnterOfflineMode(fw);
 }
 
 void OnlineModeListener::DisplayMessageReceived() {
-    if (OnlineWatchdog == 0) EnterOnlineMode();
+    if (OnlineWatchdog == 0) EnterOnlineMode(fw_);
     OnlineWatchdog = kWatchdogHalfSeconds;
 }

@@ -3,6 +3,8 @@
 
 #include "link/device_link.h"
 
+struct Firmware;
+
 // Offline (the emulator runs) and online (a transceiver on the serial port
 // draws the display) and the 20 ms time base that switches back offline.
 // Everything here runs on the GUI thread.
@@ -24,16 +26,22 @@ void ModeAttachView(ModeView* view);
 // Back to the state at program start: offline, no run, no view.
 void OperatingModeResetState();
 
-void EnterOnlineMode();
-void EnterOfflineMode();
+// Online: the firmware is asked to stop and the help shows the online topic.
+void EnterOnlineMode(Firmware& fw);
+// Offline: the firmware may run again; a new run starts soon.
+void EnterOfflineMode(Firmware& fw);
 
 // The Timer2 handler's work: the emulator's tick operation, then every
 // 500 ms the online watchdog countdown.
-void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+void TimeBase(Firmware& fw, uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
 
 // The device link's listener in the program: the first complete display
 // message after silence switches online; every one restarts the watchdog.
 class OnlineModeListener final : public DisplayMessageListener {
 public:
+    explicit OnlineModeListener(Firmware& fw) : fw_(fw) {}
     void DisplayMessageReceived() override;
+
+private:
+    Firmware& fw_;
 };

@@ -29,12 +29,12 @@ FreqRecord Channel(int32_t kHz, std::string_view name, std::string_view type) {
     return r;
 }
 
-const FreqRecord& Shown() { return EmulatorState.CurrentRecord; }
-
 class ChannelEditorTest : public ::testing::Test {
 protected:
     ScriptedHost host;
     uint32_t nextKey_ = kOpen + 10;
+
+    const FreqRecord& Shown() const { return host.fw.State.CurrentRecord; }
 
     std::shared_ptr<OpenedScreen> Open() { return OpenScreenAt(host, kOpen, RunDeviceChannelEditor); }
 
@@ -54,24 +54,24 @@ protected:
 // --- Opening and channel stepping --------------------------------------------
 
 TEST_F(ChannelEditorTest, OpensOnChannel1WhateverChannelTheMainScreenUses) {
-    PrepareSettings([](EepromSettingsRecord& e) { e.ChannelIndex = 41; });
-    FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
-    FreqTable[41] = Channel(131725, "GROUND", "  TWR ");
+    PrepareSettings(host, [&](EepromSettingsRecord& e) { e.ChannelIndex = 41; });
+    host.db.Table[0] = Channel(121500, "TOWER ", "  ATIS");
+    host.db.Table[41] = Channel(131725, "GROUND", "  TWR ");
     Open();
     ExpectAt(kOpen + 5, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "channel_editor")); });
     host.RunUntilTick(kOpen + 6);
-    EXPECT_EQ(Shown(), FreqTable[0]);
+    EXPECT_EQ(Shown(), host.db.Table[0]);
 }
 
 TEST_F(ChannelEditorTest, ChannelsWrapFrom1To100AndBack) {
     const std::string first = TextArt("Channel: 1", 0, true, true);
     const std::string hundredth = TextArt("Channel: 100", 0, true, true);
     const std::string second = TextArt("Channel: 2", 0, true, true);
-    FreqTable[99] = Channel(131725, "GROUND", "  TWR ");
+    host.db.Table[99] = Channel(131725, "GROUND", "  TWR ");
     Open();
     ExpectAt(Tap({KeyBitDown}), [&] {
         EXPECT_EQ(Line(0), hundredth);
-        EXPECT_EQ(Shown(), FreqTable[99]);
+        EXPECT_EQ(Shown(), host.db.Table[99]);
     });
     ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Line(0), first); });
     ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Line(0), second); });
@@ -83,8 +83,8 @@ TEST_F(ChannelEditorTest, LoadedRecordsShowMalformedTextsBlankAndFrequenciesClam
     const std::string blankType = TextArt("Type:       ", 6, true);
     const std::string lowest = TextArt("Freq: 108.00", 2, true);
     const std::string highest = TextArt("Freq: 136.97", 2, true);
-    FreqTable[0] = Channel(100000, "APP", "VOR");
-    FreqTable[1] = Channel(140000, "", "TOOLONG");
+    host.db.Table[0] = Channel(100000, "APP", "VOR");
+    host.db.Table[1] = Channel(140000, "", "TOOLONG");
     Open();
     ExpectAt(kOpen + 5, [&] {
         EXPECT_EQ(Line(2), lowest);
@@ -102,14 +102,14 @@ TEST_F(ChannelEditorTest, LoadedRecordsShowMalformedTextsBlankAndFrequenciesClam
 // --- Editing ------------------------------------------------------------------
 
 TEST_F(ChannelEditorTest, NameAndTypeCharactersStepThroughTheCharacterSet) {
-    FreqTable[0] = Channel(121500, "aZY-AB", "      ");
+    host.db.Table[0] = Channel(121500, "aZY-AB", "      ");
     Open();
     Tap({KeyBitActive, KeyBitActive});                                // name line, first character
     Tap({KeyBitUp, KeyBitMhzKhzCh, KeyBitDown});                      // outside the set: "-" either way
     Tap({KeyBitMhzKhzCh, KeyBitUp});                                  // Y up: "-"
     Tap({KeyBitMhzKhzCh, KeyBitDown});                                // "-" down: Y
     Tap({KeyBitMhzKhzCh, KeyBitMhzKhzCh, KeyBitMhzKhzCh, KeyBitUp});  // past the sixth: back to the first
-    ExpectAt(Tap({KeyBitActive, KeyBitUp, KeyBitUp}), [] {
+    ExpectAt(Tap({KeyBitActive, KeyBitUp, KeyBitUp}), [&] {
         EXPECT_EQ(Shown().Name(), "*--YAB");
         EXPECT_EQ(Shown().Type(), "B     ");
     });
@@ -117,13 +117,13 @@ TEST_F(ChannelEditorTest, NameAndTypeCharactersStepThroughTheCharacterSet) {
 }
 
 TEST_F(ChannelEditorTest, FrequencyPartsStepOnTheGridAndWrapTheKhzPart) {
-    FreqTable[0] = Channel(118975, "      ", "      ");
-    host.At(kOpen - 1, [] { EmulatorState.Step25 = true; });
+    host.db.Table[0] = Channel(118975, "      ", "      ");
+    host.At(kOpen - 1, [&] { host.fw.State.Step25 = true; });
     Open();
     Tap({KeyBitActive, KeyBitMhzKhzCh});  // frequency line, kHz part
-    ExpectAt(Tap({KeyBitUp}), [] { EXPECT_EQ(Shown().FreqKHz, 118000); });
-    ExpectAt(Tap({KeyBitDown}), [] { EXPECT_EQ(Shown().FreqKHz, 118975); });
-    ExpectAt(Tap({KeyBitMhzKhzCh, KeyBitUp}), [] { EXPECT_EQ(Shown().FreqKHz, 119975); });
+    ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Shown().FreqKHz, 118000); });
+    ExpectAt(Tap({KeyBitDown}), [&] { EXPECT_EQ(Shown().FreqKHz, 118975); });
+    ExpectAt(Tap({KeyBitMhzKhzCh, KeyBitUp}), [&] { EXPECT_EQ(Shown().FreqKHz, 119975); });
     host.RunUntilTick(nextKey_);
 }
 
@@ -179,7 +179,7 @@ TEST_F(ChannelEditorTest, TheCursorBlinksOnThePartBeingEditedOfTheInverseLine) {
     const std::string onMhz = TextArt("Freq: 12_.50", 2, true, true);
     const std::string onThird = TextArt("Name: TO_ER ", 4, true, true);
     const std::string unselected = TextArt("Freq: 121.50", 2, true);
-    FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
+    host.db.Table[0] = Channel(121500, "TOWER ", "  ATIS");
     Open();
     // Every redraw toggles the cursor phase; a key that edits hides the
     // cursor until the next refresh (ticks 225, 250, 275, 300).
@@ -203,9 +203,9 @@ TEST_F(ChannelEditorTest, TheCursorBlinksOnThePartBeingEditedOfTheInverseLine) {
 TEST_F(ChannelEditorTest, With25kHzStepsFrequenciesEndingIn25Or75AreMarkedWithTheSmallZero) {
     const std::string mark = GlyphArt(SmallDigitZeroCode);
     const std::string blank = GlyphArt(' ');
-    FreqTable[0] = Channel(118025, "      ", "      ");
-    FreqTable[1] = Channel(118050, "      ", "      ");
-    host.At(kOpen - 1, [] { EmulatorState.Step25 = true; });
+    host.db.Table[0] = Channel(118025, "      ", "      ");
+    host.db.Table[1] = Channel(118050, "      ", "      ");
+    host.At(kOpen - 1, [&] { host.fw.State.Step25 = true; });
     Open();
     ExpectAt(kOpen + 5, [&] { EXPECT_EQ(Mark(), mark); });
     ExpectAt(Tap({KeyBitUp}), [&] { EXPECT_EQ(Mark(), blank); });
@@ -215,50 +215,50 @@ TEST_F(ChannelEditorTest, With25kHzStepsFrequenciesEndingIn25Or75AreMarkedWithTh
 }
 
 TEST_F(ChannelEditorTest, SwitchingTo50kHzStepsInTheEditorWipesTheMark) {
-    FreqTable[0] = Channel(118025, "      ", "      ");
-    host.At(kOpen - 1, [] { EmulatorState.Step25 = true; });
+    host.db.Table[0] = Channel(118025, "      ", "      ");
+    host.At(kOpen - 1, [&] { host.fw.State.Step25 = true; });
     Open();
     host.HoldKey(KeyBitMhzKhzCh, kOpen + 10, 40);  // a long press switches the step size
     host.RunUntilTick(kOpen + 60);
-    EXPECT_FALSE(EmulatorState.Step25);
+    EXPECT_FALSE(host.fw.State.Step25);
     EXPECT_EQ(Mark(), GlyphArt(' '));
 }
 
 // --- Storing and leaving --------------------------------------------------------
 
 TEST_F(ChannelEditorTest, EditsGoOnlyToTheChannelMemoryAndAreGoneAfterSteppingAway) {
-    FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
-    const auto table = FreqTable;
+    host.db.Table[0] = Channel(121500, "TOWER ", "  ATIS");
+    const auto table = host.db.Table;
     Open();
-    Tap({KeyBitActive, KeyBitActive, KeyBitUp});                // name: "UOWER "
-    ExpectAt(Tap({KeyBitActive, KeyBitActive, KeyBitUp}), [] {  // channel 2
-        EXPECT_EQ(EmulatedHardware.StoredChannel, 0);
-        EXPECT_EQ(EmulatedHardware.StoredRecord.Name(), "UOWER ");
+    Tap({KeyBitActive, KeyBitActive, KeyBitUp});                 // name: "UOWER "
+    ExpectAt(Tap({KeyBitActive, KeyBitActive, KeyBitUp}), [&] {  // channel 2
+        EXPECT_EQ(host.fw.Hardware.StoredChannel, 0);
+        EXPECT_EQ(host.fw.Hardware.StoredRecord.Name(), "UOWER ");
     });
-    ExpectAt(Tap({KeyBitDown}), [] { EXPECT_EQ(Shown().Name(), "TOWER "); });
+    ExpectAt(Tap({KeyBitDown}), [&] { EXPECT_EQ(Shown().Name(), "TOWER "); });
     host.RunUntilTick(nextKey_);
-    EXPECT_EQ(FreqTable, table);
+    EXPECT_EQ(host.db.Table, table);
 }
 
 TEST_F(ChannelEditorTest, MenuLeavesStoringOnlyAChangedRecord) {
-    FreqTable[0] = Channel(121500, "TOWER ", "  ATIS");
-    FreqTable[1] = Channel(122000, "TOWER ", "  ATIS");
+    host.db.Table[0] = Channel(121500, "TOWER ", "  ATIS");
+    host.db.Table[1] = Channel(122000, "TOWER ", "  ATIS");
     auto opened = Open();
     Tap({KeyBitUp, KeyBitActive, KeyBitDown});  // channel 2, frequency 121.000
     const uint32_t leave = nextKey_;
     Tap({KeyBitMenu});
-    ExpectAt(leave + 5, [] {
-        EXPECT_EQ(EmulatedHardware.StoredChannel, 1);
-        EXPECT_EQ(EmulatedHardware.StoredRecord.FreqKHz, 121000);
-        EmulatedHardware.StoredChannel = -1;
+    ExpectAt(leave + 5, [&] {
+        EXPECT_EQ(host.fw.Hardware.StoredChannel, 1);
+        EXPECT_EQ(host.fw.Hardware.StoredRecord.FreqKHz, 121000);
+        host.fw.Hardware.StoredChannel = -1;
     });
     const auto reopened = OpenScreenAt(host, leave + 20, RunDeviceChannelEditor);
-    ExpectAt(leave + 25, [] { EXPECT_EQ(Shown(), FreqTable[0]); });  // channel 1 again
+    ExpectAt(leave + 25, [&] { EXPECT_EQ(Shown(), host.db.Table[0]); });  // channel 1 again
     host.TapKey(KeyBitMenu, leave + 30);
     host.RunUntilTick(leave + 40);
     EXPECT_EQ(opened->closedAt, leave);
     EXPECT_EQ(reopened->closedAt, leave + 30);
-    EXPECT_EQ(EmulatedHardware.StoredChannel, -1);  // nothing changed on the second visit
+    EXPECT_EQ(host.fw.Hardware.StoredChannel, -1);  // nothing changed on the second visit
 }
 
 }  // namespace

@@ -33,27 +33,28 @@ TEST_F(EmulatorRunTest, ASplashOf2To25SecondsThenTheMainScreenWithTheDefaults) {
     host.At(124, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "splash")); });
     host.At(126, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "main_defaults")); });
     host.RunUntilTick(130);
-    EXPECT_EQ(CurrentHelpTopic, 1);
-    EXPECT_EQ(EmulatedHardware.Registers[RegisterVolume], 31 - 20);
-    EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel1], 0);
-    EXPECT_EQ(EmulatedHardware.Registers[RegisterAuxLevel], 15);
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450 + 45000);
-    EXPECT_FALSE(EmulatorState.Step25);
-    EXPECT_FALSE(EmulatorState.ScanOn);
+    EXPECT_EQ(host.help.CurrentTopic(), 1);
+    EXPECT_EQ(host.fw.Hardware.Registers[RegisterVolume], 31 - 20);
+    EXPECT_EQ(host.fw.Hardware.Registers[RegisterMicLevel1], 0);
+    EXPECT_EQ(host.fw.Hardware.Registers[RegisterAuxLevel], 15);
+    EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, 123450 + 45000);
+    EXPECT_FALSE(host.fw.State.Step25);
+    EXPECT_FALSE(host.fw.State.ScanOn);
 
     ScriptedHost late;  // the half-second count is one tick from its boundary
-    EmulatorState.TickCounter = 24;
+    late.fw.State.TickCounter = 24;
     late.At(101, [&] { EXPECT_TRUE(MatchesGolden(late.Frame(), "splash")); });
     late.At(102, [&] { EXPECT_TRUE(MatchesGolden(late.Frame(), "main_defaults")); });
     late.RunUntilTick(103);
 }
 
 TEST_F(EmulatorRunTest, StoppingAtAnyMomentEndsTheRunWithinOneTickAndClearsTheDisplay) {
-    PrepareSettings([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });  // retunes wait inside the poll step
     for (uint64_t stopAt : {1000u, 1234567u, 2500000u, 2500001u, 3333333u, 4010000u, 4015999u, 9876543u}) {
         ScriptedHost run;
+        PrepareSettings(run,
+                        [&](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });  // retunes wait inside the poll step
         run.HoldKey(KeyBitUp, 190, 30);
-        run.AtTime(stopAt, [] { StopRequest = true; });
+        run.AtTime(stopAt, [&] { run.fw.StopRequest = true; });
         run.Run();
         EXPECT_LE(run.NowMicroseconds(), stopAt + ScriptedHost::TickMicroseconds) << stopAt;
         EXPECT_EQ(ScreenArt(run.Frame()), GreenScreen()) << stopAt;
@@ -61,32 +62,32 @@ TEST_F(EmulatorRunTest, StoppingAtAnyMomentEndsTheRunWithinOneTickAndClearsTheDi
 }
 
 TEST_F(EmulatorRunTest, HelpTopicOneIsAskedForBeforeEveryPass) {
-    host.At(140, [] { ShowHelpTopic(100); });
-    host.At(149, [] { EXPECT_EQ(CurrentHelpTopic, 100); });
-    host.At(151, [] { EXPECT_EQ(CurrentHelpTopic, 1); });
+    host.At(140, [&] { host.help.ShowTopic(100); });
+    host.At(149, [&] { EXPECT_EQ(host.help.CurrentTopic(), 100); });
+    host.At(151, [&] { EXPECT_EQ(host.help.CurrentTopic(), 1); });
     host.RunUntilTick(160);
 }
 
 TEST_F(EmulatorRunTest, SettingsTheFirmwareCannotUseAreReplaced) {
-    PrepareSettings([](EepromSettingsRecord& e) {
+    PrepareSettings(host, [&](EepromSettingsRecord& e) {
         e.DualMode = 7;
         e.ChannelIndex = 200;
     });
     for (int i = 0; i < 3; ++i) host.TapKey(KeyBitMhzKhzCh, 150 + 10 * i);  // channel tuning
     host.TapKey(KeyBitUp, 200);
     host.RunUntilTick(220);
-    EXPECT_EQ(EepromSettings.DualMode, 0);
-    EXPECT_EQ(EepromSettings.ChannelIndex, 1);
+    EXPECT_EQ(host.fw.Settings.DualMode, 0);
+    EXPECT_EQ(host.fw.Settings.ChannelIndex, 1);
 }
 
 TEST_F(EmulatorRunTest, ASecondRunStartsAgainFromTheSplashWithTheSavedSettings) {
     host.TapKey(KeyBitDown, 150);
     host.RunUntilTick(500);
-    EepromSettings.Volume = 5;
+    host.fw.Settings.Volume = 5;
     const uint32_t start = host.Tick();
     host.At(start + 120, [&] { EXPECT_TRUE(MatchesGolden(host.Frame(), "splash")); });
     host.RunUntilTick(start + 140);
-    EXPECT_EQ(EepromSettings.Volume, 19);
+    EXPECT_EQ(host.fw.Settings.Volume, 19);
 }
 
 // A change less than 5 s before the run ends is written as the run ends, on
@@ -110,17 +111,17 @@ TEST_F(EmulatorRunTest, AChangeNotYetSavedIsWrittenWhenTheRunEnds) {
 TEST_F(EmulatorRunTest, ARunStoppedWhileTransmittingEndsTheTransmission) {
     host.HoldPtt(200, 100);
     host.RunUntilTick(250);
-    EXPECT_FALSE(EmulatorState.Transmitting);
-    EXPECT_EQ(EmulatedHardware.Outputs & PathTransmitEnable, 0u);
+    EXPECT_FALSE(host.fw.State.Transmitting);
+    EXPECT_EQ(host.fw.Hardware.Outputs & PathTransmitEnable, 0u);
 }
 
 TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
-    host.At(140, [] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
+    host.At(140, [&] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
     host.TapKey(KeyBitUp, 150);
     host.TapKey(KeyBitUp, 500);
     host.RunUntilTick(900);
     EXPECT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(EepromSettings.Volume, 22);
+    EXPECT_EQ(host.fw.Settings.Volume, 22);
 }
 
 // Found by fuzzing the settings file: a frequency at the top of the number
@@ -129,11 +130,11 @@ TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
 // the 32-bit register does, and the keys that change frequencies work on such
 // values without overflowing either.
 TEST_F(EmulatorRunTest, FrequenciesAtTheEndsOfTheNumberRangeRunWithoutOverflow) {
-    host.At(126, [] {
-        EepromSettings.ActiveFreq = INT32_MAX;
-        EepromSettings.StandbyFreq = INT32_MIN;
-        TuneReceiver();
-        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1);
+    host.At(126, [&] {
+        host.fw.Settings.ActiveFreq = INT32_MAX;
+        host.fw.Settings.StandbyFreq = INT32_MIN;
+        TuneReceiver(host.fw);
+        EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, INT32_MIN + ReceiverOffsetKHz - 1);
     });
     host.TapKey(KeyBitActive, 150);
     host.TapKey(KeyBitUp, 170);
@@ -166,11 +167,11 @@ TEST(FirmwareRunnerTest, AStopInsideANestedScreenUnwindsTheChainAndEndsTheRun) {
     script.Tap(KeyBitActive);  // " ADC 1 "
     script.Wait(50);
     script.Then([&] {
-        EXPECT_TRUE(EmulatorState.MenuActive);
+        EXPECT_TRUE(host.fw.State.MenuActive);
         EXPECT_TRUE(host.Runner().Running());
     });
     script.Finish();
-    EXPECT_FALSE(EmulatorState.MenuActive);
+    EXPECT_FALSE(host.fw.State.MenuActive);
     EXPECT_EQ(SettingsFileBytes(host)[30], 1);
     EXPECT_EQ(ScreenArt(host.Frame()), GreenScreen());
 }

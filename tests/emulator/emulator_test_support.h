@@ -7,10 +7,10 @@
 #include "support/scripted_host.h"
 
 // Writes the settings file the next run loads: the defaults, changed by `edit`.
-inline void PrepareSettings(const std::function<void(EepromSettingsRecord&)>& edit) {
-    LoadSettings();
-    edit(EepromSettings);
-    SaveSettings();
+inline void PrepareSettings(ScriptedHost& host, const std::function<void(EepromSettingsRecord&)>& edit) {
+    LoadSettings(host.fw);
+    edit(host.fw.Settings);
+    SaveSettings(host.fw);
 }
 
 // The ticks from `from` on whose processing changed `value` (by default once
@@ -20,7 +20,7 @@ inline std::shared_ptr<std::vector<uint32_t>> WatchChanges(ScriptedHost& host, s
                                                            uint32_t from = 150) {
     auto ticks = std::make_shared<std::vector<uint32_t>>();
     auto last = std::make_shared<long>();
-    host.EachTick([=](uint32_t tick) {
+    host.EachTick([=, &host](uint32_t tick) {
         const long now = value();
         if (tick > from && now != *last) ticks->push_back(tick - 1);
         *last = now;

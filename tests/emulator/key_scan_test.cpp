@@ -11,39 +11,39 @@ namespace {
 using Ticks = std::vector<uint32_t>;
 
 TEST(KeyMatrixTest, EachPortReportsOneRowAndItsFirstKeyWins) {
-    PanelInputs.KeyDown = 0;
-    EXPECT_EQ(ReadKeyPort(KeyPortAny, 7), 0);
-    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 7), 0);
-    PanelInputs.KeyDown = KeyBitUp | KeyBitMenu;
-    EXPECT_EQ(ReadKeyPort(KeyPortAny, 0), 255);
-    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 0), 8);
-    PanelInputs.KeyDown = KeyBitMenu | KeyBitMhzKhzCh;
-    EXPECT_EQ(ReadKeyPort(KeyPortUpMenu, 0), 128);
-    EXPECT_EQ(ReadKeyPort(KeyPortDownStep, 0), 128);
-    EXPECT_EQ(ReadKeyPort(KeyPortVolActive, 0), 0);
-    PanelInputs.KeyDown = KeyBitActive | KeyBitVolSq;
-    EXPECT_EQ(ReadKeyPort(KeyPortVolActive, 0), 8);
-    EXPECT_EQ(ReadKeyPort(33, 42), 42);
-    PanelInputs.KeyDown = 0;
+    ScriptedHost host;
+    host.fw.Inputs.KeyDown = 0;
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortAny, 7), 0);
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortUpMenu, 7), 0);
+    host.fw.Inputs.KeyDown = KeyBitUp | KeyBitMenu;
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortAny, 0), 255);
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortUpMenu, 0), 8);
+    host.fw.Inputs.KeyDown = KeyBitMenu | KeyBitMhzKhzCh;
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortUpMenu, 0), 128);
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortDownStep, 0), 128);
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortVolActive, 0), 0);
+    host.fw.Inputs.KeyDown = KeyBitActive | KeyBitVolSq;
+    EXPECT_EQ(ReadKeyPort(host.fw, KeyPortVolActive, 0), 8);
+    EXPECT_EQ(ReadKeyPort(host.fw, 33, 42), 42);
 }
 
 class KeyScanTest : public ::testing::Test {
 protected:
     ScriptedHost host;
-    std::shared_ptr<Ticks> volumeChanges = WatchChanges(host, [] { return long{EepromSettings.Volume}; });
+    std::shared_ptr<Ticks> volumeChanges = WatchChanges(host, [&] { return long{host.fw.Settings.Volume}; });
 };
 
 TEST_F(KeyScanTest, HeldUpActsAtThePressAfter620msAndThenEvery220ms) {
     host.HoldKey(KeyBitUp, 200, 100);
     host.RunUntilTick(400);
     EXPECT_EQ(*volumeChanges, (Ticks{200, 231, 242, 253, 264, 275, 286, 297}));
-    EXPECT_EQ(EepromSettings.Volume, 28);
+    EXPECT_EQ(host.fw.Settings.Volume, 28);
 }
 
 TEST_F(KeyScanTest, VolumeStopsAt31WhileTheKeyRepeats) {
     host.HoldKey(KeyBitUp, 200, 400);
     host.RunUntilTick(700);
-    EXPECT_EQ(EepromSettings.Volume, 31);
+    EXPECT_EQ(host.fw.Settings.Volume, 31);
     EXPECT_EQ(volumeChanges->size(), 11u);
 }
 
@@ -77,32 +77,32 @@ TEST_F(KeyScanTest, AnotherKeyInsideTheGuardIsANewPress) {
     host.HoldKey(KeyBitDown, 204, 60);
     host.RunUntilTick(300);
     EXPECT_EQ(Ticks(volumeChanges->begin(), volumeChanges->begin() + 3), (Ticks{200, 204, 235}));
-    EXPECT_EQ(EepromSettings.Volume, 20 + 1 - 4);
+    EXPECT_EQ(host.fw.Settings.Volume, 20 + 1 - 4);
 }
 
 TEST_F(KeyScanTest, LongActiveFlipsBackAndTogglesScanning) {
-    const auto flips = WatchChanges(host, [] { return long{EepromSettings.ActiveFreq}; });
+    const auto flips = WatchChanges(host, [&] { return long{host.fw.Settings.ActiveFreq}; });
     host.HoldKey(KeyBitActive, 200, 80);
     host.RunUntilTick(300);
     EXPECT_EQ(*flips, (Ticks{200, 231}));  // no third flip however long it is held
-    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
-    EXPECT_TRUE(EmulatorState.ScanOn);
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);
+    EXPECT_TRUE(host.fw.State.ScanOn);
 }
 
 TEST_F(KeyScanTest, LongMhzKhzChTogglesTheStepAndEndsInKhzTuning) {
-    host.At(231, [] { EXPECT_EQ(EmulatorState.AdjustMode, AdjustMhz); });
+    host.At(231, [&] { EXPECT_EQ(host.fw.State.AdjustMode, AdjustMhz); });
     host.HoldKey(KeyBitMhzKhzCh, 200, 80);
     host.RunUntilTick(300);
-    EXPECT_TRUE(EmulatorState.Step25);
-    EXPECT_EQ(EmulatorState.AdjustMode, AdjustKhz);
+    EXPECT_TRUE(host.fw.State.Step25);
+    EXPECT_EQ(host.fw.State.AdjustMode, AdjustKhz);
 }
 
 TEST_F(KeyScanTest, SeveralKeysDownRegisterInTheMatrixOrder) {
-    host.At(200, [] { PanelInputs.KeyDown = KeyBitVolSq | KeyBitActive; });
-    host.At(202, [] { PanelInputs.KeyDown = 0; });
+    host.At(200, [&] { host.fw.Inputs.KeyDown = KeyBitVolSq | KeyBitActive; });
+    host.At(202, [&] { host.fw.Inputs.KeyDown = 0; });
     host.RunUntilTick(250);
-    EXPECT_EQ(EmulatorState.AdjustMode, AdjustSquelch);  // VOL/SQ before ACTIVE
-    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+    EXPECT_EQ(host.fw.State.AdjustMode, AdjustSquelch);  // VOL/SQ before ACTIVE
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);
 }
 
 TEST_F(KeyScanTest, KeyTimingDoesNotDependOnHowOftenTheHostWakesTheFirmware) {

@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_F(MenuItemsTest, NoiseLevelsStayInTheRangeOfTheModeAndVogadCapsThemAt6) {
-    PrepareSettings([](EepromSettingsRecord& e) {
+    PrepareSettings(host, [&](EepromSettingsRecord& e) {
         e.NoiseMode = 1;
         e.NoiseLevel = 8;
     });
@@ -43,25 +43,25 @@ TEST_F(MenuItemsTest, NoiseLevelsStayInTheRangeOfTheModeAndVogadCapsThemAt6) {
     script.OpenOnItem(0);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitUp, 3);
-    script.Then([] { EXPECT_EQ(EepromSettings.NoiseLevel, 10); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.NoiseLevel, 10); });
     script.Tap(KeyBitActive);  // TYPE: VOX delayed keeps the level
-    script.Then([] { EXPECT_EQ(EepromSettings.NoiseLevel, 10); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.NoiseLevel, 10); });
     script.Tap(KeyBitActive);  // VOGAD
-    script.Then([] {
-        EXPECT_EQ(EepromSettings.NoiseMode, 0);
-        EXPECT_EQ(EepromSettings.NoiseLevel, 6);
-        EmulatorState.SaveCountdown = 0;
+    script.Then([&] {
+        EXPECT_EQ(host.fw.Settings.NoiseMode, 0);
+        EXPECT_EQ(host.fw.Settings.NoiseLevel, 6);
+        host.fw.State.SaveCountdown = 0;
     });
     script.Tap(KeyBitUp);  // at the top: no change, yet marked changed
-    script.Then([] {
-        EXPECT_EQ(EepromSettings.NoiseLevel, 6);
-        EXPECT_EQ(EmulatorState.SaveCountdown, 10);
+    script.Then([&] {
+        EXPECT_EQ(host.fw.Settings.NoiseLevel, 6);
+        EXPECT_EQ(host.fw.State.SaveCountdown, 10);
     });
     script.Tap(KeyBitDown, 7);
     script.Tap(KeyBitActive);  // VOX standard
     WaitForBlank(false);
     script.Then([&] {
-        EXPECT_EQ(EepromSettings.NoiseLevel, 0);
+        EXPECT_EQ(host.fw.Settings.NoiseLevel, 0);
         ExpectCells(7, 3, off, 3, true);
     });
     script.Finish();
@@ -71,13 +71,13 @@ TEST_F(MenuItemsTest, ContrastStopsAt20And63AndIsSavedOnlyWithAnotherChange) {
     script.OpenOnItem(2);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitDown, 17);
-    script.Then([] { EXPECT_EQ(EepromSettings.Contrast, 20); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.Contrast, 20); });
     script.Tap(KeyBitUp, 44);
-    script.Then([] { EXPECT_EQ(EepromSettings.Contrast, 63); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.Contrast, 63); });
     script.Tap(KeyBitMenu, 2);
     script.Wait(400);
     script.Then([&] {
-        EXPECT_EQ(EmulatorState.SaveCountdown, 0);
+        EXPECT_EQ(host.fw.State.SaveCountdown, 0);
         EXPECT_EQ(SettingsFileBytes(host).at(kContrastByte), 36);
     });
     script.Tap(KeyBitMenu);  // opens on the contrast again
@@ -96,14 +96,14 @@ TEST_F(MenuItemsTest, MicLevelStepsFrom0To3AndSetsTheMicrophoneRegisters) {
     script.OpenOnItem(3);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitUp);
-    script.Then([] { EXPECT_EQ(EepromSettings.MicLevel, 3); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.MicLevel, 3); });
     script.Tap(KeyBitDown, 2);
-    script.Then([] { EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel1], 14); });
+    script.Then([&] { EXPECT_EQ(host.fw.Hardware.Registers[RegisterMicLevel1], 14); });
     script.Tap(KeyBitDown, 2);
     WaitForBlank(false);
     script.Then([&] {
-        EXPECT_EQ(EepromSettings.MicLevel, 0);
-        EXPECT_EQ(EmulatedHardware.Registers[RegisterMicLevel2], 20);
+        EXPECT_EQ(host.fw.Settings.MicLevel, 0);
+        EXPECT_EQ(host.fw.Hardware.Registers[RegisterMicLevel2], 20);
         ExpectCells(6, 2, zero, 4, true);
     });
     script.Finish();
@@ -116,37 +116,37 @@ TEST_F(MenuItemsTest, AuxOpenLevelSteppedToOffPushesTheMuteLevelAlongAndNeverBel
     script.Then([&] {
         ExpectCells(6, 2, zeroDb, 5, false);  // the defaults, 15 and 15
         ExpectCells(6, 4, zeroDb, 5, false);
-        EXPECT_TRUE(EmulatorState.OutputLatch & LatchAuxPath);
+        EXPECT_TRUE(host.fw.State.OutputLatch & LatchAuxPath);
     });
     script.Tap(KeyBitActive);
     script.Tap(KeyBitDown, 17);
     WaitForBlank(false);
     script.Then([&] {
-        EXPECT_EQ(EepromSettings.AuxOpenLevel, 31);
-        EXPECT_EQ(EepromSettings.AuxMuteLevel, 31);
+        EXPECT_EQ(host.fw.Settings.AuxOpenLevel, 31);
+        EXPECT_EQ(host.fw.Settings.AuxMuteLevel, 31);
         ExpectCells(6, 2, off, 5, false);
         ExpectCells(6, 4, off, 5, false);
-        EXPECT_FALSE(EmulatorState.OutputLatch & LatchAuxPath);  // evaluated afresh
-        EXPECT_EQ(EmulatedHardware.Registers[RegisterAuxLevel], 31);
+        EXPECT_FALSE(host.fw.State.OutputLatch & LatchAuxPath);  // evaluated afresh
+        EXPECT_EQ(host.fw.Hardware.Registers[RegisterAuxLevel], 31);
     });
     script.Tap(KeyBitUp, 2);
-    script.Then([] { EXPECT_TRUE(EmulatorState.OutputLatch & LatchAuxPath); });
+    script.Then([&] { EXPECT_TRUE(host.fw.State.OutputLatch & LatchAuxPath); });
     script.Tap(KeyBitActive);  // EDIT: the mute level
     script.Tap(KeyBitUp, 3);
     script.Finish();
-    EXPECT_EQ(EepromSettings.AuxOpenLevel, 29);
-    EXPECT_EQ(EepromSettings.AuxMuteLevel, 29);
+    EXPECT_EQ(host.fw.Settings.AuxOpenLevel, 29);
+    EXPECT_EQ(host.fw.Settings.AuxMuteLevel, 29);
 }
 
 TEST_F(MenuItemsTest, EitherChoiceOfScanningAtPowerUpStopsRunningScanning) {
     script.OpenOnItem(6);
     script.Tap(KeyBitActive);
     for (uint8_t key : {KeyBitUp, KeyBitDown}) {
-        script.Then([] { EmulatorState.ScanOn = true; });
+        script.Then([&] { host.fw.State.ScanOn = true; });
         script.Tap(key);
-        script.Then([key] {
-            EXPECT_FALSE(EmulatorState.ScanOn);
-            EXPECT_EQ(EepromSettings.ScanAtPowerUp, key == KeyBitUp ? 1 : 0);
+        script.Then([&, key] {
+            EXPECT_FALSE(host.fw.State.ScanOn);
+            EXPECT_EQ(host.fw.Settings.ScanAtPowerUp, key == KeyBitUp ? 1 : 0);
         });
     }
     script.Finish();
@@ -157,15 +157,15 @@ TEST_F(MenuItemsTest, EitherChoiceOfScanningAtPowerUpStopsRunningScanning) {
 // the receiver back on the active frequency.
 TEST_F(MenuItemsTest, StoppingScanningInsideTheMenusRetunesTheReceiver) {
     host.standbySlider = 0;
-    const auto parkScan = [this] {
-        script.Then([] { EmulatorState.ScanOn = true; });
+    const auto parkScan = [&, this] {
+        script.Then([&] { host.fw.State.ScanOn = true; });
         script.Wait(20);
-        script.Then([] { EXPECT_EQ(EmulatorState.TunedFreq, EepromSettings.StandbyFreq); });
+        script.Then([&] { EXPECT_EQ(host.fw.State.TunedFreq, host.fw.Settings.StandbyFreq); });
     };
-    const auto expectRetuned = [this] {
-        script.Then([] {
-            EXPECT_FALSE(EmulatorState.ScanOn);
-            EXPECT_EQ(EmulatorState.TunedFreq, EepromSettings.ActiveFreq);
+    const auto expectRetuned = [&, this] {
+        script.Then([&] {
+            EXPECT_FALSE(host.fw.State.ScanOn);
+            EXPECT_EQ(host.fw.State.TunedFreq, host.fw.Settings.ActiveFreq);
         });
     };
     parkScan();

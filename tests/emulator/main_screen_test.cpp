@@ -28,11 +28,11 @@ protected:
 TEST_F(MainScreenTest, Defaults) { ExpectGoldenAt(kBlinkOn, "main_defaults"); }
 
 TEST_F(MainScreenTest, TwentyFiveKhzStepsShowTheThirdDecimalSmall) {
-    PrepareSettings([](EepromSettingsRecord& e) {
+    PrepareSettings(host, [&](EepromSettingsRecord& e) {
         e.ActiveFreq = 121975;
         e.StandbyFreq = 118025;
     });
-    host.At(130, [] { EmulatorState.Step25 = true; });
+    host.At(130, [&] { host.fw.State.Step25 = true; });
     ExpectGoldenAt(kBlinkOff, "main_step25");
 }
 
@@ -40,29 +40,29 @@ TEST_F(MainScreenTest, ScanMarkBlinksBetweenTheHeaderWords) {
     ScratchDisplay plain;
     plain.lcd.DrawPageRow(HeaderBarImage);
     const std::string header = RowArt(plain.frame, 0);
-    PrepareSettings([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
+    PrepareSettings(host, [&](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
     host.At(kBlinkOff, [&] { EXPECT_EQ(RowArt(host.Frame(), 0), header); });
     ExpectGoldenAt(kBlinkOn, "main_scan_mark");
 }
 
 TEST_F(MainScreenTest, AFoundChannelShowsItsNameTypeAndNumber) {
-    FreqTable[4].FreqKHz = 123450;
-    FreqTable[4].SetName("TOWER ");
-    FreqTable[4].SetType("  ATIS");
-    FreqTable[4 + 1].FreqKHz = 126000;
-    FreqTable[4 + 1].SetName("APP");
+    host.db.Table[4].FreqKHz = 123450;
+    host.db.Table[4].SetName("TOWER ");
+    host.db.Table[4].SetType("  ATIS");
+    host.db.Table[4 + 1].FreqKHz = 126000;
+    host.db.Table[4 + 1].SetName("APP");
     ExpectGoldenAt(kBlinkOff, "main_found_channel");
 }
 
 TEST_F(MainScreenTest, DirectSelectionShowsTheFrequencyInUseUnderActive) {
-    PrepareSettings([](EepromSettingsRecord& e) { e.DirectSelect = 1; });
+    PrepareSettings(host, [&](EepromSettingsRecord& e) { e.DirectSelect = 1; });
     ExpectGoldenAt(kBlinkOff, "main_direct_selection");
 }
 
 TEST_F(MainScreenTest, StandbyOnlyKeepsTheRxBannerWhileTransmitting) {
-    PrepareSettings([](EepromSettingsRecord& e) { e.DualMode = 2; });
+    PrepareSettings(host, [&](EepromSettingsRecord& e) { e.DualMode = 2; });
     host.HoldPtt(140, 100);
-    host.At(kBlinkOff, [] { EXPECT_TRUE(EmulatorState.Transmitting); });
+    host.At(kBlinkOff, [&] { EXPECT_TRUE(host.fw.State.Transmitting); });
     ExpectGoldenAt(kBlinkOff, "main_standby_only_ptt");
 }
 

@@ -25,11 +25,12 @@ class SquelchTest : public ::testing::Test {
 protected:
     // Also run again inside the tests, for each starting point.
     void SetUp() override {
-        EmulatorState = {};
-        EepromSettings = {};
-        EepromSettings.SquelchSetting = 10;
-        EepromSettings.AuxOpenLevel = 15;
+        host.fw.State = {};
+        host.fw.Settings = {};
+        host.fw.Settings.SquelchSetting = 10;
+        host.fw.Settings.AuxOpenLevel = 15;
     }
+    ScriptedHost host;
     struct Snapshot {
         int32_t filtered;
         uint16_t closeDelay;
@@ -37,8 +38,8 @@ protected:
         uint8_t rxState;
         bool operator==(const Snapshot&) const = default;
     };
-    static Snapshot Take() {
-        const auto& s = EmulatorState;
+    Snapshot Take() {
+        const auto& s = host.fw.State;
         return {s.FilteredLevel, s.CloseDelay, s.ForcedOpen, s.RxState};
     }
 };
@@ -54,17 +55,17 @@ TEST_F(SquelchTest, ManyIterationsAtOnceEqualTheSameNumberOneByOne) {
                               Start{300 * 128, 510, 0, 3}, Start{0, 180, 100000, 3}}) {
         for (uint32_t n : {1u, 4096u, 9000u, 250000u}) {
             SetUp();
-            EmulatorState.FilteredLevel = start.filtered;
-            EmulatorState.RxLevel = start.level;
-            EmulatorState.ForcedOpen = start.forced;
-            EmulatorState.RxState = start.rxState;
-            for (uint32_t i = 0; i < n; ++i) SquelchEvaluation(1);
+            host.fw.State.FilteredLevel = start.filtered;
+            host.fw.State.RxLevel = start.level;
+            host.fw.State.ForcedOpen = start.forced;
+            host.fw.State.RxState = start.rxState;
+            for (uint32_t i = 0; i < n; ++i) SquelchEvaluation(host.fw, 1);
             const Snapshot single = Take();
-            EmulatorState.FilteredLevel = start.filtered;
-            EmulatorState.CloseDelay = 0;
-            EmulatorState.ForcedOpen = start.forced;
-            EmulatorState.RxState = start.rxState;
-            SquelchEvaluation(n);
+            host.fw.State.FilteredLevel = start.filtered;
+            host.fw.State.CloseDelay = 0;
+            host.fw.State.ForcedOpen = start.forced;
+            host.fw.State.RxState = start.rxState;
+            SquelchEvaluation(host.fw, n);
             EXPECT_EQ(Take(), single) << "start level " << start.filtered / 128 << ", signal " << start.level << ", "
                                       << n;
         }
@@ -85,7 +86,7 @@ TEST_F(SquelchTest, ABatchLeavesTheWholeStateOfAsManySingleIterations) {
                    latchRegister == o.latchRegister;
         }
     };
-    const auto whole = [] { return Whole{EmulatorState, EmulatedHardware.Registers[RegisterOutputLatch]}; };
+    const auto whole = [&] { return Whole{host.fw.State, host.fw.Hardware.Registers[RegisterOutputLatch]}; };
     std::mt19937 random(20261207);
     const auto below = [&](uint32_t n) { return static_cast<uint32_t>(random() % n); };
     for (int round = 0; round < 300; ++round) {
@@ -100,41 +101,41 @@ TEST_F(SquelchTest, ABatchLeavesTheWholeStateOfAsManySingleIterations) {
         const auto aux = static_cast<uint8_t>(below(32));
         const uint32_t count = 1 + below(1u << (1 + below(17)));
         const auto begin = [&] {
-            EmulatorState = start;
-            EmulatedHardware.Registers[RegisterOutputLatch] = 0;
-            EepromSettings.SquelchSetting = squelch;
-            EepromSettings.AuxOpenLevel = aux;
+            host.fw.State = start;
+            host.fw.Hardware.Registers[RegisterOutputLatch] = 0;
+            host.fw.Settings.SquelchSetting = squelch;
+            host.fw.Settings.AuxOpenLevel = aux;
         };
         begin();
-        for (uint32_t i = 0; i < count; ++i) SquelchEvaluation(1);
+        for (uint32_t i = 0; i < count; ++i) SquelchEvaluation(host.fw, 1);
         const Whole single = whole();
         begin();
-        SquelchEvaluation(count);
+        SquelchEvaluation(host.fw, count);
         ASSERT_EQ(whole(), single) << "round " << round << ": level " << start.RxLevel << ", filtered "
                                    << start.FilteredLevel << ", count " << count;
     }
 }
 
 TEST_F(SquelchTest, ClosesAfter7000IterationsBelowTheBandAndHoldsInsideIt) {
-    EmulatorState.RxState = RxReceiving;
-    EmulatorState.FilteredLevel = 180 * 128;
-    EmulatorState.RxLevel = 180;
-    SquelchEvaluation(7000);
-    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
-    SquelchEvaluation(1);
-    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
-    EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchAuxPath);
+    host.fw.State.RxState = RxReceiving;
+    host.fw.State.FilteredLevel = 180 * 128;
+    host.fw.State.RxLevel = 180;
+    SquelchEvaluation(host.fw, 7000);
+    EXPECT_EQ(host.fw.State.RxState, RxReceiving);
+    SquelchEvaluation(host.fw, 1);
+    EXPECT_EQ(host.fw.State.RxState, RxSquelched);
+    EXPECT_EQ(host.fw.Hardware.Registers[RegisterOutputLatch], LatchAuxPath);
 
-    EmulatorState.RxLevel = 500;  // inside the band 494..524: nothing changes
-    SquelchEvaluation(100000);
-    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
-    EmulatorState.RxLevel = 530;
-    SquelchEvaluation(1000);
-    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
-    EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchReceiveAudio);
-    EmulatorState.RxLevel = 500;
-    SquelchEvaluation(100000);
-    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+    host.fw.State.RxLevel = 500;  // inside the band 494..524: nothing changes
+    SquelchEvaluation(host.fw, 100000);
+    EXPECT_EQ(host.fw.State.RxState, RxSquelched);
+    host.fw.State.RxLevel = 530;
+    SquelchEvaluation(host.fw, 1000);
+    EXPECT_EQ(host.fw.State.RxState, RxReceiving);
+    EXPECT_EQ(host.fw.Hardware.Registers[RegisterOutputLatch], LatchReceiveAudio);
+    host.fw.State.RxLevel = 500;
+    SquelchEvaluation(host.fw, 100000);
+    EXPECT_EQ(host.fw.State.RxState, RxReceiving);
 }
 
 // Both edges at the default threshold 524, with the smoothed level resting on
@@ -156,88 +157,88 @@ TEST_F(SquelchTest, TheThresholdAndTheBandsLowerEdgeBelongToTheSideBelowThem) {
     };
     for (const auto& row : rows) {
         SetUp();
-        EmulatorState.RxState = row.before;
-        EmulatorState.RxLevel = row.level;
-        EmulatorState.FilteredLevel = row.level * 128;
-        SquelchEvaluation(1);
-        EXPECT_EQ(EmulatorState.RxState, row.after) << "level " << row.level;
-        EXPECT_EQ(EmulatorState.BelowSquelch, row.below) << "level " << row.level;
-        EXPECT_EQ(EmulatorState.CloseDelay, row.closeDelay) << "level " << row.level;
+        host.fw.State.RxState = row.before;
+        host.fw.State.RxLevel = row.level;
+        host.fw.State.FilteredLevel = row.level * 128;
+        SquelchEvaluation(host.fw, 1);
+        EXPECT_EQ(host.fw.State.RxState, row.after) << "level " << row.level;
+        EXPECT_EQ(host.fw.State.BelowSquelch, row.below) << "level " << row.level;
+        EXPECT_EQ(host.fw.State.CloseDelay, row.closeDelay) << "level " << row.level;
     }
 }
 
 TEST_F(SquelchTest, AHugeGapIsCountedWithoutIteratingIt) {
-    EmulatorState.RxLevel = 180;
-    EmulatorState.ForcedOpen = ForcedOpenIterations;
-    SquelchEvaluation(UINT32_MAX);
-    EXPECT_EQ(EmulatorState.ForcedOpen, 0);
-    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
-    EXPECT_EQ(EmulatorState.FilteredLevel / 128, 179);  // rising, the filter rests just below
+    host.fw.State.RxLevel = 180;
+    host.fw.State.ForcedOpen = ForcedOpenIterations;
+    SquelchEvaluation(host.fw, UINT32_MAX);
+    EXPECT_EQ(host.fw.State.ForcedOpen, 0);
+    EXPECT_EQ(host.fw.State.RxState, RxSquelched);
+    EXPECT_EQ(host.fw.State.FilteredLevel / 128, 179);  // rising, the filter rests just below
 }
 
 TEST_F(SquelchTest, ExtremeSettingsAlwaysOpenOrNeverOpen) {
-    EepromSettings.SquelchSetting = 63;  // threshold 100, below the weakest level
-    EmulatorState.RxLevel = 180;
-    SquelchEvaluation(50000);
-    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
-    EepromSettings.SquelchSetting = 0;  // threshold 604, above the strongest level
-    EmulatorState.RxLevel = 551;
-    SquelchEvaluation(50000);
-    EXPECT_EQ(EmulatorState.RxState, RxSquelched);
-    EXPECT_TRUE(EmulatorState.BelowSquelch);
+    host.fw.Settings.SquelchSetting = 63;  // threshold 100, below the weakest level
+    host.fw.State.RxLevel = 180;
+    SquelchEvaluation(host.fw, 50000);
+    EXPECT_EQ(host.fw.State.RxState, RxReceiving);
+    host.fw.Settings.SquelchSetting = 0;  // threshold 604, above the strongest level
+    host.fw.State.RxLevel = 551;
+    SquelchEvaluation(host.fw, 50000);
+    EXPECT_EQ(host.fw.State.RxState, RxSquelched);
+    EXPECT_TRUE(host.fw.State.BelowSquelch);
 }
 
 class RadioRunTest : public ::testing::Test {
 protected:
     ScriptedHost host;
-    void Start(const std::function<void(EepromSettingsRecord&)>& edit) { PrepareSettings(edit); }
+    void Start(const std::function<void(EepromSettingsRecord&)>& edit) { PrepareSettings(host, edit); }
 };
 
 TEST_F(RadioRunTest, TheSquelchOpensOnTheTickOfTheSignalAndClosesAbout70msAfterIt) {
     for (uint64_t wake : {0, 100, 3000}) {
         ScriptedHost run;
         run.WakeEvery(wake);
-        const auto changes = WatchChanges(run, [] { return long{EmulatorState.RxState}; });
+        const auto changes = WatchChanges(run, [&] { return long{run.fw.State.RxState}; });
         run.SetActiveSlider(kFullSignal, 200);
         run.SetActiveSlider(kNoSignal, 300);
         run.RunUntilTick(320);
         EXPECT_EQ(*changes, (Ticks{200, 303})) << "woken every " << wake << " us";
-        EXPECT_EQ(EmulatedHardware.Registers[RegisterOutputLatch], LatchAuxPath);
+        EXPECT_EQ(run.fw.Hardware.Registers[RegisterOutputLatch], LatchAuxPath);
     }
 }
 
 TEST_F(RadioRunTest, DoubleVolSqHoldsTheSquelchOpenForOneSecond) {
-    Start([](EepromSettingsRecord& e) { e.SquelchSetting = 0; });
-    const auto changes = WatchChanges(host, [] { return long{EmulatorState.RxState}; });
+    Start([&](EepromSettingsRecord& e) { e.SquelchSetting = 0; });
+    const auto changes = WatchChanges(host, [&] { return long{host.fw.State.RxState}; });
     host.TapKey(KeyBitVolSq, 200);
     host.TapKey(KeyBitVolSq, 210);
     host.RunUntilTick(400);
     EXPECT_EQ(*changes, (Ticks{211, 261}));  // open for 1 s from the poll after the key
-    EXPECT_EQ(EmulatorState.AdjustMode, AdjustVolume);
+    EXPECT_EQ(host.fw.State.AdjustMode, AdjustVolume);
 }
 
 TEST_F(RadioRunTest, ScanningAlternatesEveryThreeTicksUntilASignalHoldsIt) {
-    Start([](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
-    const auto retunes = WatchChanges(host, [] { return long{EmulatorState.TunedFreq}; });
+    Start([&](EepromSettingsRecord& e) { e.ScanAtPowerUp = 1; });
+    const auto retunes = WatchChanges(host, [&] { return long{host.fw.State.TunedFreq}; });
     host.SetStandbySlider(kFullSignal, 300);
     host.RunUntilTick(400);
     ASSERT_GE(retunes->size(), 10u);
     for (std::size_t i = 1; i < retunes->size(); ++i) EXPECT_EQ((*retunes)[i] - (*retunes)[i - 1], 3u);
     EXPECT_LE(retunes->back(), 303u);
-    EXPECT_EQ(EmulatorState.TunedFreq, 126000);
-    EXPECT_EQ(EmulatorState.RxState, RxReceiving);
+    EXPECT_EQ(host.fw.State.TunedFreq, 126000);
+    EXPECT_EQ(host.fw.State.RxState, RxReceiving);
 }
 
 TEST_F(RadioRunTest, PriorityScanLooksAtTheActiveFrequencyEvery101TicksOnTheStandby) {
-    Start([](EepromSettingsRecord& e) {
+    Start([&](EepromSettingsRecord& e) {
         e.ScanAtPowerUp = 1;
         e.PriorityScan = 1;
     });
     host.standbySlider = kFullSignal;
     auto looks = std::make_shared<Ticks>();
-    host.EachTick([=](uint32_t tick) {
+    host.EachTick([=, this](uint32_t tick) {
         static bool onActive = false;
-        const bool now = EmulatorState.TunedFreq == EepromSettings.ActiveFreq;
+        const bool now = host.fw.State.TunedFreq == host.fw.Settings.ActiveFreq;
         if (tick > 200 && now && !onActive) looks->push_back(tick - 1);
         onActive = now;
     });
@@ -249,26 +250,26 @@ TEST_F(RadioRunTest, PriorityScanLooksAtTheActiveFrequencyEvery101TicksOnTheStan
 
 TEST_F(RadioRunTest, ThePttIsIgnoredFor100msAfterStartUp) {
     const auto keyed = WatchChanges(
-        host, [] { return long{EmulatorState.Transmitting}; }, 126);
-    host.At(ScriptedHost::MainScreenTick, [] { PanelInputs.PttPax = 1; });
-    host.At(199, [] {
-        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 123450);
-        EXPECT_EQ(EmulatedHardware.PathRegister1, PathTransmitEnable);
+        host, [&] { return long{host.fw.State.Transmitting}; }, 126);
+    host.At(ScriptedHost::MainScreenTick, [&] { host.fw.Inputs.PttPax = 1; });
+    host.At(199, [&] {
+        EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, 123450);
+        EXPECT_EQ(host.fw.Hardware.PathRegister1, PathTransmitEnable);
     });
     host.RunUntilTick(200);
     EXPECT_EQ(*keyed, (Ticks{131}));
 }
 
 TEST_F(RadioRunTest, NothingIsTransmittedBelow118MHz) {
-    Start([](EepromSettingsRecord& e) { e.ActiveFreq = 117975; });
+    Start([&](EepromSettingsRecord& e) { e.ActiveFreq = 117975; });
     host.HoldPtt(200, 50);
     host.RunUntilTick(300);
-    EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive);
+    EXPECT_EQ(host.fw.Hardware.PathRegister1, PathReceive);
 }
 
 TEST_F(RadioRunTest, TxLockWaitsUntilTheActiveFrequencyFallsSilent) {
-    Start([](EepromSettingsRecord& e) { e.TxLock = 1; });
-    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
+    Start([&](EepromSettingsRecord& e) { e.TxLock = 1; });
+    const auto keyed = WatchChanges(host, [&] { return long{host.fw.State.Transmitting}; });
     host.activeSlider = kFullSignal;
     host.HoldPtt(200, 200);
     host.SetActiveSlider(kNoSignal, 300);
@@ -279,11 +280,11 @@ TEST_F(RadioRunTest, TxLockWaitsUntilTheActiveFrequencyFallsSilent) {
 // The transmission ends on the tick at which the PTT has been held 60.0 s.
 TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
     const uint32_t from = 200;
-    const auto keyed = WatchChanges(host, [] { return long{EmulatorState.Transmitting}; });
+    const auto keyed = WatchChanges(host, [&] { return long{host.fw.State.Transmitting}; });
     std::string row6;
     host.HoldPtt(from, 62 * 50);
     host.At(from + 60 * 50 + 10, [&] { row6 = RowArt(host.Frame(), 6); });
-    host.At(from + 62 * 50 + 2, [] { EXPECT_EQ(EmulatorState.StuckPttCount, 0); });
+    host.At(from + 62 * 50 + 2, [&] { EXPECT_EQ(host.fw.State.StuckPttCount, 0); });
     host.HoldPtt(from + 62 * 50 + 10, 20);
     host.RunUntilTick(from + 63 * 50);
     EXPECT_EQ(*keyed, (Ticks{from, from + 60 * 50, from + 62 * 50 + 10, from + 62 * 50 + 30}));
@@ -295,27 +296,27 @@ TEST_F(RadioRunTest, AStuckPttEndsTheTransmissionAfterSixtySeconds) {
 }
 
 TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
-    Start([](EepromSettingsRecord& e) {
+    Start([&](EepromSettingsRecord& e) {
         e.DirectSelect = 1;
         e.ActiveFreq = 121500;  // hidden
         e.StandbyFreq = 110000;
         e.TxLock = 1;
     });
     host.HoldPtt(200, 20);
-    host.At(225, [] {
-        EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive);
-        EepromSettings.ActiveFreq = 124000;
-        EepromSettings.StandbyFreq = 121500;
-        TuneReceiver();
+    host.At(225, [&] {
+        EXPECT_EQ(host.fw.Hardware.PathRegister1, PathReceive);
+        host.fw.Settings.ActiveFreq = 124000;
+        host.fw.Settings.StandbyFreq = 121500;
+        TuneReceiver(host.fw);
     });
     host.SetActiveSlider(kFullSignal, 225);
     host.HoldPtt(250, 20);
-    host.At(270, [] { EXPECT_EQ(EmulatedHardware.PathRegister1, PathReceive); });
+    host.At(270, [&] { EXPECT_EQ(host.fw.Hardware.PathRegister1, PathReceive); });
     host.SetActiveSlider(kNoSignal, 270);
     host.HoldPtt(300, 20);
-    host.At(309, [] {
-        EXPECT_TRUE(EmulatorState.Transmitting);
-        EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 121500);
+    host.At(309, [&] {
+        EXPECT_TRUE(host.fw.State.Transmitting);
+        EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, 121500);
     });
     host.RunUntilTick(310);
 }
@@ -323,35 +324,35 @@ TEST_F(RadioRunTest, InDirectSelectionTheRulesApplyToTheFrequencyInUse) {
 // In direct selection the frequency in use is shown under ACTIVE, and the
 // "Simulate RX signal active" slider gives it its signal, not the standby one.
 TEST_F(RadioRunTest, InDirectSelectionTheActiveSliderFeedsTheFrequencyInUse) {
-    Start([](EepromSettingsRecord& e) { e.DirectSelect = 1; });
+    Start([&](EepromSettingsRecord& e) { e.DirectSelect = 1; });
     host.SetStandbySlider(kFullSignal, 150);
-    host.At(160, [] { EXPECT_EQ(EmulatorState.RxState, RxSquelched); });
+    host.At(160, [&] { EXPECT_EQ(host.fw.State.RxState, RxSquelched); });
     host.SetActiveSlider(kFullSignal, 170);
-    host.At(180, [] { EXPECT_EQ(EmulatorState.RxState, RxReceiving); });
+    host.At(180, [&] { EXPECT_EQ(host.fw.State.RxState, RxReceiving); });
     host.RunUntilTick(190);
-    EXPECT_EQ(EmulatorState.TunedFreq, 126000);
+    EXPECT_EQ(host.fw.State.TunedFreq, 126000);
 }
 
 TEST_F(RadioRunTest, AFlipWhileTransmittingNeverKeysBelow118MHz) {
-    Start([](EepromSettingsRecord& e) { e.StandbyFreq = 110000; });
+    Start([&](EepromSettingsRecord& e) { e.StandbyFreq = 110000; });
     host.HoldPtt(200, 100);
     host.TapKey(KeyBitActive, 250);
     host.RunUntilTick(280);
-    EXPECT_FALSE(EmulatorState.Transmitting);
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, 110000 + ReceiverOffsetKHz);
+    EXPECT_FALSE(host.fw.State.Transmitting);
+    EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, 110000 + ReceiverOffsetKHz);
 }
 
 TEST_F(RadioRunTest, TheAuxLevelFollowsTheMicrophoneAndStepsBack) {
-    Start([](EepromSettingsRecord& e) { e.AuxMuteLevel = 18; });
+    Start([&](EepromSettingsRecord& e) { e.AuxMuteLevel = 18; });
     auto level = std::make_shared<std::vector<int>>();
-    host.EachTick([=](uint32_t tick) {
-        if (tick > 200) level->push_back(EmulatedHardware.Registers[RegisterAuxLevel]);
+    host.EachTick([=, this](uint32_t tick) {
+        if (tick > 200) level->push_back(host.fw.Hardware.Registers[RegisterAuxLevel]);
     });
-    host.At(200, [] { EmulatorState.MicActive = true; });
-    host.At(210, [] { EmulatorState.MicActive = false; });
-    host.At(260, [] { EepromSettings.AuxMuteLevel = 5; });  // below the open level
-    host.At(260, [] { EmulatorState.MicActive = true; });
-    host.At(270, [] { EmulatorState.MicActive = false; });
+    host.At(200, [&] { host.fw.State.MicActive = true; });
+    host.At(210, [&] { host.fw.State.MicActive = false; });
+    host.At(260, [&] { host.fw.Settings.AuxMuteLevel = 5; });  // below the open level
+    host.At(260, [&] { host.fw.State.MicActive = true; });
+    host.At(270, [&] { host.fw.State.MicActive = false; });
     host.RunUntilTick(320);
     EXPECT_EQ((*level)[0], 18);
     EXPECT_EQ((*level)[9 + 25], 18);
@@ -359,7 +360,7 @@ TEST_F(RadioRunTest, TheAuxLevelFollowsTheMicrophoneAndStepsBack) {
     EXPECT_EQ((*level)[9 + 28], 15);
     EXPECT_EQ((*level)[60], 5);
     EXPECT_EQ((*level)[69 + 27], 15);
-    EXPECT_FALSE(EmulatorState.AuxDucked);
+    EXPECT_FALSE(host.fw.State.AuxDucked);
 }
 
 }  // namespace

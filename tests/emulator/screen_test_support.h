@@ -19,12 +19,12 @@ struct OpenedScreen {
     uint32_t closedAt = 0;
 };
 
-inline std::shared_ptr<OpenedScreen> OpenScreenAt(ScriptedHost& host, uint32_t tick, Task<> (*screen)()) {
+inline std::shared_ptr<OpenedScreen> OpenScreenAt(ScriptedHost& host, uint32_t tick, Task<> (*screen)(Firmware&)) {
     auto opened = std::make_shared<OpenedScreen>();
     host.At(tick, [&host, opened, screen] {
-        EmulatorState.MenuActive = true;
-        host.OpenScreen(screen(), [&host, opened] {
-            EmulatorState.MenuActive = false;
+        host.fw.State.MenuActive = true;
+        host.OpenScreen(screen(host.fw), [&host, opened] {
+            host.fw.State.MenuActive = false;
             opened->closedAt = host.Tick();
         });
     });

@@ -30,7 +30,7 @@ using Trace = std::vector<std::pair<uint32_t, long>>;
 std::shared_ptr<Trace> TraceChanges(ScriptedHost& host, std::function<long()> value, uint32_t from) {
     auto trace = std::make_shared<Trace>();
     auto last = std::make_shared<long>(value());
-    host.EachTick([=](uint32_t tick) {
+    host.EachTick([=, &host](uint32_t tick) {
         const long now = value();
         if (tick > from && now != *last) trace->emplace_back(tick - 1, now);
         *last = now;
@@ -50,13 +50,12 @@ std::vector<uint32_t> Gaps(const Trace& trace) {
     return gaps;
 }
 
-long Synthesizer() { return EmulatedHardware.SynthesizerKHz; }
-bool TransmitEnabled() { return (EmulatedHardware.Outputs & PathTransmitEnable) != 0; }
-
 class ServiceScreensTest : public ::testing::Test {
 protected:
     ScriptedHost host;
 
+    long Synthesizer() const { return host.fw.Hardware.SynthesizerKHz; }
+    bool TransmitEnabled() const { return (host.fw.Hardware.Outputs & PathTransmitEnable) != 0; }
     // The large-text line of `rows` 2i and 2i + 1 as it is shown now.
     std::string ShownLine(int row) { return CellArt(host.Frame(), 0, 13, row, 2); }
 };
@@ -88,9 +87,9 @@ TEST_F(ServiceScreensTest, AShorterReadingLeavesNoDigitsOfTheLongerOne) {
     const std::string wide = TextArt("Vin:12345", 0, true);
     const std::string zero = TextArt("Vin:0", 0, true);
     OpenScreenAt(host, kOpen, RunReadingsScreen1);
-    host.At(kOpen + 10, [] { EmulatorState.VinReading = 12345; });
+    host.At(kOpen + 10, [&] { host.fw.State.VinReading = 12345; });
     host.At(kOpen + 26, [&] { EXPECT_EQ(ShownLine(0), wide); });
-    host.At(kOpen + 30, [] { EmulatorState.VinReading = 0; });
+    host.At(kOpen + 30, [&] { host.fw.State.VinReading = 0; });
     host.At(kOpen + 51, [&] { EXPECT_EQ(ShownLine(0), zero); });
     host.RunUntilTick(kOpen + 52);
 }
@@ -105,9 +104,9 @@ TEST_F(ServiceScreensTest, Adc2ShowsTheSignedReadingsWithTheirSign) {
     const std::string minusOne = TextArt("Stn:-1", 0, true);
     const std::string minusMost = TextArt("AudL:-32768", 2, true);
     OpenScreenAt(host, kOpen, RunReadingsScreen2);
-    host.At(kOpen + 10, [] {
-        EmulatorState.Stn2Reading = -1;
-        EmulatorState.AudLReading = -32768;
+    host.At(kOpen + 10, [&] {
+        host.fw.State.Stn2Reading = -1;
+        host.fw.State.AudLReading = -32768;
     });
     host.At(kOpen + 26, [&] {
         EXPECT_EQ(ShownLine(0), minusOne);
@@ -117,8 +116,8 @@ TEST_F(ServiceScreensTest, Adc2ShowsTheSignedReadingsWithTheirSign) {
 }
 
 TEST(ServiceScreenKeysTest, AnyKeyEndsAReadingsScreen) {
-    const std::pair<uint8_t, Task<> (*)()> cases[] = {{KeyBitVolSq, RunReadingsScreen1},
-                                                      {KeyBitMenu, RunReadingsScreen2}};
+    const std::pair<uint8_t, Task<> (*)(Firmware&)> cases[] = {{KeyBitVolSq, RunReadingsScreen1},
+                                                               {KeyBitMenu, RunReadingsScreen2}};
     for (const auto& [key, screen] : cases) {
         ScriptedHost host;
         auto opened = OpenScreenAt(host, kOpen, screen);
@@ -141,7 +140,8 @@ TEST_F(ServiceScreensTest, ReceiverStepTestSweeps112To142MHzInTwoMegahertzStepsO
         auto it = textOfArt.find(ShownLine(1));
         if (it != textOfArt.end() && (texts->empty() || texts->back() != it->second)) texts->push_back(it->second);
     });
-    auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 20);
+    auto synthesizer = TraceChanges(
+        host, [&] { return Synthesizer(); }, kOpen - 20);
     auto opened = OpenScreenAt(host, kOpen - 10, RunReceiverStepTest);
     host.TapKey(KeyBitUp, 1000);
     host.RunUntilTick(1010);
@@ -165,7 +165,7 @@ TEST_F(ServiceScreensTest, ReceiverStepTestSweeps112To142MHzInTwoMegahertzStepsO
     const std::vector<uint32_t> gaps = Gaps(*synthesizer);
     EXPECT_EQ(std::vector<uint32_t>(gaps.begin() + 1, gaps.end() - 1), std::vector<uint32_t>(15, 50));
     EXPECT_EQ(opened->closedAt, 1000u);
-    EXPECT_EQ(EmulatorState.TunedFreq, 123450);
+    EXPECT_EQ(host.fw.State.TunedFreq, 123450);
     EXPECT_FALSE(TransmitEnabled());
 }
 
@@ -174,7 +174,8 @@ TEST_F(ServiceScreensTest, ReceiverStepTestSweeps112To142MHzInTwoMegahertzStepsO
 TEST_F(ServiceScreensTest, ScanTestSkipsAFrequencyWithoutSignalAfterFiveTicks) {
     const std::string first = TextArt("RX: 112.00", 1, true);
     const std::string second = TextArt("RX: 112.05", 1, true);
-    auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
+    auto synthesizer = TraceChanges(
+        host, [&] { return Synthesizer(); }, kOpen - 10);
     OpenScreenAt(host, kOpen, RunReceiverScanTest);
     host.At(kOpen + 2, [&] { EXPECT_EQ(ShownLine(1), first); });
     host.At(kOpen + 7, [&] { EXPECT_EQ(ShownLine(1), second); });
@@ -185,12 +186,13 @@ TEST_F(ServiceScreensTest, ScanTestSkipsAFrequencyWithoutSignalAfterFiveTicks) {
         112200 + ReceiverOffsetKHz, 112250 + ReceiverOffsetKHz, 112300 + ReceiverOffsetKHz, kNormalSynthesizer};
     EXPECT_EQ(Values(*synthesizer), expected);
     EXPECT_EQ(Gaps(*synthesizer), (std::vector<uint32_t>{5, 5, 5, 5, 5, 5, 1}));
-    EXPECT_EQ(EmulatorState.TunedFreq, 123450);
+    EXPECT_EQ(host.fw.State.TunedFreq, 123450);
 }
 
 TEST_F(ServiceScreensTest, ScanTestHoldsAFrequencyWithSignalForOneHundredTicks) {
     host.activeSlider = 0;  // RxLevel 551, above the default threshold of 524
-    auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
+    auto synthesizer = TraceChanges(
+        host, [&] { return Synthesizer(); }, kOpen - 10);
     OpenScreenAt(host, kOpen, RunReceiverScanTest);
     host.SetActiveSlider(371, 440);  // the signal goes: the third frequency is left at once
     host.TapKey(KeyBitMenu, 460);
@@ -206,13 +208,14 @@ TEST_F(ServiceScreensTest, ScanTestWith25kHzStepsMarksEverySecondChannelWithTheS
     const std::string mark = GlyphArt(SmallDigitZeroCode);
     const std::string blank = GlyphArt(' ');
     auto marks = std::make_shared<std::vector<std::string>>();
-    auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
+    auto synthesizer = TraceChanges(
+        host, [&] { return Synthesizer(); }, kOpen - 10);
     host.EachTick([&, marks, synthesizer](uint32_t tick) {
         if (synthesizer->empty() || synthesizer->back().first != tick - 1 || tick >= kOpen + 30) return;
         const std::string cell = CellArt(host.Frame(), 10, 1, 1, 1);
         marks->push_back(cell == mark ? "mark" : cell == blank ? "blank" : "other");
     });
-    host.At(kOpen - 1, [] { EmulatorState.Step25 = true; });
+    host.At(kOpen - 1, [&] { host.fw.State.Step25 = true; });
     OpenScreenAt(host, kOpen, RunReceiverScanTest);
     host.TapKey(KeyBitUp, kOpen + 30);
     host.RunUntilTick(kOpen + 40);
@@ -228,9 +231,10 @@ TEST_F(ServiceScreensTest, ScanTestWith25kHzStepsMarksEverySecondChannelWithTheS
 TEST_F(ServiceScreensTest, TransmitterStepTestGivesEachFrequencyThreeTicksTheFirstWithTheEnableLineOn) {
     const std::string first = TextArt("TX: 11200", 0, true);
     const std::string last = TextArt("TX: 14200", 0, true);
-    auto synthesizer = TraceChanges(host, Synthesizer, kOpen - 10);
+    auto synthesizer = TraceChanges(
+        host, [&] { return Synthesizer(); }, kOpen - 10);
     auto enabledTicks = std::make_shared<std::vector<uint32_t>>();
-    host.EachTick([enabledTicks](uint32_t tick) {
+    host.EachTick([&, enabledTicks](uint32_t tick) {
         if (TransmitEnabled()) enabledTicks->push_back(tick - 1);
     });
     host.At(kOpen + 1, [&] { EXPECT_EQ(ShownLine(0), first); });
@@ -253,12 +257,12 @@ TEST_F(ServiceScreensTest, TransmitterStepTestGivesEachFrequencyThreeTicksTheFir
 
 TEST_F(ServiceScreensTest, LeavingTheTransmitterTestWhileTheEnableLineIsOnSwitchesItOff) {
     auto opened = OpenScreenAt(host, kOpen, RunTransmitterStepTest);
-    host.At(kOpen + 4, [] { EXPECT_TRUE(TransmitEnabled()); });  // on since tick 203
+    host.At(kOpen + 4, [&] { EXPECT_TRUE(TransmitEnabled()); });  // on since tick 203
     host.TapKey(KeyBitDown, kOpen + 4);
     host.RunUntilTick(kOpen + 10);
     EXPECT_EQ(opened->closedAt, kOpen + 4);
     EXPECT_FALSE(TransmitEnabled());
-    EXPECT_EQ(EmulatedHardware.SynthesizerKHz, kNormalSynthesizer);
+    EXPECT_EQ(host.fw.Hardware.SynthesizerKHz, kNormalSynthesizer);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/settings_ranges.h"
 #include "emulator/runtime/emulator_host.h"
-#include "modes/global_state.h"
 #include "support/file_faults.h"
 #include "support/scripted_host.h"
 
@@ -49,36 +48,36 @@ int FailEveryWrite(std::size_t) { return ENOSPC; }
 class SettingsStoreTest : public ::testing::Test {
 protected:
     // The emulator run's load: the file, then the ranges the firmware keeps.
-    static void LoadAsTheRunDoes() {
-        LoadSettings();
-        ReplaceOutOfRangeSettings(EepromSettings);
+    void LoadAsTheRunDoes() {
+        LoadSettings(host.fw);
+        ReplaceOutOfRangeSettings(host.fw.Settings);
     }
     ScriptedHost host;
-    const std::string path = SettingsFilePath();
+    const std::string path = host.fw.SettingsPath;
 };
 
 TEST_F(SettingsStoreTest, AMissingFileIsCreatedWithTheFortyThreeDefaultBytes) {
     EXPECT_EQ(path, host.Directory() + "e2.dfd");
-    LoadSettings();
+    LoadSettings(host.fw);
     EXPECT_EQ(ReadBytes(path), kDefaultBytes);
-    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
-    EXPECT_EQ(EepromSettings.StandbyFreq, 126000);
-    EXPECT_EQ(EepromSettings.Volume, 20);
-    EXPECT_EQ(EepromSettings.AuxMuteLevel, 15);
-    EXPECT_EQ(EepromSettings.TxOffset, 2000);
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);
+    EXPECT_EQ(host.fw.Settings.StandbyFreq, 126000);
+    EXPECT_EQ(host.fw.Settings.Volume, 20);
+    EXPECT_EQ(host.fw.Settings.AuxMuteLevel, 15);
+    EXPECT_EQ(host.fw.Settings.TxOffset, 2000);
     EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
-    EepromSettings = DefaultSettings();
-    EepromSettings.Reserved1 = -7;
-    EepromSettings.ActiveFreq = 108025;
-    EepromSettings.StandbyFreq = 136975;
-    EepromSettings.DualMode = 2;
-    EepromSettings.TxOffset = -12000;
-    EepromSettings.DirectSelect = 1;
-    EepromSettings.Reserved29 = 0xEE;
-    SaveSettings();
+    host.fw.Settings = DefaultSettings();
+    host.fw.Settings.Reserved1 = -7;
+    host.fw.Settings.ActiveFreq = 108025;
+    host.fw.Settings.StandbyFreq = 136975;
+    host.fw.Settings.DualMode = 2;
+    host.fw.Settings.TxOffset = -12000;
+    host.fw.Settings.DirectSelect = 1;
+    host.fw.Settings.Reserved29 = 0xEE;
+    SaveSettings(host.fw);
     const Bytes saved = ReadBytes(path);
     ASSERT_EQ(saved.size(), 43u);
     EXPECT_EQ(saved[4], 0xF9);                                                      // reserved item 1, little-endian
@@ -86,12 +85,12 @@ TEST_F(SettingsStoreTest, ASavedFileLoadsBackUnchangedInItemOrder) {
     EXPECT_EQ(saved[36], 1);                                                        // DirectSelect
     EXPECT_EQ(saved[42], 0xEE);
 
-    EepromSettings = {};
-    LoadSettings();
-    EXPECT_EQ(EepromSettings.ActiveFreq, 108025);
-    EXPECT_EQ(EepromSettings.TxOffset, -12000);
-    EXPECT_EQ(EepromSettings.Reserved29, 0xEE);
-    SaveSettings();
+    host.fw.Settings = {};
+    LoadSettings(host.fw);
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 108025);
+    EXPECT_EQ(host.fw.Settings.TxOffset, -12000);
+    EXPECT_EQ(host.fw.Settings.Reserved29, 0xEE);
+    SaveSettings(host.fw);
     EXPECT_EQ(ReadBytes(path), saved);
 }
 
@@ -101,8 +100,8 @@ TEST_F(SettingsStoreTest, EveryItemReadsTheBytesAtItsOwnOffsetsAndWritesThemBack
     Bytes numbered(43);
     std::iota(numbered.begin(), numbered.end(), uint8_t{0});
     WriteBytes(path, numbered);
-    LoadSettings();
-    const EepromSettingsRecord& e = EepromSettings;
+    LoadSettings(host.fw);
+    const EepromSettingsRecord& e = host.fw.Settings;
     const struct {
         const char* item;
         int64_t value;
@@ -145,7 +144,7 @@ TEST_F(SettingsStoreTest, EveryItemReadsTheBytesAtItsOwnOffsetsAndWritesThemBack
         for (int k = row.size - 1; k >= 0; --k) expected = expected * 256 + row.offset + k;
         EXPECT_EQ(row.value, expected) << row.item;
     }
-    SaveSettings();
+    SaveSettings(host.fw);
     EXPECT_EQ(ReadBytes(path), numbered);
     EXPECT_TRUE(host.errors.empty());
 }
@@ -153,23 +152,23 @@ TEST_F(SettingsStoreTest, EveryItemReadsTheBytesAtItsOwnOffsetsAndWritesThemBack
 TEST_F(SettingsStoreTest, ShortFilesGiveZeroForEveryItemNotHeldWhole) {
     WriteBytes(path, Bytes(kDefaultBytes.begin(), kDefaultBytes.begin() + 20));
     LoadAsTheRunDoes();
-    EXPECT_EQ(EepromSettings.StandbyFreq, 126000);
-    EXPECT_EQ(EepromSettings.MicLevel, 3);
-    EXPECT_EQ(EepromSettings.ScanAtPowerUp, 0);
-    EXPECT_EQ(EepromSettings.AuxOpenLevel, 0);
-    EXPECT_EQ(EepromSettings.TxOffset, 0);
+    EXPECT_EQ(host.fw.Settings.StandbyFreq, 126000);
+    EXPECT_EQ(host.fw.Settings.MicLevel, 3);
+    EXPECT_EQ(host.fw.Settings.ScanAtPowerUp, 0);
+    EXPECT_EQ(host.fw.Settings.AuxOpenLevel, 0);
+    EXPECT_EQ(host.fw.Settings.TxOffset, 0);
 
     WriteBytes(path, Bytes(kDefaultBytes.begin(), kDefaultBytes.begin() + 10));
     LoadAsTheRunDoes();
-    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);  // only two of its four bytes: 0, outside the band
-    EXPECT_EQ(EepromSettings.Volume, 0);
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);  // only two of its four bytes: 0, outside the band
+    EXPECT_EQ(host.fw.Settings.Volume, 0);
     EXPECT_EQ(ReadBytes(path).size(), 10u);  // loading never rewrites the file
 
     Bytes longer = kDefaultBytes;
     longer.resize(60, 0x55);
     WriteBytes(path, longer);
     LoadAsTheRunDoes();
-    EXPECT_EQ(EepromSettings.Reserved29, 0);
+    EXPECT_EQ(host.fw.Settings.Reserved29, 0);
     EXPECT_TRUE(host.errors.empty());
 }
 
@@ -213,7 +212,7 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheFirmwaresRangesTakeTheirDefaults) {
                 if (item.size == 1) bytes[item.offset] = static_cast<uint8_t>(value);
                 WriteBytes(path, bytes);
                 LoadAsTheRunDoes();
-                SaveSettings();
+                SaveSettings(host.fw);
                 EXPECT_EQ(ReadBytes(path), outside ? item.base : bytes) << "offset " << item.offset << ": " << value;
             }
         }
@@ -223,43 +222,43 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheFirmwaresRangesTakeTheirDefaults) {
 
 TEST_F(SettingsStoreTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
     std::filesystem::create_directory(path);  // exists, but reading it fails
-    EepromSettings.Volume = 3;
-    LoadSettings();
+    host.fw.Settings.Volume = 3;
+    LoadSettings(host.fw);
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find(path), std::string::npos);
-    EXPECT_EQ(EepromSettings.Volume, 20);  // the defaults
+    EXPECT_EQ(host.fw.Settings.Volume, 20);  // the defaults
 
-    EepromSettings.Volume = 9;
-    SaveSettings();
+    host.fw.Settings.Volume = 9;
+    SaveSettings(host.fw);
     EXPECT_EQ(host.errors.size(), 1u);  // no attempt, so no failure either
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(host.Directory()), {}), 1);
 }
 
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedOnceKeepsTheSettingsAndIsRetried) {
-    LoadSettings();
+    LoadSettings(host.fw);
     SetFileWriteFault(FailEveryWrite);
-    EepromSettings.Volume = 30;
-    SaveSettings();
-    SaveSettings();
+    host.fw.Settings.Volume = 30;
+    SaveSettings(host.fw);
+    SaveSettings(host.fw);
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
     EXPECT_EQ(ReadBytes(path), kDefaultBytes);
-    EXPECT_EQ(EepromSettings.Volume, 30);
+    EXPECT_EQ(host.fw.Settings.Volume, 30);
 
     SetFileWriteFault(nullptr);
-    SaveSettings();
+    SaveSettings(host.fw);
     EXPECT_EQ(ReadBytes(path)[17], 30);
     SetFileWriteFault(FailEveryWrite);
-    SaveSettings();
+    SaveSettings(host.fw);
     EXPECT_EQ(host.errors.size(), 2u);  // a new failure after a success is news again
 }
 
 TEST_F(SettingsStoreTest, AMissingFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
     SetFileWriteFault(FailEveryWrite);
-    LoadSettings();
+    LoadSettings(host.fw);
     EXPECT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+    EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -270,27 +269,27 @@ TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
     ::chmod(host.Directory().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
-        LoadSettings();  // no file yet: creating it fails
-        EepromSettings.Volume = 7;
-        SaveSettings();
+        LoadSettings(host.fw);  // no file yet: creating it fails
+        host.fw.Settings.Volume = 7;
+        SaveSettings(host.fw);
     }
     ::chmod(host.Directory().c_str(), 0755);
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find(path), std::string::npos);
     EXPECT_NE(host.errors[0].find("File access denied"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(EepromSettings.Volume, 7);
+    EXPECT_EQ(host.fw.Settings.Volume, 7);
 
     WriteBytes(path, kDefaultBytes);
-    SettingsStoreResetState();    // a new run of the program: the same problem is news again
+    host.fw.Store = {};           // a new run of the program: the same problem is news again
     ::chmod(path.c_str(), 0444);  // a file that may be written would be written in place
     ::chmod(host.Directory().c_str(), 0555);
     {
         FilePermissionsEnforced enforced;
-        LoadSettings();
-        EepromSettings.Volume = 8;
-        SaveSettings();
-        SaveSettings();
+        LoadSettings(host.fw);
+        host.fw.Settings.Volume = 8;
+        SaveSettings(host.fw);
+        SaveSettings(host.fw);
     }
     ::chmod(host.Directory().c_str(), 0755);
     EXPECT_EQ(host.errors.size(), 2u);
@@ -299,11 +298,11 @@ TEST_F(SettingsStoreTest, AReadOnlyProgramFolderIsReportedOnceAndLeftAsItWas) {
 }
 
 TEST_F(SettingsStoreTest, ADiskThatFillsUpWhileSavingLeavesTheOldFile) {
-    LoadSettings();
-    EepromSettings.Volume = 30;
+    LoadSettings(host.fw);
+    host.fw.Settings.Volume = 30;
     {
         FileSizeLimit limit(20);  // the 43 bytes are cut short after 20
-        SaveSettings();
+        SaveSettings(host.fw);
     }
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find("Disk full"), std::string::npos);
@@ -331,10 +330,8 @@ TEST(SettingsReportTest, AProblemWithTheFileIsReportedOncePerRunOfTheProgram) {
             for (uint32_t run = 1; run <= 3; ++run) host.RunUntilTick(run * 130);
             EXPECT_EQ(host.errors.size(), 1u);
 
-            ResetGlobalState();
-            SetSettingsFilePath(FoldersBeside(host.Directory()).FirmwareSettingsPath());
-            EmulatorAttachHost(&host);
-            LoadSettings();
+            Firmware nextProgramRun(host, host.Display(), host.db, host.help, host.fw.SettingsPath);
+            LoadSettings(nextProgramRun);
             EXPECT_EQ(host.errors.size(), 2u);
         }
         ::chmod(host.Directory().c_str(), 0755);

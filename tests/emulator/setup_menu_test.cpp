@@ -29,20 +29,20 @@ TEST_F(SetupMenuTest, GoldenFirstLinesWithTheFirstSelected) {
 
 TEST_F(SetupMenuTest, FromLine3OnTheSelectedLineIsTheBottomOneAlsoMovingUp) {
     script.OpenSetupOnLine(13);  // one DOWN too many
-    script.Then([] {
-        EXPECT_EQ(EmulatorState.SetupCursor, 12);
-        EXPECT_EQ(EmulatorState.SetupTop, 9);
+    script.Then([&] {
+        EXPECT_EQ(host.fw.State.SetupCursor, 12);
+        EXPECT_EQ(host.fw.State.SetupTop, 9);
     });
     script.Tap(KeyBitUp);
-    script.Then([] {
-        EXPECT_EQ(EmulatorState.SetupCursor, 11);
-        EXPECT_EQ(EmulatorState.SetupTop, 8);
+    script.Then([&] {
+        EXPECT_EQ(host.fw.State.SetupCursor, 11);
+        EXPECT_EQ(host.fw.State.SetupTop, 8);
     });
     ExpectGolden("setup_line_11");
     script.Tap(KeyBitUp, 9);
-    script.Then([] {
-        EXPECT_EQ(EmulatorState.SetupCursor, 2);
-        EXPECT_EQ(EmulatorState.SetupTop, 0);
+    script.Then([&] {
+        EXPECT_EQ(host.fw.State.SetupCursor, 2);
+        EXPECT_EQ(host.fw.State.SetupTop, 0);
     });
     script.Finish();
 }
@@ -50,26 +50,26 @@ TEST_F(SetupMenuTest, FromLine3OnTheSelectedLineIsTheBottomOneAlsoMovingUp) {
 TEST_F(SetupMenuTest, TheHelpTopicFollowsTheSelectedLineWhileBrowsing) {
     script.OpenSetupOnLine(0);
     for (int line = 0; line <= 8; ++line) {
-        script.Then([line] { EXPECT_EQ(CurrentHelpTopic, 200 + line); });
+        script.Then([&, line] { EXPECT_EQ(host.help.CurrentTopic(), 200 + line); });
         script.Tap(KeyBitDown);
     }
     script.Tap(KeyBitUp);
     script.Tap(KeyBitActive);  // TX ofs edited: the topic stays
     script.Tap(KeyBitUp, 2);
-    script.Then([] { EXPECT_EQ(CurrentHelpTopic, 208); });
+    script.Then([&] { EXPECT_EQ(host.help.CurrentTopic(), 208); });
     script.Tap(KeyBitActive);
     script.Tap(KeyBitDown);
-    script.Then([] { EXPECT_EQ(CurrentHelpTopic, 209); });
+    script.Then([&] { EXPECT_EQ(host.help.CurrentTopic(), 209); });
     script.Tap(KeyBitMenu);
-    script.Then([] { EXPECT_EQ(CurrentHelpTopic, 10); });
+    script.Then([&] { EXPECT_EQ(host.help.CurrentTopic(), 10); });
     script.Finish();
 }
 
 TEST_F(SetupMenuTest, ActiveTogglesTheModeLinesAndStepsTheDualMode) {
-    PrepareSettings([](EepromSettingsRecord& e) { e.TxLock = 2; });  // a byte the menu never writes
+    PrepareSettings(host, [&](EepromSettingsRecord& e) { e.TxLock = 2; });  // a byte the menu never writes
     script.OpenSetupOnLine(0);
     script.Tap(KeyBitActive, 2);
-    script.Then([] { EXPECT_EQ(EepromSettings.DualMode, 2); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.DualMode, 2); });
     script.Tap(KeyBitActive);
     script.Tap(KeyBitDown);
     script.Tap(KeyBitActive);
@@ -77,43 +77,43 @@ TEST_F(SetupMenuTest, ActiveTogglesTheModeLinesAndStepsTheDualMode) {
     script.Tap(KeyBitActive);  // "On" becomes "Off"
     script.Tap(KeyBitDown, 2);
     script.Tap(KeyBitActive);
-    script.Then([] {
-        EXPECT_EQ(EmulatorState.TunedFreq, 126000);  // the receiver follows direct selection
-        EXPECT_EQ(EmulatorState.SaveCountdown, 10);
+    script.Then([&] {
+        EXPECT_EQ(host.fw.State.TunedFreq, 126000);  // the receiver follows direct selection
+        EXPECT_EQ(host.fw.State.SaveCountdown, 10);
     });
     script.Finish();
-    EXPECT_EQ(EepromSettings.DualMode, 0);
-    EXPECT_EQ(EepromSettings.MicInvert, 1);
-    EXPECT_EQ(EepromSettings.TxLock, 0);
-    EXPECT_EQ(EepromSettings.DirectSelect, 1);
+    EXPECT_EQ(host.fw.Settings.DualMode, 0);
+    EXPECT_EQ(host.fw.Settings.MicInvert, 1);
+    EXPECT_EQ(host.fw.Settings.TxLock, 0);
+    EXPECT_EQ(host.fw.Settings.DirectSelect, 1);
 }
 
 TEST_F(SetupMenuTest, TxOffsetStepsByThousandsWithin32000EitherWay) {
     script.OpenSetupOnLine(8);
     script.Tap(KeyBitActive);
     script.Tap(KeyBitUp, 30);
-    script.Then([] { EXPECT_EQ(EepromSettings.TxOffset, 32000); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.TxOffset, 32000); });
     script.Tap(KeyBitUp);
-    script.Then([] {
-        EXPECT_EQ(EepromSettings.TxOffset, 32000);
-        EepromSettings.TxOffset = 2000;
+    script.Then([&] {
+        EXPECT_EQ(host.fw.Settings.TxOffset, 32000);
+        host.fw.Settings.TxOffset = 2000;
     });
     script.Tap(KeyBitDown, 34);
-    script.Then([] { EXPECT_EQ(EepromSettings.TxOffset, -32000); });
+    script.Then([&] { EXPECT_EQ(host.fw.Settings.TxOffset, -32000); });
     ExpectGolden("setup_tx_offset_edited");
     script.Tap(KeyBitDown);
-    script.Then([] {
-        EXPECT_EQ(EepromSettings.TxOffset, -32000);
-        EepromSettings.TxOffset = 31999;  // off the grid, as a settings file may hold
+    script.Then([&] {
+        EXPECT_EQ(host.fw.Settings.TxOffset, -32000);
+        host.fw.Settings.TxOffset = 31999;  // off the grid, as a settings file may hold
     });
     script.Tap(KeyBitUp);
-    script.Then([] {
-        EXPECT_EQ(EepromSettings.TxOffset, 32000);
-        EepromSettings.TxOffset = -31999;
+    script.Then([&] {
+        EXPECT_EQ(host.fw.Settings.TxOffset, 32000);
+        host.fw.Settings.TxOffset = -31999;
     });
     script.Tap(KeyBitDown);
     script.Finish();
-    EXPECT_EQ(EepromSettings.TxOffset, -32000);
+    EXPECT_EQ(host.fw.Settings.TxOffset, -32000);
 }
 
 // Dark and light swapped.
@@ -127,18 +127,18 @@ TEST_F(SetupMenuTest, TheCpuLineShows0AndIsEditedWithoutEffect) {
     const std::string value = Inverted(TextArt("0", true));
     script.OpenSetupOnLine(12);
     script.Tap(KeyBitActive);
-    script.Then([] { EmulatorState.SaveCountdown = 0; });
+    script.Then([&] { host.fw.State.SaveCountdown = 0; });
     script.Tap(KeyBitUp);
     script.Tap(KeyBitDown, 2);
     script.Then([&] {
-        EXPECT_TRUE(EmulatorState.SetupEditing);
-        EXPECT_EQ(EmulatorState.SetupCursor, 12);
-        EXPECT_EQ(EmulatorState.SaveCountdown, 0);
+        EXPECT_TRUE(host.fw.State.SetupEditing);
+        EXPECT_EQ(host.fw.State.SetupCursor, 12);
+        EXPECT_EQ(host.fw.State.SaveCountdown, 0);
         EXPECT_TRUE(SameArt(CellsArt(host.Frame(), 0, 6, 7, true), label));
         EXPECT_TRUE(SameArt(CellsArt(host.Frame(), 7, 6, 1, true), value));  // only the value inverse
     });
     script.Tap(KeyBitActive);
-    script.Then([] { EXPECT_FALSE(EmulatorState.SetupEditing); });
+    script.Then([&] { EXPECT_FALSE(host.fw.State.SetupEditing); });
     script.Finish();
 }
 
@@ -146,8 +146,8 @@ TEST_F(SetupMenuTest, ALongActiveOnTxOffsetEntersAndLeavesEditing) {
     script.OpenSetupOnLine(8);
     script.Hold(KeyBitActive, 40);
     script.Finish();
-    EXPECT_FALSE(EmulatorState.SetupEditing);
-    EXPECT_TRUE(EmulatorState.ScanOn);
+    EXPECT_FALSE(host.fw.State.SetupEditing);
+    EXPECT_TRUE(host.fw.State.ScanOn);
 }
 
 // The Setup menu closes at the first poll without a key once HalfSeconds,
@@ -161,9 +161,9 @@ protected:
         auto entered = std::make_shared<bool>(false);
         auto closed = std::make_shared<uint32_t>(0);
         script.OpenSetupOnLine(1);
-        host.EachTick([entered, closed](uint32_t tick) {
-            if (CurrentHelpTopic >= 200) *entered = true;
-            if (*entered && *closed == 0 && CurrentHelpTopic == 10) *closed = tick - 1;
+        host.EachTick([&, entered, closed](uint32_t tick) {
+            if (host.help.CurrentTopic() >= 200) *entered = true;
+            if (*entered && *closed == 0 && host.help.CurrentTopic() == 10) *closed = tick - 1;
         });
         if (keyBit != 0) host.TapKey(keyBit, keyTick);
         script.Wait(7200);
@@ -193,8 +193,8 @@ TEST_F(SetupTimeoutTest, TheIdleTimeStartsAgainWhenAServiceScreenReturns) {
     const uint32_t back = script.Now();
     script.Tap(KeyBitVolSq);  // ends the screen
     auto closed = std::make_shared<uint32_t>(0);
-    host.EachTick([=](uint32_t tick) {
-        if (tick > back && *closed == 0 && CurrentHelpTopic == 10) *closed = tick - 1;
+    host.EachTick([=, &host](uint32_t tick) {
+        if (tick > back && *closed == 0 && host.help.CurrentTopic() == 10) *closed = tick - 1;
     });
     script.Wait(201 * 25);
     script.Finish();

@@ -12,9 +12,9 @@
 namespace {
 
 // A table where every field of every record differs, reserved bytes included.
-void FillDistinctTable() {
+void FillDistinctTable(FreqChannels& table) {
     for (int i = 0; i < FreqChannelCount; ++i) {
-        FreqRecord& r = FreqTable[i];
+        FreqRecord& r = table[i];
         r.FreqKHz = (i % 2 ? -1 : 1) * (100000 + i * 1013);
         r.SetName(std::string("N") + std::to_string(i) + "     ");
         r.SetType(std::string(static_cast<std::size_t>(i % 7), static_cast<char>('a' + i % 26)));
@@ -45,12 +45,13 @@ protected:
     void TearDown() override { SetFileWriteFault(nullptr); }
 
     ScratchFolder folder;
+    FreqDatabase db;
 };
 
 }  // namespace
 
 TEST_F(FreqDbFileTest, ResetTableSavesAs118000WithEmptyTextsInEveryRecord) {
-    ASSERT_EQ(FreqDbSave(folder.File("new.dat")), "");
+    ASSERT_EQ(db.Save(folder.File("new.dat")), "");
     const std::vector<uint8_t> bytes = ReadBytes(folder.File("new.dat"));
     ASSERT_EQ(bytes.size(), 2000u);
     for (int i = 0; i < FreqChannelCount; ++i) {
@@ -66,11 +67,11 @@ TEST_F(FreqDbFileTest, ResetTableSavesAs118000WithEmptyTextsInEveryRecord) {
 }
 
 TEST_F(FreqDbFileTest, RecordFieldsSitAtTheirOffsets) {
-    FreqTable[1].FreqKHz = 123450;
-    FreqTable[1].SetName("TOWER ");
-    FreqTable[1].SetType("ATC");
-    FreqTable[1].Reserved = {0xA5, 0x5A};
-    ASSERT_EQ(FreqDbSave(folder.File("t.dat")), "");
+    db.Table[1].FreqKHz = 123450;
+    db.Table[1].SetName("TOWER ");
+    db.Table[1].SetType("ATC");
+    db.Table[1].Reserved = {0xA5, 0x5A};
+    ASSERT_EQ(db.Save(folder.File("t.dat")), "");
     const std::vector<uint8_t> bytes = ReadBytes(folder.File("t.dat"));
     const std::vector<uint8_t> record(bytes.begin() + 20, bytes.begin() + 40);
     const std::vector<uint8_t> expected = {0x3A, 0xE2, 0x01, 0x00, 6,   'T', 'O', 'W', 'E',  'R',
@@ -79,49 +80,49 @@ TEST_F(FreqDbFileTest, RecordFieldsSitAtTheirOffsets) {
 }
 
 TEST_F(FreqDbFileTest, ResetKeepsReservedByte18AndClearsByte19) {
-    FreqTable[7].Reserved = {0x12, 0x34};
-    FreqTable[7].SetName("ABC");
-    FreqDbReset();
-    EXPECT_EQ(FreqTable[7].Reserved[0], 0x12);
-    EXPECT_EQ(FreqTable[7].Reserved[1], 0);
-    EXPECT_EQ(FreqTable[7].Name(), "");
-    EXPECT_EQ(FreqTable[7].FreqKHz, 118000);
+    db.Table[7].Reserved = {0x12, 0x34};
+    db.Table[7].SetName("ABC");
+    db.Reset();
+    EXPECT_EQ(db.Table[7].Reserved[0], 0x12);
+    EXPECT_EQ(db.Table[7].Reserved[1], 0);
+    EXPECT_EQ(db.Table[7].Name(), "");
+    EXPECT_EQ(db.Table[7].FreqKHz, 118000);
 }
 
 TEST_F(FreqDbFileTest, SaveThenLoadGivesTheSameTableAndTheSameBytes) {
-    FillDistinctTable();
-    const auto saved = FreqTable;
-    ASSERT_EQ(FreqDbSave(folder.File("a.dat")), "");
-    FreqTable = {};
-    ASSERT_EQ(FreqDbLoad(folder.File("a.dat")), "");
-    EXPECT_EQ(FreqTable, saved);
-    EXPECT_EQ(FreqTable[99].Reserved[0], 99);
-    EXPECT_EQ(FreqTable[99].Reserved[1], 0xFF - 99);
-    ASSERT_EQ(FreqDbSave(folder.File("b.dat")), "");
+    FillDistinctTable(db.Table);
+    const auto saved = db.Table;
+    ASSERT_EQ(db.Save(folder.File("a.dat")), "");
+    db.Table = {};
+    ASSERT_EQ(db.Load(folder.File("a.dat")), "");
+    EXPECT_EQ(db.Table, saved);
+    EXPECT_EQ(db.Table[99].Reserved[0], 99);
+    EXPECT_EQ(db.Table[99].Reserved[1], 0xFF - 99);
+    ASSERT_EQ(db.Save(folder.File("b.dat")), "");
     EXPECT_EQ(ReadBytes(folder.File("a.dat")), ReadBytes(folder.File("b.dat")));
 }
 
 TEST_F(FreqDbFileTest, ShortOrMissingFileIsReportedAndLeavesTheTableAsItWas) {
-    FillDistinctTable();
-    const auto before = FreqTable;
+    FillDistinctTable(db.Table);
+    const auto before = db.Table;
     WriteBytes(folder.File("short.dat"), RecordNumberedBytes(1999));
-    EXPECT_EQ(FreqDbLoad(folder.File("short.dat")), "Read beyond end of file");
-    EXPECT_EQ(FreqTable, before);
+    EXPECT_EQ(db.Load(folder.File("short.dat")), "Read beyond end of file");
+    EXPECT_EQ(db.Table, before);
     WriteBytes(folder.File("empty.dat"), {});
-    EXPECT_EQ(FreqDbLoad(folder.File("empty.dat")), "Read beyond end of file");
-    EXPECT_EQ(FreqDbLoad(folder.File("absent.dat")), "File not found");
-    EXPECT_EQ(FreqDbLoad(folder.Path()), "Is a directory");
+    EXPECT_EQ(db.Load(folder.File("empty.dat")), "Read beyond end of file");
+    EXPECT_EQ(db.Load(folder.File("absent.dat")), "File not found");
+    EXPECT_EQ(db.Load(folder.Path()), "Is a directory");
     ASSERT_EQ(::mkfifo(folder.File("pipe.dat").c_str(), 0644), 0);
-    EXPECT_EQ(FreqDbLoad(folder.File("pipe.dat")), "File access denied");
-    EXPECT_EQ(FreqTable, before);
+    EXPECT_EQ(db.Load(folder.File("pipe.dat")), "File access denied");
+    EXPECT_EQ(db.Table, before);
 }
 
 TEST_F(FreqDbFileTest, LongerFileLoadsItsFirst2000Bytes) {
     WriteBytes(folder.File("long.dat"), RecordNumberedBytes(2100));
-    ASSERT_EQ(FreqDbLoad(folder.File("long.dat")), "");
-    EXPECT_EQ(FreqTable[0].FreqKHz, 0);
-    EXPECT_EQ(FreqTable[99].FreqKHz, 0x63636363);
-    EXPECT_EQ(FreqTable[99].Reserved[1], 99);
+    ASSERT_EQ(db.Load(folder.File("long.dat")), "");
+    EXPECT_EQ(db.Table[0].FreqKHz, 0);
+    EXPECT_EQ(db.Table[99].FreqKHz, 0x63636363);
+    EXPECT_EQ(db.Table[99].Reserved[1], 99);
 }
 
 TEST_F(FreqDbFileTest, LengthByteAboveSixReadsOnlyTheRecordsOwnSixCharacters) {
@@ -131,50 +132,47 @@ TEST_F(FreqDbFileTest, LengthByteAboveSixReadsOnlyTheRecordsOwnSixCharacters) {
     bytes[11] = 7;
     std::copy_n("uvwxyz", 6, bytes.begin() + 12);
     WriteBytes(folder.File("long-names.dat"), bytes);
-    ASSERT_EQ(FreqDbLoad(folder.File("long-names.dat")), "");
-    EXPECT_EQ(FreqTable[0].Name(), "ABCDEF");
-    EXPECT_EQ(FreqTable[0].Type(), "uvwxyz");
-    ASSERT_EQ(FreqDbSave(folder.File("again.dat")), "");
+    ASSERT_EQ(db.Load(folder.File("long-names.dat")), "");
+    EXPECT_EQ(db.Table[0].Name(), "ABCDEF");
+    EXPECT_EQ(db.Table[0].Type(), "uvwxyz");
+    ASSERT_EQ(db.Save(folder.File("again.dat")), "");
     EXPECT_EQ(ReadBytes(folder.File("again.dat"))[4], 6);
 }
 
 TEST_F(FreqDbFileTest, ReadOnlyFileLoads) {
-    FillDistinctTable();
-    ASSERT_EQ(FreqDbSave(folder.File("ro.dat")), "");
+    FillDistinctTable(db.Table);
+    ASSERT_EQ(db.Save(folder.File("ro.dat")), "");
     ASSERT_EQ(::chmod(folder.File("ro.dat").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
     ExpectAsUnprivilegedUser(
         [](const std::string& path) {
-            FreqTable = {};
-            return FreqDbLoad(path).empty() && FreqTable[5].Name() == "N5    ";
+            FreqDatabase loaded;
+            loaded.Table = {};
+            return loaded.Load(path).empty() && loaded.Table[5].Name() == "N5    ";
         },
         folder.File("ro.dat"));
 }
 
 TEST_F(FreqDbFileTest, FailedSaveReportsTheCauseAndLeavesTheOldFile) {
-    FillDistinctTable();
-    ASSERT_EQ(FreqDbSave(folder.File("db.dat")), "");
+    FillDistinctTable(db.Table);
+    ASSERT_EQ(db.Save(folder.File("db.dat")), "");
     const std::vector<uint8_t> old = ReadBytes(folder.File("db.dat"));
-    FreqDbReset();
+    db.Reset();
     SetFileWriteFault([](std::size_t) { return ENOSPC; });
-    EXPECT_EQ(FreqDbSave(folder.File("db.dat")), "Disk full");
+    EXPECT_EQ(db.Save(folder.File("db.dat")), "Disk full");
     EXPECT_EQ(ReadBytes(folder.File("db.dat")), old);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"db.dat"});
     SetFileWriteFault(nullptr);
-    EXPECT_NE(FreqDbSave(folder.File("no-such-folder/db.dat")), "");
+    EXPECT_NE(db.Save(folder.File("no-such-folder/db.dat")), "");
 }
 
 TEST_F(FreqDbFileTest, ReadOnlyFileIsNotReplacedBySave) {
-    FillDistinctTable();
-    ASSERT_EQ(FreqDbSave(folder.File("ro.dat")), "");
+    FillDistinctTable(db.Table);
+    ASSERT_EQ(db.Save(folder.File("ro.dat")), "");
     ASSERT_EQ(::chmod(folder.File("ro.dat").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
     const std::vector<uint8_t> old = ReadBytes(folder.File("ro.dat"));
-    ExpectAsUnprivilegedUser(
-        [](const std::string& path) {
-            FreqDbReset();
-            return FreqDbSave(path) == "File access denied";
-        },
-        folder.File("ro.dat"));
+    ExpectAsUnprivilegedUser([](const std::string& path) { return FreqDatabase{}.Save(path) == "File access denied"; },
+                             folder.File("ro.dat"));
     EXPECT_EQ(ReadBytes(folder.File("ro.dat")), old);
 }

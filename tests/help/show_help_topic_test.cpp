@@ -33,71 +33,69 @@ std::vector<std::string> TextOf(int16_t number) {
 
 class ShowHelpTopicTest : public testing::Test {
 protected:
-    void SetUp() override { HelpAttachPane(&pane); }
-    void TearDown() override { HelpAttachPane(nullptr); }
-
     RecordingPane pane;
+    Help help{&pane};
 };
 
 }  // namespace
 
 TEST_F(ShowHelpTopicTest, FillsThePaneWithTheWholeTextEmptyLinesIncluded) {
-    ShowHelpTopic(1);
-    EXPECT_EQ(CurrentHelpTopic, 1);
+    help.ShowTopic(1);
+    EXPECT_EQ(help.CurrentTopic(), 1);
     ASSERT_EQ(pane.lines.size(), 17u);
     EXPECT_EQ(pane.lines, TextOf(1));
     EXPECT_EQ(pane.lines[1], "");
 }
 
 TEST_F(ShowHelpTopicTest, SameTopicAgainKeepsWhatThePaneHolds) {
-    ShowHelpTopic(2);
+    help.ShowTopic(2);
     pane.lines.push_back("typed by the user");
-    ShowHelpTopic(2);
+    help.ShowTopic(2);
     EXPECT_EQ(pane.clears, 1);
     EXPECT_EQ(pane.lines.size(), TextOf(2).size() + 1);
     EXPECT_EQ(pane.lines.back(), "typed by the user");
 }
 
 TEST_F(ShowHelpTopicTest, ChangingTopicRebuildsTheTextEachTime) {
-    ShowHelpTopic(1);
-    ShowHelpTopic(2);
+    help.ShowTopic(1);
+    help.ShowTopic(2);
     EXPECT_EQ(pane.lines, TextOf(2));
-    ShowHelpTopic(1);
+    help.ShowTopic(1);
     EXPECT_EQ(pane.clears, 3);
     EXPECT_EQ(pane.lines, TextOf(1));
-    ShowHelpTopic(100);
+    help.ShowTopic(100);
     EXPECT_EQ(pane.lines, TextOf(100));
-    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_EQ(help.CurrentTopic(), 100);
 }
 
 TEST_F(ShowHelpTopicTest, TopicZeroEmptiesThePaneButNotAtStart) {
     pane.lines = {"left alone"};
-    ShowHelpTopic(0);
+    help.ShowTopic(0);
     EXPECT_EQ(pane.clears, 0);
     EXPECT_THAT(pane.lines, testing::ElementsAre("left alone"));
 
-    ShowHelpTopic(5);
-    ShowHelpTopic(0);
-    EXPECT_EQ(CurrentHelpTopic, 0);
+    help.ShowTopic(5);
+    help.ShowTopic(0);
+    EXPECT_EQ(help.CurrentTopic(), 0);
     EXPECT_TRUE(pane.lines.empty());
     EXPECT_EQ(pane.clears, 2);
 }
 
 TEST_F(ShowHelpTopicTest, SetupLinesWithoutTextLeaveThePaneEmpty) {
     for (int16_t topic = 206; topic <= 212; ++topic) {
-        ShowHelpTopic(static_cast<int16_t>(topic - 1));
-        ShowHelpTopic(topic);
-        EXPECT_EQ(CurrentHelpTopic, topic);
+        help.ShowTopic(static_cast<int16_t>(topic - 1));
+        help.ShowTopic(topic);
+        EXPECT_EQ(help.CurrentTopic(), topic);
         EXPECT_TRUE(pane.lines.empty()) << topic;
     }
-    ShowHelpTopic(-1);
+    help.ShowTopic(-1);
     EXPECT_TRUE(pane.lines.empty());
 }
 
 TEST_F(ShowHelpTopicTest, WithoutAPaneOnlyTheTopicIsRemembered) {
-    HelpAttachPane(nullptr);
-    ShowHelpTopic(3);
-    HelpAddLine("lost");
-    EXPECT_EQ(CurrentHelpTopic, 3);
+    help.AttachPane(nullptr);
+    help.ShowTopic(3);
+    help.AddLine("lost");
+    EXPECT_EQ(help.CurrentTopic(), 3);
     EXPECT_TRUE(pane.lines.empty());
 }

@@ -151,9 +151,9 @@ protected:
     int halfSecondBoundaries = 0;
 
     void Tick() {
-        TimeBase(SliderMaximum, SliderMaximum);
+        TimeBase(unit.fw, SliderMaximum, SliderMaximum);
         ++tick;
-        if (EmulatorState.TickCounter == 0) ++halfSecondBoundaries;
+        if (unit.fw.State.TickCounter == 0) ++halfSecondBoundaries;
     }
     void Message() {
         const std::vector<uint8_t> bytes = Bytes(ReceivingDisplay());
@@ -168,8 +168,8 @@ TEST_F(ModeSwitchTest, TheFirstMessageSwitchesOnlineAndMessagesEverySecondKeepIt
     }
     EXPECT_EQ(view.online, 1);
     EXPECT_EQ(view.offline, 0);
-    EXPECT_TRUE(StopRequest);
-    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_TRUE(unit.fw.StopRequest);
+    EXPECT_EQ(unit.help.CurrentTopic(), 100);
 }
 
 TEST_F(ModeSwitchTest, SilenceSwitchesOfflineOnTheFifthHalfSecondBoundary) {
@@ -188,7 +188,7 @@ TEST_F(ModeSwitchTest, SilenceSwitchesOfflineOnTheFifthHalfSecondBoundary) {
         EXPECT_LE(elapsedMs, 2500) << "phase " << phase;
         EXPECT_EQ(view.offline, 1);
         EXPECT_EQ(view.emulatorStarts, 1);  // no emulator run active: it starts again
-        EXPECT_FALSE(StopRequest);
+        EXPECT_FALSE(unit.fw.StopRequest);
     }
 }
 
@@ -216,7 +216,7 @@ protected:
 
     SerialLinkTest() {
         comm.SetDeviceName(pty.SlavePath());
-        comm.OnRxChar = [this](TCustomComm*, int32_t Count) {
+        comm.OnRxChar = [&, this](TCustomComm*, int32_t Count) {
             readSizes.push_back(std::min(Count, DeviceLinkReadSize));
             link.Receive(source, Count);
         };

@@ -2,10 +2,10 @@
 
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "freqdb/freq_database.h"
 #include "link/device_link.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
+#include "support/idle_firmware.h"
 #include "support/link_fixture.h"
 #include "support/scratch_display.h"
 #include "support/screen_art.h"
@@ -20,29 +20,23 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
         ScriptedHost used;
         used.HoldKey(KeyBitActive, 130, 40);  // long press: scanning on
         used.TapKey(KeyBitMhzKhzCh, 200);     // MHz tuning
-        used.At(210, [] { PanelInputs.PttPilot = 1; });
+        used.At(210, [&] { used.fw.Inputs.PttPilot = 1; });
         used.RunUntilTick(260);
     }
-    FreqTable[0].SetName("USED");
-    CurrentFreqFile = "/nowhere/used.dat";
-    FreqDbDirty = true;
-    OnlineModeListener mode;
+    IdleFirmware unit;
+    OnlineModeListener mode(unit.fw);
     ScratchDisplay display;
     DeviceLink link(display.lcd, mode);
-    const std::vector<uint8_t> message = [] {
+    const std::vector<uint8_t> message = [&] {
         const DisplayMessageBytes m = BuildDisplayMessage(ReceivingDisplay());
         return std::vector<uint8_t>(m.begin(), m.end());
     }();
     link.Feed(message.data(), 20);  // half a message, the rest never came
 
     ResetGlobalState();
-    EXPECT_EQ(CurrentFreqFile, "");
-    EXPECT_EQ(FreqTable[0].Name(), "");
-    EXPECT_FALSE(FreqDbDirty);
-    EXPECT_FALSE(StopRequest);
     EXPECT_EQ(OnlineWatchdog, 0);
 
-    ScriptedHost fresh;  // resets again on its own; the golden screen shows nothing was left over
+    ScriptedHost fresh;  // a new unit of its own; the golden screen shows nothing was left over
     fresh.At(126, [&] { EXPECT_TRUE(MatchesGolden(fresh.Frame(), "main_defaults")); });
     fresh.RunUntilTick(130);
 

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
-#include "help/help.h"
 #include "modes/global_state.h"
 #include "modes/operating_mode.h"
+#include "support/idle_firmware.h"
 #include "support/recording_mode_view.h"
 
 namespace {
@@ -19,12 +18,12 @@ protected:
     void TearDown() override { ModeAttachView(nullptr); }
 
     void Ticks(int count) {
-        for (int i = 0; i < count; ++i) TimeBase(SliderMaximum, SliderMaximum);
+        for (int i = 0; i < count; ++i) TimeBase(unit.fw, SliderMaximum, SliderMaximum);
     }
     // Ticks until the view was switched offline; -1 when it never was.
     int TicksUntilOffline(int limit) {
         for (int i = 1; i <= limit; ++i) {
-            TimeBase(SliderMaximum, SliderMaximum);
+            TimeBase(unit.fw, SliderMaximum, SliderMaximum);
             if (view.offline) return i;
         }
         return -1;
@@ -33,7 +32,8 @@ protected:
     void DisplayMessageReceived() { mode.DisplayMessageReceived(); }
 
     RecordingModeView view;
-    OnlineModeListener mode;
+    IdleFirmware unit;
+    OnlineModeListener mode{unit.fw};
 };
 
 TEST_F(ModeTest, WithoutATransceiverTheTimeBaseNeverSwitchesModes) {
@@ -41,14 +41,14 @@ TEST_F(ModeTest, WithoutATransceiverTheTimeBaseNeverSwitchesModes) {
     EXPECT_EQ(view.offline, 0);
     EXPECT_EQ(view.online, 0);
     EXPECT_EQ(OnlineWatchdog, 0);
-    EXPECT_FALSE(StopRequest);
+    EXPECT_FALSE(unit.fw.StopRequest);
 }
 
 TEST_F(ModeTest, TheFirstMessageSwitchesOnlineAndEveryMessageRestartsTheWatchdog) {
     DisplayMessageReceived();
     EXPECT_EQ(view.online, 1);
-    EXPECT_TRUE(StopRequest);
-    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_TRUE(unit.fw.StopRequest);
+    EXPECT_EQ(unit.help.CurrentTopic(), 100);
     EXPECT_EQ(OnlineWatchdog, 5);
     Ticks(60);
     EXPECT_EQ(OnlineWatchdog, 3);
@@ -65,6 +65,7 @@ TEST_F(ModeTest, FallsBackOfflineOnTheFifthHalfSecondBoundaryAfterTheLastMessage
     int longest = 0;
     for (int phase = 0; phase < 25; ++phase) {
         ResetGlobalState();
+        unit.fw.State = {};
         view = {};
         SetUp();
         Ticks(phase);
@@ -83,7 +84,7 @@ TEST_F(ModeTest, OfflineIsEnteredOnceOnTheWayFromOneToZeroAndNeverAtZero) {
     Ticks(25 * 5);
     EXPECT_EQ(view.offline, 1);
     EXPECT_EQ(OnlineWatchdog, 0);
-    EXPECT_FALSE(StopRequest);
+    EXPECT_FALSE(unit.fw.StopRequest);
     EXPECT_EQ(view.emulatorStarts, 1);
     Ticks(25 * 20);
     EXPECT_EQ(view.offline, 1);
@@ -97,7 +98,7 @@ TEST_F(ModeTest, MessagesEverySecondKeepTheProgramOnline) {
     }
     EXPECT_EQ(view.online, 1);
     EXPECT_EQ(view.offline, 0);
-    EXPECT_TRUE(StopRequest);
+    EXPECT_TRUE(unit.fw.StopRequest);
 }
 
 TEST_F(ModeTest, ARunStillActiveIsNotStartedAgain) {
@@ -105,7 +106,7 @@ TEST_F(ModeTest, ARunStillActiveIsNotStartedAgain) {
     EmulatorRunning = true;
     Ticks(25 * 5);
     EXPECT_EQ(view.offline, 1);
-    EXPECT_FALSE(StopRequest);
+    EXPECT_FALSE(unit.fw.StopRequest);
     EXPECT_EQ(view.emulatorStarts, 0);
 }
 

@@ -33,17 +33,17 @@ TEST(NonRegularFilesTest, PipesFoldersAndDevicesAreReportedAsUnreadableAndLeftAl
     for (const auto& row : rows) {
         SCOPED_TRACE(row.kind);
         ScriptedHost host;
-        const std::string files[] = {FoldersBeside(host.Directory()).RadioIniPath(), SettingsFilePath(),
+        const std::string files[] = {FoldersBeside(host.Directory()).RadioIniPath(), host.fw.SettingsPath,
                                      host.Directory() + "channels.dat"};
         for (const std::string& file : files) row.make(file);
 
         EXPECT_EQ(ReadRadioIni(files[0]).commsPort, 0);
         EXPECT_EQ(WriteRadioIni(files[0], {3, "x.dat"}), row.cause);
-        EXPECT_EQ(FreqDbLoad(files[2]), row.cause);
+        EXPECT_EQ(FreqDatabase{}.Load(files[2]), row.cause);
         host.RunUntilTick(130);
         ASSERT_EQ(host.errors.size(), 1u);
         EXPECT_NE(host.errors[0].find(row.cause), std::string::npos) << host.errors[0];
-        EXPECT_EQ(EepromSettings.ActiveFreq, 123450);
+        EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);
 
         for (const std::string& file : files) EXPECT_EQ(fs::symlink_status(file).type(), row.type) << file;
         EXPECT_EQ(std::distance(fs::directory_iterator(host.Directory()), {}), 3);

@@ -8,6 +8,9 @@ LinkTest::~LinkTest() { ModeAttachView(nullptr); }
 
 void LinkTest::StartAgain() {
     ResetGlobalState();
+    unit.fw.State = {};
+    unit.fw.StopRequest = false;
+    unit.help = Help();
     lcd.Clear();
     ModeAttachView(&view);
 }

@@ -6,6 +6,7 @@
 #include "display_message_builder.h"
 #include "link/link_clock.h"
 #include "modes/operating_mode.h"
+#include "support/idle_firmware.h"
 #include "support/recording_mode_view.h"
 #include "support/scratch_display.h"
 
@@ -31,7 +32,8 @@ protected:
     LcdFrame& frame = display.frame;
     Lcd& lcd = display.lcd;
     RecordingModeView view;
-    OnlineModeListener mode;
+    IdleFirmware unit;  // the firmware the mode stops
+    OnlineModeListener mode{unit.fw};
     ManualLinkClock clock;
     DeviceLink link{lcd, mode, clock};
 };

@@ -7,31 +7,26 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
-#include "common/program_directory.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
-#include "emulator/runtime/emulator_display.h"
-#include "emulator/runtime/emulator_wait.h"
 #include "modes/operating_mode.h"
 
 namespace {
+
 constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;
-}
 
-ScriptedHost::ScriptedHost() {
+std::string MakeTemporaryFolder() {
     char pattern[] = "/tmp/vhfcom-emulator-XXXXXX";
-    directory_ = std::string(::mkdtemp(pattern)) + "/";
-    SetSettingsFilePath(FoldersBeside(directory_).FirmwareSettingsPath());
-    EmulatorAttachHost(this);
-    EmulatorAttachLcd(&display_.lcd);
+    return std::string(::mkdtemp(pattern)) + "/";
 }
 
-// Undoes what the host set up; the state the run left stays for the test.
+}  // namespace
+
+ScriptedHost::ScriptedHost() : directory_(MakeTemporaryFolder()) {}
+
+// Undoes what the host set up.
 ScriptedHost::~ScriptedHost() {
-    EmulatorAttachHost(nullptr);
-    EmulatorAttachLcd(nullptr);
     SetFileWriteFault(nullptr);
-    StopRequest = false;
     std::error_code ignored;
     std::filesystem::remove_all(directory_, ignored);
 }
@@ -54,15 +49,15 @@ void ScriptedHost::AdvanceToNextEvent() {
     if (now_ < TimeOfTick(tick_ + 1)) return;
     ++tick_;
     for (const auto& observer : observers_) observer(tick_);
-    TimeBase(activeSlider, standbySlider);
+    TimeBase(fw, activeSlider, standbySlider);
 }
 
 void ScriptedHost::PressKey(uint8_t keyBit, uint32_t tick) {
-    At(tick, [keyBit] { PressPanelKey(keyBit); });
+    At(tick, [this, keyBit] { PressPanelKey(fw.Inputs, keyBit); });
 }
 
 void ScriptedHost::ReleaseKey(uint8_t keyBit, uint32_t tick) {
-    At(tick, [keyBit] { ReleasePanelKey(keyBit); });
+    At(tick, [this, keyBit] { ReleasePanelKey(fw.Inputs, keyBit); });
 }
 
 void ScriptedHost::HoldKey(uint8_t keyBit, uint32_t tick, uint32_t ticks) {
@@ -79,33 +74,42 @@ void ScriptedHost::SetStandbySlider(uint16_t position, uint32_t tick) {
 }
 
 void ScriptedHost::HoldPtt(uint32_t tick, uint32_t ticks) {
-    At(tick, [] { PanelInputs.PttPilot = 1; });
-    At(tick + ticks, [] { PanelInputs.PttPilot = 0; });
+    At(tick, [this] { fw.Inputs.PttPilot = 1; });
+    At(tick + ticks, [this] { fw.Inputs.PttPilot = 0; });
 }
 
 void ScriptedHost::StopAt(uint32_t tick) {
-    At(tick, [] { StopRequest = true; });
+    At(tick, [this] { fw.StopRequest = true; });
 }
 
 void ScriptedHost::Run() {
-    StopRequest = false;
-    const auto limitKey = std::make_pair(now_ + kTimeLimit, sequence_);
-    AtTime(limitKey.first, [] {
+    Begin();
+    while (Step()) continue;
+}
+
+void ScriptedHost::Begin() {
+    fw.StopRequest = false;
+    limitKey_ = std::make_pair(now_ + kTimeLimit, sequence_);
+    AtTime(limitKey_.first, [this] {
         ADD_FAILURE() << "the emulator run did not end within the scripted time limit";
-        StopRequest = true;
+        fw.StopRequest = true;
     });
-    layers_.push_back(std::make_unique<Layer>());
+    layers_.push_back(std::make_unique<Layer>(fw));
     layers_.back()->runner.Start();
-    while (!layers_.empty()) {
-        AdvanceToNextEvent();
-        layers_.back()->runner.Resume();
-        CloseReturnedScreens();
-    }
-    actions_.erase(limitKey);
+}
+
+bool ScriptedHost::Step() {
+    if (layers_.empty()) return false;
+    AdvanceToNextEvent();
+    layers_.back()->runner.Resume();
+    CloseReturnedScreens();
+    if (!layers_.empty()) return true;
+    actions_.erase(limitKey_);
+    return false;
 }
 
 void ScriptedHost::OpenScreen(Task<> screen, std::function<void()> closed) {
-    layers_.push_back(std::make_unique<Layer>());
+    layers_.push_back(std::make_unique<Layer>(fw));
     layers_.back()->closed = std::move(closed);
     layers_.back()->runner.StartScreen(std::move(screen));
     if (layers_.back()->runner.Running()) return;
@@ -120,7 +124,7 @@ void ScriptedHost::CloseReturnedScreens() {
     while (!layers_.empty() && !layers_.back()->runner.Running()) {
         auto closed = std::move(layers_.back()->closed);
         layers_.pop_back();
-        if (closed && !StopRequest) closed();
+        if (closed && !fw.StopRequest) closed();
         if (!layers_.empty()) layers_.back()->runner.Resume();
     }
 }

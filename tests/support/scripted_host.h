@@ -8,15 +8,19 @@
 #include <vector>
 
 #include "emulator/runtime/emulator_host.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/firmware_runner.h"
 #include "emulator/runtime/task.h"
+#include "freqdb/freq_database.h"
+#include "help/help.h"
 #include "modes/global_state.h"
 #include "support/scratch_display.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh
-// program: every global reset (shell/global_state.h), an empty
-// temporary program directory (so "e2.dfd" starts missing), a display of its
-// own attached as the emulator's and itself attached as the emulator host.
+// unit: a Firmware of its own (fw) with its own display, frequency database
+// and help, its settings file "e2.dfd" in an empty temporary folder (so it
+// starts missing), and the host itself as the firmware's clock and error
+// report. The temporary folder is also made the program directory.
 //
 // Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
 // n x 20 ms. The run goes on a FirmwareRunner; each time the firmware waits,
@@ -30,8 +34,8 @@
 //
 //   ScriptedHost host;
 //   host.TapKey(KeyBitUp, 200);
-//   host.At(210, [&] { EXPECT_EQ(EepromSettings.Volume, 21); });
-//   host.RunUntilTick(300);  // sets StopRequest at tick 300; returns after the run ended
+//   host.At(210, [&] { EXPECT_EQ(host.fw.Settings.Volume, 21); });
+//   host.RunUntilTick(300);  // sets fw.StopRequest at tick 300; returns after the run ended
 class ScriptedHost : public EmulatorHost {
 public:
     static constexpr uint64_t TickMicroseconds = 20000;
@@ -75,6 +79,10 @@ public:
         StopAt(tick);
         Run();
     }
+    // Run in steps, to run several hosts side by side: Begin starts the run,
+    // each Step takes it to its next event; false once the run has ended.
+    void Begin();
+    bool Step();
 
     // The runner of the emulator run (while Run is running).
     FirmwareRunner& Runner() { return layers_.front()->runner; }
@@ -85,29 +93,34 @@ public:
     // The temporary program directory, with its trailing separator.
     const std::string& Directory() const { return directory_; }
 
-    std::vector<std::string> errors;  // messages reported through ReportError
+private:
+    // Before the firmware, which holds the display and the folder's settings file.
+    std::string directory_;
+    ScratchDisplay display_;
+
+public:
+    FreqDatabase db;
+    Help help;
+    Firmware fw{*this, display_.lcd, db, help, directory_ + "e2.dfd"};  // the emulated unit
+    std::vector<std::string> errors;                                    // messages reported through ReportError
     uint16_t activeSlider = 371;
     uint16_t standbySlider = 371;
 
 private:
     // A runner and what to do when its chain has returned.
     struct Layer {
+        explicit Layer(Firmware& fw) : runner(fw) {}
         FirmwareRunner runner;
         std::function<void()> closed;
     };
     void AdvanceToNextEvent();
     void CloseReturnedScreens();
 
-    // Resets every global before the display is attached.
-    struct FreshState {
-        FreshState() { ResetGlobalState(); }
-    } fresh_;
-    ScratchDisplay display_;
-    std::string directory_;
     uint64_t now_ = 0;
     uint32_t tick_ = 0;
     uint64_t wakeEvery_ = 0;
     uint64_t sequence_ = 0;
+    std::pair<uint64_t, uint64_t> limitKey_;                                  // the time limit's action
     std::map<std::pair<uint64_t, uint64_t>, std::function<void()>> actions_;  // (time, order)
     std::vector<std::function<void(uint32_t)>> observers_;
     std::vector<std::unique_ptr<Layer>> layers_;  // the run first, then the screens opened over it

@@ -94,14 +94,15 @@ TEST_F(BrowserTest, TheCanvasShowsTheWindowsDisplayOfflineAndOnline) {
 // The display of a firmware run on a scripted clock; every key is ACTIVE,
 // the one key this test holds.
 struct ScriptedLiveView : LiveDisplaySource, LiveKeySink {
-    explicit ScriptedLiveView(const LcdFrame& frame) : frame(frame) {}
+    ScriptedLiveView(const LcdFrame& frame, PanelInputsRecord& inputs) : frame(frame), inputs(inputs) {}
     LcdBits Frame() const override { return PackDisplay(BitmapOfFrame(frame)); }
     uint64_t Revision() const override { return frame.Revision(); }
     std::string ModeCaption() const override { return "Offline - device emulation mode"; }
-    void PressKey(PanelKey) override { PressPanelKey(KeyBitActive); }
-    void ReleaseKey(PanelKey) override { ReleasePanelKey(KeyBitActive); }
+    void PressKey(PanelKey) override { PressPanelKey(inputs, KeyBitActive); }
+    void ReleaseKey(PanelKey) override { ReleasePanelKey(inputs, KeyBitActive); }
 
     const LcdFrame& frame;
+    PanelInputsRecord& inputs;
 };
 
 // A tap on the page's ACTIVE key flips the emulated unit's frequencies, as
@@ -113,7 +114,7 @@ TEST_F(BrowserTest, ATapOnThePagesActiveKeyFlipsTheFrequenciesOnlyWithTheToken) 
     for (const bool withToken : {false, true}) {
         SCOPED_TRACE(withToken);
         ScriptedHost host;
-        ScriptedLiveView view(host.Frame());
+        ScriptedLiveView view(host.Frame(), host.fw.Inputs);
         LiveServer server(view, view, RequestGuard({"127.0.0.1"}));
         server.SetKeyToken(kToken);
         ASSERT_EQ(server.Start(QHostAddress::LocalHost, 0), "");
@@ -127,20 +128,20 @@ TEST_F(BrowserTest, ATapOnThePagesActiveKeyFlipsTheFrequenciesOnlyWithTheToken) 
             if (withToken) {
                 ASSERT_TRUE(browser->WaitFor(keysShown, true));
                 browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerdown')); 1");
-                EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == KeyBitActive; }));
+                EXPECT_TRUE(ProcessEventsUntil([&] { return host.fw.Inputs.KeyDown == KeyBitActive; }));
             } else {
                 browser->Evaluate("send({key: 'ACTIVE', down: true, token: 'forged'}); send({token: '" + kToken +
                                   "'}); 1");
                 EXPECT_TRUE(browser->WaitFor(keysShown, true)) << "the server answered the later message";
-                EXPECT_EQ(PanelInputs.KeyDown, 0);
+                EXPECT_EQ(host.fw.Inputs.KeyDown, 0);
             }
         });
         host.At(203, [&] {
             browser->Evaluate(active + ".dispatchEvent(new PointerEvent('pointerup')); 1");
-            EXPECT_TRUE(ProcessEventsUntil([] { return PanelInputs.KeyDown == 0; }));
+            EXPECT_TRUE(ProcessEventsUntil([&] { return host.fw.Inputs.KeyDown == 0; }));
         });
         host.RunUntilTick(230);
-        EXPECT_EQ(EepromSettings.ActiveFreq, withToken ? 126000 : 123450);
+        EXPECT_EQ(host.fw.Settings.ActiveFreq, withToken ? 126000 : 123450);
     }
 }
 

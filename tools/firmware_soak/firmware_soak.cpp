@@ -10,19 +10,18 @@
 #include <random>
 
 #include "common/atomic_file.h"
-#include "common/program_directory.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_host.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/firmware_runner.h"
 #include "firmware_soak/soak_inputs.h"
 #include "firmware_soak/soak_rules.h"
 #include "freqdb/freq_database.h"
-#include "modes/global_state.h"
+#include "help/help.h"
 
 namespace {
 
@@ -32,17 +31,28 @@ constexpr uint64_t kLongestRunTicks = 30000;  // ten minutes
 constexpr std::size_t kLongestSettingsFile = 50;
 
 // The settings a file was written from, caught as the write starts. The
-// write seam takes a plain function, so this is where it looks.
+// write seam takes a plain function, so this is where it looks, and where it
+// finds the firmware that writes.
 std::optional<EepromSettingsRecord> gWritten;
+const Firmware* gWriting = nullptr;
 
 int CatchSettingsWrite(std::size_t bytesWrittenSoFar) {
-    if (bytesWrittenSoFar == 0) gWritten = EepromSettings;
+    if (bytesWrittenSoFar == 0 && gWriting) gWritten = gWriting->Settings;
     return 0;
 }
 
 class SoakHost : public EmulatorHost {
 public:
-    SoakHost(uint32_t seed, uint64_t ticks) : random_(seed), inputs_(random_), total_(ticks) {}
+    SoakHost(uint32_t seed, uint64_t ticks, const std::string& folder)
+        : random_(seed),
+          fw_(*this, lcd_, db_, help_, folder + "e2.dfd"),
+          inputs_(random_, fw_.Inputs),
+          rules_(fw_),
+          total_(ticks) {}
+    SoakHost(const SoakHost&) = delete;
+    SoakHost& operator=(const SoakHost&) = delete;
+
+    const Firmware& Fw() const { return fw_; }
 
     SoakReport Run();
 
@@ -66,6 +76,11 @@ private:
     void AdvanceToNextEvent();
 
     std::mt19937 random_;
+    LcdFrame frame_;
+    Lcd lcd_{frame_};
+    FreqDatabase db_;
+    Help help_;
+    Firmware fw_;
     SoakInputs inputs_;
     SoakRules rules_;
     SoakReport report_;
@@ -86,7 +101,7 @@ void SoakHost::StartPolling() {
 // Half the channels on random frequencies of the 25 kHz grid, some outside
 // the band (the channel selection holds them inside), with random names.
 void SoakHost::FillDatabase() {
-    for (FreqRecord& record : FreqTable) {
+    for (FreqRecord& record : db_.Table) {
         if (Below(2) == 0) continue;
         record.FreqKHz = 100000 + 25 * static_cast<int32_t>(Below(1600));
         std::string name(FreqTextCapacity, ' ');
@@ -99,7 +114,7 @@ void SoakHost::FillDatabase() {
 // The file the next run starts from: as the last run left it, missing,
 // random bytes of any length, or the last one with a few bytes changed.
 void SoakHost::WriteRandomSettingsFile() {
-    const std::string path = SettingsFilePath();
+    const std::string& path = fw_.SettingsPath;
     const uint32_t kind = Below(4);
     if (kind == 0) return;
     if (kind == 1) {
@@ -129,12 +144,12 @@ void SoakHost::CheckSavedFile() {
 
 void SoakHost::Tick() {
     ++tick_;
-    if (EmulatorState.MenuActive) ++report_.menuTicks;
-    if (EmulatorState.Transmitting) ++report_.transmitTicks;
+    if (fw_.State.MenuActive) ++report_.menuTicks;
+    if (fw_.State.Transmitting) ++report_.transmitTicks;
     inputs_.Step();
-    pttHeldTicks_ = PttHeld() ? pttHeldTicks_ + 1 : 0;
-    EmulatorTick(inputs_.ActiveSlider(), inputs_.StandbySlider());
-    if (tick_ >= stopAt_) StopRequest = true;
+    pttHeldTicks_ = PttHeld(fw_) ? pttHeldTicks_ + 1 : 0;
+    EmulatorTick(fw_, inputs_.ActiveSlider(), inputs_.StandbySlider());
+    if (tick_ >= stopAt_) fw_.StopRequest = true;
 }
 
 // Every tick, and at random moments between two ticks: a host that wakes
@@ -155,9 +170,9 @@ void SoakHost::OneRun() {
     WriteRandomSettingsFile();
     ++report_.runs;
     stopAt_ = std::min(total_, tick_ + kShortestRunTicks + Below(kLongestRunTicks - kShortestRunTicks));
-    StopRequest = false;
+    fw_.StopRequest = false;
     polling_ = false;
-    FirmwareRunner runner;
+    FirmwareRunner runner(fw_);
     runner.Start();
     while (runner.Running()) {
         AdvanceToNextEvent();
@@ -190,7 +205,6 @@ public:
     SoakFolder() {
         std::string pattern = (SoakFolderParent() / "vhfcom-soak-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
-        SetSettingsFilePath(FoldersBeside(path_).FirmwareSettingsPath());
     }
     ~SoakFolder() {
         std::error_code ignored;
@@ -199,6 +213,8 @@ public:
     SoakFolder(const SoakFolder&) = delete;
     SoakFolder& operator=(const SoakFolder&) = delete;
 
+    const std::string& Path() const { return path_; }
+
 private:
     std::string path_;
 };
@@ -206,14 +222,13 @@ private:
 }  // namespace
 
 SoakReport RunFirmwareSoak(uint32_t seed, uint64_t ticks) {
-    ResetGlobalState();
     SoakFolder folder;
-    SoakHost host(seed, ticks);
-    EmulatorAttachHost(&host);
+    SoakHost host(seed, ticks, folder.Path());
+    gWriting = &host.Fw();
     SetFileWriteFault(CatchSettingsWrite);
     SoakReport report = host.Run();
     SetFileWriteFault(nullptr);
-    EmulatorAttachHost(nullptr);
-    ResetGlobalState();
+    gWriting = nullptr;
+    gWritten.reset();
     return report;
 }

@@ -12,8 +12,8 @@
 // channels on random frequencies of the tuning grid, in and out of the band.
 // The host wakes the firmware at every tick and at random moments between.
 //
-// Runs on the calling thread; uses the program's global state (reset first),
-// with a temporary program folder removed at the end and no display.
+// Runs on the calling thread, on a firmware of its own whose settings file
+// lies in a temporary folder removed at the end; the display is not shown.
 struct SoakReport {
     uint64_t ticks = 0;      // 20 ms ticks run
     uint64_t runs = 0;       // emulator runs started

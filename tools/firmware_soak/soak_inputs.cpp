@@ -45,7 +45,7 @@ void SoakInputs::PressKeys() {
     const uint32_t together = Below(10) == 0 ? 2 + Below(2) : 1;
     for (uint32_t i = 0; i < together; ++i) {
         const uint8_t bit = kWeightedKeys[Below(std::size(kWeightedKeys))];
-        PanelInputs.KeyDown |= bit;
+        inputs_.KeyDown |= bit;
         keyHold_[BitIndex(bit)] = KeyHoldTicks();
     }
 }
@@ -53,12 +53,12 @@ void SoakInputs::PressKeys() {
 void SoakInputs::ReleaseKeysDue() {
     for (int i = 0; i < static_cast<int>(keyHold_.size()); ++i) {
         if (keyHold_[i] == 0 || --keyHold_[i] > 0) continue;
-        PanelInputs.KeyDown &= static_cast<uint8_t>(~(1u << i));
+        inputs_.KeyDown &= static_cast<uint8_t>(~(1u << i));
     }
 }
 
 void SoakInputs::StepPtts() {
-    uint8_t* const buttons[] = {&PanelInputs.PttPilot, &PanelInputs.PttPax};
+    uint8_t* const buttons[] = {&inputs_.PttPilot, &inputs_.PttPax};
     for (std::size_t i = 0; i < pttHold_.size(); ++i) {
         if (pttHold_[i] > 0 && --pttHold_[i] == 0) *buttons[i] = 0;
         if (pttHold_[i] == 0 && Below(kTicksBetweenPtts) == 0) {
@@ -84,5 +84,5 @@ void SoakInputs::Step() {
 
 void SoakInputs::ReleasePtts() {
     pttHold_ = {};
-    PanelInputs.PttPilot = PanelInputs.PttPax = 0;
+    inputs_.PttPilot = inputs_.PttPax = 0;
 }

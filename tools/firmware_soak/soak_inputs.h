@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+#include "emulator/hardware/panel_inputs.h"
+
 // Random use of the front panel, one step per 20 ms tick: keys tapped, held
 // past the long press and held together, the two signal sliders moved, and
 // the two PTT buttons pressed for moments, for minutes and now and then past
@@ -11,9 +13,9 @@
 // which releases them.
 class SoakInputs {
 public:
-    explicit SoakInputs(std::mt19937& random) : random_(random) {}
+    SoakInputs(std::mt19937& random, PanelInputsRecord& inputs) : random_(random), inputs_(inputs) {}
 
-    // Updates PanelInputs and the slider positions for the next tick.
+    // Updates the panel inputs and the slider positions for the next tick.
     void Step();
     // Both PTT buttons up, as the window's switch to online leaves them.
     void ReleasePtts();
@@ -31,6 +33,7 @@ private:
     void StepSliders();
 
     std::mt19937& random_;
+    PanelInputsRecord& inputs_;
     std::array<uint32_t, 6> keyHold_{};  // ticks left per KeyDown bit
     std::array<uint32_t, 2> pttHold_{};  // pilot, passenger
     std::array<uint16_t, 2> sliders_{371, 371};

@@ -6,11 +6,15 @@
 
 #include "emulator/hardware/eeprom_settings.h"
 
+struct Firmware;
+
 // The rules the firmware keeps whatever the user does, checked by the soak
 // while the firmware runs. A broken rule is recorded with the tick it was
 // first broken at; each rule once.
 class SoakRules {
 public:
+    explicit SoakRules(Firmware& fw) : fw_(fw) {}
+
     // At every tick: both frequencies in the band on the tuning grid, volume
     // and squelch in range, and no transmission past 60 s of one PTT hold.
     // `pttHeldTicks` is how long the PTTs have been held without a break.
@@ -39,6 +43,7 @@ private:
         bool locked = false;
         int32_t transmitKHz = 0;
     };
+    Firmware& fw_;
     PollView previous_;
     std::set<std::string> broken_;
     std::vector<std::string> violations_;

@@ -9,9 +9,7 @@
 #include "common/atomic_file.h"
 #include "common/little_endian.h"
 #include "common/regular_file.h"
-#include "emulator/runtime/emulator_host.h"
-
-EepromSettingsRecord EepromSettings;
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -123,75 +121,53 @@ Settings Decode(std::span<const uint8_t> bytes) {
     return settings;
 }
 
-std::string gSettingsFile = "e2.dfd";
-// Whether this run may write the file: not when it exists but could not be read.
-bool gSaveAllowed = true;
-// The problems last reported with reading and with writing the file. The
-// emulator starts again at every fall-back to offline; these live on across
-// its runs, so that a problem is reported once per run of the program. They
-// are forgotten when reading (writing) works again.
-std::string gReadProblemReported;
-std::string gWriteProblemReported;
-
-void Report(const std::string& message) {
-    if (EmulatorHost* host = AttachedEmulatorHost()) host->ReportError(message);
-}
-
-void ReportOnce(const std::string& message, std::string& reported) {
+void ReportOnce(Firmware& fw, const std::string& message, std::string& reported) {
     if (message == reported) return;
     reported = message;
-    Report(message);
+    fw.Host.ReportError(message);
 }
 
-void WriteSettingsFile(const Settings& settings) {
-    const SettingsBytes bytes = Encode(settings);
-    const std::string error = WriteFileAtomically(SettingsFilePath(), bytes);
+void WriteSettingsFile(Firmware& fw) {
+    const SettingsBytes bytes = Encode(fw.Settings);
+    const std::string error = WriteFileAtomically(fw.SettingsPath, bytes);
     if (error.empty()) {
-        gWriteProblemReported.clear();
+        fw.Store.WriteProblemReported.clear();
         return;
     }
-    ReportOnce("The emulator settings could not be saved to " + SettingsFilePath() + ": " + error +
+    ReportOnce(fw,
+               "The emulator settings could not be saved to " + fw.SettingsPath + ": " + error +
                    ". They stay in effect; the next change tries again.",
-               gWriteProblemReported);
+               fw.Store.WriteProblemReported);
 }
 
-void ReportUnreadable(int error) {
-    gSaveAllowed = false;
-    ReportOnce("The emulator settings file " + SettingsFilePath() + " cannot be read: " + FileErrorText(error) +
+void ReportUnreadable(Firmware& fw, int error) {
+    fw.Store.SaveAllowed = false;
+    ReportOnce(fw,
+               "The emulator settings file " + fw.SettingsPath + " cannot be read: " + FileErrorText(error) +
                    ". The emulator runs with its default settings and leaves the file as it is.",
-               gReadProblemReported);
+               fw.Store.ReadProblemReported);
 }
 
 }  // namespace
 
-const std::string& SettingsFilePath() { return gSettingsFile; }
-
-void SetSettingsFilePath(std::string path) { gSettingsFile = std::move(path); }
-
-void LoadSettings() {
-    gSaveAllowed = true;
+void LoadSettings(Firmware& fw) {
+    fw.Store.SaveAllowed = true;
     SettingsBytes bytes{};
     std::size_t count = 0;
-    if (const int error = ReadRegularFile(SettingsFilePath(), bytes, count)) {
-        EepromSettings = DefaultSettings();
+    if (const int error = ReadRegularFile(fw.SettingsPath, bytes, count)) {
+        fw.Settings = DefaultSettings();
         if (error == ENOENT)
-            WriteSettingsFile(EepromSettings);
+            WriteSettingsFile(fw);
         else
-            ReportUnreadable(error);
+            ReportUnreadable(fw, error);
         return;
     }
-    gReadProblemReported.clear();
-    EepromSettings = Decode(std::span<const uint8_t>(bytes.data(), count));
+    fw.Store.ReadProblemReported.clear();
+    fw.Settings = Decode(std::span<const uint8_t>(bytes.data(), count));
 }
 
-void SettingsStoreResetState() {
-    gSaveAllowed = true;
-    gReadProblemReported.clear();
-    gWriteProblemReported.clear();
-}
-
-void SaveSettings() {
-    if (gSaveAllowed) WriteSettingsFile(EepromSettings);
+void SaveSettings(Firmware& fw) {
+    if (fw.Store.SaveAllowed) WriteSettingsFile(fw);
 }
 
 EepromSettingsRecord DefaultSettings() {

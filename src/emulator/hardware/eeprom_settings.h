@@ -40,7 +40,18 @@ struct EepromSettingsRecord {
     bool operator==(const EepromSettingsRecord&) const = default;
 };
 
-extern EepromSettingsRecord EepromSettings;
+// What the settings store keeps across emulator runs: whether this run may
+// write the file (not when it exists but could not be read), and the problems
+// last reported with reading and with writing it, so that each is reported
+// once per run of the program. A problem is forgotten when reading (writing)
+// works again.
+struct SettingsStoreRecord {
+    bool SaveAllowed = true;
+    std::string ReadProblemReported;
+    std::string WriteProblemReported;
+};
+
+struct Firmware;
 
 inline constexpr int SettingsFileSize = 43;
 
@@ -48,28 +59,19 @@ inline constexpr int SettingsFileSize = 43;
 using SettingLocation =
     std::variant<int32_t EepromSettingsRecord::*, int16_t EepromSettingsRecord::*, uint8_t EepromSettingsRecord::*>;
 
-// The settings file, e2.dfd in the data folder (ProgramFolders); "e2.dfd"
-// until its owner sets it.
-const std::string& SettingsFilePath();
-void SetSettingsFilePath(std::string path);
-
-// Reads EepromSettings from the settings file; every item that the file does
+// Reads fw.Settings from its settings file (fw.SettingsPath); every item that the file does
 // not hold whole reads as zero. A missing file is created with the defaults.
 // A file that exists but cannot be read, or is no regular file (a pipe, a
 // device, a folder), is reported through the emulator host, once per run of
 // the program until a load succeeds; the defaults are used and that file is
 // never overwritten by this run of the emulator.
-void LoadSettings();
+void LoadSettings(Firmware& fw);
 
-// Writes EepromSettings to the settings file, replacing it atomically. A
+// Writes fw.Settings to its settings file, replacing it atomically. A
 // failure is reported through the emulator host once per run of the program
 // (again only after a save succeeded in between, or when the cause changed);
 // the settings stay in memory and the next save tries again.
-void SaveSettings();
-
-// Back to the state at program start: saving allowed, nothing reported yet.
-// Only this reset forgets the reports; a new emulator run keeps them.
-void SettingsStoreResetState();
+void SaveSettings(Firmware& fw);
 
 // The 30 items at their defaults, as a first start writes them.
 EepromSettingsRecord DefaultSettings();

@@ -1,29 +1,29 @@
 #include "emulator/hardware/hardware.h"
 
-EmulatedHardwareRecord EmulatedHardware;
+#include "emulator/runtime/firmware.h"
 
-void WriteRegister(uint8_t value, uint8_t reg) { EmulatedHardware.Registers[reg] = value; }
+void WriteRegister(Firmware& fw, uint8_t value, uint8_t reg) { fw.Hardware.Registers[reg] = value; }
 
-void SetSynthesizer(int32_t kHz) { EmulatedHardware.SynthesizerKHz = kHz; }
+void SetSynthesizer(Firmware& fw, int32_t kHz) { fw.Hardware.SynthesizerKHz = kHz; }
 
-void WritePathRegister1(uint32_t value) {
-    EmulatedHardware.PathRegister1 = value;
-    EmulatedHardware.Outputs |= value;
+void WritePathRegister1(Firmware& fw, uint32_t value) {
+    fw.Hardware.PathRegister1 = value;
+    fw.Hardware.Outputs |= value;
 }
 
-void WritePathRegister2(uint32_t value) {
-    EmulatedHardware.PathRegister2 = value;
-    EmulatedHardware.Outputs &= ~value;
+void WritePathRegister2(Firmware& fw, uint32_t value) {
+    fw.Hardware.PathRegister2 = value;
+    fw.Hardware.Outputs &= ~value;
 }
 
-void SelectReceivePath() {
-    WritePathRegister1(PathReceive);
-    WritePathRegister2(PathTransmitEnable);
+void SelectReceivePath(Firmware& fw) {
+    WritePathRegister1(fw, PathReceive);
+    WritePathRegister2(fw, PathTransmitEnable);
 }
 
-void SelectTransmitPath() {
-    WritePathRegister1(PathTransmitEnable);
-    WritePathRegister2(PathReceive);
+void SelectTransmitPath(Firmware& fw) {
+    WritePathRegister1(fw, PathTransmitEnable);
+    WritePathRegister2(fw, PathReceive);
 }
 
 void HardwareStartupOperation1() {}
@@ -35,7 +35,7 @@ void HardwarePollOperation1() {}
 void HardwarePollOperation2() {}
 void HardwarePeriodicOperation() {}
 
-void StoreChannelRecord(const FreqRecord& record, uint8_t channelIndex) {
-    EmulatedHardware.StoredRecord = record;
-    EmulatedHardware.StoredChannel = channelIndex;
+void StoreChannelRecord(Firmware& fw, const FreqRecord& record, uint8_t channelIndex) {
+    fw.Hardware.StoredRecord = record;
+    fw.Hardware.StoredChannel = channelIndex;
 }

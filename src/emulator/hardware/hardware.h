@@ -4,6 +4,8 @@
 
 #include "freqdb/freq_database.h"
 
+struct Firmware;
+
 // The emulated transceiver's hardware outputs. None of them changes anything
 // outside the emulator: they keep the values the firmware writes, so that a
 // richer simulation (or a test) can look at them.
@@ -16,8 +18,6 @@ struct EmulatedHardwareRecord {
     FreqRecord StoredRecord{};             // last record handed to the channel memory
     int StoredChannel = -1;                // its channel index; -1 before the first
 };
-
-extern EmulatedHardwareRecord EmulatedHardware;
 
 // Hardware registers written by the firmware.
 inline constexpr uint8_t RegisterOutputLatch = 11;  // bit 2 receive audio, bit 1 AUX audio path
@@ -33,14 +33,14 @@ inline constexpr uint32_t PathTransmitEnable = 0x100000;
 // The receiver is always programmed this far above the frequency it hears.
 inline constexpr int32_t ReceiverOffsetKHz = 45000;
 
-void WriteRegister(uint8_t value, uint8_t reg);
-void SetSynthesizer(int32_t kHz);
+void WriteRegister(Firmware& fw, uint8_t value, uint8_t reg);
+void SetSynthesizer(Firmware& fw, int32_t kHz);
 // Path register 1 switches on the output bits set in the value, path
 // register 2 switches them off.
-void WritePathRegister1(uint32_t value);
-void WritePathRegister2(uint32_t value);
-void SelectReceivePath();
-void SelectTransmitPath();
+void WritePathRegister1(Firmware& fw, uint32_t value);
+void WritePathRegister2(Firmware& fw, uint32_t value);
+void SelectReceivePath(Firmware& fw);
+void SelectTransmitPath(Firmware& fw);
 
 // Hooks the firmware calls at fixed places of its start-up, on every poll
 // step and every seventh tick; they have no effect in the emulation.
@@ -54,6 +54,6 @@ void HardwarePollOperation2();
 void HardwarePeriodicOperation();
 
 // Hands an edited channel to the transceiver's channel memory. The emulation
-// has none: the record is only kept as the last one stored, and FreqTable
+// has none: the record is only kept as the last one stored, and the database
 // stays as it is.
-void StoreChannelRecord(const FreqRecord& record, uint8_t channelIndex);
+void StoreChannelRecord(Firmware& fw, const FreqRecord& record, uint8_t channelIndex);

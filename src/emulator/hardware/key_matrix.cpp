@@ -1,6 +1,7 @@
 #include "emulator/hardware/key_matrix.h"
 
 #include "emulator/hardware/panel_inputs.h"
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ constexpr KeyRow kKeyRows[] = {
 
 }  // namespace
 
-uint8_t ReadKeyPort(uint8_t port, uint8_t defaultValue) {
-    const uint8_t down = PanelInputs.KeyDown | PanelInputs.KeyLatched;
+uint8_t ReadKeyPort(Firmware& fw, uint8_t port, uint8_t defaultValue) {
+    const uint8_t down = fw.Inputs.KeyDown | fw.Inputs.KeyLatched;
     if (port == KeyPortAny) return down != 0 ? 255 : 0;
     for (const KeyRow& row : kKeyRows) {
         if (row.port != port) continue;

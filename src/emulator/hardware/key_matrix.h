@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+struct Firmware;
+
 // The transceiver's key matrix, read from the panel's KeyDown bits and the
 // presses latched for the key scan.
 //   port 85: 255 when any key is down, else 0
@@ -16,4 +18,4 @@ inline constexpr uint8_t KeyPortVolActive = 16;
 inline constexpr uint8_t KeyRowFirst = 8;
 inline constexpr uint8_t KeyRowSecond = 128;
 
-uint8_t ReadKeyPort(uint8_t port, uint8_t defaultValue);
+uint8_t ReadKeyPort(Firmware& fw, uint8_t port, uint8_t defaultValue);

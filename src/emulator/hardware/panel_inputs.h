@@ -9,16 +9,16 @@ struct PanelInputsRecord {
     uint8_t PttPax = 0;      // 1 while "PTT PAX" is held
 };
 
-extern PanelInputsRecord PanelInputs;
-
 // A key goes down, and stays down for the key matrix until the next key scan
 // has seen it, however soon it is released: a tap shorter than a tick counts.
-inline void PressPanelKey(uint8_t keyBit) {
-    PanelInputs.KeyDown |= keyBit;
-    PanelInputs.KeyLatched |= keyBit;
+inline void PressPanelKey(PanelInputsRecord& inputs, uint8_t keyBit) {
+    inputs.KeyDown |= keyBit;
+    inputs.KeyLatched |= keyBit;
 }
 
-inline void ReleasePanelKey(uint8_t keyBit) { PanelInputs.KeyDown &= static_cast<uint8_t>(~keyBit); }
+inline void ReleasePanelKey(PanelInputsRecord& inputs, uint8_t keyBit) {
+    inputs.KeyDown &= static_cast<uint8_t>(~keyBit);
+}
 
 // KeyDown bits. MHz/KHz/CH has the lower value 0x10, VOL/SQ 0x20.
 inline constexpr uint8_t KeyBitMenu = 0x01;

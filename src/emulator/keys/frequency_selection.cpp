@@ -7,8 +7,8 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/screens/main_screen.h"
 #include "freqdb/freq_database.h"
 
@@ -19,89 +19,89 @@ constexpr int32_t kHighestMhz = 136;
 constexpr uint8_t kLastChannel = FreqChannelCount - 1;
 
 // After a MHz or kHz step the standby frequency is tuned, not a channel.
-void FinishTuningStep(int32_t kHz) {
-    EepromSettings.StandbyFreq = kHz;
-    EmulatorState.ChannelMode = false;
-    EepromSettings.ChannelSelected = 0;
-    MarkSettingsChanged();
-    DrawMainScreen();
-    DirectModeFollow();
+void FinishTuningStep(Firmware& fw, int32_t kHz) {
+    fw.Settings.StandbyFreq = kHz;
+    fw.State.ChannelMode = false;
+    fw.Settings.ChannelSelected = 0;
+    MarkSettingsChanged(fw);
+    DrawMainScreen(fw);
+    DirectModeFollow(fw);
 }
 
 // A keyed transmitter follows the flip only onto a frequency it may use.
-void RetuneAfterFlip() {
-    if (!EmulatorState.Transmitting)
-        TuneReceiver();
-    else if (TransmitFrequency() < LowestTransmitKHz)
-        EndTransmission();
+void RetuneAfterFlip(Firmware& fw) {
+    if (!fw.State.Transmitting)
+        TuneReceiver(fw);
+    else if (TransmitFrequency(fw) < LowestTransmitKHz)
+        EndTransmission(fw);
     else
-        TuneTransmitter();
+        TuneTransmitter(fw);
 }
 
 // The standby frequency's MHz part, held inside the band, and its kHz part.
-int32_t StandbyMhz() { return std::clamp(EepromSettings.StandbyFreq / 1000, kLowestMhz, kHighestMhz); }
-int32_t StandbyKhz() { return EepromSettings.StandbyFreq % 1000; }
+int32_t StandbyMhz(Firmware& fw) { return std::clamp(fw.Settings.StandbyFreq / 1000, kLowestMhz, kHighestMhz); }
+int32_t StandbyKhz(Firmware& fw) { return fw.Settings.StandbyFreq % 1000; }
 
 }  // namespace
 
-void Flip() {
-    EmulatorStateRecord& s = EmulatorState;
-    std::swap(EepromSettings.ActiveFreq, EepromSettings.StandbyFreq);
+void Flip(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    std::swap(fw.Settings.ActiveFreq, fw.Settings.StandbyFreq);
     std::swap(s.ActiveName, s.StandbyName);
     std::swap(s.ActiveChannelText, s.StandbyChannelText);
     std::swap(s.ActiveType, s.StandbyType);
     // The chosen channel went active: the standby side shows the channel of
     // its own frequency from now on, not the chosen one.
     s.ChannelMode = false;
-    RetuneAfterFlip();
+    RetuneAfterFlip(fw);
     s.AdjustMode = 0;
     s.RefreshFlag = true;
-    MarkSettingsChanged();
+    MarkSettingsChanged(fw);
 }
 
-void MhzStep(bool up) {
-    const int32_t kHz = StandbyKhz();
-    int32_t mhz = StandbyMhz();
+void MhzStep(Firmware& fw, bool up) {
+    const int32_t kHz = StandbyKhz(fw);
+    int32_t mhz = StandbyMhz(fw);
     if (up && mhz < kHighestMhz) ++mhz;
     if (!up && mhz > kLowestMhz) --mhz;
-    FinishTuningStep(mhz * 1000 + kHz);
+    FinishTuningStep(fw, mhz * 1000 + kHz);
 }
 
-void KhzStep(bool up) {
-    const int32_t mhz = StandbyMhz();
-    const int32_t step = EmulatorState.Step25 ? 25 : 50;
-    int32_t kHz = StandbyKhz() / step * step;
+void KhzStep(Firmware& fw, bool up) {
+    const int32_t mhz = StandbyMhz(fw);
+    const int32_t step = fw.State.Step25 ? 25 : 50;
+    int32_t kHz = StandbyKhz(fw) / step * step;
     if (up)
         kHz = kHz + step >= 1000 ? 0 : kHz + step;
     else
         kHz = kHz == 0 ? 1000 - step : kHz - step;
-    FinishTuningStep(mhz * 1000 + kHz);
+    FinishTuningStep(fw, mhz * 1000 + kHz);
 }
 
-void ChannelStep(bool up) {
-    uint8_t& index = EepromSettings.ChannelIndex;
-    EmulatorState.ChannelMode = true;
+void ChannelStep(Firmware& fw, bool up) {
+    uint8_t& index = fw.Settings.ChannelIndex;
+    fw.State.ChannelMode = true;
     if (up)
         index = index >= kLastChannel ? 0 : index + 1;
     else
         index = index == 0 ? kLastChannel : index - 1;
-    SelectChannel();
-    EmulatorLcd().Clear();
-    DrawMainScreen();
-    DirectModeFollow();
+    SelectChannel(fw);
+    fw.Display.Clear();
+    DrawMainScreen(fw);
+    DirectModeFollow(fw);
 }
 
-void SelectChannel() {
-    EmulatorStateRecord& s = EmulatorState;
-    s.CurrentRecord = FreqTable[EepromSettings.ChannelIndex];
-    NormaliseCurrentRecord();
-    EepromSettings.StandbyFreq = s.CurrentRecord.FreqKHz;
+void SelectChannel(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    s.CurrentRecord = fw.Db.Table[fw.Settings.ChannelIndex];
+    NormaliseCurrentRecord(fw);
+    fw.Settings.StandbyFreq = s.CurrentRecord.FreqKHz;
     s.StandbyName = s.CurrentRecord.Name();
     s.StandbyType = s.CurrentRecord.Type();
-    EepromSettings.ChannelSelected = 1;
-    MarkSettingsChanged();
+    fw.Settings.ChannelSelected = 1;
+    MarkSettingsChanged(fw);
 }
 
-void DirectModeFollow() {
-    if (EepromSettings.DirectSelect && !EmulatorState.Transmitting) TuneReceiver();
+void DirectModeFollow(Firmware& fw) {
+    if (fw.Settings.DirectSelect && !fw.State.Transmitting) TuneReceiver(fw);
 }

@@ -4,6 +4,7 @@
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/radio/scanning.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -12,8 +13,8 @@ constexpr uint8_t kLongPressCount = 30;
 constexpr uint8_t kRepeatRestart = 20;  // a repeat comes 11 ticks after the previous one
 constexpr uint8_t kTuningTimeout = 20;
 
-void RegisterKey(KeyCode code) {
-    EmulatorStateRecord& s = EmulatorState;
+void RegisterKey(Firmware& fw, KeyCode code) {
+    EmulatorStateRecord& s = fw.State;
     s.KeyEvent = code;
     s.LastKey = code;
     s.HoldCounter = 0;
@@ -22,35 +23,35 @@ void RegisterKey(KeyCode code) {
 
 // The key the matrix reports; with several keys down: UP, MENU, DOWN,
 // MHz/KHz/CH, VOL/SQ, ACTIVE.
-KeyCode KeyReported() {
-    const uint8_t upMenu = ReadKeyPort(KeyPortUpMenu, 0);
+KeyCode KeyReported(Firmware& fw) {
+    const uint8_t upMenu = ReadKeyPort(fw, KeyPortUpMenu, 0);
     if (upMenu == KeyRowFirst) return KeyUpArrow;
     if (upMenu == KeyRowSecond) return KeyMenu;
-    const uint8_t downStep = ReadKeyPort(KeyPortDownStep, 0);
+    const uint8_t downStep = ReadKeyPort(fw, KeyPortDownStep, 0);
     if (downStep == KeyRowFirst) return KeyDownArrow;
     if (downStep == KeyRowSecond) return KeyMhzKhzCh;
-    const uint8_t volActive = ReadKeyPort(KeyPortVolActive, 0);
+    const uint8_t volActive = ReadKeyPort(fw, KeyPortVolActive, 0);
     if (volActive == KeyRowSecond) return KeyActive;
     if (volActive == KeyRowFirst) return KeyVolSq;
     return KeyNone;
 }
 
-void RegisterPress() {
-    const KeyCode key = KeyReported();
+void RegisterPress(Firmware& fw) {
+    const KeyCode key = KeyReported(fw);
     if (key == KeyNone) return;
-    RegisterKey(key);
-    if (key == KeyMhzKhzCh) EmulatorState.StepHold = false;
-    if (key == KeyActive) EmulatorState.FlipHold = false;
+    RegisterKey(fw, key);
+    if (key == KeyMhzKhzCh) fw.State.StepHold = false;
+    if (key == KeyActive) fw.State.FlipHold = false;
 }
 
-void LongPress() {
-    EmulatorStateRecord& s = EmulatorState;
+void LongPress(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.LastKey == KeyUpArrow || s.LastKey == KeyDownArrow) {
         s.KeyEvent = s.LastKey;
         s.HoldCounter = kRepeatRestart;
     } else if (s.LastKey == KeyActive && !s.FlipHold) {
         if (s.ScanOn)
-            StopScanning();
+            StopScanning(fw);
         else
             s.ScanOn = true;
         s.RefreshFlag = true;
@@ -70,29 +71,29 @@ void LongPress() {
     }
 }
 
-void ScanKeys() {
-    EmulatorStateRecord& s = EmulatorState;
+void ScanKeys(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     s.KeyEvent = KeyNone;
-    if (ReadKeyPort(KeyPortAny, 0) == 0) {
+    if (ReadKeyPort(fw, KeyPortAny, 0) == 0) {
         if (s.KeyGuard > 0) --s.KeyGuard;
         return;
     }
     // A press within the guard after a release continues the hold only for
     // the same key: another key is a new press.
     const bool pressedAgain = s.KeyGuard < kGuardTicks;
-    if (s.KeyGuard == 0 || (pressedAgain && KeyReported() != s.LastKey)) return RegisterPress();
+    if (s.KeyGuard == 0 || (pressedAgain && KeyReported(fw) != s.LastKey)) return RegisterPress(fw);
     s.KeyGuard = kGuardTicks;
     if (s.HoldCounter < kLongPressCount) {
         ++s.HoldCounter;
         return;
     }
-    LongPress();
+    LongPress(fw);
 }
 
 }  // namespace
 
 // Every press latched since the last scan has now been seen once.
-void KeyScan() {
-    ScanKeys();
-    PanelInputs.KeyLatched = 0;
+void KeyScan(Firmware& fw) {
+    ScanKeys(fw);
+    fw.Inputs.KeyLatched = 0;
 }

@@ -5,8 +5,8 @@
 #include "emulator/keys/frequency_selection.h"
 #include "emulator/menus/main_menu.h"
 #include "emulator/radio/radio_constants.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_step.h"
 #include "emulator/screens/main_screen.h"
 
@@ -19,36 +19,39 @@ constexpr uint8_t kModeTimeout = 20;
 // MenuActive while the main menu runs, also when a stop destroys it.
 class MenuActiveScope {
 public:
-    MenuActiveScope() { EmulatorState.MenuActive = true; }
-    ~MenuActiveScope() { EmulatorState.MenuActive = false; }
+    explicit MenuActiveScope(Firmware& fw) : fw_(fw) { fw_.State.MenuActive = true; }
+    ~MenuActiveScope() { fw_.State.MenuActive = false; }
     MenuActiveScope(const MenuActiveScope&) = delete;
     MenuActiveScope& operator=(const MenuActiveScope&) = delete;
+
+private:
+    Firmware& fw_;
 };
 
-void RedrawCleared() {
-    EmulatorLcd().Clear();
-    DrawMainScreen();
+void RedrawCleared(Firmware& fw) {
+    fw.Display.Clear();
+    DrawMainScreen(fw);
 }
 
-void VolumeStep(bool up) {
-    uint8_t& volume = EepromSettings.Volume;
+void VolumeStep(Firmware& fw, bool up) {
+    uint8_t& volume = fw.Settings.Volume;
     if (up && volume < kVolumeMaximum) ++volume;
     if (!up && volume > 0) --volume;
-    ApplyVolume();
-    MarkSettingsChanged();
+    ApplyVolume(fw);
+    MarkSettingsChanged(fw);
 }
 
 // UP lowers the setting: the shown squelch level (63 - setting) / 2 rises.
-void SquelchStep(bool up) {
-    uint8_t& setting = EepromSettings.SquelchSetting;
+void SquelchStep(Firmware& fw, bool up) {
+    uint8_t& setting = fw.Settings.SquelchSetting;
     if (up && setting > 0) --setting;
     if (!up && setting < kSquelchMaximum) ++setting;
-    MarkSettingsChanged();
-    EmulatorState.SquelchTimeout = kModeTimeout;
+    MarkSettingsChanged(fw);
+    fw.State.SquelchTimeout = kModeTimeout;
 }
 
-void VolSqKey() {
-    EmulatorStateRecord& s = EmulatorState;
+void VolSqKey(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     s.SquelchTimeout = 0;
     if (s.AdjustMode == AdjustSquelch) {
         s.AdjustMode = AdjustVolume;
@@ -59,11 +62,11 @@ void VolSqKey() {
     } else {
         s.AdjustMode = AdjustVolume;
     }
-    RedrawCleared();
+    RedrawCleared(fw);
 }
 
-void TuningModeKey() {
-    EmulatorStateRecord& s = EmulatorState;
+void TuningModeKey(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     switch (s.AdjustMode) {
         case AdjustMhz: s.AdjustMode = AdjustKhz; break;
         case AdjustKhz: s.AdjustMode = AdjustChannel; break;
@@ -71,61 +74,61 @@ void TuningModeKey() {
     }
     s.AdjustTimeout = kModeTimeout;
     s.SquelchTimeout = 0;
-    RedrawCleared();
+    RedrawCleared(fw);
 }
 
-void UpDownKey(bool up) {
-    switch (EmulatorState.AdjustMode) {
-        case AdjustVolume: VolumeStep(up); break;
-        case AdjustSquelch: SquelchStep(up); break;
-        case AdjustMhz: MhzStep(up); break;
-        case AdjustKhz: KhzStep(up); break;
-        case AdjustChannel: ChannelStep(up); break;
+void UpDownKey(Firmware& fw, bool up) {
+    switch (fw.State.AdjustMode) {
+        case AdjustVolume: VolumeStep(fw, up); break;
+        case AdjustSquelch: SquelchStep(fw, up); break;
+        case AdjustMhz: MhzStep(fw, up); break;
+        case AdjustKhz: KhzStep(fw, up); break;
+        case AdjustChannel: ChannelStep(fw, up); break;
         default: break;
     }
 }
 
-Task<> MenuKey() {
+Task<> MenuKey(Firmware& fw) {
     {
-        MenuActiveScope menu;
-        co_await RunMainMenu();
+        MenuActiveScope menu(fw);
+        co_await RunMainMenu(fw);
     }
-    RedrawCleared();
+    RedrawCleared(fw);
 }
 
 // The keys that act at once; MENU opens the menu from the key loop.
-void ActOnKey(uint8_t key) {
+void ActOnKey(Firmware& fw, uint8_t key) {
     switch (key) {
-        case KeyVolSq: VolSqKey(); break;
-        case KeyActive: Flip(); break;
-        case KeyMhzKhzCh: TuningModeKey(); break;
-        case KeyDownArrow: UpDownKey(false); break;
-        case KeyUpArrow: UpDownKey(true); break;
+        case KeyVolSq: VolSqKey(fw); break;
+        case KeyActive: Flip(fw); break;
+        case KeyMhzKhzCh: TuningModeKey(fw); break;
+        case KeyDownArrow: UpDownKey(fw, false); break;
+        case KeyUpArrow: UpDownKey(fw, true); break;
         default: break;
     }
 }
 
 // Tuning modes end 20 passes after the MHz/KHz/CH key was last pressed.
-void CountTuningTimeout() {
-    EmulatorStateRecord& s = EmulatorState;
+void CountTuningTimeout(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.AdjustTimeout == 0 || --s.AdjustTimeout > 0) return;
     if (s.AdjustMode < AdjustMhz || s.AdjustMode > AdjustChannel) return;
     s.AdjustMode = AdjustVolume;
-    EmulatorLcd().Clear();
+    fw.Display.Clear();
 }
 
 }  // namespace
 
-Task<> MainScreenKeyPass() {
-    while (!EmulatorState.RefreshFlag) {
-        co_await PollStep();
-        const uint8_t key = EmulatorState.KeyEvent;
+Task<> MainScreenKeyPass(Firmware& fw) {
+    while (!fw.State.RefreshFlag) {
+        co_await PollStep(fw);
+        const uint8_t key = fw.State.KeyEvent;
         if (key == KeyMenu)
-            co_await MenuKey();
+            co_await MenuKey(fw);
         else
-            ActOnKey(key);
+            ActOnKey(fw, key);
     }
-    CountTuningTimeout();
-    DrawMainScreen();
-    EmulatorState.RefreshFlag = false;
+    CountTuningTimeout(fw);
+    DrawMainScreen(fw);
+    fw.State.RefreshFlag = false;
 }

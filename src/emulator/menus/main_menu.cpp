@@ -5,8 +5,8 @@
 #include "emulator/menus/main_menu_items.h"
 #include "emulator/menus/menu_item_drawing.h"
 #include "emulator/menus/menu_labels.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_step.h"
 #include "help/help.h"
 
@@ -25,62 +25,65 @@ enum class KeyResult { Redraw, Unchanged, Leave };
 // Editing never outlives the menu, also when a stop of the run destroys it.
 class EditingEndsWithMenu {
 public:
-    EditingEndsWithMenu() = default;
-    ~EditingEndsWithMenu() { EmulatorState.MenuEditing = false; }
+    explicit EditingEndsWithMenu(Firmware& fw) : fw_(fw) {}
+    ~EditingEndsWithMenu() { fw_.State.MenuEditing = false; }
     EditingEndsWithMenu(const EditingEndsWithMenu&) = delete;
     EditingEndsWithMenu& operator=(const EditingEndsWithMenu&) = delete;
+
+private:
+    Firmware& fw_;
 };
 
-const MenuItem& ItemShown() { return MainMenuItems[EmulatorState.MenuCursor]; }
+const MenuItem& ItemShown(Firmware& fw) { return MainMenuItems[fw.State.MenuCursor]; }
 
-void RunIfPresent(void (*operation)()) {
-    if (operation) operation();
+void RunIfPresent(Firmware& fw, void (*operation)(Firmware&)) {
+    if (operation) operation(fw);
 }
 
-Task<> SelectIfPresent(Task<> (*select)()) {
+Task<> SelectIfPresent(Firmware& fw, Task<> (*select)(Firmware&)) {
     if (!select) co_return;
-    co_await select();
+    co_await select(fw);
 }
 
-void DrawNavigationFrame() {
-    const uint8_t cursor = EmulatorState.MenuCursor;
-    DrawTab(EndTab, MenuKeyTabX);
-    DrawTab(SelTab, ActiveKeyTabX);
-    if (cursor < kLastItem) EmulatorLcd().DrawIcon10(NextLabel.data(), DownLabelRow);
-    if (cursor > 0) EmulatorLcd().DrawIcon10(PrevLabel.data(), UpLabelRow);
+void DrawNavigationFrame(Firmware& fw) {
+    const uint8_t cursor = fw.State.MenuCursor;
+    DrawTab(fw, EndTab, MenuKeyTabX);
+    DrawTab(fw, SelTab, ActiveKeyTabX);
+    if (cursor < kLastItem) fw.Display.DrawIcon10(NextLabel.data(), DownLabelRow);
+    if (cursor > 0) fw.Display.DrawIcon10(PrevLabel.data(), UpLabelRow);
 }
 
-void FullRedraw() {
-    EmulatorLcd().Clear();
-    if (EmulatorState.MenuEditing)
-        RunIfPresent(ItemShown().editFrame);
+void FullRedraw(Firmware& fw) {
+    fw.Display.Clear();
+    if (fw.State.MenuEditing)
+        RunIfPresent(fw, ItemShown(fw).editFrame);
     else
-        DrawNavigationFrame();
-    ShowHelpTopic(static_cast<int16_t>(kFirstItemHelpTopic + EmulatorState.MenuCursor));
-    ItemShown().draw();
+        DrawNavigationFrame(fw);
+    fw.HelpText.ShowTopic(static_cast<int16_t>(kFirstItemHelpTopic + fw.State.MenuCursor));
+    ItemShown(fw).draw(fw);
 }
 
 // The peak falls by one step per poll step.
-void UpdateMeter() {
-    EmulatorStateRecord& s = EmulatorState;
+void UpdateMeter(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.MenuCursor != kMicLevelItem) return;
-    EmulatorLcd().GotoText(kMeterColumn, kMeterRow);
+    fw.Display.GotoText(kMeterColumn, kMeterRow);
     const auto sample = static_cast<uint16_t>(std::abs(s.MicSample) / 32);
     if (s.MeterPeak < sample)
         s.MeterPeak = sample;
     else if (s.MeterPeak > 0)
         --s.MeterPeak;
-    EmulatorLcd().DrawLevelBar(s.MeterPeak / 16);
+    fw.Display.DrawLevelBar(s.MeterPeak / 16);
 }
 
-Task<KeyResult> BrowsingKey(uint8_t key) {
-    uint8_t& cursor = EmulatorState.MenuCursor;
+Task<KeyResult> BrowsingKey(Firmware& fw, uint8_t key) {
+    uint8_t& cursor = fw.State.MenuCursor;
     switch (key) {
         case KeyActive:
-            if (ItemShown().editFrame)
-                EmulatorState.MenuEditing = true;
+            if (ItemShown(fw).editFrame)
+                fw.State.MenuEditing = true;
             else
-                co_await SelectIfPresent(ItemShown().select);
+                co_await SelectIfPresent(fw, ItemShown(fw).select);
             co_return KeyResult::Redraw;
         case KeyUpArrow:
             if (cursor == 0) co_return KeyResult::Unchanged;
@@ -95,47 +98,47 @@ Task<KeyResult> BrowsingKey(uint8_t key) {
     }
 }
 
-Task<KeyResult> EditingKey(uint8_t key) {
+Task<KeyResult> EditingKey(Firmware& fw, uint8_t key) {
     switch (key) {
-        case KeyActive: co_await SelectIfPresent(ItemShown().select); co_return KeyResult::Redraw;
-        case KeyUpArrow: RunIfPresent(ItemShown().up); co_return KeyResult::Redraw;
-        case KeyDownArrow: RunIfPresent(ItemShown().down); co_return KeyResult::Redraw;
-        case KeyMenu: EmulatorState.MenuEditing = false; co_return KeyResult::Redraw;
+        case KeyActive: co_await SelectIfPresent(fw, ItemShown(fw).select); co_return KeyResult::Redraw;
+        case KeyUpArrow: RunIfPresent(fw, ItemShown(fw).up); co_return KeyResult::Redraw;
+        case KeyDownArrow: RunIfPresent(fw, ItemShown(fw).down); co_return KeyResult::Redraw;
+        case KeyMenu: fw.State.MenuEditing = false; co_return KeyResult::Redraw;
         default: co_return KeyResult::Unchanged;
     }
 }
 
-Task<KeyResult> ActOnKey(uint8_t key) {
-    if (EmulatorState.MenuEditing) {
-        const KeyResult result = co_await EditingKey(key);
+Task<KeyResult> ActOnKey(Firmware& fw, uint8_t key) {
+    if (fw.State.MenuEditing) {
+        const KeyResult result = co_await EditingKey(fw, key);
         co_return result;
     }
-    const KeyResult result = co_await BrowsingKey(key);
+    const KeyResult result = co_await BrowsingKey(fw, key);
     co_return result;
 }
 
 }  // namespace
 
-Task<> RunMainMenu() {
-    EmulatorStateRecord& s = EmulatorState;
-    const EditingEndsWithMenu editing;
+Task<> RunMainMenu(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    const EditingEndsWithMenu editing(fw);
     if (s.MenuCursor > kLastItem) s.MenuCursor = 0;
     s.AuxTarget = 0;
     s.MeterPeak = 0;
-    FullRedraw();
+    FullRedraw(fw);
     for (;;) {
         // Every 500 ms the item draws itself again: edited values blink.
         if (s.RefreshFlag) {
             s.RefreshFlag = false;
-            ItemShown().draw();
+            ItemShown(fw).draw(fw);
             continue;
         }
-        co_await PollStep();
-        const KeyResult result = co_await ActOnKey(s.KeyEvent);
+        co_await PollStep(fw);
+        const KeyResult result = co_await ActOnKey(fw, s.KeyEvent);
         if (result == KeyResult::Leave) co_return;
         if (result == KeyResult::Redraw)
-            FullRedraw();
+            FullRedraw(fw);
         else
-            UpdateMeter();
+            UpdateMeter(fw);
     }
 }

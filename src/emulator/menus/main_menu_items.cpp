@@ -14,8 +14,8 @@
 #include "emulator/menus/setup_menu.h"
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/scanning.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/screens/channel_editor.h"
 
 namespace {
@@ -31,86 +31,86 @@ constexpr uint8_t kNoiseModes = 3;
 constexpr uint8_t kVogadTopLevel = 6;
 constexpr uint8_t kVoxTopLevel = 10;
 
-void DrawNoise() {
-    EmulatorLcd().DrawIcon24(24, 2, NoiseIcon.data());
-    const uint8_t mode = EepromSettings.NoiseMode;
-    if (mode < kNoiseModes) DrawCaption(kNoiseCaptions[mode].column, 7, kNoiseCaptions[mode].text);
-    const uint8_t level = EepromSettings.NoiseLevel;
-    DrawValue(7, 3, level == 0 ? "OFF" : std::to_string(level), 3);
-    EmulatorLcd().DrawBar(48, 5, 3 * level + 4);
+void DrawNoise(Firmware& fw) {
+    fw.Display.DrawIcon24(24, 2, NoiseIcon.data());
+    const uint8_t mode = fw.Settings.NoiseMode;
+    if (mode < kNoiseModes) DrawCaption(fw, kNoiseCaptions[mode].column, 7, kNoiseCaptions[mode].text);
+    const uint8_t level = fw.Settings.NoiseLevel;
+    DrawValue(fw, 7, 3, level == 0 ? "OFF" : std::to_string(level), 3);
+    fw.Display.DrawBar(48, 5, 3 * level + 4);
 }
 
-void NoiseEditFrame() {
-    DrawEditFrame(UpArrowLabel, DownArrowLabel);
-    DrawTab(TypeTab, ActiveKeyTabX);
+void NoiseEditFrame(Firmware& fw) {
+    DrawEditFrame(fw, UpArrowLabel, DownArrowLabel);
+    DrawTab(fw, TypeTab, ActiveKeyTabX);
 }
 
-void NextNoiseMode() {
-    uint8_t& mode = EepromSettings.NoiseMode;
+void NextNoiseMode(Firmware& fw) {
+    uint8_t& mode = fw.Settings.NoiseMode;
     mode = mode >= kNoiseModes - 1 ? 0 : mode + 1;
-    if (mode == 0) EepromSettings.NoiseLevel = std::min(EepromSettings.NoiseLevel, kVogadTopLevel);
-    MarkSettingsChanged();
+    if (mode == 0) fw.Settings.NoiseLevel = std::min(fw.Settings.NoiseLevel, kVogadTopLevel);
+    MarkSettingsChanged(fw);
 }
 
-void NoiseUp() {
-    const uint8_t top = EepromSettings.NoiseMode == 0 ? kVogadTopLevel : kVoxTopLevel;
-    if (EepromSettings.NoiseLevel < top) ++EepromSettings.NoiseLevel;
-    MarkSettingsChanged();
+void NoiseUp(Firmware& fw) {
+    const uint8_t top = fw.Settings.NoiseMode == 0 ? kVogadTopLevel : kVoxTopLevel;
+    if (fw.Settings.NoiseLevel < top) ++fw.Settings.NoiseLevel;
+    MarkSettingsChanged(fw);
 }
 
-void NoiseDown() {
-    if (EepromSettings.NoiseLevel > 0) --EepromSettings.NoiseLevel;
-    MarkSettingsChanged();
+void NoiseDown(Firmware& fw) {
+    if (fw.Settings.NoiseLevel > 0) --fw.Settings.NoiseLevel;
+    MarkSettingsChanged(fw);
 }
 
-void DrawChannels() {
-    EmulatorLcd().DrawIcon24(32, 2, ChannelsIcon.data());
-    DrawCaption(2, 7, "Channels");
+void DrawChannels(Firmware& fw) {
+    fw.Display.DrawIcon24(32, 2, ChannelsIcon.data());
+    DrawCaption(fw, 2, 7, "Channels");
 }
 
 constexpr uint8_t kContrastLowest = 20;
 constexpr uint8_t kContrastHighest = 63;
 constexpr uint8_t kBarTop = 31;
 
-void DrawContrast() {
-    EmulatorLcd().DrawIcon24(16, 2, ContrastIcon.data());
-    DrawCaption(3, 7, "Contrast");
-    DrawValue(7, 3, std::to_string(EepromSettings.Contrast), 2);
-    const auto aboveLowest = static_cast<uint8_t>(EepromSettings.Contrast - kContrastLowest);
-    EmulatorLcd().DrawBar(48, 5, std::min(aboveLowest, kBarTop));
+void DrawContrast(Firmware& fw) {
+    fw.Display.DrawIcon24(16, 2, ContrastIcon.data());
+    DrawCaption(fw, 3, 7, "Contrast");
+    DrawValue(fw, 7, 3, std::to_string(fw.Settings.Contrast), 2);
+    const auto aboveLowest = static_cast<uint8_t>(fw.Settings.Contrast - kContrastLowest);
+    fw.Display.DrawBar(48, 5, std::min(aboveLowest, kBarTop));
 }
 
-void ArrowsEditFrame() { DrawEditFrame(UpArrowLabel, DownArrowLabel); }
+void ArrowsEditFrame(Firmware& fw) { DrawEditFrame(fw, UpArrowLabel, DownArrowLabel); }
 
-void ContrastUp() {
-    if (EepromSettings.Contrast < kContrastHighest) ++EepromSettings.Contrast;
-    EmulatorLcd().ApplyContrast();
+void ContrastUp(Firmware& fw) {
+    if (fw.Settings.Contrast < kContrastHighest) ++fw.Settings.Contrast;
+    fw.Display.ApplyContrast();
 }
 
-void ContrastDown() {
-    if (EepromSettings.Contrast > kContrastLowest) --EepromSettings.Contrast;
-    EmulatorLcd().ApplyContrast();
+void ContrastDown(Firmware& fw) {
+    if (fw.Settings.Contrast > kContrastLowest) --fw.Settings.Contrast;
+    fw.Display.ApplyContrast();
 }
 
 constexpr uint8_t kMicLevelTop = 3;
 
-void DrawMicLevel() {
-    EmulatorLcd().DrawIcon24(16, 2, MicLevelIcon.data());
-    DrawCaption(2, 7, "MIC level");
-    DrawValue(6, 2, std::to_string(10 * EepromSettings.MicLevel) + "dB", 4);
-    EmulatorLcd().DrawBar(48, 4, 8 * EepromSettings.MicLevel + 7);
+void DrawMicLevel(Firmware& fw) {
+    fw.Display.DrawIcon24(16, 2, MicLevelIcon.data());
+    DrawCaption(fw, 2, 7, "MIC level");
+    DrawValue(fw, 6, 2, std::to_string(10 * fw.Settings.MicLevel) + "dB", 4);
+    fw.Display.DrawBar(48, 4, 8 * fw.Settings.MicLevel + 7);
 }
 
-void MicLevelUp() {
-    if (EepromSettings.MicLevel < kMicLevelTop) ++EepromSettings.MicLevel;
-    ApplyMicLevel();
-    MarkSettingsChanged();
+void MicLevelUp(Firmware& fw) {
+    if (fw.Settings.MicLevel < kMicLevelTop) ++fw.Settings.MicLevel;
+    ApplyMicLevel(fw);
+    MarkSettingsChanged(fw);
 }
 
-void MicLevelDown() {
-    if (EepromSettings.MicLevel > 0) --EepromSettings.MicLevel;
-    ApplyMicLevel();
-    MarkSettingsChanged();
+void MicLevelDown(Firmware& fw) {
+    if (fw.Settings.MicLevel > 0) --fw.Settings.MicLevel;
+    ApplyMicLevel(fw);
+    MarkSettingsChanged(fw);
 }
 
 // AUX levels are attenuation steps, 0 loudest (+30 dB) to 30 (-30 dB), 31 off.
@@ -122,117 +122,117 @@ std::string AuxLevelText(uint8_t level) {
     return std::to_string(30 - 2 * level) + "dB";
 }
 
-void DrawAuxLevel(uint8_t target, uint8_t level, uint8_t textRow) {
-    const bool blank = EditedValueBlank() && EmulatorState.AuxTarget == target;
-    DrawTextAt(6, textRow, blank ? "     " : AuxLevelText(level), false);
-    EmulatorLcd().DrawBar(48, textRow + 1, AuxLevelOff - level);
+void DrawAuxLevel(Firmware& fw, uint8_t target, uint8_t level, uint8_t textRow) {
+    const bool blank = EditedValueBlank(fw) && fw.State.AuxTarget == target;
+    DrawTextAt(fw, 6, textRow, blank ? "     " : AuxLevelText(level), false);
+    fw.Display.DrawBar(48, textRow + 1, AuxLevelOff - level);
 }
 
-void DrawAux() {
-    EmulatorLcd().DrawIcon24(0, 3, AuxIcon.data());
-    DrawCaption(2, 7, "AUX level");
-    DrawAuxLevel(kAuxOpen, EepromSettings.AuxOpenLevel, 2);
-    DrawAuxLevel(kAuxMute, EepromSettings.AuxMuteLevel, 4);
-    EmulatorLcd().DrawStrip24At(OpenWord.data(), 24, 3);
-    EmulatorLcd().DrawStrip24At(MuteWord.data(), 24, 5);
+void DrawAux(Firmware& fw) {
+    fw.Display.DrawIcon24(0, 3, AuxIcon.data());
+    DrawCaption(fw, 2, 7, "AUX level");
+    DrawAuxLevel(fw, kAuxOpen, fw.Settings.AuxOpenLevel, 2);
+    DrawAuxLevel(fw, kAuxMute, fw.Settings.AuxMuteLevel, 4);
+    fw.Display.DrawStrip24At(OpenWord.data(), 24, 3);
+    fw.Display.DrawStrip24At(MuteWord.data(), 24, 5);
 }
 
-void AuxEditFrame() {
-    DrawEditFrame(UpArrowLabel, DownArrowLabel);
-    DrawTab(EditTab, ActiveKeyTabX);
+void AuxEditFrame(Firmware& fw) {
+    DrawEditFrame(fw, UpArrowLabel, DownArrowLabel);
+    DrawTab(fw, EditTab, ActiveKeyTabX);
 }
 
-void NextAuxTarget() { EmulatorState.AuxTarget = EmulatorState.AuxTarget == kAuxOpen ? kAuxMute : kAuxOpen; }
+void NextAuxTarget(Firmware& fw) { fw.State.AuxTarget = fw.State.AuxTarget == kAuxOpen ? kAuxMute : kAuxOpen; }
 
-uint8_t& AuxTargetLevel() {
-    return EmulatorState.AuxTarget == kAuxOpen ? EepromSettings.AuxOpenLevel : EepromSettings.AuxMuteLevel;
+uint8_t& AuxTargetLevel(Firmware& fw) {
+    return fw.State.AuxTarget == kAuxOpen ? fw.Settings.AuxOpenLevel : fw.Settings.AuxMuteLevel;
 }
 
 // The squelch evaluation sets the AUX audio path by whether the open level is
 // off: a level that enters or leaves off makes it evaluate afresh. The mute
 // level never stays louder than the open level.
-void AuxLevelChanged() {
-    EmulatorState.AuxChanged = true;
-    EepromSettings.AuxMuteLevel = std::max(EepromSettings.AuxMuteLevel, EepromSettings.AuxOpenLevel);
-    MarkSettingsChanged();
+void AuxLevelChanged(Firmware& fw) {
+    fw.State.AuxChanged = true;
+    fw.Settings.AuxMuteLevel = std::max(fw.Settings.AuxMuteLevel, fw.Settings.AuxOpenLevel);
+    MarkSettingsChanged(fw);
 }
 
-void AuxLouder() {
-    uint8_t& level = AuxTargetLevel();
+void AuxLouder(Firmware& fw) {
+    uint8_t& level = AuxTargetLevel(fw);
     if (level > 0) {
         --level;
-        if (level == AuxLevelOff - 1) EmulatorState.RxState = RxNotEvaluated;  // leaves off
+        if (level == AuxLevelOff - 1) fw.State.RxState = RxNotEvaluated;  // leaves off
     }
-    AuxLevelChanged();
+    AuxLevelChanged(fw);
 }
 
-void AuxQuieter() {
-    uint8_t& level = AuxTargetLevel();
+void AuxQuieter(Firmware& fw) {
+    uint8_t& level = AuxTargetLevel(fw);
     if (level < AuxLevelOff) {
         ++level;
-        if (level == AuxLevelOff) EmulatorState.RxState = RxNotEvaluated;  // enters off
+        if (level == AuxLevelOff) fw.State.RxState = RxNotEvaluated;  // enters off
     }
-    AuxLevelChanged();
+    AuxLevelChanged(fw);
 }
 
-void DrawMicFilter() {
-    EmulatorLcd().DrawIcon24(24, 2, MicFilterIcon.data());
-    DrawCaption(1, 6, "MIC filter");
-    DrawCaption(2, 7, "Bandpass");
-    DrawValue(7, 3, EepromSettings.MicFilter == 1 ? "On" : "Off", 3);
+void DrawMicFilter(Firmware& fw) {
+    fw.Display.DrawIcon24(24, 2, MicFilterIcon.data());
+    DrawCaption(fw, 1, 6, "MIC filter");
+    DrawCaption(fw, 2, 7, "Bandpass");
+    DrawValue(fw, 7, 3, fw.Settings.MicFilter == 1 ? "On" : "Off", 3);
 }
 
-void OnOffEditFrame() { DrawEditFrame(OnLabel, OffLabel); }
+void OnOffEditFrame(Firmware& fw) { DrawEditFrame(fw, OnLabel, OffLabel); }
 
-void MicFilterOn() {
-    EepromSettings.MicFilter = 1;
-    MarkSettingsChanged();
+void MicFilterOn(Firmware& fw) {
+    fw.Settings.MicFilter = 1;
+    MarkSettingsChanged(fw);
 }
 
-void MicFilterOff() {
-    EepromSettings.MicFilter = 0;
-    MarkSettingsChanged();
+void MicFilterOff(Firmware& fw) {
+    fw.Settings.MicFilter = 0;
+    MarkSettingsChanged(fw);
 }
 
-void DrawScanAtPowerUp() {
-    EmulatorLcd().DrawIcon24(24, 2, ScanIcon.data());
-    DrawCaption(2, 6, "Scanning");
-    DrawCaption(2, 7, "Power-up");
-    DrawValue(6, 3, EepromSettings.ScanAtPowerUp != 0 ? "On" : "Off", 3);
+void DrawScanAtPowerUp(Firmware& fw) {
+    fw.Display.DrawIcon24(24, 2, ScanIcon.data());
+    DrawCaption(fw, 2, 6, "Scanning");
+    DrawCaption(fw, 2, 7, "Power-up");
+    DrawValue(fw, 6, 3, fw.Settings.ScanAtPowerUp != 0 ? "On" : "Off", 3);
 }
 
 // Either choice also ends scanning that is running now.
-void SetScanAtPowerUp(uint8_t value) {
-    EepromSettings.ScanAtPowerUp = value;
-    StopScanning();
-    MarkSettingsChanged();
+void SetScanAtPowerUp(Firmware& fw, uint8_t value) {
+    fw.Settings.ScanAtPowerUp = value;
+    StopScanning(fw);
+    MarkSettingsChanged(fw);
 }
 
-void ScanAtPowerUpOn() { SetScanAtPowerUp(1); }
-void ScanAtPowerUpOff() { SetScanAtPowerUp(0); }
+void ScanAtPowerUpOn(Firmware& fw) { SetScanAtPowerUp(fw, 1); }
+void ScanAtPowerUpOff(Firmware& fw) { SetScanAtPowerUp(fw, 0); }
 
-void DrawPttMode() {
-    EmulatorLcd().DrawIcon24(8, 2, PttModeIcon.data());
-    DrawCaption(1, 6, "Pilot/Pax");
-    DrawCaption(2, 7, "PTT mode");
-    DrawValue(4, 3, EepromSettings.PttIsolate == 1 ? "Isolate" : " Join", 7);
+void DrawPttMode(Firmware& fw) {
+    fw.Display.DrawIcon24(8, 2, PttModeIcon.data());
+    DrawCaption(fw, 1, 6, "Pilot/Pax");
+    DrawCaption(fw, 2, 7, "PTT mode");
+    DrawValue(fw, 4, 3, fw.Settings.PttIsolate == 1 ? "Isolate" : " Join", 7);
 }
 
-void PttModeEditFrame() { DrawEditFrame(IsoLabel, JoinLabel); }
+void PttModeEditFrame(Firmware& fw) { DrawEditFrame(fw, IsoLabel, JoinLabel); }
 
-void PttIsolated() {
-    EepromSettings.PttIsolate = 1;
-    MarkSettingsChanged();
+void PttIsolated(Firmware& fw) {
+    fw.Settings.PttIsolate = 1;
+    MarkSettingsChanged(fw);
 }
 
-void PttJoined() {
-    EepromSettings.PttIsolate = 0;
-    MarkSettingsChanged();
+void PttJoined(Firmware& fw) {
+    fw.Settings.PttIsolate = 0;
+    MarkSettingsChanged(fw);
 }
 
-void DrawSetup() {
-    EmulatorLcd().DrawIcon24(40, 2, SetupIcon.data());
-    DrawCaption(4, 7, "Setup");
+void DrawSetup(Firmware& fw) {
+    fw.Display.DrawIcon24(40, 2, SetupIcon.data());
+    DrawCaption(fw, 4, 7, "Setup");
 }
 
 }  // namespace

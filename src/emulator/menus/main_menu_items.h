@@ -4,6 +4,8 @@
 
 #include "emulator/runtime/task.h"
 
+struct Firmware;
+
 // One item of the main menu: operations without arguments or result (select
 // is a coroutine: it may open a screen of its own). Only
 // draw is always there; an absent operation (nullptr) is skipped. An item
@@ -11,11 +13,11 @@
 // then run up and down, ACTIVE runs select. Without an edit frame ACTIVE
 // runs select at once.
 struct MenuItem {
-    void (*draw)();  // icon, captions, value and bars
-    Task<> (*select)();
-    void (*up)();
-    void (*down)();
-    void (*editFrame)();  // BACK tab and side labels while editing
+    void (*draw)(Firmware&);  // icon, captions, value and bars
+    Task<> (*select)(Firmware&);
+    void (*up)(Firmware&);
+    void (*down)(Firmware&);
+    void (*editFrame)(Firmware&);  // BACK tab and side labels while editing
 };
 
 inline constexpr uint8_t MainMenuItemCount = 9;

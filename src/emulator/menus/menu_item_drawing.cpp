@@ -2,32 +2,34 @@
 
 #include <string>
 
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 
-void DrawTextAt(uint8_t column, uint8_t row, std::string_view text, bool big) {
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = big;
-    EmulatorLcd().GotoText(column, row);
-    EmulatorLcd().DrawText(text);
-    EmulatorLcd().BigFont = false;
+void DrawTextAt(Firmware& fw, uint8_t column, uint8_t row, std::string_view text, bool big) {
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = big;
+    fw.Display.GotoText(column, row);
+    fw.Display.DrawText(text);
+    fw.Display.BigFont = false;
 }
 
-void DrawCaption(uint8_t column, uint8_t row, std::string_view text) { DrawTextAt(column, row, text, false); }
+void DrawCaption(Firmware& fw, uint8_t column, uint8_t row, std::string_view text) {
+    DrawTextAt(fw, column, row, text, false);
+}
 
-bool EditedValueBlank() { return EmulatorState.MenuEditing && EmulatorState.BlinkPhase; }
+bool EditedValueBlank(Firmware& fw) { return fw.State.MenuEditing && fw.State.BlinkPhase; }
 
-void DrawValue(uint8_t column, uint8_t row, std::string_view text, std::size_t blankWidth) {
-    if (EditedValueBlank())
-        DrawTextAt(column, row, std::string(blankWidth, ' '), true);
+void DrawValue(Firmware& fw, uint8_t column, uint8_t row, std::string_view text, std::size_t blankWidth) {
+    if (EditedValueBlank(fw))
+        DrawTextAt(fw, column, row, std::string(blankWidth, ' '), true);
     else
-        DrawTextAt(column, row, text, true);
+        DrawTextAt(fw, column, row, text, true);
 }
 
-void DrawTab(const TabPicture& tab, uint8_t x) { EmulatorLcd().DrawStrip24At(tab.data(), x, MenuTabRow); }
+void DrawTab(Firmware& fw, const TabPicture& tab, uint8_t x) { fw.Display.DrawStrip24At(tab.data(), x, MenuTabRow); }
 
-void DrawEditFrame(const SideLabel& up, const SideLabel& down) {
-    DrawTab(BackTab, MenuKeyTabX);
-    EmulatorLcd().DrawIcon10(up.data(), UpLabelRow);
-    EmulatorLcd().DrawIcon10(down.data(), DownLabelRow);
+void DrawEditFrame(Firmware& fw, const SideLabel& up, const SideLabel& down) {
+    DrawTab(fw, BackTab, MenuKeyTabX);
+    fw.Display.DrawIcon10(up.data(), UpLabelRow);
+    fw.Display.DrawIcon10(down.data(), DownLabelRow);
 }

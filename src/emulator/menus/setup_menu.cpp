@@ -3,8 +3,8 @@
 #include <string>
 
 #include "emulator/menus/setup_menu_items.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_step.h"
 #include "help/help.h"
 
@@ -18,83 +18,83 @@ constexpr uint8_t kIdleHalfSeconds = 200;
 // Fourteen spaces: a whole line and the two columns beyond the right edge.
 constexpr const char* kLineBlank = "              ";
 
-const SetupItem& SelectedLine() { return SetupItems[EmulatorState.SetupCursor]; }
+const SetupItem& SelectedLine(Firmware& fw) { return SetupItems[fw.State.SetupCursor]; }
 
-void RunIfPresent(void (*operation)()) {
-    if (operation) operation();
+void RunIfPresent(Firmware& fw, void (*operation)(Firmware&)) {
+    if (operation) operation(fw);
 }
 
-Task<> SelectIfPresent(Task<> (*select)()) {
+Task<> SelectIfPresent(Firmware& fw, Task<> (*select)(Firmware&)) {
     if (!select) co_return;
-    co_await select();
+    co_await select(fw);
 }
 
 // Line n on text rows `row` and `row` + 1, in large text. While browsing the
 // selected line is inverse and its help topic is shown; while editing only
 // its value is inverse.
-void DrawLine(uint8_t n, uint8_t row) {
-    const EmulatorStateRecord& s = EmulatorState;
+void DrawLine(Firmware& fw, uint8_t n, uint8_t row) {
+    const EmulatorStateRecord& s = fw.State;
     const bool selected = n == s.SetupCursor;
-    EmulatorLcd().BigFont = true;
-    EmulatorLcd().Inverse = selected && !s.SetupEditing;
-    if (EmulatorLcd().Inverse) ShowHelpTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
-    EmulatorLcd().GotoText(0, row);
-    EmulatorLcd().DrawText(kLineBlank);
-    EmulatorLcd().GotoText(0, row);
-    EmulatorLcd().DrawText(SetupItems[n].label);
-    const std::string value = SetupItems[n].value ? SetupItems[n].value() : std::string();
-    EmulatorLcd().Inverse = selected;
-    EmulatorLcd().DrawText(value);
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = false;
+    fw.Display.BigFont = true;
+    fw.Display.Inverse = selected && !s.SetupEditing;
+    if (fw.Display.Inverse) fw.HelpText.ShowTopic(static_cast<int16_t>(kFirstLineHelpTopic + s.SetupCursor));
+    fw.Display.GotoText(0, row);
+    fw.Display.DrawText(kLineBlank);
+    fw.Display.GotoText(0, row);
+    fw.Display.DrawText(SetupItems[n].label);
+    const std::string value = SetupItems[n].value ? SetupItems[n].value(fw) : std::string();
+    fw.Display.Inverse = selected;
+    fw.Display.DrawText(value);
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = false;
 }
 
-void FullRedraw() {
-    EmulatorLcd().Clear();
-    for (uint8_t i = 0; i < kVisibleLines; ++i) DrawLine(EmulatorState.SetupTop + i, 2 * i);
+void FullRedraw(Firmware& fw) {
+    fw.Display.Clear();
+    for (uint8_t i = 0; i < kVisibleLines; ++i) DrawLine(fw, fw.State.SetupTop + i, 2 * i);
 }
 
 // From line 3 on the selected line is the bottom one on the screen, moving up
 // as well as down.
-void MoveCursor(bool up) {
-    EmulatorStateRecord& s = EmulatorState;
+void MoveCursor(Firmware& fw, bool up) {
+    EmulatorStateRecord& s = fw.State;
     if (up && s.SetupCursor > 0) --s.SetupCursor;
     if (!up && s.SetupCursor < kLastLine) ++s.SetupCursor;
     s.SetupTop = s.SetupCursor >= kVisibleLines - 1 ? s.SetupCursor - (kVisibleLines - 1) : 0;
 }
 
-void UpDownKey(bool up) {
-    if (EmulatorState.SetupEditing)
-        RunIfPresent(up ? SelectedLine().up : SelectedLine().down);
+void UpDownKey(Firmware& fw, bool up) {
+    if (fw.State.SetupEditing)
+        RunIfPresent(fw, up ? SelectedLine(fw).up : SelectedLine(fw).down);
     else
-        MoveCursor(up);
+        MoveCursor(fw, up);
 }
 
 // UP, DOWN, VOL/SQ, MHz/KHz/CH and ACTIVE while editing.
-void ActOnKey(uint8_t key) {
+void ActOnKey(Firmware& fw, uint8_t key) {
     switch (key) {
-        case KeyActive: EmulatorState.SetupEditing = false; break;
-        case KeyUpArrow: UpDownKey(true); break;
-        case KeyDownArrow: UpDownKey(false); break;
+        case KeyActive: fw.State.SetupEditing = false; break;
+        case KeyUpArrow: UpDownKey(fw, true); break;
+        case KeyDownArrow: UpDownKey(fw, false); break;
         default: break;
     }
 }
 
 }  // namespace
 
-Task<> RunSetupMenu() {
-    EmulatorStateRecord& s = EmulatorState;
+Task<> RunSetupMenu(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     s.HalfSeconds = 0;
     s.SetupCursor = 0;
     s.SetupTop = 0;
     s.SetupEditing = false;
-    FullRedraw();
+    FullRedraw(fw);
     for (;;) {
         if (s.RefreshFlag) {
             s.RefreshFlag = false;
             continue;
         }
-        co_await PollStep();
+        co_await PollStep(fw);
         const uint8_t key = s.KeyEvent;
         if (key == KeyNone) {
             if (s.HalfSeconds > kIdleHalfSeconds) co_return;
@@ -104,11 +104,11 @@ Task<> RunSetupMenu() {
         // A line's select operation (a toggle, or a screen of its own) does
         // not restart the idle time.
         if (key == KeyActive && !s.SetupEditing) {
-            co_await SelectIfPresent(SelectedLine().select);
+            co_await SelectIfPresent(fw, SelectedLine(fw).select);
         } else {
-            ActOnKey(key);
+            ActOnKey(fw, key);
             s.HalfSeconds = 0;
         }
-        FullRedraw();
+        FullRedraw(fw);
     }
 }

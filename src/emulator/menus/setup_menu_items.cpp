@@ -8,6 +8,7 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/screens/readings_screens.h"
 #include "emulator/screens/receiver_sweeps.h"
 #include "emulator/screens/transmitter_sweep.h"
@@ -17,77 +18,77 @@ namespace {
 constexpr const char* kDualModeTexts[] = {"Main+Standby", "Main only", "Standby only"};
 constexpr uint8_t kDualModes = 3;
 
-std::string DualModeValue() {
-    const uint8_t mode = EepromSettings.DualMode;
+std::string DualModeValue(Firmware& fw) {
+    const uint8_t mode = fw.Settings.DualMode;
     return mode < kDualModes ? kDualModeTexts[mode] : "";
 }
 
-void NextDualMode() {
-    uint8_t& mode = EepromSettings.DualMode;
+void NextDualMode(Firmware& fw) {
+    uint8_t& mode = fw.Settings.DualMode;
     mode = mode >= kDualModes - 1 ? 0 : mode + 1;
-    MarkSettingsChanged();
+    MarkSettingsChanged(fw);
 }
 
 // Any byte but 0 is shown as on, so a toggle goes from what is shown: a
 // settings file holding 2 reads "On" and the next toggle switches it off.
-void Toggle(uint8_t& setting) {
+void Toggle(Firmware& fw, uint8_t& setting) {
     setting = setting != 0 ? 0 : 1;
-    MarkSettingsChanged();
+    MarkSettingsChanged(fw);
 }
 
 const char* OnOff(uint8_t setting) { return setting != 0 ? "On" : "Off"; }
 
-std::string MicInvertValue() { return OnOff(EepromSettings.MicInvert); }
-void ToggleMicInvert() { Toggle(EepromSettings.MicInvert); }
+std::string MicInvertValue(Firmware& fw) { return OnOff(fw.Settings.MicInvert); }
+void ToggleMicInvert(Firmware& fw) { Toggle(fw, fw.Settings.MicInvert); }
 
-std::string TxMicValue() { return EepromSettings.TxHotMic != 0 ? "HOT" : "VOX"; }
-void ToggleTxMic() { Toggle(EepromSettings.TxHotMic); }
+std::string TxMicValue(Firmware& fw) { return fw.Settings.TxHotMic != 0 ? "HOT" : "VOX"; }
+void ToggleTxMic(Firmware& fw) { Toggle(fw, fw.Settings.TxHotMic); }
 
-std::string TxLockValue() { return OnOff(EepromSettings.TxLock); }
-void ToggleTxLock() { Toggle(EepromSettings.TxLock); }
+std::string TxLockValue(Firmware& fw) { return OnOff(fw.Settings.TxLock); }
+void ToggleTxLock(Firmware& fw) { Toggle(fw, fw.Settings.TxLock); }
 
-std::string PriorityScanValue() { return OnOff(EepromSettings.PriorityScan); }
-void TogglePriorityScan() { Toggle(EepromSettings.PriorityScan); }
+std::string PriorityScanValue(Firmware& fw) { return OnOff(fw.Settings.PriorityScan); }
+void TogglePriorityScan(Firmware& fw) { Toggle(fw, fw.Settings.PriorityScan); }
 
-std::string SelectionValue() { return EepromSettings.DirectSelect != 0 ? "Direct FS" : "Flip-Flop FS"; }
+std::string SelectionValue(Firmware& fw) { return fw.Settings.DirectSelect != 0 ? "Direct FS" : "Flip-Flop FS"; }
 
 // The receiver goes over to the frequency the new selection mode uses, so
 // that what is heard is what is shown.
-void ToggleSelection() {
-    Toggle(EepromSettings.DirectSelect);
-    if (!EmulatorState.Transmitting) TuneReceiver();
+void ToggleSelection(Firmware& fw) {
+    Toggle(fw, fw.Settings.DirectSelect);
+    if (!fw.State.Transmitting) TuneReceiver(fw);
 }
 
 // The transmit offset in kHz, -32000..32000 in steps of 1000.
 constexpr int16_t kTxOffsetStep = 1000;
 constexpr int16_t kTxOffsetLimit = 32000;
 
-std::string TxOffsetValue() { return std::to_string(EepromSettings.TxOffset); }
+std::string TxOffsetValue(Firmware& fw) { return std::to_string(fw.Settings.TxOffset); }
 
-void StartEditing() { EmulatorState.SetupEditing = true; }
+void StartEditing(Firmware& fw) { fw.State.SetupEditing = true; }
 
 // Limited to the range also from an odd value a settings file may hold,
 // which a whole step would carry past the 16-bit range.
-void TxOffsetUp() {
-    int16_t& offset = EepromSettings.TxOffset;
+void TxOffsetUp(Firmware& fw) {
+    int16_t& offset = fw.Settings.TxOffset;
     if (offset < kTxOffsetLimit) offset = static_cast<int16_t>(std::min(offset + kTxOffsetStep, +kTxOffsetLimit));
-    MarkSettingsChanged();
+    MarkSettingsChanged(fw);
 }
 
-void TxOffsetDown() {
-    int16_t& offset = EepromSettings.TxOffset;
+void TxOffsetDown(Firmware& fw) {
+    int16_t& offset = fw.Settings.TxOffset;
     if (offset > -kTxOffsetLimit) offset = static_cast<int16_t>(std::max(offset - kTxOffsetStep, -kTxOffsetLimit));
-    MarkSettingsChanged();
+    MarkSettingsChanged(fw);
 }
 
-std::string CpuFreqValue() { return std::to_string(EmulatorState.CpuFreqReading); }
+std::string CpuFreqValue(Firmware& fw) { return std::to_string(fw.State.CpuFreqReading); }
 
 // A service screen stays open until a key ends it, however long that takes;
 // the Setup menu's idle time (HalfSeconds) starts again when it returns.
-template <Task<> (*Screen)()>
-Task<> ServiceScreen() {
-    co_await Screen();
-    EmulatorState.HalfSeconds = 0;
+template <Task<> (*Screen)(Firmware&)>
+Task<> ServiceScreen(Firmware& fw) {
+    co_await Screen(fw);
+    fw.State.HalfSeconds = 0;
 }
 
 }  // namespace

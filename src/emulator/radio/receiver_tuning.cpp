@@ -5,6 +5,7 @@
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -13,30 +14,30 @@ constexpr uint16_t kRetuneSettleMs = 10;
 
 // The synthesizer word wraps as the 32-bit register does: a frequency from a
 // damaged settings file may sit at the top of the number range.
-void ProgramReceiver(int32_t kHz) {
-    EmulatorState.TunedFreq = kHz;
-    SetSynthesizer(static_cast<int32_t>(static_cast<uint32_t>(kHz) + ReceiverOffsetKHz));
-    SelectReceivePath();
+void ProgramReceiver(Firmware& fw, int32_t kHz) {
+    fw.State.TunedFreq = kHz;
+    SetSynthesizer(fw, static_cast<int32_t>(static_cast<uint32_t>(kHz) + ReceiverOffsetKHz));
+    SelectReceivePath(fw);
 }
 
 }  // namespace
 
-int32_t TransmitFrequency() {
-    return EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq;
+int32_t TransmitFrequency(Firmware& fw) {
+    return fw.Settings.DirectSelect ? fw.Settings.StandbyFreq : fw.Settings.ActiveFreq;
 }
 
-bool PttHeld() { return PanelInputs.PttPilot || PanelInputs.PttPax; }
+bool PttHeld(Firmware& fw) { return fw.Inputs.PttPilot || fw.Inputs.PttPax; }
 
-void TuneReceiver() {
-    ProgramReceiver(EepromSettings.DirectSelect ? EepromSettings.StandbyFreq : EepromSettings.ActiveFreq);
+void TuneReceiver(Firmware& fw) {
+    ProgramReceiver(fw, fw.Settings.DirectSelect ? fw.Settings.StandbyFreq : fw.Settings.ActiveFreq);
 }
 
-Task<> RetuneToScanTarget() {
-    ProgramReceiver(EmulatorState.ScanTarget);
-    co_await Delay(kRetuneSettleMs);
+Task<> RetuneToScanTarget(Firmware& fw) {
+    ProgramReceiver(fw, fw.State.ScanTarget);
+    co_await Delay(fw, kRetuneSettleMs);
 }
 
-void TuneTransmitter() {
-    SetSynthesizer(TransmitFrequency());
-    SelectTransmitPath();
+void TuneTransmitter(Firmware& fw) {
+    SetSynthesizer(fw, TransmitFrequency(fw));
+    SelectTransmitPath(fw);
 }

@@ -5,6 +5,7 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -15,47 +16,46 @@ constexpr uint8_t kScanDwellLastCount = 1;
 // one every 101 ticks.
 constexpr uint8_t kPriorityLastCount = 100;
 
-Task<> Alternate() {
-    EmulatorStateRecord& s = EmulatorState;
+Task<> Alternate(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.ScanCounter <= kScanDwellLastCount) {
         ++s.ScanCounter;
         co_return;
     }
     s.ScanCounter = 0;
-    s.ScanTarget = s.TunedFreq == EepromSettings.StandbyFreq ? EepromSettings.ActiveFreq : EepromSettings.StandbyFreq;
-    co_await RetuneToScanTarget();
+    s.ScanTarget = s.TunedFreq == fw.Settings.StandbyFreq ? fw.Settings.ActiveFreq : fw.Settings.StandbyFreq;
+    co_await RetuneToScanTarget(fw);
 }
 
-Task<> LookAtActive() {
-    EmulatorStateRecord& s = EmulatorState;
+Task<> LookAtActive(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.ScanCounter <= kPriorityLastCount) {
         ++s.ScanCounter;
         co_return;
     }
     s.ScanCounter = 1;
-    s.ScanTarget = EepromSettings.ActiveFreq;
+    s.ScanTarget = fw.Settings.ActiveFreq;
     s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
-    WriteRegister(s.OutputLatch, RegisterOutputLatch);
-    co_await RetuneToScanTarget();
+    WriteRegister(fw, s.OutputLatch, RegisterOutputLatch);
+    co_await RetuneToScanTarget(fw);
     s.RxState = RxSquelched;
     s.FilteredLevel = 0;
 }
 
 }  // namespace
 
-Task<> ScanningDuty() {
-    const EmulatorStateRecord& s = EmulatorState;
-    if (!s.ScanOn || EepromSettings.DirectSelect) co_return;
+Task<> ScanningDuty(Firmware& fw) {
+    const EmulatorStateRecord& s = fw.State;
+    if (!s.ScanOn || fw.Settings.DirectSelect) co_return;
     if (s.RxState == RxSquelched) {
-        co_await Alternate();
+        co_await Alternate(fw);
         co_return;
     }
-    if (!EepromSettings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != EepromSettings.StandbyFreq)
-        co_return;
-    co_await LookAtActive();
+    if (!fw.Settings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != fw.Settings.StandbyFreq) co_return;
+    co_await LookAtActive(fw);
 }
 
-void StopScanning() {
-    EmulatorState.ScanOn = false;
-    if (!EmulatorState.Transmitting) TuneReceiver();
+void StopScanning(Firmware& fw) {
+    fw.State.ScanOn = false;
+    if (!fw.State.Transmitting) TuneReceiver(fw);
 }

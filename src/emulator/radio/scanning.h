@@ -2,11 +2,13 @@
 
 #include "emulator/runtime/task.h"
 
+struct Firmware;
+
 // Once per tick: the alternation between active and standby while scanning,
 // and the priority look at the active frequency.
-Task<> ScanningDuty();
+Task<> ScanningDuty(Firmware& fw);
 
 // Scanning off, and the receiver back on its resting frequency (unless the
 // transmitter is keyed: the end of the transmission retunes it), wherever
 // the scan had parked it.
-void StopScanning();
+void StopScanning(Firmware& fw);

@@ -6,6 +6,7 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_clock.h"
 
 namespace {
@@ -15,8 +16,8 @@ constexpr uint32_t kIterationsPerSecond = 1000000 / MicrosecondsPerPollIteration
 // StuckPttCount counts the whole seconds a PTT has been held, from the poll
 // step that first saw it; it stops at the stuck limit so that it can never
 // wrap back to "not stuck".
-void CountPttHeld(bool held, uint32_t iterations) {
-    EmulatorStateRecord& s = EmulatorState;
+void CountPttHeld(Firmware& fw, bool held, uint32_t iterations) {
+    EmulatorStateRecord& s = fw.State;
     const bool heldBefore = s.PttWasHeld;
     s.PttWasHeld = held;
     if (!held) {
@@ -24,7 +25,7 @@ void CountPttHeld(bool held, uint32_t iterations) {
         s.PttHeldIterations = 0;
         return;
     }
-    if (!heldBefore || PttStuck()) return;
+    if (!heldBefore || PttStuck(fw)) return;
     const uint64_t total = uint64_t{s.PttHeldIterations} + iterations;
     const uint64_t seconds = std::min<uint64_t>(s.StuckPttCount + total / kIterationsPerSecond, StuckPttSeconds);
     s.StuckPttCount = static_cast<uint16_t>(seconds);
@@ -32,8 +33,8 @@ void CountPttHeld(bool held, uint32_t iterations) {
 }
 
 // Spends the start-up inhibit; true while it still blocks this poll step.
-bool Inhibited(uint32_t iterations) {
-    EmulatorStateRecord& s = EmulatorState;
+bool Inhibited(Firmware& fw, uint32_t iterations) {
+    EmulatorStateRecord& s = fw.State;
     if (s.TxInhibit <= 0) return false;
     const auto spent = static_cast<int32_t>(std::min<int64_t>(iterations, s.TxInhibit));
     s.TxInhibit -= spent;
@@ -42,38 +43,38 @@ bool Inhibited(uint32_t iterations) {
 
 // TxLock: no transmission over a signal being received on the frequency the
 // transmitter would use.
-bool LockedByReception() {
-    const EmulatorStateRecord& s = EmulatorState;
-    return EepromSettings.TxLock && s.RxState == RxReceiving && s.TunedFreq == TransmitFrequency();
+bool LockedByReception(Firmware& fw) {
+    const EmulatorStateRecord& s = fw.State;
+    return fw.Settings.TxLock && s.RxState == RxReceiving && s.TunedFreq == TransmitFrequency(fw);
 }
 
-void StartTransmission() {
-    EmulatorStateRecord& s = EmulatorState;
+void StartTransmission(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     s.Transmitting = true;
-    TuneTransmitter();
+    TuneTransmitter(fw);
     s.RefreshFlag = true;
     s.TxTimer = TransmitTimerStart;
 }
 
 }  // namespace
 
-bool PttStuck() { return EmulatorState.StuckPttCount >= StuckPttSeconds; }
+bool PttStuck(Firmware& fw) { return fw.State.StuckPttCount >= StuckPttSeconds; }
 
-void EndTransmission() {
-    EmulatorState.Transmitting = false;
-    TuneReceiver();
-    EmulatorState.RefreshFlag = true;
+void EndTransmission(Firmware& fw) {
+    fw.State.Transmitting = false;
+    TuneReceiver(fw);
+    fw.State.RefreshFlag = true;
 }
 
-void TransmitControl(uint32_t iterations) {
-    const bool held = PttHeld();
-    CountPttHeld(held, iterations);
-    if (EmulatorState.Transmitting) {
-        if (PttStuck() || !held || TransmitFrequency() < LowestTransmitKHz) EndTransmission();
+void TransmitControl(Firmware& fw, uint32_t iterations) {
+    const bool held = PttHeld(fw);
+    CountPttHeld(fw, held, iterations);
+    if (fw.State.Transmitting) {
+        if (PttStuck(fw) || !held || TransmitFrequency(fw) < LowestTransmitKHz) EndTransmission(fw);
         return;
     }
-    if (held && PttStuck()) return;
-    if (Inhibited(iterations)) return;
-    if (!held || LockedByReception() || TransmitFrequency() < LowestTransmitKHz) return;
-    StartTransmission();
+    if (held && PttStuck(fw)) return;
+    if (Inhibited(fw, iterations)) return;
+    if (!held || LockedByReception(fw) || TransmitFrequency(fw) < LowestTransmitKHz) return;
+    StartTransmission(fw);
 }

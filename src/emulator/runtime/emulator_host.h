@@ -14,7 +14,3 @@ public:
     // once the firmware has handed the thread back).
     virtual void ReportError(const std::string& message) = 0;
 };
-
-void EmulatorAttachHost(EmulatorHost* host);
-// The host attached, or nullptr.
-EmulatorHost* AttachedEmulatorHost();

@@ -11,9 +11,9 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_clock.h"
 #include "emulator/screens/main_screen.h"
 #include "freqdb/freq_database.h"
@@ -40,108 +40,108 @@ constexpr SplashLine kSplash[] = {
 };
 
 // Name, type and channel number of the channel on a frequency, when there is one.
-void TakeChannelStrings(int32_t kHz, std::string& name, std::string& type, std::string& channel) {
-    if (!FindChannelByFrequency(kHz)) return;
-    const FreqRecord& record = FreqTable[EmulatorState.FoundChannel];
+void TakeChannelStrings(Firmware& fw, int32_t kHz, std::string& name, std::string& type, std::string& channel) {
+    if (!FindChannelByFrequency(fw, kHz)) return;
+    const FreqRecord& record = fw.Db.Table[fw.State.FoundChannel];
     name = record.Name();
     type = record.Type();
-    channel = std::to_string(EmulatorState.FoundChannel + 1).substr(0, 6);
+    channel = std::to_string(fw.State.FoundChannel + 1).substr(0, 6);
 }
 
-void DrawSplash() {
+void DrawSplash(Firmware& fw) {
     for (const SplashLine& line : kSplash) {
-        EmulatorLcd().BigFont = line.big;
-        EmulatorLcd().GotoText(line.column, line.row);
-        EmulatorLcd().DrawText(line.text);
+        fw.Display.BigFont = line.big;
+        fw.Display.GotoText(line.column, line.row);
+        fw.Display.DrawText(line.text);
     }
-    EmulatorLcd().BigFont = false;
+    fw.Display.BigFont = false;
 }
 
-void PowerUpHardware() {
+void PowerUpHardware(Firmware& fw) {
     HardwareStartupOperation2();
-    TuneReceiver();
+    TuneReceiver(fw);
     HardwareStartupOperation3();
-    EmulatorState.HalfSeconds = 0;
+    fw.State.HalfSeconds = 0;
     HardwareStartupOperation4();
-    ApplyVolume();
-    ApplyMicLevel();
-    WriteRegister(EepromSettings.AuxOpenLevel, RegisterAuxLevel);
+    ApplyVolume(fw);
+    ApplyMicLevel(fw);
+    WriteRegister(fw, fw.Settings.AuxOpenLevel, RegisterAuxLevel);
     HardwareStartupOperation5();
-    EmulatorState.Step25 = false;
+    fw.State.Step25 = false;
 }
 
 // 2.0 to 2.5 s: until the fifth half-second boundary.
-Task<> SplashWait() {
-    while (EmulatorState.HalfSeconds < kSplashHalfSeconds) co_await NextEvent{};
+Task<> SplashWait(Firmware& fw) {
+    while (fw.State.HalfSeconds < kSplashHalfSeconds) co_await NextEvent{fw};
 }
 
-Task<> StartUp() {
-    EmulatorStateRecord& s = EmulatorState;
-    ShowHelpTopic(kEmulationHelpTopic);
-    LoadSettings();
-    ReplaceOutOfRangeSettings(EepromSettings);
+Task<> StartUp(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    fw.HelpText.ShowTopic(kEmulationHelpTopic);
+    LoadSettings(fw);
+    ReplaceOutOfRangeSettings(fw.Settings);
     HardwareStartupOperation1();
-    TakeChannelStrings(EepromSettings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
-    TakeChannelStrings(EepromSettings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
-    EmulatorLcd().Init();
-    EmulatorLcd().ApplyContrast();
-    EmulatorLcd().Clear();
-    DrawSplash();
-    PowerUpHardware();
-    co_await SplashWait();
-    if (EepromSettings.ScanAtPowerUp) s.ScanOn = true;
-    EmulatorLcd().Clear();
-    DrawMainScreen();
+    TakeChannelStrings(fw, fw.Settings.ActiveFreq, s.ActiveName, s.ActiveType, s.ActiveChannelText);
+    TakeChannelStrings(fw, fw.Settings.StandbyFreq, s.StandbyName, s.StandbyType, s.StandbyChannelText);
+    fw.Display.Init();
+    fw.Display.ApplyContrast();
+    fw.Display.Clear();
+    DrawSplash(fw);
+    PowerUpHardware(fw);
+    co_await SplashWait(fw);
+    if (fw.Settings.ScanAtPowerUp) s.ScanOn = true;
+    fw.Display.Clear();
+    DrawMainScreen(fw);
     s.OffsetReading = kOffsetReadingPreset;
     s.CpuFreqReading = 0;
     s.TxInhibit = TxInhibitIterations;
     s.AuxChanged = true;
-    StartPollClock();
+    StartPollClock(fw);
 }
 
 // Saves the settings once SaveCountdown runs out, about 5 s after the last change.
-void CountDownSave() {
-    EmulatorStateRecord& s = EmulatorState;
+void CountDownSave(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.SaveCountdown == 0 || --s.SaveCountdown > 0) return;
-    SaveSettings();
+    SaveSettings(fw);
 }
 
 // A run may end from any screen before the countdown ran out (the window
 // closes, a transceiver comes online): a change not yet written is written
 // now, or it would be lost.
-void SaveUnwrittenChange() {
-    if (EmulatorState.SaveCountdown == 0) return;
-    EmulatorState.SaveCountdown = 0;
-    SaveSettings();
+void SaveUnwrittenChange(Firmware& fw) {
+    if (fw.State.SaveCountdown == 0) return;
+    fw.State.SaveCountdown = 0;
+    SaveSettings(fw);
 }
 
-void CountDownSquelchMode() {
-    EmulatorStateRecord& s = EmulatorState;
+void CountDownSquelchMode(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.SquelchTimeout == 0 || --s.SquelchTimeout > 0) return;
     s.AdjustMode = AdjustVolume;
-    DrawMainScreen();
+    DrawMainScreen(fw);
 }
 
-Task<> MainLoop() {
-    while (!StopRequest) {
-        ShowHelpTopic(kEmulationHelpTopic);
-        co_await MainScreenKeyPass();
-        CountDownSave();
-        CountDownSquelchMode();
+Task<> MainLoop(Firmware& fw) {
+    while (!fw.StopRequest) {
+        fw.HelpText.ShowTopic(kEmulationHelpTopic);
+        co_await MainScreenKeyPass(fw);
+        CountDownSave(fw);
+        CountDownSquelchMode(fw);
     }
 }
 
 }  // namespace
 
-Task<> EmulatorRun() {
-    co_await StartUp();
-    co_await MainLoop();
+Task<> EmulatorRun(Firmware& fw) {
+    co_await StartUp(fw);
+    co_await MainLoop(fw);
 }
 
-void EmulatorRunEnded() {
-    SaveUnwrittenChange();
+void EmulatorRunEnded(Firmware& fw) {
+    SaveUnwrittenChange(fw);
     // The emulated unit goes off: a transmission ends with it, so that the
     // next run does not start as if still keyed.
-    if (EmulatorState.Transmitting) EndTransmission();
-    EmulatorLcd().Clear();
+    if (fw.State.Transmitting) EndTransmission(fw);
+    fw.Display.Clear();
 }

@@ -89,17 +89,12 @@ struct EmulatorStateRecord {
     uint16_t OffsetReading = 0;
 };
 
-extern EmulatorStateRecord EmulatorState;
-
-// Back to the state at program start for the whole emulator: EmulatorState,
-// EepromSettings, the emulated hardware, the panel inputs, StopRequest, the
-// settings store and the poll clock; no host attached.
-void EmulatorResetState();
+struct Firmware;
 
 // Every change of a persisted setting: the settings are saved when this many
 // main-loop passes (about 5 s) have gone by without another change.
 inline constexpr uint8_t SaveDelayPasses = 10;
-inline void MarkSettingsChanged() { EmulatorState.SaveCountdown = SaveDelayPasses; }
+void MarkSettingsChanged(Firmware& fw);
 
 // Key codes delivered in KeyEvent.
 enum KeyCode : uint8_t {

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+struct Firmware;
+
 // Signal slider positions: 0 at the top (strongest) to 371 at the bottom (none).
 inline constexpr uint16_t SliderMaximum = 371;
 
@@ -8,4 +10,4 @@ inline constexpr uint16_t SliderMaximum = 371;
 // received into RxLevel (in direct selection always the active one, under
 // which that frequency is shown) and advances the time base. Returns true on
 // every 25th tick, when the 500 ms events happened.
-bool EmulatorTick(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+bool EmulatorTick(Firmware& fw, uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);

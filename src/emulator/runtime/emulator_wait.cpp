@@ -2,19 +2,13 @@
 
 #include <utility>
 
-#include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 
-bool StopRequest = false;
+void NextEvent::await_suspend(std::coroutine_handle<> waiting) const noexcept { fw.Suspended = waiting; }
 
-namespace {
-std::coroutine_handle<> gSuspended;
-}
+std::coroutine_handle<> TakeSuspendedChain(Firmware& fw) { return std::exchange(fw.Suspended, {}); }
 
-void NextEvent::await_suspend(std::coroutine_handle<> waiting) const noexcept { gSuspended = waiting; }
-
-std::coroutine_handle<> TakeSuspendedChain() { return std::exchange(gSuspended, {}); }
-
-Task<> Delay(uint16_t ms) {
-    EmulatorState.MsCounter = 0;
-    while (EmulatorState.MsCounter < ms / 2) co_await NextEvent{};
+Task<> Delay(Firmware& fw, uint16_t ms) {
+    fw.State.MsCounter = 0;
+    while (fw.State.MsCounter < ms / 2) co_await NextEvent{fw};
 }

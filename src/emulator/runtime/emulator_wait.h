@@ -9,14 +9,12 @@
 // back to the program (timers, mouse, serial link, menus of the main window);
 // the firmware's runner resumes the chain after the next event.
 
-// Set to end the emulator run: by the shell when a transceiver comes online
-// and when the window closes; cleared before a new run starts. The runner
-// stops the run instead of resuming it while this is set. GUI thread only.
-extern bool StopRequest;
+struct Firmware;
 
 // The bottom wait: suspends the chain until the program has handled its next
-// event, and records where to resume it (TakeSuspendedChain).
+// event, and records in the firmware where to resume it (TakeSuspendedChain).
 struct NextEvent {
+    Firmware& fw;
     bool await_ready() const noexcept { return false; }
     void await_suspend(std::coroutine_handle<> waiting) const noexcept;
     void await_resume() const noexcept {}
@@ -24,9 +22,9 @@ struct NextEvent {
 
 // The innermost coroutine of the chain that suspended last, and no longer
 // recorded; an empty handle when none suspended since the last call.
-std::coroutine_handle<> TakeSuspendedChain();
+std::coroutine_handle<> TakeSuspendedChain(Firmware& fw);
 
 // Waits on the tick time base until MsCounter (2 ms units, +10 per tick) has
 // reached ms / 2; so delays are whole ticks, and 0 or 1 return at once. Does
 // not run the poll step.
-Task<> Delay(uint16_t ms);
+Task<> Delay(Firmware& fw, uint16_t ms);

@@ -4,8 +4,9 @@
 
 #include "emulator/runtime/emulator_run.h"
 #include "emulator/runtime/emulator_wait.h"
+#include "emulator/runtime/firmware.h"
 
-void FirmwareRunner::Start() { Begin(EmulatorRun(), true); }
+void FirmwareRunner::Start() { Begin(EmulatorRun(fw_), true); }
 
 void FirmwareRunner::StartScreen(Task<> screen) { Begin(std::move(screen), false); }
 
@@ -13,13 +14,13 @@ void FirmwareRunner::Begin(Task<> root, bool emulatorRun) {
     root_ = std::move(root);
     emulatorRun_ = emulatorRun;
     stopPending_ = false;
-    TakeSuspendedChain();
+    TakeSuspendedChain(fw_);
     Step({});
 }
 
 void FirmwareRunner::Resume() {
     if (inChain_ || !Running()) return;
-    if (StopRequest) {
+    if (fw_.StopRequest) {
         Stop();
         return;
     }
@@ -44,7 +45,7 @@ void FirmwareRunner::Step(std::coroutine_handle<> chain) {
     else
         root_.Start();
     inChain_ = false;
-    waiting_ = TakeSuspendedChain();
+    waiting_ = TakeSuspendedChain(fw_);
     if (root_.Done() || std::exchange(stopPending_, false)) End();
 }
 
@@ -53,6 +54,6 @@ void FirmwareRunner::End() {
     waiting_ = {};
     const bool stopped = !ended.Done();
     if (stopped) ended = Task<>();
-    if (emulatorRun_) EmulatorRunEnded();
+    if (emulatorRun_) EmulatorRunEnded(fw_);
     if (!stopped) ended.Result();
 }

@@ -8,12 +8,11 @@
 // whatever the host's speed.
 inline constexpr uint32_t MicrosecondsPerPollIteration = 10;
 
-// Back to the state at program start: nothing counted.
-void PollClockResetState();
+struct Firmware;
 
-// Starts counting poll iterations from now.
-void StartPollClock();
+// Starts counting poll iterations from now, on the firmware's host clock.
+void StartPollClock(Firmware& fw);
 
 // Nominal poll iterations since the previous call (or StartPollClock); the
 // fraction of an iteration left over is carried to the next call.
-uint32_t ElapsedPollIterations();
+uint32_t ElapsedPollIterations(Firmware& fw);

@@ -8,6 +8,7 @@
 #include "emulator/radio/squelch.h"
 #include "emulator/radio/transmit_control.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_clock.h"
 #include "emulator/screens/status_row.h"
 
@@ -15,30 +16,30 @@ namespace {
 
 constexpr uint8_t kPeriodicTicks = 7;
 
-Task<> TickDuties() {
-    EmulatorStateRecord& s = EmulatorState;
+Task<> TickDuties(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
-    if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
-    co_await ScanningDuty();
-    AuxLevelDuty();
+    if (s.SevenTickCounter == 0 && fw.Settings.DualMode < 2) HardwarePeriodicOperation();
+    co_await ScanningDuty(fw);
+    AuxLevelDuty(fw);
     s.DiagTickMark = true;
-    if (!s.MenuActive) UpdateStatusRow();
-    KeyScan();
+    if (!s.MenuActive) UpdateStatusRow(fw);
+    KeyScan(fw);
 }
 
 }  // namespace
 
-Task<> PollStep() {
+Task<> PollStep(Firmware& fw) {
     // A tick that came in during a delay (a scan retune) is handled at once:
     // waiting for the next event first would lose it.
-    if (!EmulatorState.TickFlag) co_await NextEvent{};
-    EmulatorState.KeyEvent = KeyNone;
-    const uint32_t iterations = ElapsedPollIterations();
-    TransmitControl(iterations);
-    SquelchEvaluation(iterations);
+    if (!fw.State.TickFlag) co_await NextEvent{fw};
+    fw.State.KeyEvent = KeyNone;
+    const uint32_t iterations = ElapsedPollIterations(fw);
+    TransmitControl(fw, iterations);
+    SquelchEvaluation(fw, iterations);
     HardwarePollOperation1();
     HardwarePollOperation2();
-    if (!EmulatorState.TickFlag) co_return;
-    EmulatorState.TickFlag = false;
-    co_await TickDuties();
+    if (!fw.State.TickFlag) co_return;
+    fw.State.TickFlag = false;
+    co_await TickDuties(fw);
 }

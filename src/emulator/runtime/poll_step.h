@@ -3,6 +3,8 @@
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/task.h"
 
+struct Firmware;
+
 // One poll step, the body of every waiting loop of the firmware, in this order:
 //   1. the program handles its next event (the chain suspends until it is
 //      resumed, unless a tick is already waiting),
@@ -15,4 +17,4 @@
 //      the diagnostic tick mark, the status row (outside the menus) and
 //      last the key scan, which may set KeyEvent.
 // Ends with KeyEvent holding the key code registered, or 0.
-Task<> PollStep();
+Task<> PollStep(Firmware& fw);

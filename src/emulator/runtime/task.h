@@ -110,8 +110,8 @@ inline Task<void> Promise<void>::get_return_object() noexcept {
 }  // namespace task_detail
 
 // A plain operation where a table holds coroutines: runs it and finishes.
-template <void (*Operation)()>
-Task<> AsTask() {
-    Operation();
+template <auto Operation, typename Context>
+Task<> AsTask(Context& context) {
+    Operation(context);
     co_return;
 }

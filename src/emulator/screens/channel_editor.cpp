@@ -6,8 +6,8 @@
 #include "display/display_text.h"
 #include "display/lcd_font.h"
 #include "emulator/hardware/hardware.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_step.h"
 #include "emulator/screens/channel_edit_steps.h"
 #include "emulator/screens/main_screen.h"
@@ -36,27 +36,27 @@ struct EditorState {
     bool EditDirty = false;           // the record changed since it was loaded
 };
 
-FreqRecord& Record() { return EmulatorState.CurrentRecord; }
+FreqRecord& Record(Firmware& fw) { return fw.State.CurrentRecord; }
 
-void LoadChannel(uint8_t channel) {
-    Record() = FreqTable[channel];
-    NormaliseCurrentRecord();
+void LoadChannel(Firmware& fw, uint8_t channel) {
+    Record(fw) = fw.Db.Table[channel];
+    NormaliseCurrentRecord(fw);
 }
 
-void StoreIfDirty(const EditorState& e) {
-    if (e.EditDirty) StoreChannelRecord(Record(), e.EditChannel);
+void StoreIfDirty(Firmware& fw, const EditorState& e) {
+    if (e.EditDirty) StoreChannelRecord(fw, Record(fw), e.EditChannel);
 }
 
-void DrawLine(uint8_t row, bool selected, const std::string& text) {
-    EmulatorLcd().Inverse = selected;
-    EmulatorLcd().GotoText(0, row);
-    EmulatorLcd().DrawText(text);
+void DrawLine(Firmware& fw, uint8_t row, bool selected, const std::string& text) {
+    fw.Display.Inverse = selected;
+    fw.Display.GotoText(0, row);
+    fw.Display.DrawText(text);
 }
 
 bool ShowsCursor(const EditorState& e, EditLine line) { return e.EditField == line && e.CursorPhase; }
 
-std::string FrequencyLine(const EditorState& e) {
-    std::string text = FormatFreq6(Record().FreqKHz);
+std::string FrequencyLine(Firmware& fw, const EditorState& e) {
+    std::string text = FormatFreq6(Record(fw).FreqKHz);
     if (ShowsCursor(e, LineFrequency)) text[e.EditKhzPart ? kKhzCursorIndex : kMhzCursorIndex] = kCursor;
     return "Freq: " + text;
 }
@@ -70,28 +70,28 @@ std::string TextLine(const EditorState& e, EditLine line, const char* label, std
 // Marks frequencies ending in 25 or 75 kHz with the small zero, in the
 // frequency line's inverse. With 50 kHz steps the cell is wiped instead, so
 // that a mark drawn before the step size changed does not stay.
-void DrawStep25Mark() {
-    EmulatorLcd().BigFont = false;
-    EmulatorLcd().GotoText(kMarkColumn, 2);
+void DrawStep25Mark(Firmware& fw) {
+    fw.Display.BigFont = false;
+    fw.Display.GotoText(kMarkColumn, 2);
     std::string mark = " ";
-    if (EmulatorState.Step25)
-        mark[0] = static_cast<char>(Record().FreqKHz % 50 == 25 ? SmallDigitZeroCode : ' ');
+    if (fw.State.Step25)
+        mark[0] = static_cast<char>(Record(fw).FreqKHz % 50 == 25 ? SmallDigitZeroCode : ' ');
     else
-        EmulatorLcd().Inverse = false;
-    EmulatorLcd().DrawText(mark);
-    EmulatorLcd().BigFont = true;
+        fw.Display.Inverse = false;
+    fw.Display.DrawText(mark);
+    fw.Display.BigFont = true;
 }
 
 // Draws the four lines over what is shown and toggles the cursor phase.
-void Redraw(EditorState& e) {
-    EmulatorLcd().BigFont = true;
-    DrawLine(0, e.EditField == LineChannel, "Channel: " + std::to_string(e.EditChannel + 1));
-    DrawLine(2, e.EditField == LineFrequency, FrequencyLine(e));
-    DrawStep25Mark();
-    DrawLine(4, e.EditField == LineName, TextLine(e, LineName, "Name: ", Record().Name()));
-    DrawLine(6, e.EditField == LineType, TextLine(e, LineType, "Type: ", Record().Type()));
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = false;
+void Redraw(Firmware& fw, EditorState& e) {
+    fw.Display.BigFont = true;
+    DrawLine(fw, 0, e.EditField == LineChannel, "Channel: " + std::to_string(e.EditChannel + 1));
+    DrawLine(fw, 2, e.EditField == LineFrequency, FrequencyLine(fw, e));
+    DrawStep25Mark(fw);
+    DrawLine(fw, 4, e.EditField == LineName, TextLine(e, LineName, "Name: ", Record(fw).Name()));
+    DrawLine(fw, 6, e.EditField == LineType, TextLine(e, LineType, "Type: ", Record(fw).Type()));
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = false;
     e.CursorPhase = !e.CursorPhase;
 }
 
@@ -110,16 +110,16 @@ void NextPart(EditorState& e) {
 }
 
 // The kHz part choice stays with the next channel.
-void StepChannel(EditorState& e, bool up) {
-    StoreIfDirty(e);
+void StepChannel(Firmware& fw, EditorState& e, bool up) {
+    StoreIfDirty(fw, e);
     if (up)
         e.EditChannel = e.EditChannel == kLastChannel ? 0 : e.EditChannel + 1;
     else
         e.EditChannel = e.EditChannel == 0 ? kLastChannel : e.EditChannel - 1;
-    LoadChannel(e.EditChannel);
+    LoadChannel(fw, e.EditChannel);
     e.EditDirty = false;
     e.EditCharPos = 1;
-    EmulatorLcd().Clear();
+    fw.Display.Clear();
 }
 
 void StepCharacter(EditorState& e, std::array<char, FreqTextCapacity>& chars, bool up) {
@@ -127,11 +127,11 @@ void StepCharacter(EditorState& e, std::array<char, FreqTextCapacity>& chars, bo
     c = StepNameCharacter(c, up);
 }
 
-void StepSelectedLine(EditorState& e, bool up) {
-    FreqRecord& r = Record();
+void StepSelectedLine(Firmware& fw, EditorState& e, bool up) {
+    FreqRecord& r = Record(fw);
     switch (e.EditField) {
-        case LineChannel: StepChannel(e, up); return;
-        case LineFrequency: r.FreqKHz = StepEditedFrequency(r.FreqKHz, e.EditKhzPart, up, EmulatorState.Step25); break;
+        case LineChannel: StepChannel(fw, e, up); return;
+        case LineFrequency: r.FreqKHz = StepEditedFrequency(r.FreqKHz, e.EditKhzPart, up, fw.State.Step25); break;
         case LineName: StepCharacter(e, r.NameChars, up); break;
         default: StepCharacter(e, r.TypeChars, up); break;
     }
@@ -140,33 +140,33 @@ void StepSelectedLine(EditorState& e, bool up) {
 }
 
 // Acts on one key; false when the editor is to be left.
-bool ActOnKey(EditorState& e, uint8_t key) {
+bool ActOnKey(Firmware& fw, EditorState& e, uint8_t key) {
     switch (key) {
-        case KeyMenu: StoreIfDirty(e); return false;
+        case KeyMenu: StoreIfDirty(fw, e); return false;
         case KeyActive: NextLine(e); break;
         case KeyMhzKhzCh: NextPart(e); break;
-        case KeyUpArrow: StepSelectedLine(e, true); break;
-        case KeyDownArrow: StepSelectedLine(e, false); break;
+        case KeyUpArrow: StepSelectedLine(fw, e, true); break;
+        case KeyDownArrow: StepSelectedLine(fw, e, false); break;
         default: return true;
     }
-    Redraw(e);
+    Redraw(fw, e);
     return true;
 }
 
 }  // namespace
 
-Task<> RunDeviceChannelEditor() {
+Task<> RunDeviceChannelEditor(Firmware& fw) {
     EditorState e;
-    EmulatorLcd().Clear();
-    LoadChannel(e.EditChannel);
-    Redraw(e);
+    fw.Display.Clear();
+    LoadChannel(fw, e.EditChannel);
+    Redraw(fw, e);
     for (;;) {
-        if (EmulatorState.RefreshFlag) {
-            EmulatorState.RefreshFlag = false;
-            Redraw(e);
+        if (fw.State.RefreshFlag) {
+            fw.State.RefreshFlag = false;
+            Redraw(fw, e);
             continue;
         }
-        co_await PollStep();
-        if (!ActOnKey(e, EmulatorState.KeyEvent)) co_return;
+        co_await PollStep(fw);
+        if (!ActOnKey(fw, e, fw.State.KeyEvent)) co_return;
     }
 }

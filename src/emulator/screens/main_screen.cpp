@@ -9,8 +9,8 @@
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/radio/channel_lookup.h"
 #include "emulator/radio/radio_constants.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "freqdb/freq_database.h"
 
 namespace {
@@ -38,163 +38,166 @@ const Layout kDualModeLayouts[] = {
 // Direct selection: the one frequency in use under the word ACTIVE.
 const Layout kDirectSelectLayout = {ActiveBarImage, kHidden, 24};
 
-const Layout& ChooseLayout() {
-    if (EepromSettings.DirectSelect) return kDirectSelectLayout;
-    const uint8_t mode = EepromSettings.DualMode;
+const Layout& ChooseLayout(Firmware& fw) {
+    if (fw.Settings.DirectSelect) return kDirectSelectLayout;
+    const uint8_t mode = fw.Settings.DualMode;
     return mode < std::size(kDualModeLayouts) ? kDualModeLayouts[mode] : kDualModeLayouts[0];
 }
 
-void DrawText(std::string_view text, int x, uint8_t row) {
-    EmulatorLcd().GotoPixel(static_cast<uint8_t>(x), row);
-    EmulatorLcd().DrawText(text);
+void DrawText(Firmware& fw, std::string_view text, int x, uint8_t row) {
+    fw.Display.GotoPixel(static_cast<uint8_t>(x), row);
+    fw.Display.DrawText(text);
 }
 
 // The third decimal of a frequency as a small raised digit after the large ones.
-void DrawSmallDigit(int32_t kHz, int x) {
-    DrawText(std::string(1, static_cast<char>(SmallDigitZeroCode + kHz % 10)), x + 48, 1);
+void DrawSmallDigit(Firmware& fw, int32_t kHz, int x) {
+    DrawText(fw, std::string(1, static_cast<char>(SmallDigitZeroCode + kHz % 10)), x + 48, 1);
 }
 
-bool Blinking(AdjustModeValue adjustMode) { return EmulatorState.BlinkPhase && EmulatorState.AdjustMode == adjustMode; }
+bool Blinking(Firmware& fw, AdjustModeValue adjustMode) {
+    return fw.State.BlinkPhase && fw.State.AdjustMode == adjustMode;
+}
 
 std::string ChannelText(uint8_t index) { return ("CH " + std::to_string(index + 1)).substr(0, 6); }
 
-void DrawScanMark() {
-    EmulatorLcd().Inverse = true;
-    DrawText("S", 6 * 8, 0);
-    EmulatorLcd().Inverse = false;
+void DrawScanMark(Firmware& fw) {
+    fw.Display.Inverse = true;
+    DrawText(fw, "S", 6 * 8, 0);
+    fw.Display.Inverse = false;
 }
 
-void DrawActiveFrequency(int x) {
-    const EmulatorStateRecord& s = EmulatorState;
-    const int32_t kHz = EepromSettings.ActiveFreq;
+void DrawActiveFrequency(Firmware& fw, int x) {
+    const EmulatorStateRecord& s = fw.State;
+    const int32_t kHz = fw.Settings.ActiveFreq;
     const bool receiving = s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = true;
-    DrawText(receiving ? "   .  " : FormatFreq6(kHz), x, 1);
-    EmulatorLcd().BigFont = false;
-    if (s.Step25) DrawSmallDigit(kHz, x);
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = true;
+    DrawText(fw, receiving ? "   .  " : FormatFreq6(kHz), x, 1);
+    fw.Display.BigFont = false;
+    if (s.Step25) DrawSmallDigit(fw, kHz, x);
 }
 
 // In three pieces, so that the MHz part and the kHz part blink on their own.
-void DrawStandbyFrequency(int x) {
-    const EmulatorStateRecord& s = EmulatorState;
-    const int32_t kHz = EepromSettings.StandbyFreq;
+void DrawStandbyFrequency(Firmware& fw, int x) {
+    const EmulatorStateRecord& s = fw.State;
+    const int32_t kHz = fw.Settings.StandbyFreq;
     const bool receiving = s.ScanOn && s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
     const std::string digits = pad5(static_cast<uint16_t>(kHz / 10));
-    EmulatorLcd().BigFont = true;
-    EmulatorLcd().Inverse = Blinking(AdjustMhz);
-    DrawText(receiving ? "   " : digits.substr(0, 3), x, 1);
-    EmulatorLcd().Inverse = false;
-    DrawText(".", x + 24, 1);
-    EmulatorLcd().Inverse = Blinking(AdjustKhz);
-    DrawText(receiving ? "  " : digits.substr(3, 2), x + 32, 1);
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = false;
+    fw.Display.BigFont = true;
+    fw.Display.Inverse = Blinking(fw, AdjustMhz);
+    DrawText(fw, receiving ? "   " : digits.substr(0, 3), x, 1);
+    fw.Display.Inverse = false;
+    DrawText(fw, ".", x + 24, 1);
+    fw.Display.Inverse = Blinking(fw, AdjustKhz);
+    DrawText(fw, receiving ? "  " : digits.substr(3, 2), x + 32, 1);
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = false;
     if (s.Step25) {
-        EmulatorLcd().Inverse = Blinking(AdjustKhz);
-        DrawSmallDigit(kHz, x);
-        EmulatorLcd().Inverse = false;
+        fw.Display.Inverse = Blinking(fw, AdjustKhz);
+        DrawSmallDigit(fw, kHz, x);
+        fw.Display.Inverse = false;
     }
 }
 
-void DrawChannelFields(std::string_view name, std::string_view type, std::string_view channel, int x, bool inverse) {
-    DrawText(Center6(name), x, 3);
-    DrawText(Center6(type), x, 4);
-    EmulatorLcd().Inverse = inverse;
-    DrawText(Center6(channel), x, 5);
-    EmulatorLcd().Inverse = false;
+void DrawChannelFields(Firmware& fw, std::string_view name, std::string_view type, std::string_view channel, int x,
+                       bool inverse) {
+    DrawText(fw, Center6(name), x, 3);
+    DrawText(fw, Center6(type), x, 4);
+    fw.Display.Inverse = inverse;
+    DrawText(fw, Center6(channel), x, 5);
+    fw.Display.Inverse = false;
 }
 
-void DrawActiveChannel(int x) {
-    EmulatorStateRecord& s = EmulatorState;
-    if (!FindChannelByFrequency(EepromSettings.ActiveFreq)) {
+void DrawActiveChannel(Firmware& fw, int x) {
+    EmulatorStateRecord& s = fw.State;
+    if (!FindChannelByFrequency(fw, fw.Settings.ActiveFreq)) {
         s.ActiveName = s.ActiveType = kBlankField;
-        DrawChannelFields(kBlankField, kBlankField, kNoChannel, x, false);
+        DrawChannelFields(fw, kBlankField, kBlankField, kNoChannel, x, false);
         return;
     }
-    s.CurrentRecord = FreqTable[s.FoundChannel];
+    s.CurrentRecord = fw.Db.Table[s.FoundChannel];
     s.ActiveName = s.CurrentRecord.Name();
     s.ActiveType = s.CurrentRecord.Type();
     s.ActiveChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
+    DrawChannelFields(fw, s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
 }
 
 // The standby record: the selected channel in channel mode, else the first
 // channel on the standby frequency.
-bool ChooseStandbyRecord() {
-    EmulatorStateRecord& s = EmulatorState;
+bool ChooseStandbyRecord(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.ChannelMode) {
-        s.CurrentRecord = FreqTable[EepromSettings.ChannelIndex];
-        NormaliseCurrentRecord();
-        s.FoundChannel = EepromSettings.ChannelIndex;
+        s.CurrentRecord = fw.Db.Table[fw.Settings.ChannelIndex];
+        NormaliseCurrentRecord(fw);
+        s.FoundChannel = fw.Settings.ChannelIndex;
         return true;
     }
-    if (!FindChannelByFrequency(EepromSettings.StandbyFreq)) return false;
-    s.CurrentRecord = FreqTable[s.FoundChannel];
+    if (!FindChannelByFrequency(fw, fw.Settings.StandbyFreq)) return false;
+    s.CurrentRecord = fw.Db.Table[s.FoundChannel];
     return true;
 }
 
-void DrawStandbyChannel(int x) {
-    EmulatorStateRecord& s = EmulatorState;
-    const bool inverse = Blinking(AdjustChannel);
-    if (!ChooseStandbyRecord()) {
+void DrawStandbyChannel(Firmware& fw, int x) {
+    EmulatorStateRecord& s = fw.State;
+    const bool inverse = Blinking(fw, AdjustChannel);
+    if (!ChooseStandbyRecord(fw)) {
         s.StandbyName = s.StandbyType = kBlankField;
-        DrawChannelFields(kBlankField, kBlankField, kNoChannel, x, inverse);
+        DrawChannelFields(fw, kBlankField, kBlankField, kNoChannel, x, inverse);
         return;
     }
     s.StandbyName = s.CurrentRecord.Name();
     s.StandbyType = s.CurrentRecord.Type();
     s.StandbyChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
+    DrawChannelFields(fw, s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
 }
 
-void DrawBanner() {
-    const bool transmitBanner = EmulatorState.Transmitting && EepromSettings.DualMode < 2;
-    EmulatorLcd().GotoText(0, 6);
-    EmulatorLcd().DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
-    EmulatorLcd().Inverse = false;
+void DrawBanner(Firmware& fw) {
+    const bool transmitBanner = fw.State.Transmitting && fw.Settings.DualMode < 2;
+    fw.Display.GotoText(0, 6);
+    fw.Display.DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+    fw.Display.Inverse = false;
 }
 
 // The row is blanked first: a flip leaves a tuning mode without clearing the
 // display, and its label must not stay beside the volume bar.
-void DrawAdjustLine() {
-    const uint8_t mode = EmulatorState.AdjustMode;
-    EmulatorLcd().GotoText(0, 7);
-    EmulatorLcd().DrawText(std::string(LcdWidth / 8, ' '));
-    EmulatorLcd().GotoText(0, 7);
+void DrawAdjustLine(Firmware& fw) {
+    const uint8_t mode = fw.State.AdjustMode;
+    fw.Display.GotoText(0, 7);
+    fw.Display.DrawText(std::string(LcdWidth / 8, ' '));
+    fw.Display.GotoText(0, 7);
     if (mode == AdjustVolume) {
-        EmulatorLcd().DrawBar(28, 7, EepromSettings.Volume);
-        EmulatorLcd().DrawText("Vol");
+        fw.Display.DrawBar(28, 7, fw.Settings.Volume);
+        fw.Display.DrawText("Vol");
     } else if (mode == AdjustSquelch) {
-        EmulatorLcd().DrawBar(28, 7, static_cast<uint16_t>((63 - EepromSettings.SquelchSetting) / 2));
-        EmulatorLcd().DrawText("Sql");
+        fw.Display.DrawBar(28, 7, static_cast<uint16_t>((63 - fw.Settings.SquelchSetting) / 2));
+        fw.Display.DrawText("Sql");
     } else if (mode <= AdjustChannel) {
-        EmulatorLcd().GotoText(6, 7);
-        EmulatorLcd().DrawText(kTuningLabels[mode - AdjustMhz]);
+        fw.Display.GotoText(6, 7);
+        fw.Display.DrawText(kTuningLabels[mode - AdjustMhz]);
     }
 }
 
 }  // namespace
 
-void NormaliseCurrentRecord() {
-    FreqRecord& r = EmulatorState.CurrentRecord;
+void NormaliseCurrentRecord(Firmware& fw) {
+    FreqRecord& r = fw.State.CurrentRecord;
     if (r.NameLength != FreqTextCapacity) r.SetName(kBlankField);
     if (r.TypeLength != FreqTextCapacity) r.SetType(kBlankField);
     if (r.FreqKHz < kLowestKHz) r.FreqKHz = kLowestKHz;
     if (r.FreqKHz > kHighestKHz) r.FreqKHz = kHighestKHz;
 }
 
-void DrawMainScreen() {
-    const Layout& layout = ChooseLayout();
-    EmulatorLcd().BigFont = false;
-    EmulatorLcd().GotoText(0, 0);
-    EmulatorLcd().DrawPageRow(layout.rowImage);
+void DrawMainScreen(Firmware& fw) {
+    const Layout& layout = ChooseLayout(fw);
+    fw.Display.BigFont = false;
+    fw.Display.GotoText(0, 0);
+    fw.Display.DrawPageRow(layout.rowImage);
     const bool mainAndStandby = layout.rowImage == HeaderBarImage;
-    if (mainAndStandby && EmulatorState.ScanOn && EmulatorState.BlinkPhase) DrawScanMark();
-    if (layout.activeX != kHidden) DrawActiveFrequency(layout.activeX);
-    if (layout.standbyX != kHidden) DrawStandbyFrequency(layout.standbyX);
-    if (layout.activeX != kHidden) DrawActiveChannel(layout.activeX);
-    if (layout.standbyX != kHidden) DrawStandbyChannel(layout.standbyX + 3);
-    DrawBanner();
-    DrawAdjustLine();
+    if (mainAndStandby && fw.State.ScanOn && fw.State.BlinkPhase) DrawScanMark(fw);
+    if (layout.activeX != kHidden) DrawActiveFrequency(fw, layout.activeX);
+    if (layout.standbyX != kHidden) DrawStandbyFrequency(fw, layout.standbyX);
+    if (layout.activeX != kHidden) DrawActiveChannel(fw, layout.activeX);
+    if (layout.standbyX != kHidden) DrawStandbyChannel(fw, layout.standbyX + 3);
+    DrawBanner(fw);
+    DrawAdjustLine(fw);
 }

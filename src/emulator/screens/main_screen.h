@@ -1,5 +1,7 @@
 #pragma once
 
+struct Firmware;
+
 // The main frequency screen: the active and standby frequencies in large
 // digits, the channel name, type and number under each, the RX/TX banner with
 // its level bar and the adjust line. Layouts (row 0 and block columns):
@@ -11,9 +13,9 @@
 // Redraws every field over what is shown (callers clear the display first
 // where the layout may change). Sets the current record, FoundChannel and the
 // six channel strings as it goes.
-void DrawMainScreen();
+void DrawMainScreen(Firmware& fw);
 
 // Makes the current record fit for display and tuning: a name or type not
 // exactly 6 characters long (a record never edited) becomes six blanks, and
 // the frequency is clamped to 108000..136975 kHz.
-void NormaliseCurrentRecord();
+void NormaliseCurrentRecord(Firmware& fw);

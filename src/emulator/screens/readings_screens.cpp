@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/screens/service_wait.h"
 
 namespace {
@@ -21,39 +21,39 @@ struct Reading {
 
 using ReadingLines = std::array<Reading, 4>;
 
-ReadingLines Screen1Readings() {
-    const EmulatorStateRecord& s = EmulatorState;
+ReadingLines Screen1Readings(Firmware& fw) {
+    const EmulatorStateRecord& s = fw.State;
     return {{{"Vin:", s.VinReading}, {"Srx:", s.RxLevel}, {"Stn:", s.StnReading}, {"Tmp:", s.TmpReading}}};
 }
 
-ReadingLines Screen2Readings() {
-    const EmulatorStateRecord& s = EmulatorState;
+ReadingLines Screen2Readings(Firmware& fw) {
+    const EmulatorStateRecord& s = fw.State;
     return {{{"Stn:", s.Stn2Reading}, {"AudL:", s.AudLReading}, {"SLO:", s.ModLevel}, {"OFF:", s.OffsetReading}}};
 }
 
 // Large text at column 0 of rows 0, 2, 4 and 6, over what is shown.
-void DrawReadings(const ReadingLines& lines) {
-    EmulatorLcd().BigFont = true;
-    EmulatorLcd().Inverse = false;
+void DrawReadings(Firmware& fw, const ReadingLines& lines) {
+    fw.Display.BigFont = true;
+    fw.Display.Inverse = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string text = lines[i].label + std::to_string(lines[i].value) + kValueTrail;
         if (text.size() < kLineWidth) text.resize(kLineWidth, ' ');
-        EmulatorLcd().GotoText(0, static_cast<uint8_t>(2 * i));
-        EmulatorLcd().DrawText(text);
+        fw.Display.GotoText(0, static_cast<uint8_t>(2 * i));
+        fw.Display.DrawText(text);
     }
-    EmulatorLcd().BigFont = false;
+    fw.Display.BigFont = false;
 }
 
-Task<> RunReadingsScreen(ReadingLines (*readings)()) {
-    EmulatorLcd().Clear();
+Task<> RunReadingsScreen(Firmware& fw, ReadingLines (*readings)(Firmware&)) {
+    fw.Display.Clear();
     for (bool open = true; open;) {
-        DrawReadings(readings());
-        open = co_await WaitForFlagOrKey(EmulatorState.RefreshFlag);
+        DrawReadings(fw, readings(fw));
+        open = co_await WaitForFlagOrKey(fw, fw.State.RefreshFlag);
     }
 }
 
 }  // namespace
 
-Task<> RunReadingsScreen1() { return RunReadingsScreen(Screen1Readings); }
+Task<> RunReadingsScreen1(Firmware& fw) { return RunReadingsScreen(fw, Screen1Readings); }
 
-Task<> RunReadingsScreen2() { return RunReadingsScreen(Screen2Readings); }
+Task<> RunReadingsScreen2(Firmware& fw) { return RunReadingsScreen(fw, Screen2Readings); }

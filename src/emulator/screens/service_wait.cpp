@@ -1,13 +1,14 @@
 #include "emulator/screens/service_wait.h"
 
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/poll_step.h"
 
-Task<bool> WaitForFlagOrKey(bool& flag, void (*eachPoll)()) {
+Task<bool> WaitForFlagOrKey(Firmware& fw, bool& flag, void (*eachPoll)(Firmware&)) {
     while (!flag) {
-        if (eachPoll) eachPoll();
-        co_await PollStep();
-        if (EmulatorState.KeyEvent != KeyNone) co_return false;
+        if (eachPoll) eachPoll(fw);
+        co_await PollStep(fw);
+        if (fw.State.KeyEvent != KeyNone) co_return false;
     }
     flag = false;
     co_return true;

@@ -5,8 +5,8 @@
 #include "emulator/radio/radio_constants.h"
 #include "emulator/radio/receiver_tuning.h"
 #include "emulator/radio/transmit_control.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 
 namespace {
 
@@ -14,20 +14,20 @@ constexpr uint16_t kNoSignalLevel = 180;
 constexpr int kReceiveSpan = 192;  // RxLevel 180..372 maps onto the bar 0..64
 constexpr uint16_t kPeakCap = 255;
 
-void DrawRowMessage(const char* text) {
-    EmulatorLcd().GotoText(0, 6);
-    EmulatorLcd().DrawText(text);
+void DrawRowMessage(Firmware& fw, const char* text) {
+    fw.Display.GotoText(0, 6);
+    fw.Display.DrawText(text);
 }
 
-void DrawLevel(uint16_t value) {
-    EmulatorLcd().GotoText(3, 6);
-    EmulatorLcd().DrawLevelBar(value);
+void DrawLevel(Firmware& fw, uint16_t value) {
+    fw.Display.GotoText(3, 6);
+    fw.Display.DrawLevelBar(value);
 }
 
 // Peak hold of the modulation level: rises at once, falls by an eighth and
 // one more per tick.
-void UpdateModulationPeak() {
-    EmulatorStateRecord& s = EmulatorState;
+void UpdateModulationPeak(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
     if (s.ModLevel > s.ModPeak) {
         s.ModPeak = s.ModLevel;
     } else {
@@ -39,26 +39,26 @@ void UpdateModulationPeak() {
 
 }  // namespace
 
-void UpdateStatusRow() {
-    EmulatorStateRecord& s = EmulatorState;
-    if (PttStuck() && PttHeld()) {
-        DrawRowMessage("->Stuck PTT<-");
+void UpdateStatusRow(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    if (PttStuck(fw) && PttHeld(fw)) {
+        DrawRowMessage(fw, "->Stuck PTT<-");
         return;
     }
     if (s.Transmitting) {
         if (s.ModWarnCount > 0 && s.TxTimer == 0) {
-            DrawRowMessage("Modulation !!");
+            DrawRowMessage(fw, "Modulation !!");
             --s.ModWarnCount;
             return;
         }
-        UpdateModulationPeak();
-        DrawLevel(std::min<uint16_t>(s.ModPeak / 4, 63));
+        UpdateModulationPeak(fw);
+        DrawLevel(fw, std::min<uint16_t>(s.ModPeak / 4, 63));
         return;
     }
-    DrawReceiveLevelBar();
+    DrawReceiveLevelBar(fw);
 }
 
-void DrawReceiveLevelBar() {
-    const int level = std::clamp(static_cast<int>(EmulatorState.RxLevel) - kNoSignalLevel, 0, kReceiveSpan);
-    DrawLevel(static_cast<uint16_t>(level / 3));
+void DrawReceiveLevelBar(Firmware& fw) {
+    const int level = std::clamp(static_cast<int>(fw.State.RxLevel) - kNoSignalLevel, 0, kReceiveSpan);
+    DrawLevel(fw, static_cast<uint16_t>(level / 3));
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+struct Firmware;
+
 // Every tick outside the menus: the live level bar of row 6 (receive level,
 // or the modulation peak while transmitting), or "->Stuck PTT<-" /
 // "Modulation !!" across the row.
-void UpdateStatusRow();
+void UpdateStatusRow(Firmware& fw);
 
 // The receive level bar of row 6: RxLevel 180..372 as 0..64 lit columns of
 // the banner's level frame. Also drawn by the receiver test screens.
-void DrawReceiveLevelBar();
+void DrawReceiveLevelBar(Firmware& fw);

@@ -4,8 +4,8 @@
 
 #include "emulator/hardware/hardware.h"
 #include "emulator/radio/receiver_tuning.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_state.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/screens/service_wait.h"
 #include "emulator/screens/sweep_frequencies.h"
 
@@ -14,25 +14,25 @@ namespace {
 constexpr int kTicksPerFrequency = 3;
 
 // "TX: 11200", large, at column 0 of row 0.
-void ShowFrequency(int32_t f) {
-    EmulatorLcd().Inverse = false;
-    EmulatorLcd().BigFont = true;
-    EmulatorLcd().GotoText(0, 0);
-    EmulatorLcd().DrawText("TX: " + std::to_string(f));
-    EmulatorLcd().BigFont = false;
+void ShowFrequency(Firmware& fw, int32_t f) {
+    fw.Display.Inverse = false;
+    fw.Display.BigFont = true;
+    fw.Display.GotoText(0, 0);
+    fw.Display.DrawText("TX: " + std::to_string(f));
+    fw.Display.BigFont = false;
 }
 
 // The enable line on for the first tick, off for the others. False when a
 // key ended the test.
-Task<bool> PulseTransmitter() {
+Task<bool> PulseTransmitter(Firmware& fw) {
     for (int tick = 1; tick <= kTicksPerFrequency; ++tick) {
-        EmulatorState.DiagTickMark = false;
-        const bool ticked = co_await WaitForFlagOrKey(EmulatorState.DiagTickMark);
+        fw.State.DiagTickMark = false;
+        const bool ticked = co_await WaitForFlagOrKey(fw, fw.State.DiagTickMark);
         if (!ticked) co_return false;
         if (tick == 1)
-            WritePathRegister1(PathTransmitEnable);
+            WritePathRegister1(fw, PathTransmitEnable);
         else
-            WritePathRegister2(PathTransmitEnable);
+            WritePathRegister2(fw, PathTransmitEnable);
     }
     co_return true;
 }
@@ -42,14 +42,14 @@ Task<bool> PulseTransmitter() {
 // A key may end the test while the enable line is on: tuning the receiver
 // selects the receive path, which switches the line off, and puts the
 // synthesizer back on the frequency being received.
-Task<> RunTransmitterStepTest() {
-    EmulatorLcd().Clear();
+Task<> RunTransmitterStepTest(Firmware& fw) {
+    fw.Display.Clear();
     for (int32_t f = SweepFirst;; f = NextWideStep(f)) {
-        ShowFrequency(f);
-        SetSynthesizer(10 * f);
-        const bool pulsed = co_await PulseTransmitter();
+        ShowFrequency(fw, f);
+        SetSynthesizer(fw, 10 * f);
+        const bool pulsed = co_await PulseTransmitter(fw);
         if (!pulsed) break;
-        EmulatorState.RefreshFlag = false;
+        fw.State.RefreshFlag = false;
     }
-    TuneReceiver();
+    TuneReceiver(fw);
 }

@@ -46,7 +46,7 @@ void SetRow(QTableWidget& table, int row, const QStringList& cells) {
 
 }  // namespace
 
-AirportImportDialog::AirportImportDialog(QWidget* parent) : QDialog(parent) {
+AirportImportDialog::AirportImportDialog(FreqDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
     setWindowTitle("Import airport frequencies");
     resize(kStartSize);
     BuildControls();
@@ -155,13 +155,13 @@ QString AirportImportDialog::SummaryText() const {
 }
 
 void AirportImportDialog::accept() {
-    if (selection_.channels.empty() || !FreqDbPlaceAirportChannels(selection_.channels, StartChannel->value() - 1))
+    if (selection_.channels.empty() || !FreqDbPlaceAirportChannels(db_, selection_.channels, StartChannel->value() - 1))
         return;
     QDialog::accept();
 }
 
 void ImportAirportFrequencies(QWidget* window, FrequencyCommands& commands) {
     if (!commands.SaveOrDiscardChanges()) return;
-    AirportImportDialog dialog(window);
+    AirportImportDialog dialog(commands.Database(), window);
     dialog.exec();
 }

@@ -16,11 +16,11 @@ class FrequencyCommands;
 // airport frequencies and types the idents of the airports; the dialog shows
 // the channels they give (channel, frequency, name, type) and the rows it
 // skipped with their reasons, as the user types. OK puts the channels into
-// FreqTable from the start channel on, keeping the channels before it; the
+// the database's table from the start channel on, keeping the channels before it; the
 // channels after the last one filled are cleared.
 class AirportImportDialog : public QDialog {
 public:
-    explicit AirportImportDialog(QWidget* parent);
+    AirportImportDialog(FreqDatabase& db, QWidget* parent);
 
     // Reads the list file (the selection is refreshed); a file that cannot
     // be read or used shows why below the skipped rows.
@@ -49,6 +49,7 @@ private:
     QString SummaryText() const;
     bool Fits() const;
 
+    FreqDatabase& db_;
     std::string listText_;
     std::string listError_;  // why the list file cannot be read
     bool listRead_ = false;

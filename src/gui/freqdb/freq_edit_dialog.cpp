@@ -49,7 +49,7 @@ QPushButton* MakeButton(QWidget* parent, const char* text, const QRect& geometry
 
 }  // namespace
 
-TFreqEdit::TFreqEdit(QWidget* parent) : QDialog(parent) {
+TFreqEdit::TFreqEdit(FreqDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
     setWindowTitle("Frequency database editor");
     setFixedSize(kClientSize);
     BuildControls();
@@ -123,7 +123,7 @@ bool TFreqEdit::eventFilter(QObject* watched, QEvent* event) {
 // selected.
 void TFreqEdit::FormShow() {
     ListBox1->clear();
-    for (int i = 0; i < FreqChannelCount; ++i) ListBox1->addItem(Latin1(FreqListLine(i, FreqTable[i])));
+    for (int i = 0; i < FreqChannelCount; ++i) ListBox1->addItem(Latin1(FreqListLine(i, db_.Table[i])));
     SelectedChannel = 0;
     FillFields();
 }
@@ -137,7 +137,7 @@ void TFreqEdit::ListBox1Click() {
 
 // Filling the fields is not an edit: setText does not raise textEdited.
 void TFreqEdit::FillFields() {
-    const FreqRecord& record = FreqTable[SelectedChannel];
+    const FreqRecord& record = db_.Table[SelectedChannel];
     MaskEdit1->SetText(FreqFieldText(record.FreqKHz));
     MaskEdit1->MarkInvalid(!FreqFromFieldText(MaskEdit1->Text()));
     Edit1->setText(Latin1(record.Name()));
@@ -145,13 +145,13 @@ void TFreqEdit::FillFields() {
 }
 
 void TFreqEdit::Edit1Change() {
-    FreqRecord changed = FreqTable[SelectedChannel];
+    FreqRecord changed = db_.Table[SelectedChannel];
     changed.SetName(FixedSixText(Latin1(Edit1->text())));
     Store(changed);
 }
 
 void TFreqEdit::Edit2Change() {
-    FreqRecord changed = FreqTable[SelectedChannel];
+    FreqRecord changed = db_.Table[SelectedChannel];
     changed.SetType(FixedSixText(Latin1(Edit2->text())));
     Store(changed);
 }
@@ -162,15 +162,15 @@ void TFreqEdit::MaskEdit1Change() {
     const std::optional<int32_t> kHz = FreqFromFieldText(MaskEdit1->Text());
     MaskEdit1->MarkInvalid(!kHz);
     if (!kHz) return;
-    FreqRecord changed = FreqTable[SelectedChannel];
+    FreqRecord changed = db_.Table[SelectedChannel];
     changed.FreqKHz = *kHz;
     Store(changed);
 }
 
 void TFreqEdit::Store(const FreqRecord& changed) {
-    if (changed == FreqTable[SelectedChannel]) return;
-    FreqTable[SelectedChannel] = changed;
-    FreqDbDirty = true;
+    if (changed == db_.Table[SelectedChannel]) return;
+    db_.Table[SelectedChannel] = changed;
+    db_.Dirty = true;
     if (QListWidgetItem* item = ListBox1->item(SelectedChannel))
         item->setText(Latin1(FreqListLine(SelectedChannel, changed)));
 }

@@ -9,13 +9,13 @@
 #include "freqdb/freq_database.h"
 #include "gui/freqdb/frequency_mask_edit.h"
 
-// FreqEdit: lists the 100 channels of FreqTable and edits name, type and
+// FreqEdit: lists the 100 channels of a database and edits name, type and
 // frequency of the selected one. Every change the user types goes straight
-// into FreqTable and marks it changed (FreqDbDirty); OK and Cancel only close
+// into its table and marks it changed (Dirty); OK and Cancel only close
 // the dialog with their result.
 class TFreqEdit : public QDialog {
 public:
-    explicit TFreqEdit(QWidget* parent = nullptr);
+    explicit TFreqEdit(FreqDatabase& db, QWidget* parent = nullptr);
 
     QListWidget* ListBox1 = nullptr;
     QLineEdit* Edit1 = nullptr;  // name
@@ -48,4 +48,6 @@ private:
     // Puts the record in the table, marks the table changed and rebuilds the
     // line, when it differs from the stored one.
     void Store(const FreqRecord& changed);
+
+    FreqDatabase& db_;
 };

@@ -3,13 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "freqdb/freq_database.h"
 #include "gui/common/file_dialog.h"
 
 namespace {
 
-QString StartFile(const FreqFileKind& kind) {
-    QString current = QFile::decodeName(CurrentFreqFile.c_str());
+QString StartFile(const std::string& currentFile, const FreqFileKind& kind) {
+    QString current = QFile::decodeName(currentFile.c_str());
     if (!kind.startsAtCurrentStem) return current;
     const QFileInfo info(current);
     return info.dir().filePath(info.completeBaseName() + "." + kind.suffix);
@@ -17,8 +16,9 @@ QString StartFile(const FreqFileKind& kind) {
 
 }  // namespace
 
-std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode, const FreqFileKind& kind) {
+std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode, const std::string& currentFile,
+                                          const FreqFileKind& kind) {
     FileDialog dialog(parent, mode, mode == QFileDialog::AcceptSave ? kind.saveTitle : kind.openTitle, kind.filter);
-    if (!CurrentFreqFile.empty()) dialog.selectFile(StartFile(kind));
+    if (!currentFile.empty()) dialog.selectFile(StartFile(currentFile, kind));
     return dialog.Choose();
 }

@@ -20,5 +20,5 @@ inline constexpr FreqFileKind CsvFiles{"Comma-separated values (*.csv)", "csv", 
 // The save and open dialogs of the frequency commands (gui/common/
 // file_dialog.h), starting at the current database file; the chosen path, or
 // nothing when cancelled.
-std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode,
+std::optional<std::string> ChooseFreqFile(QWidget* parent, QFileDialog::AcceptMode mode, const std::string& currentFile,
                                           const FreqFileKind& kind = DatFiles);

@@ -20,24 +20,24 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(path, ignored) && !std::filesystem::is_directory(path, ignored);
 }
 
-FrequencyCommandHooks DefaultHooks(QWidget* window, TFreqEdit* editor) {
+FrequencyCommandHooks DefaultHooks(QWidget* window, TFreqEdit* editor, const FreqDatabase& db) {
     return {
-        [window] { return ChooseFreqFile(window, QFileDialog::AcceptSave); },
-        [window] { return ChooseFreqFile(window, QFileDialog::AcceptOpen); },
+        [window, &db] { return ChooseFreqFile(window, QFileDialog::AcceptSave, db.CurrentFile); },
+        [window, &db] { return ChooseFreqFile(window, QFileDialog::AcceptOpen, db.CurrentFile); },
         [editor] { return editor->exec() == QDialog::Accepted; },
         [window](const std::string& cause, const std::string& path) {
             ShowPlainMessage(window, QString::fromStdString(cause) + "\n" + QFile::decodeName(path.c_str()));
         },
-        [window] { return ChooseFreqFile(window, QFileDialog::AcceptOpen, CsvFiles); },
-        [window] { return ChooseFreqFile(window, QFileDialog::AcceptSave, CsvFiles); },
+        [window, &db] { return ChooseFreqFile(window, QFileDialog::AcceptOpen, db.CurrentFile, CsvFiles); },
+        [window, &db] { return ChooseFreqFile(window, QFileDialog::AcceptSave, db.CurrentFile, CsvFiles); },
         [](const std::string&) {},
     };
 }
 
 // A channel in use has a name, a type or a frequency of its own; the others
 // are as New leaves them.
-int ChannelsInUse() {
-    return static_cast<int>(std::count_if(FreqTable.begin(), FreqTable.end(), [](const FreqRecord& record) {
+int ChannelsInUse(const FreqChannels& table) {
+    return static_cast<int>(std::count_if(table.begin(), table.end(), [](const FreqRecord& record) {
         return !record.Name().empty() || !record.Type().empty() || record.FreqKHz != FreqUnsetKHz;
     }));
 }
@@ -60,11 +60,11 @@ void KeepDefault(Hook& hook, Hook& fallback) {
 
 }  // namespace
 
-FrequencyCommands::FrequencyCommands(QWidget* window) : FrequencyCommands(window, {}) {}
+FrequencyCommands::FrequencyCommands(QWidget* window, FreqDatabase& db) : FrequencyCommands(window, db, {}) {}
 
-FrequencyCommands::FrequencyCommands(QWidget* window, FrequencyCommandHooks hooks)
-    : FreqEdit(new TFreqEdit(window)), window_(window), hooks_(std::move(hooks)) {
-    FrequencyCommandHooks defaults = DefaultHooks(window, FreqEdit);
+FrequencyCommands::FrequencyCommands(QWidget* window, FreqDatabase& db, FrequencyCommandHooks hooks)
+    : FreqEdit(new TFreqEdit(db, window)), window_(window), db_(db), hooks_(std::move(hooks)) {
+    FrequencyCommandHooks defaults = DefaultHooks(window, FreqEdit, db);
     KeepDefault(hooks_.chooseSaveFile, defaults.chooseSaveFile);
     KeepDefault(hooks_.chooseOpenFile, defaults.chooseOpenFile);
     KeepDefault(hooks_.runEditor, defaults.runEditor);
@@ -78,9 +78,9 @@ FrequencyCommands::FrequencyCommands(QWidget* window, FrequencyCommandHooks hook
 // then suggests no file, so that no database is overwritten by an empty one.
 void FrequencyCommands::New() {
     if (!SaveOrDiscardChanges()) return;
-    CurrentFreqFile.clear();
-    FreqDbReset();
-    FreqDbDirty = true;
+    db_.CurrentFile.clear();
+    db_.Reset();
+    db_.Dirty = true;
     if (hooks_.runEditor()) Save();
 }
 
@@ -90,25 +90,25 @@ void FrequencyCommands::Open() {
     if (!SaveOrDiscardChanges()) return;
     const std::optional<std::string> path = hooks_.chooseOpenFile();
     if (!path || !OpenFile(*path)) return;
-    if (hooks_.runEditor()) SaveTo(CurrentFreqFile);
+    if (hooks_.runEditor()) SaveTo(db_.CurrentFile);
 }
 
 bool FrequencyCommands::OpenFile(const std::string& path) {
-    if (const std::string error = FreqDbLoad(path); !error.empty()) {
+    if (const std::string error = db_.Load(path); !error.empty()) {
         hooks_.showError(error, path);
         return false;
     }
-    CurrentFreqFile = path;
+    db_.CurrentFile = path;
     return true;
 }
 
-bool FrequencyCommands::Save() { return CurrentFreqFile.empty() ? SaveAs() : SaveTo(CurrentFreqFile); }
+bool FrequencyCommands::Save() { return db_.CurrentFile.empty() ? SaveAs() : SaveTo(db_.CurrentFile); }
 
 bool FrequencyCommands::SaveAs() {
     const std::optional<std::string> path = hooks_.chooseSaveFile();
     if (!path) return false;
-    CurrentFreqFile = *path;
-    return SaveTo(CurrentFreqFile);
+    db_.CurrentFile = *path;
+    return SaveTo(db_.CurrentFile);
 }
 
 void FrequencyCommands::Edit() {
@@ -119,9 +119,9 @@ void FrequencyCommands::ImportCsv() {
     if (!SaveOrDiscardChanges()) return;
     const std::optional<std::string> path = hooks_.chooseImportFile();
     if (!path) return;
-    if (const std::vector<std::string> problems = FreqDbImportCsv(*path); !problems.empty())
+    if (const std::vector<std::string> problems = FreqDbImportCsv(db_, *path); !problems.empty())
         return hooks_.showError(ImportProblems(problems), *path);
-    const int inUse = ChannelsInUse();
+    const int inUse = ChannelsInUse(db_.Table);
     hooks_.showStatus("Imported " + FileName(*path) + ": " + Channels(inUse) + " in use, " +
                       std::to_string(FreqChannelCount - inUse) + " empty.");
 }
@@ -129,13 +129,13 @@ void FrequencyCommands::ImportCsv() {
 void FrequencyCommands::ExportCsv() {
     const std::optional<std::string> path = hooks_.chooseExportFile();
     if (!path) return;
-    if (const std::string error = FreqDbExportCsv(*path); !error.empty()) return hooks_.showError(error, *path);
+    if (const std::string error = FreqDbExportCsv(db_, *path); !error.empty()) return hooks_.showError(error, *path);
     hooks_.showStatus("Exported " + Channels(FreqChannelCount) + " to " + FileName(*path) + ".");
 }
 
 bool FrequencyCommands::SaveOrDiscardChanges() {
-    if (!FreqDbDirty) return true;
-    const QString file = CurrentFreqFile.empty() ? "untitled" : QFile::decodeName(CurrentFreqFile.c_str());
+    if (!db_.Dirty) return true;
+    const QString file = db_.CurrentFile.empty() ? "untitled" : QFile::decodeName(db_.CurrentFile.c_str());
     switch (AskSaveChanges(window_, file)) {
         case SaveChangesAnswer::Save: return Save();
         case SaveChangesAnswer::Discard: return true;
@@ -145,17 +145,17 @@ bool FrequencyCommands::SaveOrDiscardChanges() {
 }
 
 void FrequencyCommands::LoadRememberedFile() {
-    FreqDbReset();
-    FreqDbDirty = false;
-    if (CurrentFreqFile.empty() || !FileExists(CurrentFreqFile)) return;
-    if (const std::string error = FreqDbLoad(CurrentFreqFile); !error.empty()) {
-        hooks_.showError(error, CurrentFreqFile);
-        CurrentFreqFile.clear();
+    db_.Reset();
+    db_.Dirty = false;
+    if (db_.CurrentFile.empty() || !FileExists(db_.CurrentFile)) return;
+    if (const std::string error = db_.Load(db_.CurrentFile); !error.empty()) {
+        hooks_.showError(error, db_.CurrentFile);
+        db_.CurrentFile.clear();
     }
 }
 
 bool FrequencyCommands::SaveTo(const std::string& path) {
-    const std::string error = FreqDbSave(path);
+    const std::string error = db_.Save(path);
     if (!error.empty()) hooks_.showError(error, path);
     return error.empty();
 }

@@ -5,6 +5,7 @@
 
 class QWidget;
 class TFreqEdit;
+struct FreqDatabase;
 
 // What the commands show the user. The defaults are the real file dialogs,
 // the modal editor and a message box; tests put their own in.
@@ -23,16 +24,16 @@ struct FrequencyCommandHooks {
     std::function<void(const std::string& done)> showStatus;
 };
 
-// The commands of the "&Frequencies" menu on FreqTable and CurrentFreqFile,
+// The commands of the "&Frequencies" menu on a database's table and file,
 // and the loading of the remembered database at start-up. Every failure is
 // reported through showError and ends the command; an import or export that
 // succeeded says through showStatus how many channels it moved. New, Open and
 // Import CSV first offer to save unsaved changes (SaveOrDiscardChanges).
 class FrequencyCommands {
 public:
-    explicit FrequencyCommands(QWidget* window);
+    FrequencyCommands(QWidget* window, FreqDatabase& db);
     // Hooks left empty keep their defaults.
-    FrequencyCommands(QWidget* window, FrequencyCommandHooks hooks);
+    FrequencyCommands(QWidget* window, FreqDatabase& db, FrequencyCommandHooks hooks);
     // One set of commands per window: a copy would share its editor dialog.
     FrequencyCommands(const FrequencyCommands&) = delete;
     FrequencyCommands& operator=(const FrequencyCommands&) = delete;
@@ -54,14 +55,16 @@ public:
     bool SaveOrDiscardChanges();
 
     // Loads the file as Open does, without the editor: on success it becomes
-    // CurrentFreqFile; a failure is reported and changes nothing. Returns
+    // the current file; a failure is reported and changes nothing. Returns
     // whether it loaded.
     bool OpenFile(const std::string& path);
 
-    // Resets the table and loads CurrentFreqFile when it names an existing
+    // Resets the table and loads the current file when it names an existing
     // file. A file that fails to load is reported and forgotten, so that a
     // later Save cannot overwrite it with the empty table.
     void LoadRememberedFile();
+
+    FreqDatabase& Database() { return db_; }
 
     TFreqEdit* FreqEdit = nullptr;
 
@@ -69,5 +72,6 @@ private:
     bool SaveTo(const std::string& path);
 
     QWidget* window_ = nullptr;
+    FreqDatabase& db_;
     FrequencyCommandHooks hooks_;
 };

@@ -7,7 +7,8 @@
 #include "emulator/hardware/panel_inputs.h"
 #include "gui/shell/panel_input_hook.h"
 
-KeyArea::KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit) : QWidget(parent), keyBit_(keyBit) {
+KeyArea::KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit, PanelInputsRecord& inputs)
+    : QWidget(parent), keyBit_(keyBit), inputs_(inputs) {
     setGeometry(geometry);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -27,13 +28,13 @@ void KeyArea::paintEvent(QPaintEvent*) {
 }
 
 void KeyArea::mousePressEvent(QMouseEvent* event) {
-    PressPanelKey(keyBit_);
+    PressPanelKey(inputs_, keyBit_);
     PanelInputsChanged();
     event->accept();
 }
 
 void KeyArea::mouseReleaseEvent(QMouseEvent* event) {
-    ReleasePanelKey(keyBit_);
+    ReleasePanelKey(inputs_, keyBit_);
     PanelInputsChanged();
     event->accept();
 }

@@ -7,11 +7,8 @@
 #include <QStatusBar>
 #include <utility>
 
-#include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
-#include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_tick.h"
-#include "emulator/runtime/emulator_wait.h"
 #include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
@@ -92,7 +89,6 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string deviceStem)
     : Folders(std::move(folders)), Ports(Comm1, {Folders.RadioIniPath(), std::move(deviceStem)}) {
-    SetSettingsFilePath(Folders.FirmwareSettingsPath());
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -106,14 +102,15 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
 
     BuildControls(client);
     Zoom = std::make_unique<WindowZoom>(this);
-    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2);
+    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2, Emulator.Inputs);
     Form15 = new TForm15(this, Ports);
-    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1);
+    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1, Emulator.Inputs);
     Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
     ShareDialog = new ShareDisplayDialog(this, *Sharing, DefaultSharePort);
     Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
     PortMapping = new PortMappingDialog(this, Ports);
-    Status = new StatusLine(statusBar(), [this] { return Session->StatusText(); });
+    Status = new StatusLine(
+        statusBar(), [this] { return Session->StatusText(); }, FreqDb);
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + BarsHeight(this));
     // A fixed size: close and minimise, no maximise.
@@ -141,9 +138,6 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
         connect(slider, &QScrollBar::valueChanged, this, &TForm1::ResumeEmulator);
     SetPanelInputsChangedHandler([this] { ResumeEmulator(); });
 
-    EmulatorAttachLcd(&Display);
-    EmulatorAttachHost(&EmulatorHostOfWindow);
-    HelpAttachPane(this);
     ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
     FormCreate(options);
@@ -152,9 +146,7 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
 TForm1::~TForm1() {
     Sharing->Stop();
     SetPanelInputsChangedHandler(nullptr);
-    if (AttachedEmulatorHost() == &EmulatorHostOfWindow) EmulatorAttachHost(nullptr);
-    EmulatorAttachLcd(nullptr);
-    HelpAttachPane(nullptr);
+    HelpText.AttachPane(nullptr);
     ModeAttachView(nullptr);
 }
 
@@ -162,7 +154,7 @@ void TForm1::BuildControls(QWidget* client) {
     Image1 = new PanelPicture(client, Frame);
     Image1->move(16, 16);
     for (std::size_t i = 0; i < Shapes.size(); ++i)
-        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit);
+        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit, Emulator.Inputs);
 
     Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -174,8 +166,8 @@ void TForm1::BuildControls(QWidget* client) {
 
     ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
     ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
-    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, PanelInputs.PttPilot);
-    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, PanelInputs.PttPax);
+    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, Emulator.Inputs.PttPilot);
+    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, Emulator.Inputs.PttPax);
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
@@ -218,7 +210,7 @@ void TForm1::BuildMenus() {
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     FrequencyCommandHooks hooks;
     hooks.showStatus = [this](const std::string& done) { Status->ShowMessage(QString::fromStdString(done)); };
-    Frequencies = std::make_unique<FrequencyCommands>(this, std::move(hooks));
+    Frequencies = std::make_unique<FrequencyCommands>(this, FreqDb, std::move(hooks));
     frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
     frequencies->addAction("&New", QKeySequence::New, this, [this] { Frequencies->New(); });
     frequencies->addAction("&Open...", QKeySequence::Open, this, [this] { Frequencies->Open(); });
@@ -244,7 +236,7 @@ void TForm1::BuildMenus() {
 // Settings first, then the frequency database, then the emulator 10 ms on.
 void TForm1::FormCreate(const StartOptions& options) {
     const RadioSettings settings = ReadRadioIni(Folders.RadioIniPath());
-    CurrentFreqFile = settings.freqFilename;
+    FreqDb.CurrentFile = settings.freqFilename;
     Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
@@ -259,11 +251,11 @@ void TForm1::FormCreate(const StartOptions& options) {
 }
 
 void TForm1::FormCloseQuery() {
-    StopRequest = true;
+    Emulator.StopRequest = true;
     ResumeEmulator();
     Session->StopRecording();
     const std::string path = Folders.RadioIniPath();
-    const std::string error = WriteRadioIni(path, {Ports.Index(), CurrentFreqFile, Zoom->Percent()});
+    const std::string error = WriteRadioIni(path, {Ports.Index(), FreqDb.CurrentFile, Zoom->Percent()});
     if (!error.empty())
         ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
                                    .arg(QString::fromStdString(path), QString::fromStdString(error)));
@@ -305,14 +297,14 @@ void TForm1::Timer1Timer() {
     Timer1.stop();
     // A radio that came online while the start waited keeps the emulator
     // stopped: its run would show the emulation's help under the online caption.
-    if (StopRequest) return;
+    if (Emulator.StopRequest) return;
     EmulatorRunning = true;
     Runner.Start();
     AfterEmulatorStep();
 }
 
 void TForm1::Timer2Timer() {
-    TimeBase(static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
+    TimeBase(Emulator, static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
     ResumeEmulator();
     Image1->RepaintIfChanged();
 }
@@ -336,7 +328,7 @@ void TForm1::AfterEmulatorStep() {
 // A message that sent the window online stops the run at once, after the
 // link is done with it: a resume with a stop requested ends the run.
 void TForm1::EndRunIfStopped() {
-    if (StopRequest) ResumeEmulator();
+    if (Emulator.StopRequest) ResumeEmulator();
 }
 
 void TForm1::FeedLink(const uint8_t* bytes, std::size_t count) {

@@ -9,7 +9,9 @@
 
 #include "common/program_directory.h"
 #include "display/lcd.h"
+#include "emulator/runtime/firmware.h"
 #include "emulator/runtime/firmware_runner.h"
+#include "freqdb/freq_database.h"
 #include "gui/comm/qt_comm_hand_over.h"
 #include "gui/shell/qt_emulator_host.h"
 #include "help/help.h"
@@ -62,7 +64,7 @@ public:
     void Timer2Timer();
     void Comm1RxChar(TCustomComm* Sender, int32_t Count);
     // Resumes the emulator after an event it may act on; stops it instead
-    // once StopRequest is set.
+    // once the firmware's StopRequest is set.
     void ResumeEmulator();
 
     PanelPicture* Image1 = nullptr;
@@ -78,18 +80,21 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QTimer Timer1;                                   // 10 ms one-shot: starts the emulator run
     QTimer Timer2;                                   // 20 ms: the time base
+    FreqDatabase FreqDb;                             // the channels the editor and the emulator use
+    Help HelpText{this};                             // the help topic shown in Memo1
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
     const ProgramFolders Folders;                    // where the settings files are
     TComm Comm1;                                     // the transceiver's serial port
     QtCommHandOver Comm1HandOver{Comm1};             // delivers Comm1's events on this thread
     CommsPortOpener Ports;                           // opens the port chosen, kept as CommsPort
     QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
-    OnlineModeListener ModeListener;                 // goes online with the display messages
     LcdFrame Frame;                                  // the display's pixels, shown by Image1
     Lcd Display{Frame};                              // draws on it: the emulator and the link
-    DeviceLink Link{Display, ModeListener};          // frames and draws Comm1's display messages
     QtEmulatorHost EmulatorHostOfWindow{this};       // the emulator's clock and error boxes
-    FirmwareRunner Runner;                           // the emulator run, resumed by Timer2 and the inputs
+    Firmware Emulator{EmulatorHostOfWindow, Display, FreqDb, HelpText, Folders.FirmwareSettingsPath()};  // the emulated unit
+    OnlineModeListener ModeListener{Emulator};  // goes online with the display messages
+    DeviceLink Link{Display, ModeListener};     // frames and draws Comm1's display messages
+    FirmwareRunner Runner{Emulator};            // the emulator run, resumed by Timer2 and the inputs
     // Declared after what its hooks use (the port, its opener, the link, the
     // frame and the runner), so that it goes first and never calls into them
     // once they are gone.

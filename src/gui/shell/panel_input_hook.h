@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-// The controls that set PanelInputs (key areas, PTT buttons, the panel
+// The controls that set the panel inputs (key areas, PTT buttons, the panel
 // keyboard) call PanelInputsChanged afterwards, so that the emulator acts on
 // the change at once; the main window installs what that does.
 void PanelInputsChanged();

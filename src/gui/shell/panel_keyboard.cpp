@@ -47,8 +47,9 @@ bool IsPanelKey(int key) { return FindPanelKey(key) || PttIndex(key) >= 0; }
 
 }  // namespace
 
-PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& shapes, PttButton* pilot, PttButton* pax)
-    : window_(window), ptt_{pilot, pax} {
+PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& shapes, PttButton* pilot, PttButton* pax,
+                             PanelInputsRecord& inputs)
+    : window_(window), inputs_(inputs), ptt_{pilot, pax} {
     for (KeyArea* shape : shapes) {
         const auto* key = std::ranges::find(kPanelKeys, shape->KeyBit(), &PanelKey::bit);
         shape->setToolTip(QString("%1 (keyboard: %2)").arg(key->panelName, key->keyName));
@@ -59,7 +60,7 @@ PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& sha
 }
 
 void PanelKeyboard::ReleaseAll() {
-    ReleasePanelKey(heldBits_);
+    ReleasePanelKey(inputs_, heldBits_);
     heldBits_ = 0;
     PanelInputsChanged();
     for (PttButton*& button : heldPtt_) {
@@ -104,7 +105,7 @@ bool PanelKeyboard::ForThisWindow(QObject* receiver) const {
 void PanelKeyboard::Press(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         heldBits_ |= panelKey->bit;
-        PressPanelKey(panelKey->bit);
+        PressPanelKey(inputs_, panelKey->bit);
         PanelInputsChanged();
         return;
     }
@@ -124,7 +125,7 @@ void PanelKeyboard::Release(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         if (!(heldBits_ & panelKey->bit)) return;
         heldBits_ &= static_cast<uint8_t>(~panelKey->bit);
-        ReleasePanelKey(panelKey->bit);
+        ReleasePanelKey(inputs_, panelKey->bit);
         PanelInputsChanged();
         return;
     }

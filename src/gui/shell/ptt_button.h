@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // A push-to-talk button (Button1 "PTT Pilot", Button2 "PTT PAX"). Its byte
-// in PanelInputs is 1 while a mouse button holds it down and 0 again on the
+// in the panel inputs is 1 while a mouse button holds it down and 0 again on the
 // release, wherever the pointer is by then. Any mouse button counts. The
 // ordinary click leaves the byte alone; the keyboard holds the button through
 // SetHeld (PanelKeyboard). A disabled button never sees the release of a press

@@ -19,16 +19,16 @@ QLabel* MakeLabel(QStatusBar* bar) {
     return label;
 }
 
-QString DatabaseText() {
-    const QString path = QFile::decodeName(CurrentFreqFile.c_str());
+QString DatabaseText(const FreqDatabase& db) {
+    const QString path = QFile::decodeName(db.CurrentFile.c_str());
     const QString name = path.isEmpty() ? QString("untitled") : QFileInfo(path).fileName();
-    return FreqDbDirty ? name + " *" : name;
+    return db.Dirty ? name + " *" : name;
 }
 
-QString DatabaseToolTip() {
-    const QString path = QFile::decodeName(CurrentFreqFile.c_str());
+QString DatabaseToolTip(const FreqDatabase& db) {
+    const QString path = QFile::decodeName(db.CurrentFile.c_str());
     const QString file = path.isEmpty() ? QString("An untitled frequency database") : "Frequency database " + path;
-    return FreqDbDirty ? file + ", with unsaved changes" : file;
+    return db.Dirty ? file + ", with unsaved changes" : file;
 }
 
 void SetText(QLabel* label, const QString& text) {
@@ -38,8 +38,8 @@ void SetText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-StatusLine::StatusLine(QStatusBar* bar, std::function<QString()> sessionText)
-    : QObject(bar), bar_(bar), sessionText_(std::move(sessionText)) {
+StatusLine::StatusLine(QStatusBar* bar, std::function<QString()> sessionText, const FreqDatabase& db)
+    : QObject(bar), bar_(bar), sessionText_(std::move(sessionText)), db_(db) {
     bar_->setSizeGripEnabled(false);
     Session = MakeLabel(bar_);
     Database = MakeLabel(bar_);
@@ -53,8 +53,8 @@ StatusLine::StatusLine(QStatusBar* bar, std::function<QString()> sessionText)
 
 void StatusLine::Refresh() {
     SetText(Session, sessionText_());
-    SetText(Database, DatabaseText());
-    Database->setToolTip(DatabaseToolTip());
+    SetText(Database, DatabaseText(db_));
+    Database->setToolTip(DatabaseToolTip(db_));
 }
 
 void StatusLine::ShowMessage(const QString& text) { bar_->showMessage(text, kMessageMs); }

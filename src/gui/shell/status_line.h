@@ -6,6 +6,7 @@
 
 class QLabel;
 class QStatusBar;
+struct FreqDatabase;
 
 // The status line below the window's client area: on the left what a command
 // just did, on the right the session (recording, replay) and the frequency
@@ -13,7 +14,7 @@ class QStatusBar;
 // unsaved changes. Refreshed four times a second.
 class StatusLine : public QObject {
 public:
-    StatusLine(QStatusBar* bar, std::function<QString()> sessionText);
+    StatusLine(QStatusBar* bar, std::function<QString()> sessionText, const FreqDatabase& db);
 
     void Refresh();
     // Shown on the left for a while, until the next message.
@@ -25,5 +26,6 @@ public:
 private:
     QStatusBar* bar_;
     std::function<QString()> sessionText_;
+    const FreqDatabase& db_;
     QTimer timer_;
 };

@@ -25,11 +25,11 @@ uint64_t WindowLiveView::Revision() const { return frame_.Revision(); }
 std::string WindowLiveView::ModeCaption() const { return caption_.text().toStdString(); }
 
 void WindowLiveView::PressKey(PanelKey key) {
-    PressPanelKey(BitOf(key));
+    PressPanelKey(inputs_, BitOf(key));
     PanelInputsChanged();
 }
 
 void WindowLiveView::ReleaseKey(PanelKey key) {
-    ReleasePanelKey(BitOf(key));
+    ReleasePanelKey(inputs_, BitOf(key));
     PanelInputsChanged();
 }

@@ -12,9 +12,9 @@ std::string Line(const TFreqEdit& dialog, int row) { return dialog.ListBox1->ite
 class FreqEditTest : public testing::Test {
 protected:
     void SetUp() override {
-        FreqTable[4].FreqKHz = 123450;
-        FreqTable[4].SetName("TOWER ");
-        FreqTable[4].SetType("ATC   ");
+        db.Table[4].FreqKHz = 123450;
+        db.Table[4].SetName("TOWER ");
+        db.Table[4].SetType("ATC   ");
         dialog.show();
     }
 
@@ -38,7 +38,8 @@ protected:
         for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
     }
 
-    TFreqEdit dialog;
+    FreqDatabase db;
+    TFreqEdit dialog{db};
 };
 
 }  // namespace
@@ -70,7 +71,7 @@ TEST_F(FreqEditTest, FirstArrowKeySelectsChannel1) {
 }
 
 TEST_F(FreqEditTest, SelectingALineFillsTheFieldsAndChangesNoRecord) {
-    const auto before = FreqTable;
+    const auto before = db.Table;
     ClickLine(4);
     EXPECT_EQ(dialog.SelectedChannel, 4);
     EXPECT_EQ(dialog.Edit1->text(), "TOWER ");
@@ -80,25 +81,25 @@ TEST_F(FreqEditTest, SelectingALineFillsTheFieldsAndChangesNoRecord) {
     EXPECT_EQ(dialog.SelectedChannel, 5);
     EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
     EXPECT_EQ(dialog.Edit1->text(), "");
-    EXPECT_EQ(FreqTable, before);
-    EXPECT_FALSE(FreqDbDirty);
+    EXPECT_EQ(db.Table, before);
+    EXPECT_FALSE(db.Dirty);
 }
 
 TEST_F(FreqEditTest, NameAndTypeTakeSixLatin1CharactersAndArePadded) {
     ClickLine(2);
     QTest::keyClicks(dialog.Edit1, "AB");
-    EXPECT_EQ(FreqTable[2].Name(), "AB    ");
+    EXPECT_EQ(db.Table[2].Name(), "AB    ");
     EXPECT_EQ(Line(dialog, 2), "3 - 118.000, AB    , ");
-    EXPECT_TRUE(FreqDbDirty);
+    EXPECT_TRUE(db.Dirty);
     TypeText(dialog.Edit1, QString::fromUtf8("C\u03A9D\u00C9FGH"));
     EXPECT_EQ(dialog.Edit1->text(), QString::fromUtf8("ABCD\u00C9F"));
-    EXPECT_EQ(FreqTable[2].Name(),
+    EXPECT_EQ(db.Table[2].Name(),
               "ABCD\xC9"
               "F");
     Retype(dialog.Edit1, "");
-    EXPECT_EQ(FreqTable[2].Name(), "      ");
+    EXPECT_EQ(db.Table[2].Name(), "      ");
     QTest::keyClicks(dialog.Edit2, "VOR");
-    EXPECT_EQ(FreqTable[2].Type(), "VOR   ");
+    EXPECT_EQ(db.Table[2].Type(), "VOR   ");
     EXPECT_EQ(Line(dialog, 2), "3 - 118.000,       , VOR   ");
 }
 
@@ -109,19 +110,19 @@ TEST_F(FreqEditTest, AHalfTypedOrOutOfBandFrequencyIsMarkedAndNotStored) {
     Retype(dialog.MaskEdit1, "1215");
     EXPECT_EQ(dialog.MaskEdit1->displayText(), "121.5__");
     EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid());
-    EXPECT_EQ(FreqTable[4].FreqKHz, 123450);
+    EXPECT_EQ(db.Table[4].FreqKHz, 123450);
     EXPECT_EQ(Line(dialog, 4), "5 - 123.450, TOWER , ATC   ");
-    EXPECT_FALSE(FreqDbDirty);
+    EXPECT_FALSE(db.Dirty);
     QTest::keyClicks(dialog.MaskEdit1, "25");
     EXPECT_FALSE(dialog.MaskEdit1->MarkedInvalid());
-    EXPECT_EQ(FreqTable[4].FreqKHz, 121525);
+    EXPECT_EQ(db.Table[4].FreqKHz, 121525);
     EXPECT_EQ(Line(dialog, 4), "5 - 121.525, TOWER , ATC   ");
     for (const char* typed : {"999999", "107999", "-12345"}) {
         Retype(dialog.MaskEdit1, typed);
         EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid()) << typed;
-        EXPECT_EQ(FreqTable[4].FreqKHz, 121525) << typed;
+        EXPECT_EQ(db.Table[4].FreqKHz, 121525) << typed;
     }
-    FreqTable[7].FreqKHz = -12345;
+    db.Table[7].FreqKHz = -12345;
     ClickLine(7);
     EXPECT_TRUE(dialog.MaskEdit1->MarkedInvalid()) << "a stored oddity shows marked";
     ClickLine(0);
@@ -131,7 +132,7 @@ TEST_F(FreqEditTest, AHalfTypedOrOutOfBandFrequencyIsMarkedAndNotStored) {
 // Whatever the fields showed when the dialog last closed, it opens on the
 // record that typing changes.
 TEST_F(FreqEditTest, AfterReopeningTheFieldsShowTheChannelTypingChanges) {
-    FreqTable[0].SetName("ONE");
+    db.Table[0].SetName("ONE");
     ClickLine(4);
     QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
     dialog.show();
@@ -140,25 +141,25 @@ TEST_F(FreqEditTest, AfterReopeningTheFieldsShowTheChannelTypingChanges) {
     EXPECT_EQ(dialog.MaskEdit1->Text(), "118.000");
     QTest::keyClicks(dialog.Edit1, "X");
     Retype(dialog.MaskEdit1, "121500");
-    EXPECT_EQ(FreqTable[0].Name(), "ONEX  ");
-    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    EXPECT_EQ(db.Table[0].Name(), "ONEX  ");
+    EXPECT_EQ(db.Table[0].FreqKHz, 121500);
     EXPECT_EQ(Line(dialog, 0), "1 - 121.500, ONEX  , ");
-    EXPECT_EQ(FreqTable[4].Name(), "TOWER ");
+    EXPECT_EQ(db.Table[4].Name(), "TOWER ");
 }
 
 TEST_F(FreqEditTest, SelectingAnotherChannelKeepsTheEditedOneAndChangesNeither) {
     ClickLine(2);
     QTest::keyClicks(dialog.Edit1, "THREE");
     ClickLine(4);
-    EXPECT_EQ(FreqTable[2].Name(), "THREE ");
-    EXPECT_EQ(FreqTable[4].Name(), "TOWER ");
-    EXPECT_EQ(FreqTable[4].FreqKHz, 123450);
+    EXPECT_EQ(db.Table[2].Name(), "THREE ");
+    EXPECT_EQ(db.Table[4].Name(), "TOWER ");
+    EXPECT_EQ(db.Table[4].FreqKHz, 123450);
 }
 
 TEST_F(FreqEditTest, ShowingAgainRebuildsTheList) {
     ClickLine(4);
     dialog.hide();
-    FreqTable[9].FreqKHz = 118025;
+    db.Table[9].FreqKHz = 118025;
     dialog.show();
     EXPECT_EQ(dialog.SelectedChannel, 0);
     EXPECT_TRUE(dialog.ListBox1->selectedItems().isEmpty());
@@ -195,7 +196,7 @@ TEST_F(FreqEditTest, OkAndCancelCloseWithTheirResultAndKeepTheEdits) {
     QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(FreqTable[0].Type(), "NDB   ");
+    EXPECT_EQ(db.Table[0].Type(), "NDB   ");
     dialog.show();
     QTest::keyClick(dialog.Edit1, Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible()) << "Enter in a field must not close the dialog";

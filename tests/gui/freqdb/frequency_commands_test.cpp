@@ -24,27 +24,28 @@ struct Report {
 class FrequencyCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        commands = std::make_unique<FrequencyCommands>(
-            nullptr, FrequencyCommandHooks{
-                         [this] {
-                             ++saveDialogs;
-                             return saveAnswer;
-                         },
-                         [this] {
-                             ++openDialogs;
-                             return openAnswer;
-                         },
-                         [this] { return RunEditor(); },
-                         [this](const std::string& cause, const std::string& path) {
-                             reports.push_back({cause, path});
-                         },
-                         [this] {
-                             ++importDialogs;
-                             return importAnswer;
-                         },
-                         [this] { return exportAnswer; },
-                         [this](const std::string& done) { statuses.push_back(done); },
-                     });
+        commands =
+            std::make_unique<FrequencyCommands>(nullptr, db,
+                                                FrequencyCommandHooks{
+                                                    [this] {
+                                                        ++saveDialogs;
+                                                        return saveAnswer;
+                                                    },
+                                                    [this] {
+                                                        ++openDialogs;
+                                                        return openAnswer;
+                                                    },
+                                                    [this] { return RunEditor(); },
+                                                    [this](const std::string& cause, const std::string& path) {
+                                                        reports.push_back({cause, path});
+                                                    },
+                                                    [this] {
+                                                        ++importDialogs;
+                                                        return importAnswer;
+                                                    },
+                                                    [this] { return exportAnswer; },
+                                                    [this](const std::string& done) { statuses.push_back(done); },
+                                                });
         SetSaveChangesHandler([this](const QString& question) {
             questions << question;
             return saveChangesAnswer;
@@ -65,7 +66,7 @@ protected:
 
     // A saved database whose channel 1 carries the name and channel 2 121.500.
     std::string SavedDatabase(const std::string& fileName, const char* name) {
-        FreqChannels table = FreqTable;
+        FreqChannels table = db.Table;
         table[0].SetName(name);
         table[1].FreqKHz = 121500;
         EXPECT_EQ(WriteFreqDatFile(folder.File(fileName), table), "");
@@ -73,6 +74,7 @@ protected:
     }
 
     ScratchFolder folder;
+    FreqDatabase db;
     std::optional<std::string> saveAnswer;
     std::optional<std::string> openAnswer;
     std::optional<std::string> importAnswer;
@@ -93,19 +95,19 @@ protected:
 }  // namespace
 
 TEST_F(FrequencyCommandsTest, NewStartsAnUntitledEmptyTableAndSavesItAfterOk) {
-    CurrentFreqFile = SavedDatabase("old.dat", "OLD");
-    FreqTable[3].SetName("OLD");
+    db.CurrentFile = SavedDatabase("old.dat", "OLD");
+    db.Table[3].SetName("OLD");
     saveAnswer = folder.File("new.dat");
     editorName = "HOME";
     commands->New();
     EXPECT_EQ(saveDialogs, 1) << "Save as, after the editor";
     EXPECT_EQ(ReadBytes(folder.File("old.dat"))[4], 3) << "the old database stays";
-    EXPECT_EQ(CurrentFreqFile, folder.File("new.dat"));
-    EXPECT_EQ(FreqTable[3].Name(), "");
+    EXPECT_EQ(db.CurrentFile, folder.File("new.dat"));
+    EXPECT_EQ(db.Table[3].Name(), "");
     ASSERT_EQ(ReadBytes(folder.File("new.dat")).size(), 2000u);
-    FreqTable = {};
-    ASSERT_EQ(FreqDbLoad(folder.File("new.dat")), "");
-    EXPECT_EQ(FreqTable[0].Name(), "HOME  ");
+    db.Table = {};
+    ASSERT_EQ(db.Load(folder.File("new.dat")), "");
+    EXPECT_EQ(db.Table[0].Name(), "HOME  ");
     EXPECT_TRUE(reports.empty());
 }
 
@@ -115,42 +117,42 @@ TEST_F(FrequencyCommandsTest, NewCancelledInTheEditorWritesNothingButSaveLaterWr
     editorOk = false;
     commands->New();
     EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(CurrentFreqFile, "");
-    EXPECT_EQ(FreqTable[0].Name(), "AB    ");
+    EXPECT_EQ(db.CurrentFile, "");
+    EXPECT_EQ(db.Table[0].Name(), "AB    ");
     commands->Save();
     EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(ReadBytes(folder.File("new.dat"))[4], 6);
 }
 
 TEST_F(FrequencyCommandsTest, CancelledFileDialogChangesNothing) {
-    CurrentFreqFile = "/kept.dat";
-    FreqTable[0].SetName("KEEP");
-    const auto before = FreqTable;
+    db.CurrentFile = "/kept.dat";
+    db.Table[0].SetName("KEEP");
+    const auto before = db.Table;
     commands->Open();
     commands->SaveAs();
     EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(openDialogs, 1);
     EXPECT_EQ(editorRuns, 0);
-    EXPECT_EQ(CurrentFreqFile, "/kept.dat");
-    EXPECT_EQ(FreqTable, before);
+    EXPECT_EQ(db.CurrentFile, "/kept.dat");
+    EXPECT_EQ(db.Table, before);
 }
 
 TEST_F(FrequencyCommandsTest, OpenLoadsShowsTheEditorAndSavesAfterOk) {
     openAnswer = SavedDatabase("db.dat", "ZZ");
     editorName = "Q";
     commands->Open();
-    EXPECT_EQ(CurrentFreqFile, *openAnswer);
-    EXPECT_EQ(FreqTable[1].FreqKHz, 121500);
-    EXPECT_EQ(FreqTable[0].Name(), "ZZQ   ") << "the editor opened on the loaded channel 1";
+    EXPECT_EQ(db.CurrentFile, *openAnswer);
+    EXPECT_EQ(db.Table[1].FreqKHz, 121500);
+    EXPECT_EQ(db.Table[0].Name(), "ZZQ   ") << "the editor opened on the loaded channel 1";
     EXPECT_EQ(ReadBytes(*openAnswer)[7], 'Q');
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(FrequencyCommandsTest, FailedOpenIsReportedAndKeepsTableAndCurrentFile) {
     const std::string previous = SavedDatabase("previous.dat", "PREV");
-    CurrentFreqFile = previous;
-    FreqTable[0].SetName("MEMORY");
-    const auto before = FreqTable;
+    db.CurrentFile = previous;
+    db.Table[0].SetName("MEMORY");
+    const auto before = db.Table;
     WriteBytes(folder.File("short.dat"), std::vector<uint8_t>(1999, 0x55));
     openAnswer = folder.File("short.dat");
     commands->Open();
@@ -158,8 +160,8 @@ TEST_F(FrequencyCommandsTest, FailedOpenIsReportedAndKeepsTableAndCurrentFile) {
     EXPECT_EQ(reports[0].cause, "Read beyond end of file");
     EXPECT_EQ(reports[0].path, folder.File("short.dat"));
     EXPECT_EQ(editorRuns, 0);
-    EXPECT_EQ(CurrentFreqFile, previous);
-    EXPECT_EQ(FreqTable, before);
+    EXPECT_EQ(db.CurrentFile, previous);
+    EXPECT_EQ(db.Table, before);
     commands->Save();
     EXPECT_EQ(ReadBytes(folder.File("short.dat")).size(), 1999u);
     EXPECT_EQ(ReadBytes(previous)[5], 'M');
@@ -170,66 +172,66 @@ TEST_F(FrequencyCommandsTest, SaveUsesTheCurrentFileAndSaveAsAlwaysAsks) {
     EXPECT_EQ(saveDialogs, 1) << "Save without a current file asks for one";
     saveAnswer = folder.File("first.dat");
     commands->Save();
-    EXPECT_EQ(CurrentFreqFile, folder.File("first.dat"));
+    EXPECT_EQ(db.CurrentFile, folder.File("first.dat"));
     EXPECT_EQ(saveDialogs, 2);
-    FreqTable[0].SetName("TWO");
+    db.Table[0].SetName("TWO");
     commands->Save();
     EXPECT_EQ(saveDialogs, 2);
     EXPECT_EQ(ReadBytes(folder.File("first.dat"))[4], 3);
     saveAnswer = folder.File("second.dat");
     commands->SaveAs();
     EXPECT_EQ(saveDialogs, 3);
-    EXPECT_EQ(CurrentFreqFile, folder.File("second.dat"));
+    EXPECT_EQ(db.CurrentFile, folder.File("second.dat"));
     EXPECT_EQ(ReadBytes(folder.File("second.dat")), ReadBytes(folder.File("first.dat")));
 }
 
 TEST_F(FrequencyCommandsTest, EditSavesAfterOkAndCancelWritesNothing) {
-    CurrentFreqFile = SavedDatabase("db.dat", "");
-    const std::vector<uint8_t> old = ReadBytes(CurrentFreqFile);
+    db.CurrentFile = SavedDatabase("db.dat", "");
+    const std::vector<uint8_t> old = ReadBytes(db.CurrentFile);
     editorName = "AB";
     editorOk = false;
     commands->Edit();
-    EXPECT_EQ(ReadBytes(CurrentFreqFile), old);
-    EXPECT_EQ(FreqTable[0].Name(), "AB    ");
+    EXPECT_EQ(ReadBytes(db.CurrentFile), old);
+    EXPECT_EQ(db.Table[0].Name(), "AB    ");
     editorOk = true;
     commands->Edit();
-    EXPECT_EQ(ReadBytes(CurrentFreqFile)[4], 6);
+    EXPECT_EQ(ReadBytes(db.CurrentFile)[4], 6);
     EXPECT_EQ(saveDialogs, 0);
 }
 
 TEST_F(FrequencyCommandsTest, FailedSaveIsReportedAndLeavesTheOldFile) {
-    CurrentFreqFile = SavedDatabase("db.dat", "OLD");
-    const std::vector<uint8_t> old = ReadBytes(CurrentFreqFile);
+    db.CurrentFile = SavedDatabase("db.dat", "OLD");
+    const std::vector<uint8_t> old = ReadBytes(db.CurrentFile);
     SetFileWriteFault([](std::size_t) { return ENOSPC; });
     commands->Save();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].cause, "Disk full");
-    EXPECT_EQ(reports[0].path, CurrentFreqFile);
-    EXPECT_EQ(ReadBytes(CurrentFreqFile), old);
+    EXPECT_EQ(reports[0].path, db.CurrentFile);
+    EXPECT_EQ(ReadBytes(db.CurrentFile), old);
 }
 
 TEST_F(FrequencyCommandsTest, StartUpLoadsTheRememberedFileWhenItExists) {
-    CurrentFreqFile = SavedDatabase("db.dat", "LOADED");
-    FreqTable[0].SetName("STALE");
+    db.CurrentFile = SavedDatabase("db.dat", "LOADED");
+    db.Table[0].SetName("STALE");
     commands->LoadRememberedFile();
-    EXPECT_EQ(FreqTable[0].Name(), "LOADED");
-    CurrentFreqFile = folder.File("gone.dat");
+    EXPECT_EQ(db.Table[0].Name(), "LOADED");
+    db.CurrentFile = folder.File("gone.dat");
     commands->LoadRememberedFile();
-    EXPECT_EQ(FreqTable[0].Name(), "");
-    EXPECT_EQ(CurrentFreqFile, folder.File("gone.dat")) << "a missing file is skipped silently";
+    EXPECT_EQ(db.Table[0].Name(), "");
+    EXPECT_EQ(db.CurrentFile, folder.File("gone.dat")) << "a missing file is skipped silently";
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(FrequencyCommandsTest, StartUpReportsAnUnreadableFileAndForgetsIt) {
     WriteBytes(folder.File("short.dat"), std::vector<uint8_t>(100, 0x55));
-    CurrentFreqFile = folder.File("short.dat");
-    FreqTable[0].SetName("STALE");
+    db.CurrentFile = folder.File("short.dat");
+    db.Table[0].SetName("STALE");
     commands->LoadRememberedFile();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].cause, "Read beyond end of file");
     EXPECT_EQ(reports[0].path, folder.File("short.dat"));
-    EXPECT_EQ(FreqTable[0].Name(), "");
-    EXPECT_EQ(CurrentFreqFile, "");
+    EXPECT_EQ(db.Table[0].Name(), "");
+    EXPECT_EQ(db.CurrentFile, "");
     commands->Save();
     EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(ReadBytes(folder.File("short.dat")).size(), 100u);
@@ -238,32 +240,32 @@ TEST_F(FrequencyCommandsTest, StartUpReportsAnUnreadableFileAndForgetsIt) {
 // Edits kept after Cancel, a New not yet written and an import leave the
 // table unsaved; loading or saving it makes it the file's again.
 TEST_F(FrequencyCommandsTest, TheTableIsUnsavedFromAChangeUntilItIsWritten) {
-    CurrentFreqFile = SavedDatabase("db.dat", "");
+    db.CurrentFile = SavedDatabase("db.dat", "");
     editorOk = false;
     commands->Edit();
-    EXPECT_FALSE(FreqDbDirty) << "opening the editor and typing nothing changes nothing";
+    EXPECT_FALSE(db.Dirty) << "opening the editor and typing nothing changes nothing";
     editorName = "AB";
     commands->Edit();
-    EXPECT_TRUE(FreqDbDirty);
+    EXPECT_TRUE(db.Dirty);
     commands->Save();
-    EXPECT_FALSE(FreqDbDirty);
+    EXPECT_FALSE(db.Dirty);
     saveAnswer = folder.File("new.dat");
     editorName = "";
     saveChangesAnswer = SaveChangesAnswer::Discard;
     commands->New();
-    EXPECT_TRUE(FreqDbDirty);
-    openAnswer = CurrentFreqFile = SavedDatabase("db.dat", "");
+    EXPECT_TRUE(db.Dirty);
+    openAnswer = db.CurrentFile = SavedDatabase("db.dat", "");
     commands->Open();
-    EXPECT_FALSE(FreqDbDirty);
+    EXPECT_FALSE(db.Dirty);
     exportAnswer = importAnswer = folder.File("db.csv");
     commands->ExportCsv();
-    const std::string exported = FreqCsvText(FreqTable);
+    const std::string exported = FreqCsvText(db.Table);
     EXPECT_EQ(ReadBytes(*exportAnswer), std::vector<uint8_t>(exported.begin(), exported.end()));
-    EXPECT_FALSE(FreqDbDirty) << "an export leaves the table as unsaved as it was";
-    FreqTable[0].SetName("GONE");
+    EXPECT_FALSE(db.Dirty) << "an export leaves the table as unsaved as it was";
+    db.Table[0].SetName("GONE");
     commands->ImportCsv();
-    EXPECT_EQ(FreqTable[0].Name(), "");
-    EXPECT_TRUE(FreqDbDirty);
+    EXPECT_EQ(db.Table[0].Name(), "");
+    EXPECT_TRUE(db.Dirty);
     EXPECT_EQ(statuses, (std::vector<std::string>{"Exported 100 channels to db.csv.",
                                                   "Imported db.csv: 1 channel in use, 99 empty."}));
     EXPECT_EQ(questions.size(), 1) << "only Open found changes to ask about";
@@ -285,9 +287,9 @@ TEST_F(FrequencyCommandsTest, UnsavedChangesAreOfferedBeforeNewOpenAndImport) {
         for (const SaveChangesAnswer answer :
              {SaveChangesAnswer::Cancel, SaveChangesAnswer::Discard, SaveChangesAnswer::Save}) {
             SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
-            CurrentFreqFile = database;
+            db.CurrentFile = database;
             std::filesystem::remove(database);
-            FreqDbDirty = true;
+            db.Dirty = true;
             saveChangesAnswer = answer;
             questions.clear();
             *command.dialogs = 0;
@@ -300,7 +302,7 @@ TEST_F(FrequencyCommandsTest, UnsavedChangesAreOfferedBeforeNewOpenAndImport) {
     }
     questions.clear();
     for (const Command& command : commandsAsking) {
-        FreqDbDirty = false;
+        db.Dirty = false;
         (commands.get()->*command.run)();
     }
     EXPECT_TRUE(questions.isEmpty()) << "nothing to save, nothing asked";
@@ -309,7 +311,7 @@ TEST_F(FrequencyCommandsTest, UnsavedChangesAreOfferedBeforeNewOpenAndImport) {
 // A table never saved is "untitled" and its Save goes through Save as; a save
 // that does not happen (cancelled, failed) stops the command.
 TEST_F(FrequencyCommandsTest, SavingAnUntitledTableAsksForAFileAndStopsWithoutOne) {
-    FreqDbDirty = true;
+    db.Dirty = true;
     saveChangesAnswer = SaveChangesAnswer::Save;
     commands->Open();
     EXPECT_EQ(questions, QStringList{"Save changes to the frequency database untitled?"});
@@ -323,8 +325,8 @@ TEST_F(FrequencyCommandsTest, SavingAnUntitledTableAsksForAFileAndStopsWithoutOn
 }
 
 TEST_F(FrequencyCommandsTest, ImportIsAllOrNothingAndReportsEveryBadRowAtOnce) {
-    FreqTable[0].SetName("KEEP");
-    const auto before = FreqTable;
+    db.Table[0].SetName("KEEP");
+    const auto before = db.Table;
     importAnswer = folder.File("in.csv");
     const std::string bad = FreqCsvHeader() + "\n3,121.500,TOWER,\n0,118.000,,\n4,118.000,SEVENXX,\n";
     WriteBytes(*importAnswer, std::vector<uint8_t>(bad.begin(), bad.end()));
@@ -334,6 +336,6 @@ TEST_F(FrequencyCommandsTest, ImportIsAllOrNothingAndReportsEveryBadRowAtOnce) {
               "Nothing was imported, the frequency database is unchanged:\nline 3: channel 0 is outside 1..100\n"
               "line 4: name \"SEVENXX\" has more than 6 characters");
     EXPECT_EQ(reports[0].path, *importAnswer);
-    EXPECT_EQ(FreqTable, before);
-    EXPECT_FALSE(FreqDbDirty);
+    EXPECT_EQ(db.Table, before);
+    EXPECT_FALSE(db.Dirty);
 }

@@ -120,10 +120,10 @@ TEST_F(SessionTest, TheStatusLineShowsTheDatabaseTheRecordingAndTheReplay) {
         return (form->Status->Session->text() + " | " + form->Status->Database->text()).toStdString();
     };
     EXPECT_EQ(shown(), " | untitled");
-    CurrentFreqFile = dir.File("alps.dat");
-    FreqDbDirty = true;
+    form->FreqDb.CurrentFile = dir.File("alps.dat");
+    form->FreqDb.Dirty = true;
     EXPECT_EQ(shown(), " | alps.dat *");
-    FreqDbDirty = false;
+    form->FreqDb.Dirty = false;
 
     form->Session->RecordTo(RecordingPath());
     EXPECT_EQ(shown(), "REC 0:00  10 bytes | alps.dat");

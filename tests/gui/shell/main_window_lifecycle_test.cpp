@@ -31,12 +31,10 @@ protected:
 };
 
 TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
-    CurrentFreqFile = "left over";
-    FreqTable[3].FreqKHz = 1;
     EXPECT_TRUE(Open());
     EXPECT_EQ(form->Ports.Index(), 0);
-    EXPECT_EQ(CurrentFreqFile, "");
-    EXPECT_EQ(FreqTable[3].FreqKHz, 118000);
+    EXPECT_EQ(form->FreqDb.CurrentFile, "");
+    EXPECT_EQ(form->FreqDb.Table[3].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(portMessages, QStringList{"The selected port COM1 is not available, please choose another if possible or "
                                         "free this port if it is in use by another application.\n\nDevice " +
@@ -48,8 +46,8 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     dir.Write("RADIO.INI", "[Setup]\r\nCommsPort=0x10\r\nFreqFilename=" + dir.File("alps.dat") + "\r\n");
     EXPECT_TRUE(Open());
     EXPECT_EQ(form->Ports.Index(), 16);
-    EXPECT_EQ(CurrentFreqFile, dir.File("alps.dat"));
-    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("alps.dat"));
+    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 121500);
     EXPECT_TRUE(messages.isEmpty());
     ASSERT_EQ(portMessages.size(), 1);
     EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
@@ -67,8 +65,8 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
     Open(options);
     EXPECT_TRUE(form->Comm1.Enabled());
     EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
-    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
-    EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
+    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("route.dat"));
+    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 121500);
     form->close();
     const RadioSettings written = ReadRadioIni(dir.File("RADIO.INI"));
     EXPECT_EQ(written.commsPort, 4);
@@ -78,7 +76,7 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
 
     options.database = dir.File("missing.dat");  // reported, the remembered one stays
     Open(options);
-    EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
+    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("route.dat"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("File not found"));
 }
@@ -87,8 +85,8 @@ TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=256\nFreqFilename=" + dir.File("gone.dat") + "\n");
     EXPECT_TRUE(Open());
     EXPECT_EQ(form->Ports.Index(), 0);
-    EXPECT_EQ(CurrentFreqFile, dir.File("gone.dat"));
-    EXPECT_EQ(FreqTable[0].FreqKHz, 118000);
+    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("gone.dat"));
+    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -101,15 +99,15 @@ TEST_F(LifecycleTest, AShortDatabaseIsReportedAndStartUpGoesOn) {
     EXPECT_TRUE(Open());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("short.dat"));
-    EXPECT_EQ(FreqTable[0].FreqKHz, 118000);
-    EXPECT_EQ(CurrentFreqFile, "");
+    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 118000);
+    EXPECT_EQ(form->FreqDb.CurrentFile, "");
 }
 
 TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
     Open();
     form->menuBar()->actions().back()->trigger();  // &Exit
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(StopRequest);
+    EXPECT_TRUE(form->Emulator.StopRequest);
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\n");
 }
 
@@ -117,7 +115,7 @@ TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     dir.Write("RADIO.INI", "[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=2\nFreqFilename=a.dat\n");
     Open();
     form->Ports.Choose(4);
-    CurrentFreqFile = "/data/b.dat";
+    form->FreqDb.CurrentFile = "/data/b.dat";
     form->close();
     EXPECT_EQ(dir.Read("RADIO.INI"),
               "[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
@@ -154,22 +152,22 @@ TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept
 
 TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBack) {
     Open();
-    EnterOnlineMode();
+    EnterOnlineMode(form->Emulator);
     EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
         EXPECT_FALSE(w->isEnabled());
     for (QWidget* w : std::initializer_list<QWidget*>{form->Label4, form->Memo1, form->Shapes[0]})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_TRUE(StopRequest);
-    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_TRUE(form->Emulator.StopRequest);
+    EXPECT_EQ(form->HelpText.CurrentTopic(), 100);
 
-    EnterOfflineMode();
+    EnterOfflineMode(form->Emulator);
     EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_FALSE(StopRequest);
+    EXPECT_FALSE(form->Emulator.StopRequest);
     EXPECT_TRUE(form->Timer1.isActive());
 }
 
@@ -179,11 +177,11 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
     form->ScrollBar1->setValue(0);
     form->ScrollBar2->setValue(300);
     form->Timer2Timer();
-    EXPECT_EQ(EmulatorState.RxLevel, 551);  // tuned to the active frequency
-    EXPECT_TRUE(EmulatorState.TickFlag);
-    EmulatorState.TunedFreq = 121500;
+    EXPECT_EQ(form->Emulator.State.RxLevel, 551);  // tuned to the active frequency
+    EXPECT_TRUE(form->Emulator.State.TickFlag);
+    form->Emulator.State.TunedFreq = 121500;
     form->Timer2Timer();
-    EXPECT_EQ(EmulatorState.RxLevel, 251);
+    EXPECT_EQ(form->Emulator.State.RxLevel, 251);
 }
 
 // A radio that comes online while the start waits keeps the emulator stopped
@@ -191,9 +189,9 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
 TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
     Open();
     form->StartEmulatorSoon();
-    EnterOnlineMode();
+    EnterOnlineMode(form->Emulator);
     form->Timer1Timer();
-    EXPECT_EQ(CurrentHelpTopic, 100);
+    EXPECT_EQ(form->HelpText.CurrentTopic(), 100);
     EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
     EXPECT_FALSE(EmulatorRunning);
 }
@@ -216,7 +214,7 @@ TEST_F(LifecycleTest, Timer1StartsTheRunWhichEveryTickResumesUntilAStop) {
     for (int tick = 0; tick < 130; ++tick) form->Timer2Timer();
     EXPECT_TRUE(MatchesGolden(form->Frame, "main_defaults"));
 
-    StopRequest = true;
+    form->Emulator.StopRequest = true;
     form->Timer2Timer();
     EXPECT_FALSE(EmulatorRunning);
     EXPECT_FALSE(form->Runner.Running());
@@ -230,7 +228,7 @@ TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStop
     form->Timer1Timer();
     const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
     form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
-    EXPECT_TRUE(StopRequest);
+    EXPECT_TRUE(form->Emulator.StopRequest);
     form->Timer2Timer();
     EXPECT_FALSE(EmulatorRunning);
     EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));

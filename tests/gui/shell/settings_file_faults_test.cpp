@@ -17,7 +17,7 @@ protected:
         dir.Write("RADIO.INI", kOld);
         Open();
         form->Ports.Choose(5);
-        CurrentFreqFile = "/data/new.dat";
+        form->FreqDb.CurrentFile = "/data/new.dat";
     }
     void ExpectReportedAndKept(const char* cause) {
         ASSERT_EQ(messages.size(), 1);

@@ -1,3 +1,0 @@
-#include "emulator/hardware/panel_inputs.h"
-
-PanelInputsRecord PanelInputs;
