@@ -1,8 +1,10 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "display/field_memo.h"
 #include "display/lcd_frame.h"
 
 // Draws on the transceiver's display as its firmware does: a drawing position
@@ -68,7 +70,22 @@ public:
     void Init() {}
     void ApplyContrast() {}
 
+    // Fields: a screen that redraws a part of itself again and again (every
+    // half-second, every tick) draws it as a field, numbered below
+    // FieldCount, each number kept for one field of one screen:
+    //   if (lcd.BeginField(n, inputs)) { ...draw...; lcd.EndField(); }
+    // BeginField returns false when the field was last drawn from the same
+    // inputs, position and text style, and no band it drew in has changed
+    // since (a clear, another screen or another field drawing there): the
+    // frame shows it already, and the position and text style are set as the
+    // drawing left them. Fields do not nest.
+    static constexpr uint8_t FieldCount = 16;
+    bool BeginField(uint8_t field, const FieldInputs& inputs);
+    void EndField();
+
 private:
+    LcdPen Pen() const;
+    void SetPen(const LcdPen& pen);
     void PlotClipped(int x, int y, bool on);
     void ColumnClipped(int x, int band, uint8_t bits);
     void DrawColumns(int x0, const uint8_t* bitmap, int columns);
@@ -85,4 +102,7 @@ private:
 
     LcdFrame& frame_;
     std::optional<LevelBarDrawn> lastLevelBar_;
+    std::array<FieldMemo, FieldCount> fields_{};
+    uint8_t openField_ = 0;
+    uint8_t drawnBands_ = 0;  // bit b: a primitive drew in band b since BeginField
 };

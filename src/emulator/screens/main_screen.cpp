@@ -23,6 +23,18 @@ constexpr std::string_view kNoChannel = " CH-- ";
 // Row 7 in MHz, kHz and channel tuning.
 constexpr const char* kTuningLabels[] = {"    MHZ", "    KHZ", "Channel"};
 
+// The parts redrawn every half-second, each drawn again only when what it
+// shows has changed or something drew over it (Lcd::BeginField).
+enum MainScreenField : uint8_t {
+    kHeaderField,
+    kActiveFrequencyField,
+    kStandbyFrequencyField,
+    kActiveChannelField,
+    kStandbyChannelField,
+    kBannerField,
+    kAdjustLineField,
+};
+
 struct Layout {
     const uint8_t* rowImage;
     int activeX;   // pixel column of the active block, or kHidden
@@ -68,11 +80,14 @@ void DrawActiveFrequency(int x) {
     const EmulatorStateRecord& s = EmulatorState;
     const int32_t kHz = EepromSettings.ActiveFreq;
     const bool receiving = s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
+    if (!EmulatorLcd().BeginField(kActiveFrequencyField, FieldInputs().Add(x).Add(kHz).Add(receiving).Add(s.Step25)))
+        return;
     EmulatorLcd().Inverse = false;
     EmulatorLcd().BigFont = true;
     DrawText(receiving ? "   .  " : FormatFreq6(kHz), x, 1);
     EmulatorLcd().BigFont = false;
     if (s.Step25) DrawSmallDigit(kHz, x);
+    EmulatorLcd().EndField();
 }
 
 // In three pieces, so that the MHz part and the kHz part blink on their own.
@@ -80,6 +95,9 @@ void DrawStandbyFrequency(int x) {
     const EmulatorStateRecord& s = EmulatorState;
     const int32_t kHz = EepromSettings.StandbyFreq;
     const bool receiving = s.ScanOn && s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
+    const FieldInputs inputs =
+        FieldInputs().Add(x).Add(kHz).Add(receiving).Add(Blinking(AdjustMhz)).Add(Blinking(AdjustKhz)).Add(s.Step25);
+    if (!EmulatorLcd().BeginField(kStandbyFrequencyField, inputs)) return;
     const std::string digits = pad5(static_cast<uint16_t>(kHz / 10));
     EmulatorLcd().BigFont = true;
     EmulatorLcd().Inverse = Blinking(AdjustMhz);
@@ -95,28 +113,32 @@ void DrawStandbyFrequency(int x) {
         DrawSmallDigit(kHz, x);
         EmulatorLcd().Inverse = false;
     }
+    EmulatorLcd().EndField();
 }
 
-void DrawChannelFields(std::string_view name, std::string_view type, std::string_view channel, int x, bool inverse) {
+void DrawChannelFields(MainScreenField field, std::string_view name, std::string_view type, std::string_view channel,
+                       int x, bool inverse) {
+    if (!EmulatorLcd().BeginField(field, FieldInputs().Add(name).Add(type).Add(channel).Add(x).Add(inverse))) return;
     DrawText(Center6(name), x, 3);
     DrawText(Center6(type), x, 4);
     EmulatorLcd().Inverse = inverse;
     DrawText(Center6(channel), x, 5);
     EmulatorLcd().Inverse = false;
+    EmulatorLcd().EndField();
 }
 
 void DrawActiveChannel(int x) {
     EmulatorStateRecord& s = EmulatorState;
     if (!FindChannelByFrequency(EepromSettings.ActiveFreq)) {
         s.ActiveName = s.ActiveType = kBlankField;
-        DrawChannelFields(kBlankField, kBlankField, kNoChannel, x, false);
+        DrawChannelFields(kActiveChannelField, kBlankField, kBlankField, kNoChannel, x, false);
         return;
     }
     s.CurrentRecord = FreqTable[s.FoundChannel];
     s.ActiveName = s.CurrentRecord.Name();
     s.ActiveType = s.CurrentRecord.Type();
     s.ActiveChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
+    DrawChannelFields(kActiveChannelField, s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
 }
 
 // The standby record: the selected channel in channel mode, else the first
@@ -139,19 +161,22 @@ void DrawStandbyChannel(int x) {
     const bool inverse = Blinking(AdjustChannel);
     if (!ChooseStandbyRecord()) {
         s.StandbyName = s.StandbyType = kBlankField;
-        DrawChannelFields(kBlankField, kBlankField, kNoChannel, x, inverse);
+        DrawChannelFields(kStandbyChannelField, kBlankField, kBlankField, kNoChannel, x, inverse);
         return;
     }
     s.StandbyName = s.CurrentRecord.Name();
     s.StandbyType = s.CurrentRecord.Type();
     s.StandbyChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
+    DrawChannelFields(kStandbyChannelField, s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
 }
 
 void DrawBanner() {
     const bool transmitBanner = EmulatorState.Transmitting && EepromSettings.DualMode < 2;
-    EmulatorLcd().GotoText(0, 6);
-    EmulatorLcd().DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+    if (EmulatorLcd().BeginField(kBannerField, FieldInputs().Add(transmitBanner))) {
+        EmulatorLcd().GotoText(0, 6);
+        EmulatorLcd().DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+        EmulatorLcd().EndField();
+    }
     EmulatorLcd().Inverse = false;
 }
 
@@ -159,6 +184,8 @@ void DrawBanner() {
 // display, and its label must not stay beside the volume bar.
 void DrawAdjustLine() {
     const uint8_t mode = EmulatorState.AdjustMode;
+    const FieldInputs inputs = FieldInputs().Add(mode).Add(EepromSettings.Volume).Add(EepromSettings.SquelchSetting);
+    if (!EmulatorLcd().BeginField(kAdjustLineField, inputs)) return;
     EmulatorLcd().GotoText(0, 7);
     EmulatorLcd().DrawText(std::string(LcdWidth / 8, ' '));
     EmulatorLcd().GotoText(0, 7);
@@ -172,6 +199,7 @@ void DrawAdjustLine() {
         EmulatorLcd().GotoText(6, 7);
         EmulatorLcd().DrawText(kTuningLabels[mode - AdjustMhz]);
     }
+    EmulatorLcd().EndField();
 }
 
 }  // namespace
@@ -187,10 +215,14 @@ void NormaliseCurrentRecord() {
 void DrawMainScreen() {
     const Layout& layout = ChooseLayout();
     EmulatorLcd().BigFont = false;
-    EmulatorLcd().GotoText(0, 0);
-    EmulatorLcd().DrawPageRow(layout.rowImage);
     const bool mainAndStandby = layout.rowImage == HeaderBarImage;
-    if (mainAndStandby && EmulatorState.ScanOn && EmulatorState.BlinkPhase) DrawScanMark();
+    const bool scanMark = mainAndStandby && EmulatorState.ScanOn && EmulatorState.BlinkPhase;
+    if (EmulatorLcd().BeginField(kHeaderField, FieldInputs().Add(layout.rowImage).Add(scanMark))) {
+        EmulatorLcd().GotoText(0, 0);
+        EmulatorLcd().DrawPageRow(layout.rowImage);
+        if (scanMark) DrawScanMark();
+        EmulatorLcd().EndField();
+    }
     if (layout.activeX != kHidden) DrawActiveFrequency(layout.activeX);
     if (layout.standbyX != kHidden) DrawStandbyFrequency(layout.standbyX);
     if (layout.activeX != kHidden) DrawActiveChannel(layout.activeX);
