@@ -118,7 +118,10 @@ void CountTuningTimeout() {
 
 Task<> MainScreenKeyPass() {
     while (!EmulatorState.RefreshFlag) {
-        co_await PollStep();
+        // PollStep in its two halves: the main screen polls on every tick,
+        // and this way without a coroutine frame per step.
+        co_await NextPollEvent{};
+        co_await PollStepWork();
         const uint8_t key = EmulatorState.KeyEvent;
         if (key == KeyMenu)
             co_await MenuKey();

@@ -15,23 +15,21 @@ constexpr uint8_t kScanDwellLastCount = 1;
 // one every 101 ticks.
 constexpr uint8_t kPriorityLastCount = 100;
 
+// The duties below wait only while they retune (task.h: a finished Task costs
+// no frame); the ticks between cost no coroutine.
 Task<> Alternate() {
     EmulatorStateRecord& s = EmulatorState;
     if (s.ScanCounter <= kScanDwellLastCount) {
         ++s.ScanCounter;
-        co_return;
+        return {};
     }
     s.ScanCounter = 0;
     s.ScanTarget = s.TunedFreq == EepromSettings.StandbyFreq ? EepromSettings.ActiveFreq : EepromSettings.StandbyFreq;
-    co_await RetuneToScanTarget();
+    return RetuneToScanTarget();
 }
 
-Task<> LookAtActive() {
+Task<> RetuneToActive() {
     EmulatorStateRecord& s = EmulatorState;
-    if (s.ScanCounter <= kPriorityLastCount) {
-        ++s.ScanCounter;
-        co_return;
-    }
     s.ScanCounter = 1;
     s.ScanTarget = EepromSettings.ActiveFreq;
     s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
@@ -41,18 +39,24 @@ Task<> LookAtActive() {
     s.FilteredLevel = 0;
 }
 
+Task<> LookAtActive() {
+    EmulatorStateRecord& s = EmulatorState;
+    if (s.ScanCounter <= kPriorityLastCount) {
+        ++s.ScanCounter;
+        return {};
+    }
+    return RetuneToActive();
+}
+
 }  // namespace
 
 Task<> ScanningDuty() {
     const EmulatorStateRecord& s = EmulatorState;
-    if (!s.ScanOn || EepromSettings.DirectSelect) co_return;
-    if (s.RxState == RxSquelched) {
-        co_await Alternate();
-        co_return;
-    }
+    if (!s.ScanOn || EepromSettings.DirectSelect) return {};
+    if (s.RxState == RxSquelched) return Alternate();
     if (!EepromSettings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != EepromSettings.StandbyFreq)
-        co_return;
-    co_await LookAtActive();
+        return {};
+    return LookAtActive();
 }
 
 void StopScanning() {

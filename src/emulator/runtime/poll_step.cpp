@@ -1,5 +1,7 @@
 #include "emulator/runtime/poll_step.h"
 
+#include <utility>
+
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/keys/key_scan.h"
@@ -15,30 +17,49 @@ namespace {
 
 constexpr uint8_t kPeriodicTicks = 7;
 
-Task<> TickDuties() {
+void DutiesAfterScanning() {
     EmulatorStateRecord& s = EmulatorState;
-    s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
-    if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
-    co_await ScanningDuty();
     AuxLevelDuty();
     s.DiagTickMark = true;
     if (!s.MenuActive) UpdateStatusRow();
     KeyScan();
 }
 
+Task<> DutiesAfterRetune(Task<> retune) {
+    co_await retune;
+    DutiesAfterScanning();
+}
+
+// Waits only while the scanning duty retunes.
+Task<> TickDuties() {
+    EmulatorStateRecord& s = EmulatorState;
+    s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
+    if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
+    Task<> scanning = ScanningDuty();
+    if (!scanning.Done()) return DutiesAfterRetune(std::move(scanning));
+    DutiesAfterScanning();
+    return {};
+}
+
 }  // namespace
 
-Task<> PollStep() {
-    // A tick that came in during a delay (a scan retune) is handled at once:
-    // waiting for the next event first would lose it.
-    if (!EmulatorState.TickFlag) co_await NextEvent{};
+// A tick that came in during a delay (a scan retune) is handled at once:
+// waiting for the next event first would lose it.
+bool NextPollEvent::await_ready() const noexcept { return EmulatorState.TickFlag; }
+
+Task<> PollStepWork() {
     EmulatorState.KeyEvent = KeyNone;
     const uint32_t iterations = ElapsedPollIterations();
     TransmitControl(iterations);
     SquelchEvaluation(iterations);
     HardwarePollOperation1();
     HardwarePollOperation2();
-    if (!EmulatorState.TickFlag) co_return;
+    if (!EmulatorState.TickFlag) return {};
     EmulatorState.TickFlag = false;
-    co_await TickDuties();
+    return TickDuties();
+}
+
+Task<> PollStep() {
+    co_await NextPollEvent{};
+    co_await PollStepWork();
 }

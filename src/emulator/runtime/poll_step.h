@@ -16,3 +16,16 @@
 //      last the key scan, which may set KeyEvent.
 // Ends with KeyEvent holding the key code registered, or 0.
 Task<> PollStep();
+
+// The two halves of PollStep, for a loop that runs it on every tick without
+// a coroutine frame per step:
+//   co_await NextPollEvent{};
+//   co_await PollStepWork();
+// NextPollEvent is step 1. PollStepWork does steps 2 to 6 at once and returns
+// what is left to wait for (the retune of a scan), or a finished Task.
+struct NextPollEvent {
+    bool await_ready() const noexcept;
+    void await_suspend(std::coroutine_handle<> waiting) const noexcept { NextEvent{}.await_suspend(waiting); }
+    void await_resume() const noexcept {}
+};
+Task<> PollStepWork();
