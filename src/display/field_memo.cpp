@@ -1,6 +1,7 @@
 #include "display/field_memo.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 FieldInputs& FieldInputs::Add(int32_t value) {
@@ -36,9 +37,11 @@ bool FieldInputs::operator==(const FieldInputs& other) const {
 }
 
 bool FieldMemo::Shown(const LcdFrame& frame, const FieldInputs& now, const LcdPen& pen) const {
-    if (!drawn || !(inputs == now) || !(start == pen)) return false;
-    for (int band = 0; band < LcdFrame::Bands; ++band)
-        if ((bands >> band & 1) != 0 && frame.BandRevision(band) != bandRevisions[band]) return false;
+    if (!drawn || !(start == pen) || !(inputs == now)) return false;
+    for (unsigned left = bands; left != 0; left &= left - 1) {
+        const int band = std::countr_zero(left);
+        if (frame.BandRevision(band) != bandRevisions[band]) return false;
+    }
     return true;
 }
 

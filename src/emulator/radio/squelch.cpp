@@ -75,14 +75,19 @@ uint32_t SpendForcedOpen(uint32_t count) {
     return count - spent;
 }
 
-// One iteration. Returns false when the filter stood still: it is at its
-// fixed point for this signal, and every later iteration decides the same.
-bool EvaluateOnce() {
+// The filtered level one iteration on. Equal to the present one when the
+// filter is at its fixed point for this signal: every later iteration then
+// decides the same.
+int32_t NextFilteredLevel() {
+    const EmulatorStateRecord& s = EmulatorState;
+    return (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
+}
+
+// One iteration of a filter still on its way.
+void EvaluateOnce() {
     EmulatorStateRecord& s = EmulatorState;
-    const int32_t before = s.FilteredLevel;
-    s.FilteredLevel = (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
+    s.FilteredLevel = NextFilteredLevel();
     if (SpendForcedOpen(1) != 0) Decide(s.FilteredLevel / 128, 1);
-    return s.FilteredLevel != before;
 }
 
 }  // namespace
@@ -93,7 +98,7 @@ void SquelchEvaluation(uint32_t iterations) {
         return;
     }
     uint32_t left = iterations;
-    for (bool moving = true; moving && left > 0; --left) moving = EvaluateOnce();
+    for (; left > 0 && NextFilteredLevel() != EmulatorState.FilteredLevel; --left) EvaluateOnce();
     // Settled: the rest is counted at the resting level without iterating.
     const uint32_t rest = SpendForcedOpen(left);
     if (rest > 0) Decide(EmulatorState.FilteredLevel / 128, rest);
