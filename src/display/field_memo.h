@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "display/lcd_frame.h"
@@ -11,13 +12,26 @@
 // not fit never compare equal, so such a field is always drawn.
 class FieldInputs {
 public:
-    FieldInputs& Add(int32_t value);
+    FieldInputs& Add(int32_t value) {
+        if (size_ + sizeof value > Capacity) return Overflow();
+        std::memcpy(bytes_.data() + size_, &value, sizeof value);
+        size_ = static_cast<uint8_t>(size_ + sizeof value);
+        return *this;
+    }
     FieldInputs& Add(std::string_view text);
     // A constant the field draws (an image), by its address.
     FieldInputs& Add(const void* constant);
-    bool operator==(const FieldInputs& other) const;
+    // The bytes past size_ stay 0, so that whole arrays compare.
+    bool operator==(const FieldInputs& other) const {
+        return !overflowed_ && !other.overflowed_ && size_ == other.size_ && bytes_ == other.bytes_;
+    }
 
 private:
+    FieldInputs& Overflow() {
+        overflowed_ = true;
+        return *this;
+    }
+
     static constexpr std::size_t Capacity = 48;
     std::array<char, Capacity> bytes_{};
     uint8_t size_ = 0;

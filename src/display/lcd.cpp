@@ -69,16 +69,6 @@ void Lcd::DrawCharacter(uint8_t code) {
     }
 }
 
-void Lcd::GotoText(uint8_t column, uint8_t row) {
-    X = 8 * column;
-    Row = row;
-}
-
-void Lcd::GotoPixel(uint8_t x, uint8_t row) {
-    X = x;
-    Row = row;
-}
-
 void Lcd::Plot(uint16_t x, uint16_t y, bool on) { PlotClipped(x, y, on); }
 
 void Lcd::DrawPageRow(const uint8_t* image) { DrawColumns(0, image, LcdWidth); }

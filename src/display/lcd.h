@@ -31,8 +31,14 @@ public:
 
     // Clears the whole frame, columns 104 and 105 included; the position stays.
     void Clear() { frame_.Clear(); }
-    void GotoText(uint8_t column, uint8_t row);
-    void GotoPixel(uint8_t x, uint8_t row);
+    void GotoText(uint8_t column, uint8_t row) {
+        X = 8 * column;
+        Row = row;
+    }
+    void GotoPixel(uint8_t x, uint8_t row) {
+        X = x;
+        Row = row;
+    }
 
     // Sets display pixel (x, y). Columns 104 and 105 are drawn (they show on
     // the photograph's green window); x >= 106 and rows 64 and beyond are

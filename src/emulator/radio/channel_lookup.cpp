@@ -1,13 +1,18 @@
 #include "emulator/radio/channel_lookup.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 
+// The main screen looks up both its frequencies every half-second, mostly
+// through all 100 records; find_if takes them four at a time.
 bool FindChannelByFrequency(int32_t kHz) {
-    for (int i = 0; i < FreqChannelCount; ++i) {
-        if (FreqTable[i].FreqKHz != kHz) continue;
-        EmulatorState.FoundChannel = static_cast<uint8_t>(i);
-        return true;
-    }
-    return false;
+    const auto first = std::begin(FreqTable);
+    const auto found =
+        std::find_if(first, std::end(FreqTable), [kHz](const FreqRecord& r) { return r.FreqKHz == kHz; });
+    if (found == std::end(FreqTable)) return false;
+    EmulatorState.FoundChannel = static_cast<uint8_t>(found - first);
+    return true;
 }

@@ -33,7 +33,7 @@ Task<> DutiesAfterRetune(Task<> retune) {
 // Waits only while the scanning duty retunes.
 Task<> TickDuties() {
     EmulatorStateRecord& s = EmulatorState;
-    s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
+    if (++s.SevenTickCounter >= kPeriodicTicks) s.SevenTickCounter = 0;
     if (s.SevenTickCounter == 0 && EepromSettings.DualMode < 2) HardwarePeriodicOperation();
     Task<> scanning = ScanningDuty();
     if (!scanning.Done()) return DutiesAfterRetune(std::move(scanning));
@@ -42,10 +42,6 @@ Task<> TickDuties() {
 }
 
 }  // namespace
-
-// A tick that came in during a delay (a scan retune) is handled at once:
-// waiting for the next event first would lose it.
-bool NextPollEvent::await_ready() const noexcept { return EmulatorState.TickFlag; }
 
 Task<> PollStepWork() {
     EmulatorState.KeyEvent = KeyNone;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
 #include "emulator/runtime/task.h"
 
@@ -24,7 +25,9 @@ Task<> PollStep();
 // NextPollEvent is step 1. PollStepWork does steps 2 to 6 at once and returns
 // what is left to wait for (the retune of a scan), or a finished Task.
 struct NextPollEvent {
-    bool await_ready() const noexcept;
+    // A tick that came in during a delay (a scan retune) is handled at once:
+    // waiting for the next event first would lose it.
+    bool await_ready() const noexcept { return EmulatorState.TickFlag; }
     void await_suspend(std::coroutine_handle<> waiting) const noexcept { NextEvent{}.await_suspend(waiting); }
     void await_resume() const noexcept {}
 };

@@ -95,8 +95,8 @@ void DrawStandbyFrequency(int x) {
     const EmulatorStateRecord& s = EmulatorState;
     const int32_t kHz = EepromSettings.StandbyFreq;
     const bool receiving = s.ScanOn && s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
-    const FieldInputs inputs =
-        FieldInputs().Add(x).Add(kHz).Add(receiving).Add(Blinking(AdjustMhz)).Add(Blinking(AdjustKhz)).Add(s.Step25);
+    FieldInputs inputs;
+    inputs.Add(x).Add(kHz).Add(receiving).Add(Blinking(AdjustMhz)).Add(Blinking(AdjustKhz)).Add(s.Step25);
     if (!EmulatorLcd().BeginField(kStandbyFrequencyField, inputs)) return;
     const std::string digits = pad5(static_cast<uint16_t>(kHz / 10));
     EmulatorLcd().BigFont = true;
@@ -184,7 +184,8 @@ void DrawBanner() {
 // display, and its label must not stay beside the volume bar.
 void DrawAdjustLine() {
     const uint8_t mode = EmulatorState.AdjustMode;
-    const FieldInputs inputs = FieldInputs().Add(mode).Add(EepromSettings.Volume).Add(EepromSettings.SquelchSetting);
+    FieldInputs inputs;
+    inputs.Add(mode).Add(EepromSettings.Volume).Add(EepromSettings.SquelchSetting);
     if (!EmulatorLcd().BeginField(kAdjustLineField, inputs)) return;
     EmulatorLcd().GotoText(0, 7);
     EmulatorLcd().DrawText(std::string(LcdWidth / 8, ' '));

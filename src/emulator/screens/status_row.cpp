@@ -20,8 +20,9 @@ void DrawRowMessage(const char* text) {
 }
 
 void DrawLevel(uint16_t value) {
-    EmulatorLcd().GotoText(3, 6);
-    EmulatorLcd().DrawLevelBar(value);
+    Lcd& lcd = EmulatorLcd();
+    lcd.GotoText(3, 6);
+    lcd.DrawLevelBar(value);
 }
 
 // Peak hold of the modulation level: rises at once, falls by an eighth and
