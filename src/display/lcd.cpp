@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 #include "display/lcd_font.h"
 
@@ -160,6 +161,7 @@ void Lcd::SetPen(const LcdPen& pen) {
 }
 
 bool Lcd::BeginField(uint8_t field, const FieldInputs& inputs) {
+    assert(field < FieldCount);
     FieldMemo& memo = fields_[field];
     if (memo.Shown(frame_, inputs, Pen())) {
         SetPen(memo.end);
