@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 #include "display/lcd_font.h"
 
@@ -38,12 +39,14 @@ uint8_t DoubledNibble(unsigned nibble) { return kDoubledNibbles[nibble]; }
 // near the top of its 16-bit range must not wrap around onto the display.
 void Lcd::PlotClipped(int x, int y, bool on) {
     if (x >= LcdFrame::Width || y >= LcdFrame::Height) return;
+    drawnBands_ = static_cast<uint8_t>(drawnBands_ | 1u << (y / 8));
     frame_.Set(x, y, on);
 }
 
 // Column bytes land on whole bands, Row being a text row: each is one write.
 void Lcd::ColumnClipped(int x, int band, uint8_t bits) {
     if (x >= LcdFrame::Width || band >= LcdFrame::Bands) return;
+    drawnBands_ = static_cast<uint8_t>(drawnBands_ | 1u << band);
     frame_.SetColumn(x, band, bits);
 }
 
@@ -65,16 +68,6 @@ void Lcd::DrawCharacter(uint8_t code) {
             ColumnClipped(X + j, Row, bits);
         }
     }
-}
-
-void Lcd::GotoText(uint8_t column, uint8_t row) {
-    X = 8 * column;
-    Row = row;
-}
-
-void Lcd::GotoPixel(uint8_t x, uint8_t row) {
-    X = x;
-    Row = row;
 }
 
 void Lcd::Plot(uint16_t x, uint16_t y, bool on) { PlotClipped(x, y, on); }
@@ -156,4 +149,36 @@ void Lcd::DrawLevelBar(uint16_t value) {
         if (cell.partial) ended = true;
     }
     lastLevelBar_ = {row, value, frame_.Revision()};
+}
+
+LcdPen Lcd::Pen() const { return {X, Row, BigFont, Inverse}; }
+
+void Lcd::SetPen(const LcdPen& pen) {
+    X = pen.x;
+    Row = pen.row;
+    BigFont = pen.bigFont;
+    Inverse = pen.inverse;
+}
+
+bool Lcd::BeginField(uint8_t field, const FieldInputs& inputs) {
+    assert(field < FieldCount);
+    FieldMemo& memo = fields_[field];
+    if (memo.Shown(frame_, inputs, Pen())) {
+        SetPen(memo.end);
+        return false;
+    }
+    memo.drawn = false;
+    memo.inputs = inputs;
+    memo.start = Pen();
+    openField_ = field;
+    drawnBands_ = 0;
+    return true;
+}
+
+void Lcd::EndField() {
+    FieldMemo& memo = fields_[openField_];
+    memo.bands = drawnBands_;
+    memo.TakeRevisions(frame_);
+    memo.end = Pen();
+    memo.drawn = true;
 }

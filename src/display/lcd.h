@@ -1,8 +1,10 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "display/field_memo.h"
 #include "display/lcd_frame.h"
 
 // Draws on the transceiver's display as its firmware does: a drawing position
@@ -29,8 +31,14 @@ public:
 
     // Clears the whole frame, columns 104 and 105 included; the position stays.
     void Clear() { frame_.Clear(); }
-    void GotoText(uint8_t column, uint8_t row);
-    void GotoPixel(uint8_t x, uint8_t row);
+    void GotoText(uint8_t column, uint8_t row) {
+        X = 8 * column;
+        Row = row;
+    }
+    void GotoPixel(uint8_t x, uint8_t row) {
+        X = x;
+        Row = row;
+    }
 
     // Sets display pixel (x, y). Columns 104 and 105 are drawn (they show on
     // the photograph's green window); x >= 106 and rows 64 and beyond are
@@ -68,7 +76,22 @@ public:
     void Init() {}
     void ApplyContrast() {}
 
+    // Fields: a screen that redraws a part of itself again and again (every
+    // half-second, every tick) draws it as a field, numbered below
+    // FieldCount, each number kept for one field of one screen:
+    //   if (lcd.BeginField(n, inputs)) { ...draw...; lcd.EndField(); }
+    // BeginField returns false when the field was last drawn from the same
+    // inputs, position and text style, and no band it drew in has changed
+    // since (a clear, another screen or another field drawing there): the
+    // frame shows it already, and the position and text style are set as the
+    // drawing left them. Fields do not nest.
+    static constexpr uint8_t FieldCount = 16;
+    bool BeginField(uint8_t field, const FieldInputs& inputs);
+    void EndField();
+
 private:
+    LcdPen Pen() const;
+    void SetPen(const LcdPen& pen);
     void PlotClipped(int x, int y, bool on);
     void ColumnClipped(int x, int band, uint8_t bits);
     void DrawColumns(int x0, const uint8_t* bitmap, int columns);
@@ -85,4 +108,7 @@ private:
 
     LcdFrame& frame_;
     std::optional<LevelBarDrawn> lastLevelBar_;
+    std::array<FieldMemo, FieldCount> fields_{};
+    uint8_t openField_ = 0;
+    uint8_t drawnBands_ = 0;  // bit b: a primitive drew in band b since BeginField
 };

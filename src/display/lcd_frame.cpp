@@ -15,12 +15,12 @@ void PixelRect::Include(int x, int y) {
     bottom = std::max(bottom, y + 1);
 }
 
-void LcdFrame::SetColumn(int x, int band, uint8_t bits) {
+void LcdFrame::Change(int x, int band, uint8_t bits) {
     uint8_t& column = bands_[band][x];
     const auto changed = static_cast<uint8_t>(column ^ bits);
-    if (changed == 0) return;
     column = bits;
     revision_ += static_cast<uint64_t>(std::popcount(changed));
+    bandRevisions_[band] = revision_;
     dirty_.Include(x, 8 * band + std::countr_zero(changed));
     dirty_.Include(x, 8 * band + 7 - std::countl_zero(changed));
 }

@@ -23,7 +23,9 @@ struct PixelRect {
 // window beside the display. All pixels start unlit.
 //
 // Every change of a pixel counts one revision and grows the dirty rectangle,
-// which the view showing the frame takes to repaint just that part.
+// which the view showing the frame takes to repaint just that part. Each band
+// of 8 pixel rows keeps the revision of its last change, so that a drawing
+// can tell whether a part of the frame changed since it drew there.
 class LcdFrame {
 public:
     static constexpr int Width = LcdWidth + 2;
@@ -41,17 +43,24 @@ public:
     }
     // Sets the 8 pixels of column x in band `band` (x < Width, band < Bands)
     // at once, bit 0 at the top: the drawing primitives' column bytes.
-    void SetColumn(int x, int band, uint8_t bits);
+    void SetColumn(int x, int band, uint8_t bits) {
+        if (bands_[band][x] != bits) Change(x, band, bits);
+    }
     // Clears every pixel, the two extra columns included.
     void Clear();
 
     // Counts pixel changes since the frame was made.
     uint64_t Revision() const { return revision_; }
+    // The revision of the last change in band `band` (< Bands); 0 while none.
+    uint64_t BandRevision(int band) const { return bandRevisions_[band]; }
     // The pixels changed since the last call; empty when none did.
     PixelRect TakeDirty();
 
 private:
+    void Change(int x, int band, uint8_t bits);
+
     std::array<std::array<uint8_t, Width>, Bands> bands_{};
+    std::array<uint64_t, Bands> bandRevisions_{};
     uint64_t revision_ = 0;
     PixelRect dirty_;
 };

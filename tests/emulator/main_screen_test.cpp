@@ -2,6 +2,7 @@
 
 #include "display/row_images.h"
 #include "emulator/hardware/eeprom_settings.h"
+#include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_state.h"
 #include "emulator_test_support.h"
 #include "freqdb/freq_database.h"
@@ -26,6 +27,21 @@ protected:
 };
 
 TEST_F(MainScreenTest, Defaults) { ExpectGoldenAt(kBlinkOn, "main_defaults"); }
+
+// The main screen draws a part again only when it changed: the menu drawn
+// over it and left again must not leave any of the menu behind.
+TEST_F(MainScreenTest, TheMenuLeftAgainGivesTheWholeMainScreenBack) {
+    std::string before;
+    host.At(kBlinkOff, [&] { before = ScreenArt(host.Frame()); });
+    host.TapKey(KeyBitMenu, kBlinkOff + 5);
+    host.At(kBlinkOff + 20, [&] { EXPECT_TRUE(host.fw.State.MenuActive); });
+    host.TapKey(KeyBitMenu, kBlinkOff + 30);
+    host.At(kBlinkOff + 100, [&] {
+        EXPECT_FALSE(host.fw.State.MenuActive);
+        EXPECT_TRUE(SameArt(ScreenArt(host.Frame()), before));
+    });
+    host.RunUntilTick(kBlinkOff + 101);
+}
 
 TEST_F(MainScreenTest, TwentyFiveKhzStepsShowTheThirdDecimalSmall) {
     PrepareSettings(host, [&](EepromSettingsRecord& e) {

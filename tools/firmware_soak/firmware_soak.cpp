@@ -1,7 +1,5 @@
 #include "firmware_soak/firmware_soak.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +16,7 @@
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/firmware.h"
 #include "emulator/runtime/firmware_runner.h"
+#include "firmware_soak/soak_folder.h"
 #include "firmware_soak/soak_inputs.h"
 #include "firmware_soak/soak_rules.h"
 #include "freqdb/freq_database.h"
@@ -190,34 +189,6 @@ SoakReport SoakHost::Run() {
     report_.violations = rules_.Violations();
     return report_;
 }
-
-// The program's folder for the soak, removed with everything in it. In
-// memory where the system keeps a folder there, so that flushing the many
-// settings files to disk does not set the pace.
-std::filesystem::path SoakFolderParent() {
-    std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    return std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
-}
-
-class SoakFolder {
-public:
-    SoakFolder() {
-        std::string pattern = (SoakFolderParent() / "vhfcom-soak-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
-    }
-    ~SoakFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    SoakFolder(const SoakFolder&) = delete;
-    SoakFolder& operator=(const SoakFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 }  // namespace
 

@@ -121,7 +121,10 @@ void CountTuningTimeout(Firmware& fw) {
 
 Task<> MainScreenKeyPass(Firmware& fw) {
     while (!fw.State.RefreshFlag) {
-        co_await PollStep(fw);
+        // PollStep in its two halves: the main screen polls on every tick,
+        // and this way without a coroutine frame per step.
+        co_await NextPollEvent{fw};
+        co_await PollStepWork(fw);
         const uint8_t key = fw.State.KeyEvent;
         if (key == KeyMenu)
             co_await MenuKey(fw);

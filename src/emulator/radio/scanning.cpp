@@ -16,23 +16,21 @@ constexpr uint8_t kScanDwellLastCount = 1;
 // one every 101 ticks.
 constexpr uint8_t kPriorityLastCount = 100;
 
+// The duties below wait only while they retune (task.h: a finished Task costs
+// no frame); the ticks between cost no coroutine.
 Task<> Alternate(Firmware& fw) {
     EmulatorStateRecord& s = fw.State;
     if (s.ScanCounter <= kScanDwellLastCount) {
         ++s.ScanCounter;
-        co_return;
+        return {};
     }
     s.ScanCounter = 0;
     s.ScanTarget = s.TunedFreq == fw.Settings.StandbyFreq ? fw.Settings.ActiveFreq : fw.Settings.StandbyFreq;
-    co_await RetuneToScanTarget(fw);
+    return RetuneToScanTarget(fw);
 }
 
-Task<> LookAtActive(Firmware& fw) {
+Task<> RetuneToActive(Firmware& fw) {
     EmulatorStateRecord& s = fw.State;
-    if (s.ScanCounter <= kPriorityLastCount) {
-        ++s.ScanCounter;
-        co_return;
-    }
     s.ScanCounter = 1;
     s.ScanTarget = fw.Settings.ActiveFreq;
     s.OutputLatch = static_cast<uint8_t>(s.OutputLatch & ~LatchReceiveAudio);
@@ -42,17 +40,24 @@ Task<> LookAtActive(Firmware& fw) {
     s.FilteredLevel = 0;
 }
 
+Task<> LookAtActive(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    if (s.ScanCounter <= kPriorityLastCount) {
+        ++s.ScanCounter;
+        return {};
+    }
+    return RetuneToActive(fw);
+}
+
 }  // namespace
 
 Task<> ScanningDuty(Firmware& fw) {
     const EmulatorStateRecord& s = fw.State;
-    if (!s.ScanOn || fw.Settings.DirectSelect) co_return;
-    if (s.RxState == RxSquelched) {
-        co_await Alternate(fw);
-        co_return;
-    }
-    if (!fw.Settings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != fw.Settings.StandbyFreq) co_return;
-    co_await LookAtActive(fw);
+    if (!s.ScanOn || fw.Settings.DirectSelect) return {};
+    if (s.RxState == RxSquelched) return Alternate(fw);
+    if (!fw.Settings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != fw.Settings.StandbyFreq)
+        return {};
+    return LookAtActive(fw);
 }
 
 void StopScanning(Firmware& fw) {

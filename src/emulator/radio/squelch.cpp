@@ -76,14 +76,19 @@ uint32_t SpendForcedOpen(Firmware& fw, uint32_t count) {
     return count - spent;
 }
 
-// One iteration. Returns false when the filter stood still: it is at its
-// fixed point for this signal, and every later iteration decides the same.
-bool EvaluateOnce(Firmware& fw) {
+// The filtered level one iteration on. Equal to the present one when the
+// filter is at its fixed point for this signal: every later iteration then
+// decides the same.
+int32_t NextFilteredLevel(Firmware& fw) {
+    const EmulatorStateRecord& s = fw.State;
+    return (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
+}
+
+// One iteration of a filter still on its way.
+void EvaluateOnce(Firmware& fw) {
     EmulatorStateRecord& s = fw.State;
-    const int32_t before = s.FilteredLevel;
-    s.FilteredLevel = (s.FilteredLevel * 127 + s.RxLevel * 128) / 128;
+    s.FilteredLevel = NextFilteredLevel(fw);
     if (SpendForcedOpen(fw, 1) != 0) Decide(fw, s.FilteredLevel / 128, 1);
-    return s.FilteredLevel != before;
 }
 
 }  // namespace
@@ -94,7 +99,7 @@ void SquelchEvaluation(Firmware& fw, uint32_t iterations) {
         return;
     }
     uint32_t left = iterations;
-    for (bool moving = true; moving && left > 0; --left) moving = EvaluateOnce(fw);
+    for (; left > 0 && NextFilteredLevel(fw) != fw.State.FilteredLevel; --left) EvaluateOnce(fw);
     // Settled: the rest is counted at the resting level without iterating.
     const uint32_t rest = SpendForcedOpen(fw, left);
     if (rest > 0) Decide(fw, fw.State.FilteredLevel / 128, rest);

@@ -1,5 +1,7 @@
 #include "emulator/runtime/poll_step.h"
 
+#include <utility>
+
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
 #include "emulator/keys/key_scan.h"
@@ -16,30 +18,45 @@ namespace {
 
 constexpr uint8_t kPeriodicTicks = 7;
 
-Task<> TickDuties(Firmware& fw) {
+void DutiesAfterScanning(Firmware& fw) {
     EmulatorStateRecord& s = fw.State;
-    s.SevenTickCounter = static_cast<uint8_t>((s.SevenTickCounter + 1) % kPeriodicTicks);
-    if (s.SevenTickCounter == 0 && fw.Settings.DualMode < 2) HardwarePeriodicOperation();
-    co_await ScanningDuty(fw);
     AuxLevelDuty(fw);
     s.DiagTickMark = true;
     if (!s.MenuActive) UpdateStatusRow(fw);
     KeyScan(fw);
 }
 
+Task<> DutiesAfterRetune(Firmware& fw, Task<> retune) {
+    co_await retune;
+    DutiesAfterScanning(fw);
+}
+
+// Waits only while the scanning duty retunes.
+Task<> TickDuties(Firmware& fw) {
+    EmulatorStateRecord& s = fw.State;
+    if (++s.SevenTickCounter >= kPeriodicTicks) s.SevenTickCounter = 0;
+    if (s.SevenTickCounter == 0 && fw.Settings.DualMode < 2) HardwarePeriodicOperation();
+    Task<> scanning = ScanningDuty(fw);
+    if (!scanning.Done()) return DutiesAfterRetune(fw, std::move(scanning));
+    DutiesAfterScanning(fw);
+    return {};
+}
+
 }  // namespace
 
-Task<> PollStep(Firmware& fw) {
-    // A tick that came in during a delay (a scan retune) is handled at once:
-    // waiting for the next event first would lose it.
-    if (!fw.State.TickFlag) co_await NextEvent{fw};
+Task<> PollStepWork(Firmware& fw) {
     fw.State.KeyEvent = KeyNone;
     const uint32_t iterations = ElapsedPollIterations(fw);
     TransmitControl(fw, iterations);
     SquelchEvaluation(fw, iterations);
     HardwarePollOperation1();
     HardwarePollOperation2();
-    if (!fw.State.TickFlag) co_return;
+    if (!fw.State.TickFlag) return {};
     fw.State.TickFlag = false;
-    co_await TickDuties(fw);
+    return TickDuties(fw);
+}
+
+Task<> PollStep(Firmware& fw) {
+    co_await NextPollEvent{fw};
+    co_await PollStepWork(fw);
 }

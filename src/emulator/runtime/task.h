@@ -2,6 +2,7 @@
 #include <coroutine>
 #include <exception>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 // A lazily started coroutine returning T (or nothing). Awaiting it runs it;
@@ -77,12 +78,17 @@ public:
     Task& operator=(const Task&) = delete;
     ~Task() { Destroy(); }
 
-    bool await_ready() const noexcept { return false; }
+    bool await_ready() const noexcept { return !frame_; }
     std::coroutine_handle<> await_suspend(std::coroutine_handle<> awaiting) noexcept {
         frame_.promise().awaiting = awaiting;
         return frame_;
     }
-    T await_resume() { return frame_.promise().Take(); }
+    T await_resume() {
+        if constexpr (std::is_void_v<T>) {
+            if (!frame_) return;
+        }
+        return frame_.promise().Take();
+    }
 
     // For the root of a chain, which nothing awaits: runs it up to its first
     // suspension. Done() tells whether it has finished; Result() then gives

@@ -23,6 +23,18 @@ constexpr std::string_view kNoChannel = " CH-- ";
 // Row 7 in MHz, kHz and channel tuning.
 constexpr const char* kTuningLabels[] = {"    MHZ", "    KHZ", "Channel"};
 
+// The parts redrawn every half-second, each drawn again only when what it
+// shows has changed or something drew over it (Lcd::BeginField).
+enum MainScreenField : uint8_t {
+    kHeaderField,
+    kActiveFrequencyField,
+    kStandbyFrequencyField,
+    kActiveChannelField,
+    kStandbyChannelField,
+    kBannerField,
+    kAdjustLineField,
+};
+
 struct Layout {
     const uint8_t* rowImage;
     int activeX;   // pixel column of the active block, or kHidden
@@ -70,11 +82,14 @@ void DrawActiveFrequency(Firmware& fw, int x) {
     const EmulatorStateRecord& s = fw.State;
     const int32_t kHz = fw.Settings.ActiveFreq;
     const bool receiving = s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
+    if (!fw.Display.BeginField(kActiveFrequencyField, FieldInputs().Add(x).Add(kHz).Add(receiving).Add(s.Step25)))
+        return;
     fw.Display.Inverse = false;
     fw.Display.BigFont = true;
     DrawText(fw, receiving ? "   .  " : FormatFreq6(kHz), x, 1);
     fw.Display.BigFont = false;
     if (s.Step25) DrawSmallDigit(fw, kHz, x);
+    fw.Display.EndField();
 }
 
 // In three pieces, so that the MHz part and the kHz part blink on their own.
@@ -82,6 +97,9 @@ void DrawStandbyFrequency(Firmware& fw, int x) {
     const EmulatorStateRecord& s = fw.State;
     const int32_t kHz = fw.Settings.StandbyFreq;
     const bool receiving = s.ScanOn && s.RxState == RxReceiving && s.TunedFreq == kHz && s.BlinkPhase;
+    FieldInputs inputs;
+    inputs.Add(x).Add(kHz).Add(receiving).Add(Blinking(fw, AdjustMhz)).Add(Blinking(fw, AdjustKhz)).Add(s.Step25);
+    if (!fw.Display.BeginField(kStandbyFrequencyField, inputs)) return;
     const std::string digits = pad5(static_cast<uint16_t>(kHz / 10));
     fw.Display.BigFont = true;
     fw.Display.Inverse = Blinking(fw, AdjustMhz);
@@ -97,29 +115,32 @@ void DrawStandbyFrequency(Firmware& fw, int x) {
         DrawSmallDigit(fw, kHz, x);
         fw.Display.Inverse = false;
     }
+    fw.Display.EndField();
 }
 
-void DrawChannelFields(Firmware& fw, std::string_view name, std::string_view type, std::string_view channel, int x,
-                       bool inverse) {
+void DrawChannelFields(Firmware& fw, MainScreenField field, std::string_view name, std::string_view type,
+                       std::string_view channel, int x, bool inverse) {
+    if (!fw.Display.BeginField(field, FieldInputs().Add(name).Add(type).Add(channel).Add(x).Add(inverse))) return;
     DrawText(fw, Center6(name), x, 3);
     DrawText(fw, Center6(type), x, 4);
     fw.Display.Inverse = inverse;
     DrawText(fw, Center6(channel), x, 5);
     fw.Display.Inverse = false;
+    fw.Display.EndField();
 }
 
 void DrawActiveChannel(Firmware& fw, int x) {
     EmulatorStateRecord& s = fw.State;
     if (!FindChannelByFrequency(fw, fw.Settings.ActiveFreq)) {
         s.ActiveName = s.ActiveType = kBlankField;
-        DrawChannelFields(fw, kBlankField, kBlankField, kNoChannel, x, false);
+        DrawChannelFields(fw, kActiveChannelField, kBlankField, kBlankField, kNoChannel, x, false);
         return;
     }
     s.CurrentRecord = fw.Db.Table[s.FoundChannel];
     s.ActiveName = s.CurrentRecord.Name();
     s.ActiveType = s.CurrentRecord.Type();
     s.ActiveChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(fw, s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
+    DrawChannelFields(fw, kActiveChannelField, s.ActiveName, s.ActiveType, s.ActiveChannelText, x, false);
 }
 
 // The standby record: the selected channel in channel mode, else the first
@@ -142,19 +163,22 @@ void DrawStandbyChannel(Firmware& fw, int x) {
     const bool inverse = Blinking(fw, AdjustChannel);
     if (!ChooseStandbyRecord(fw)) {
         s.StandbyName = s.StandbyType = kBlankField;
-        DrawChannelFields(fw, kBlankField, kBlankField, kNoChannel, x, inverse);
+        DrawChannelFields(fw, kStandbyChannelField, kBlankField, kBlankField, kNoChannel, x, inverse);
         return;
     }
     s.StandbyName = s.CurrentRecord.Name();
     s.StandbyType = s.CurrentRecord.Type();
     s.StandbyChannelText = ChannelText(s.FoundChannel);
-    DrawChannelFields(fw, s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
+    DrawChannelFields(fw, kStandbyChannelField, s.StandbyName, s.StandbyType, s.StandbyChannelText, x, inverse);
 }
 
 void DrawBanner(Firmware& fw) {
     const bool transmitBanner = fw.State.Transmitting && fw.Settings.DualMode < 2;
-    fw.Display.GotoText(0, 6);
-    fw.Display.DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+    if (fw.Display.BeginField(kBannerField, FieldInputs().Add(transmitBanner))) {
+        fw.Display.GotoText(0, 6);
+        fw.Display.DrawPageRow(transmitBanner ? TxBannerImage : RxBannerImage);
+        fw.Display.EndField();
+    }
     fw.Display.Inverse = false;
 }
 
@@ -162,6 +186,9 @@ void DrawBanner(Firmware& fw) {
 // display, and its label must not stay beside the volume bar.
 void DrawAdjustLine(Firmware& fw) {
     const uint8_t mode = fw.State.AdjustMode;
+    FieldInputs inputs;
+    inputs.Add(mode).Add(fw.Settings.Volume).Add(fw.Settings.SquelchSetting);
+    if (!fw.Display.BeginField(kAdjustLineField, inputs)) return;
     fw.Display.GotoText(0, 7);
     fw.Display.DrawText(std::string(LcdWidth / 8, ' '));
     fw.Display.GotoText(0, 7);
@@ -175,6 +202,7 @@ void DrawAdjustLine(Firmware& fw) {
         fw.Display.GotoText(6, 7);
         fw.Display.DrawText(kTuningLabels[mode - AdjustMhz]);
     }
+    fw.Display.EndField();
 }
 
 }  // namespace
@@ -190,10 +218,14 @@ void NormaliseCurrentRecord(Firmware& fw) {
 void DrawMainScreen(Firmware& fw) {
     const Layout& layout = ChooseLayout(fw);
     fw.Display.BigFont = false;
-    fw.Display.GotoText(0, 0);
-    fw.Display.DrawPageRow(layout.rowImage);
     const bool mainAndStandby = layout.rowImage == HeaderBarImage;
-    if (mainAndStandby && fw.State.ScanOn && fw.State.BlinkPhase) DrawScanMark(fw);
+    const bool scanMark = mainAndStandby && fw.State.ScanOn && fw.State.BlinkPhase;
+    if (fw.Display.BeginField(kHeaderField, FieldInputs().Add(layout.rowImage).Add(scanMark))) {
+        fw.Display.GotoText(0, 0);
+        fw.Display.DrawPageRow(layout.rowImage);
+        if (scanMark) DrawScanMark(fw);
+        fw.Display.EndField();
+    }
     if (layout.activeX != kHidden) DrawActiveFrequency(fw, layout.activeX);
     if (layout.standbyX != kHidden) DrawStandbyFrequency(fw, layout.standbyX);
     if (layout.activeX != kHidden) DrawActiveChannel(fw, layout.activeX);

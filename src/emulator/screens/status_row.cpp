@@ -20,8 +20,9 @@ void DrawRowMessage(Firmware& fw, const char* text) {
 }
 
 void DrawLevel(Firmware& fw, uint16_t value) {
-    fw.Display.GotoText(3, 6);
-    fw.Display.DrawLevelBar(value);
+    Lcd& lcd = fw.Display;
+    lcd.GotoText(3, 6);
+    lcd.DrawLevelBar(value);
 }
 
 // Peak hold of the modulation level: rises at once, falls by an eighth and
