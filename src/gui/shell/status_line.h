@@ -1,7 +1,6 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 
 class QLabel;
@@ -10,11 +9,16 @@ class QStatusBar;
 // The status line below the window's client area: on the left what a command
 // just did, on the right the session (recording, replay) and the frequency
 // database's file name ("untitled" before it has one) with " *" while it has
-// unsaved changes. Refreshed four times a second.
+// unsaved changes. It has no timer of its own: the window's time base calls
+// Tick, and every kTicksPerRefresh-th tick refreshes it, about four times a
+// second.
 class StatusLine : public QObject {
 public:
+    static constexpr int kTicksPerRefresh = 12;
+
     StatusLine(QStatusBar* bar, std::function<QString()> sessionText);
 
+    void Tick();
     void Refresh();
     // Shown on the left for a while, until the next message.
     void ShowMessage(const QString& text);
@@ -25,5 +29,5 @@ public:
 private:
     QStatusBar* bar_;
     std::function<QString()> sessionText_;
-    QTimer timer_;
+    int ticksToRefresh_ = kTicksPerRefresh;
 };
