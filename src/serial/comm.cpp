@@ -127,7 +127,8 @@ bool TCustomComm::ServeHandOver() {
     if (!batch) return false;
     const uint64_t readBefore = bytesRead_;
     HandleEvents(*batch);
-    if (bytesRead_ != readBefore) ReportInputLeft(*batch);
+    const uint64_t read = bytesRead_ - readBefore;
+    if (read > 0 && read < static_cast<uint64_t>(inputQueue_)) ReportInputLeft(*batch);
     return true;
 }
 
@@ -144,7 +145,8 @@ void TCustomComm::HandleEvents(const CommEventBatch& batch) {
 }
 
 // The event thread wakes for new bytes only: input left after the owner read
-// a part of it is handed over again from here, so that it is read at once.
+// a part of what was waiting is handed over again from here, so that it is
+// read at once. Bytes that arrived during the read woke the event thread.
 void TCustomComm::ReportInputLeft(const CommEventBatch& served) {
     if (!Enabled() || served.session != session_ || !(served.mask & EV_RXCHAR)) return;
     if (InputQueueBytes(device_) > 0) handOver_.Deliver({EV_RXCHAR, false, session_});

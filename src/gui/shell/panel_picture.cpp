@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 #include "settings/zoom.h"
 
@@ -62,13 +64,13 @@ void PanelPicture::RepaintIfChanged() {
 
 void PanelPicture::ShowFrame(const QRect& screenArea) {
     const QRect area = screenArea.intersected(ZoomedRect(kFrameArea));
+    std::vector<int> columns(static_cast<std::size_t>(std::max(0, area.width())));
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i] = (Unzoomed(area.left() + static_cast<int>(i), zoom_) - LcdPictureLeft) / 2;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const int row = (Unzoomed(y, zoom_) - LcdPictureTop) / 2;
-        auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int column = (Unzoomed(x, zoom_) - LcdPictureLeft) / 2;
-            line[x] = 0xFF000000u | (frame_.On(column, row) ? LcdOnColour : LcdOffColour);
-        }
+        auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(y)) + area.left();
+        for (const int column : columns) *line++ = 0xFF000000u | (frame_.On(column, row) ? LcdOnColour : LcdOffColour);
     }
 }
 
