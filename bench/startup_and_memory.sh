@@ -48,8 +48,10 @@ measure() {
 }
 
 for _ in $(seq "$rounds"); do
-  echo "$(measure "$build/bench/bench_bare_window")" >>"$folder/bare"
-  echo "$(measure "$folder/program/vhfcom")" >>"$folder/program.txt"
+  bare=$(measure "$build/bench/bench_bare_window")
+  echo "$bare" >>"$folder/bare"
+  program=$(measure "$folder/program/vhfcom")
+  echo "$program" >>"$folder/program.txt"
 done
 
 median() { cut -d ' ' -f "$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
