@@ -60,6 +60,7 @@ bench: build
 	@bench/side_by_side_cpu.sh $(BUILD_DIR)
 	@bench/port_wait_cpu.sh $(BUILD_DIR)/vhfcom
 	@bench/idle_tick_instructions.sh $(BUILD_DIR)
+	@bench/startup_and_memory.sh $(BUILD_DIR)
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ "$${b##*/}" = bench_bare_window ] || { echo "== $$b"; $$b; }; done
 
 # The emulated firmware under random use, its rules checked on every tick and

@@ -27,14 +27,6 @@ bool IsTerminalDevice(int fd) {
     return fstat(fd, &status) == 0 && S_ISCHR(status.st_mode) && isatty(fd);
 }
 
-// Finishes the batch however its handlers leave, so the event thread never
-// waits for a batch that will not be finished.
-struct FinishOnExit {
-    CommHandOver& handOver;
-    uint64_t number;
-    ~FinishOnExit() { handOver.Finish(number); }
-};
-
 }  // namespace
 
 void TCommEventChars::SetXonChar(uint8_t value) {
@@ -120,7 +112,7 @@ int32_t TCustomComm::Read(void* Buffer, int32_t Count) {
         n = ::read(device_, Buffer, static_cast<size_t>(Count));
     } while (n < 0 && errno == EINTR);
     if (n < 0) return -1;
-    handOver_.CountRead(static_cast<int32_t>(n));
+    bytesRead_ += static_cast<uint64_t>(n);
     if (line_.Options.Contains(coNullStrip)) {
         auto* bytes = static_cast<uint8_t*>(Buffer);
         n = std::remove(bytes, bytes + n, uint8_t{0}) - bytes;
@@ -131,21 +123,33 @@ int32_t TCustomComm::Read(void* Buffer, int32_t Count) {
 void TCustomComm::SetHandOverWaker(std::function<void()> waker) { handOver_.SetWaker(std::move(waker)); }
 
 bool TCustomComm::ServeHandOver() {
-    const std::optional<CommHandOver::Ticket> ticket = handOver_.Take();
-    if (!ticket) return false;
-    FinishOnExit finish{handOver_, ticket->number};
-    HandleEvents(ticket->batch);
+    const std::optional<CommEventBatch> batch = handOver_.Take();
+    if (!batch) return false;
+    const uint64_t readBefore = bytesRead_;
+    HandleEvents(*batch);
+    const uint64_t read = bytesRead_ - readBefore;
+    if (read > 0 && read < static_cast<uint64_t>(inputQueue_)) ReportInputLeft(*batch);
     return true;
 }
 
 void TCustomComm::HandleEvents(const CommEventBatch& batch) {
     QueryDeviceStatus();
     if (batch.deviceLost) errors_ |= CommErrorDeviceLost;
+    // Bytes an earlier batch's handler already read leave nothing to tell.
+    const uint32_t mask = inputQueue_ > 0 ? batch.mask : batch.mask & ~EV_RXCHAR;
     for (uint32_t bit : CommEventBits)
-        if (batch.mask & bit) DoEvent(bit);
+        if (mask & bit) DoEvent(bit);
     // A handler may have closed or reopened the port meanwhile; only the
     // session that lost its device is closed.
     if (batch.deviceLost && batch.session == session_) Close();
+}
+
+// The event thread wakes for new bytes only: input left after the owner read
+// a part of what was waiting is handed over again from here, so that it is
+// read at once. Bytes that arrived during the read woke the event thread.
+void TCustomComm::ReportInputLeft(const CommEventBatch& served) {
+    if (!Enabled() || served.session != session_ || !(served.mask & EV_RXCHAR)) return;
+    if (InputQueueBytes(device_) > 0) handOver_.Deliver({EV_RXCHAR, false, session_});
 }
 
 void TCustomComm::QueryDeviceStatus() {

@@ -37,7 +37,8 @@ private:
 // Threads: every operation and every handler runs on the GUI thread. While
 // open, an event thread waits for the device; each batch of events is handed
 // to the GUI thread through the waker (see SetHandOverWaker) and handled by
-// ServeHandOver there, one batch at a time.
+// ServeHandOver there, one batch at a time. The event thread never waits for
+// the GUI thread; batches it finds meanwhile are merged (serial/comm_hand_over.h).
 //
 // Exclusive access: the device is locked with flock (so a second program, or
 // a second component, fails to open it) and marked TIOCEXCL. Open keeps the
@@ -64,7 +65,7 @@ public:
     //   Buffers" or "Error updating CommTimeouts" with errno when a setting is
     //   refused; the device stays open with its thread running.
     void Open();
-    // Stops the event thread (releasing it from a pending hand-over), discards
+    // Stops the event thread and drops a batch pending for the GUI thread, discards
     // unsent output instead of waiting for it, restores the line settings
     // found at Open, releases exclusive access and closes. Nothing when closed.
     void Close();
@@ -74,7 +75,8 @@ public:
     // component is closed.
     int32_t Read(void* Buffer, int32_t Count);
 
-    // Called on the event thread when a batch waits for the GUI thread.
+    // Called when a batch becomes pending for the GUI thread: on the event
+    // thread, or in ServeHandOver for input left after a partial read.
     void SetHandOverWaker(std::function<void()> waker);
     // GUI thread: handles the pending batch, if any; true when there was one.
     bool ServeHandOver();
@@ -129,6 +131,7 @@ private:
     // The GUI-thread half of the hand-over: ClearCommError's counterpart,
     // then DoEvent for every bit in event order. A lost device is closed.
     void HandleEvents(const CommEventBatch& batch);
+    void ReportInputLeft(const CommEventBatch& served);
     void QueryDeviceStatus();
     void RefuseWhileOpen() const;
     void ReleaseDevice();
@@ -150,6 +153,7 @@ private:
     int32_t errors_ = 0;  // error flags of the last query
     std::optional<SerialCounters> counters_;
     uint64_t session_ = 0;
+    uint64_t bytesRead_ = 0;  // by Read, counted before the null strip
     CommHandOver handOver_;
     std::unique_ptr<TCommEventThread> thread_;
 };

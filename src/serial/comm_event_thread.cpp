@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
+#include <sys/epoll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,6 +16,13 @@ namespace {
 
 void CloseOnExec(int fd) { fcntl(fd, F_SETFD, FD_CLOEXEC); }
 
+void Watch(int epoll, int fd, uint32_t events) {
+    epoll_event event{};
+    event.events = events;
+    event.data.fd = fd;
+    if (epoll_ctl(epoll, EPOLL_CTL_ADD, fd, &event) != 0) throw std::system_error(errno, std::generic_category());
+}
+
 }  // namespace
 
 TCommEventThread::TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver)
@@ -22,10 +30,25 @@ TCommEventThread::TCommEventThread(int device, uint32_t eventMask, uint64_t sess
     if (pipe(closeEvent_) != 0) throw std::system_error(errno, std::generic_category());
     CloseOnExec(closeEvent_[0]);
     CloseOnExec(closeEvent_[1]);
+    try {
+        epoll_ = epoll_create1(EPOLL_CLOEXEC);
+        if (epoll_ < 0) throw std::system_error(errno, std::generic_category());
+        Watch(epoll_, closeEvent_[0], EPOLLIN);
+        // Without EV_RXCHAR the device is watched for hang-up only, so bytes
+        // that nobody asked about do not wake the thread.
+        const uint32_t received = (eventMask_ & EV_RXCHAR) ? uint32_t{EPOLLIN} : 0;
+        Watch(epoll_, device_, received | EPOLLET);
+    } catch (...) {
+        if (epoll_ >= 0) close(epoll_);
+        close(closeEvent_[0]);
+        close(closeEvent_[1]);
+        throw;
+    }
 }
 
 TCommEventThread::~TCommEventThread() {
     WaitFor();
+    close(epoll_);
     close(closeEvent_[0]);
     close(closeEvent_[1]);
 }
@@ -51,56 +74,45 @@ void TCommEventThread::WaitFor() {
 }
 
 void TCommEventThread::Execute() {
-    // Without EV_RXCHAR the device is watched for hang-up only, so bytes that
-    // nobody asked about cannot wake the thread over and over.
-    const short watched = (eventMask_ & EV_RXCHAR) ? POLLIN : 0;
     while (!terminated_) {
-        const bool inputIgnored = unreadAfterBatch_ >= 0;
-        pollfd fds[2] = {{device_, inputIgnored ? short{0} : watched, 0}, {closeEvent_[0], POLLIN, 0}};
-        if (poll(fds, 2, inputIgnored ? kIgnoredInputRecheckMs : -1) < 0) {
+        epoll_event events[2];
+        const int n = epoll_wait(epoll_, events, 2, -1);
+        if (n < 0) {
             if (errno == EINTR) continue;
             break;
         }
-        if (fds[1].revents != 0) break;
-        const CommEventBatch batch = Examine(fds[0].revents);
+        uint32_t deviceEvents = 0;
+        bool closing = false;
+        for (int i = 0; i < n; ++i) {
+            if (events[i].data.fd == closeEvent_[0]) closing = true;
+            if (events[i].data.fd == device_) deviceEvents = events[i].events;
+        }
+        if (closing) break;
+        const CommEventBatch batch = Examine(deviceEvents);
         if (batch.mask == 0 && !batch.deviceLost) continue;
-        const uint64_t readBefore = handOver_.BytesRead();
-        if (!handOver_.Deliver(batch)) break;
-        if (batch.deviceLost) break;
-        if (batch.mask & EV_RXCHAR) NoteWhetherTheOwnerRead(readBefore);
+        if (!handOver_.Deliver(batch) || batch.deviceLost) break;
     }
     tcflush(device_, TCIFLUSH);
 }
 
-// Input stays readable until it is read, so an owner that reads nothing of it
-// would be woken again at once, for ever. Until new bytes arrive or the owner
-// reads, such input is only looked at every kIgnoredInputRecheckMs. Input of
-// which the owner read a part, or that grew while the owner was busy, is
-// reported again at once.
-void TCommEventThread::NoteWhetherTheOwnerRead(uint64_t readBefore) {
-    readMark_ = handOver_.BytesRead();
-    const int32_t left = InputQueueBytes(device_);
-    const bool untouched = readMark_ == readBefore && left > 0 && left <= waitingAtBatch_;
-    unreadAfterBatch_ = untouched ? left : -1;
+// Bytes the GUI thread read between the wake-up and this look leave the
+// device not readable; input that is still readable with nothing in it is the
+// end of the device's input.
+bool TCommEventThread::AtEndOfInput() const {
+    pollfd fd{device_, POLLIN, 0};
+    return poll(&fd, 1, 0) == 1 && (fd.revents & POLLIN) && InputQueueBytes(device_) == 0;
 }
 
-CommEventBatch TCommEventThread::Examine(short revents) {
+CommEventBatch TCommEventThread::Examine(uint32_t events) {
     CommEventBatch batch;
     batch.session = session_;
-    if (revents & (POLLHUP | POLLERR | POLLNVAL)) {
+    if (events & (EPOLLHUP | EPOLLERR)) {
         batch.deviceLost = true;
-    } else if (revents & POLLIN) {
-        waitingAtBatch_ = InputQueueBytes(device_);
-        if (waitingAtBatch_ > 0)
+    } else if (events & EPOLLIN) {
+        if (InputQueueBytes(device_) > 0)
             batch.mask |= EV_RXCHAR;
         else
-            batch.deviceLost = true;  // readable with nothing to read: end of file
-    } else if (unreadAfterBatch_ >= 0) {
-        waitingAtBatch_ = InputQueueBytes(device_);
-        if (waitingAtBatch_ > unreadAfterBatch_ || handOver_.BytesRead() != readMark_) {
-            unreadAfterBatch_ = -1;
-            if (waitingAtBatch_ > 0) batch.mask |= EV_RXCHAR;
-        }
+            batch.deviceLost = AtEndOfInput();
     }
     if (batch.deviceLost) batch.mask |= EV_ERR;
 

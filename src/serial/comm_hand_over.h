@@ -1,6 +1,4 @@
 #pragma once
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -13,50 +11,35 @@ struct CommEventBatch {
     uint64_t session = 0;     // which Open of the component the thread belongs to
 };
 
-// The blocking hand-over from the event thread to the GUI thread: the event
-// thread delivers a batch and waits until the GUI thread has handled it, or
-// until Close cancels the wait. Only one batch is ever pending, because its
-// thread waits for it.
+// The hand-over from the event thread to the GUI thread. Delivering never
+// waits: a batch delivered while another is still pending is merged into it
+// (its bits added), so at most one batch is ever pending and the GUI thread
+// learns of every event at least once. The received bytes themselves stay in
+// the device's queue, in order, until the owner reads them there.
 //
-// The waker is called on the event thread whenever a batch becomes pending;
-// it must arrange for Take/Finish to run on the GUI thread soon (the Qt glue
-// queues a call to the component's ServeHandOver). Calls of a waker that come
-// after the batch was served or cancelled find nothing to do.
+// The waker is called whenever a batch becomes pending (not when one is
+// merged into it); it must arrange for Take to run on the GUI thread soon
+// (the Qt glue posts a call of the component's ServeHandOver). A call of a
+// waker that comes after the batch was taken or cancelled finds nothing.
 class CommHandOver {
 public:
-    struct Ticket {
-        CommEventBatch batch;
-        uint64_t number;
-    };
-
     // Any thread. Called under the hand-over's lock, so clearing the waker
     // guarantees it is not running and will not run again.
     void SetWaker(std::function<void()> waker);
 
-    // Event thread: blocks until the GUI thread finished the batch (true) or
-    // the hand-over was cancelled (false).
+    // Any thread: makes the batch pending or merges it into the pending one.
+    // False once cancelled: the batch was dropped.
     bool Deliver(const CommEventBatch& batch);
 
-    // GUI thread: the pending batch, if any; finish it with Finish.
-    std::optional<Ticket> Take();
-    void Finish(uint64_t number);
-    // GUI thread: releases a waiting event thread and refuses deliveries
-    // until Reset.
+    // GUI thread: the pending batch, if any.
+    std::optional<CommEventBatch> Take();
+    // GUI thread: drops the pending batch and refuses deliveries until Reset.
     void Cancel();
     void Reset();
 
-    // Bytes the owner has read from the device so far, counted by the
-    // component's Read; any thread.
-    void CountRead(int32_t bytes) { bytesRead_ += static_cast<uint64_t>(bytes); }
-    uint64_t BytesRead() const { return bytesRead_; }
-
 private:
     std::mutex mutex_;
-    std::condition_variable finished_;
     std::function<void()> waker_;
-    std::optional<Ticket> pending_;
-    uint64_t lastNumber_ = 0;
-    uint64_t finishedNumber_ = 0;
+    std::optional<CommEventBatch> pending_;
     bool cancelled_ = false;
-    std::atomic<uint64_t> bytesRead_{0};
 };

@@ -1,59 +1,67 @@
 #include <gtest/gtest.h>
 
-#include <future>
 #include <thread>
+#include <vector>
 
 #include "serial/comm_hand_over.h"
 
 namespace {
 
-// A hand-over whose waker lets the test wait for a pending batch.
+// A hand-over whose waker counts its calls.
 class HandOverTest : public ::testing::Test {
 protected:
     CommHandOver handOver;
-    std::promise<void> woken;
+    int wakes = 0;
 
     HandOverTest() {
-        handOver.SetWaker([this] { woken.set_value(); });
-    }
-    std::future<bool> DeliverOnAnotherThread(uint32_t mask) {
-        return std::async(std::launch::async, [this, mask] { return handOver.Deliver({mask, false, 1}); });
-    }
-    void AwaitWake() {
-        ASSERT_EQ(woken.get_future().wait_for(std::chrono::seconds(10)), std::future_status::ready);
-        woken = {};
+        handOver.SetWaker([this] { ++wakes; });
     }
 };
 
-TEST_F(HandOverTest, TheDeliveringThreadWaitsUntilTheBatchIsFinished) {
-    std::future<bool> delivered = DeliverOnAnotherThread(0x01);
-    AwaitWake();
-    const auto ticket = handOver.Take();
-    ASSERT_TRUE(ticket);
-    EXPECT_EQ(ticket->batch.mask, 0x01u);
+// The event thread never waits: what it delivers before the GUI thread takes
+// it is one batch with every bit, announced by one wake; after the take the
+// next delivery wakes again. Deliveries from another thread race with the
+// takes, and no bit is ever lost.
+TEST_F(HandOverTest, DeliveriesMergeUntilTakenAndEveryBitArrives) {
+    EXPECT_TRUE(handOver.Deliver({0x01, false, 1}));
+    EXPECT_TRUE(handOver.Deliver({0x04, false, 1}));
+    EXPECT_TRUE(handOver.Deliver({0x00, true, 1}));
+    EXPECT_EQ(wakes, 1);
+    const auto batch = handOver.Take();
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->mask, 0x05u);
+    EXPECT_TRUE(batch->deviceLost);
     EXPECT_FALSE(handOver.Take());  // taken once only
-    EXPECT_EQ(delivered.wait_for(std::chrono::milliseconds(0)), std::future_status::timeout);
-    handOver.Finish(ticket->number);
-    EXPECT_TRUE(delivered.get());
+    EXPECT_TRUE(handOver.Deliver({0x02, false, 1}));
+    EXPECT_EQ(wakes, 2);
+    handOver.Take();
+
+    constexpr int kDeliveries = 20000;
+    std::thread eventThread([this] {
+        for (int i = 0; i < kDeliveries; ++i) handOver.Deliver({1u << (i % 8), false, 1});
+    });
+    uint32_t seen = 0;
+    const auto take = [&] {
+        if (const auto next = handOver.Take()) seen |= next->mask;
+    };
+    for (int spins = 0; spins < 100000 && seen != 0xFF; ++spins) take();
+    eventThread.join();
+    take();
+    EXPECT_EQ(seen, 0xFFu);
 }
 
-TEST_F(HandOverTest, CancelReleasesTheWaiterAndRefusesFurtherBatchesUntilReset) {
-    std::future<bool> delivered = DeliverOnAnotherThread(0x01);
-    AwaitWake();
+TEST_F(HandOverTest, CancelDropsThePendingBatchAndRefusesFurtherBatchesUntilReset) {
+    handOver.Deliver({0x01, false, 1});
     handOver.Cancel();
-    EXPECT_FALSE(delivered.get());
     EXPECT_FALSE(handOver.Take());
-    EXPECT_FALSE(handOver.Deliver({0x01, false, 1}));  // would otherwise block forever
+    EXPECT_FALSE(handOver.Deliver({0x01, false, 1}));
+    EXPECT_FALSE(handOver.Take());
     handOver.Reset();
-
-    std::future<bool> next = DeliverOnAnotherThread(0x02);
-    AwaitWake();
-    const auto ticket = handOver.Take();
-    ASSERT_TRUE(ticket);
-    handOver.Finish(ticket->number - 1);  // a batch of an earlier thread finishing late
-    EXPECT_EQ(next.wait_for(std::chrono::milliseconds(0)), std::future_status::timeout);
-    handOver.Finish(ticket->number);
-    EXPECT_TRUE(next.get());
+    EXPECT_TRUE(handOver.Deliver({0x02, false, 2}));
+    const auto batch = handOver.Take();
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->mask, 0x02u);
+    EXPECT_EQ(wakes, 2);
 }
 
 }  // namespace

@@ -233,7 +233,7 @@ TEST_F(CommTest, CloseReleasesAPendingHandOverAndEndsTheThread) {
     bool handled = false;
     comm.OnRxChar = [&](TCustomComm*, int32_t) { handled = true; };
     pty.Write({1});
-    ASSERT_TRUE(handOver.WaitForBatch());  // the event thread now waits for the GUI thread
+    ASSERT_TRUE(handOver.WaitForBatch());  // a batch now waits for the GUI thread
     comm.Close();
     EXPECT_FALSE(comm.Enabled());
     EXPECT_EQ(EventThreadCount(), threadsBefore);

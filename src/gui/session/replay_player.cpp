@@ -8,8 +8,10 @@
 #include "session/recording_reader.h"
 
 namespace {
-// Records handed over per turn of the event loop at speed 0.
-constexpr int kBatchAtFullSpeed = 64;
+// At speed 0 a turn of the event loop hands over records for this long, or
+// this many when the clock stands still, then lets the window's events in.
+constexpr int64_t kTurnAtFullSpeedMs = 8;
+constexpr int kMostRecordsPerTurn = 4096;
 constexpr double kLongestTimerWaitMs = std::numeric_limits<int>::max();
 }  // namespace
 
@@ -49,6 +51,7 @@ void ReplayPlayer::Stop() {
 
 // Feeds every record whose time has come, then waits for the next one.
 void ReplayPlayer::PlayDue() {
+    const int64_t turnStartedMs = clock_();
     for (int fed = 0; Playing();) {
         if (!haveWaiting_) {
             const auto record = reader_->Next();
@@ -62,7 +65,7 @@ void ReplayPlayer::PlayDue() {
             const double dueMs = static_cast<double>(waitingMicros_) / speed_ / 1000;
             if (const double wait = std::round(dueMs - static_cast<double>(clock_() - startedMs_)); wait > 0)
                 return timer_.start(static_cast<int>(std::min(wait, kLongestTimerWaitMs)));
-        } else if (fed++ == kBatchAtFullSpeed) {
+        } else if (++fed > kMostRecordsPerTurn || clock_() - turnStartedMs >= kTurnAtFullSpeedMs) {
             return timer_.start(0);
         }
         haveWaiting_ = false;

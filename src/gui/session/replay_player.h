@@ -11,7 +11,7 @@ class RecordingReader;
 // speed (2 twice as fast, 0 as fast as the program can), through a callback
 // that hands them to the device link. Runs on the GUI thread from the event
 // loop, so the window, the time base and the emulator go on meanwhile; at
-// speed 0 it hands over a bounded batch of records per turn of the loop.
+// speed 0 it hands over records for a few milliseconds per turn of the loop.
 class ReplayPlayer {
 public:
     using Feed = std::function<void(const uint8_t* bytes, std::size_t count)>;

@@ -307,6 +307,7 @@ void TForm1::Timer2Timer() {
     TimeBase(Emulator, static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
     ResumeEmulator();
     Image1->RepaintIfChanged();
+    Status->Tick();
 }
 
 void TForm1::ResumeEmulator() {

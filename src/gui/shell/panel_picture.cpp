@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 #include "settings/zoom.h"
 
@@ -18,6 +20,7 @@ PanelPicture::PanelPicture(QWidget* parent, LcdFrame& frame)
       picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)),
       shown_(picture_),
       shownRevision_(frame.Revision()) {
+    ShowFrame(ZoomedRect(kFrameArea));
     setFixedSize(picture_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -27,6 +30,7 @@ void PanelPicture::SetZoom(int percent) {
     const QSize size(Zoomed(picture_.width(), zoom_), Zoomed(picture_.height(), zoom_));
     shown_ = QImage(size, QImage::Format_RGB32);
     Show(picture_.rect());
+    ShowFrame(ZoomedRect(kFrameArea));
     setFixedSize(size);
     update();
 }
@@ -53,25 +57,24 @@ void PanelPicture::RepaintIfChanged() {
     if (dirty.Empty()) return;
     const QRect area(LcdPictureLeft + 2 * dirty.left, LcdPictureTop + 2 * dirty.top, 2 * (dirty.right - dirty.left),
                      2 * (dirty.bottom - dirty.top));
-    update(ZoomedRect(area));
+    const QRect screen = ZoomedRect(area);
+    ShowFrame(screen);
+    repaint(screen);
 }
 
-QImage PanelPicture::FramePixels(const QRect& screenArea) const {
-    QImage pixels(screenArea.size(), QImage::Format_RGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-        const int row = (Unzoomed(screenArea.top() + y, zoom_) - LcdPictureTop) / 2;
-        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            const int column = (Unzoomed(screenArea.left() + x, zoom_) - LcdPictureLeft) / 2;
-            line[x] = 0xFF000000u | (frame_.On(column, row) ? LcdOnColour : LcdOffColour);
-        }
+void PanelPicture::ShowFrame(const QRect& screenArea) {
+    const QRect area = screenArea.intersected(ZoomedRect(kFrameArea));
+    std::vector<int> columns(static_cast<std::size_t>(std::max(0, area.width())));
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i] = (Unzoomed(area.left() + static_cast<int>(i), zoom_) - LcdPictureLeft) / 2;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const int row = (Unzoomed(y, zoom_) - LcdPictureTop) / 2;
+        auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(y)) + area.left();
+        for (const int column : columns) *line++ = 0xFF000000u | (frame_.On(column, row) ? LcdOnColour : LcdOffColour);
     }
-    return pixels;
 }
 
 void PanelPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), shown_, event->rect());
-    const QRect display = event->rect().intersected(ZoomedRect(kFrameArea));
-    if (!display.isEmpty()) painter.drawImage(display.topLeft(), FramePixels(display));
 }

@@ -8,8 +8,9 @@
 
 // Image1: the photograph of the front panel with the display's frame shown
 // in its green window, each display pixel a 2 x 2 block of the photograph,
-// columns 104 and 105 included. The frame is put onto the photograph when the
-// widget paints. At a zoom every picture pixel is shown as a block of whole
+// columns 104 and 105 included. What changed in the frame is put onto the
+// zoomed photograph when the time base asks for it (RepaintIfChanged), so a
+// paint only copies that image to the screen. At a zoom every picture pixel is shown as a block of whole
 // screen pixels of its colour, never smoothed, so the display's pixels stay
 // sharp squares.
 class PanelPicture : public QWidget, public Zoomable {
@@ -18,7 +19,8 @@ public:
 
     void SetZoom(int percent) override;
 
-    // Asks for a repaint of what changed in the frame since the last call.
+    // Puts what changed in the frame since the last call onto the shown
+    // image and repaints that part of the widget at once.
     void RepaintIfChanged();
     // The photograph alone.
     const QImage& Picture() const { return picture_; }
@@ -31,8 +33,8 @@ private:
     void Show(const QRect& area);
     // The screen pixels showing a rectangle of picture pixels.
     QRect ZoomedRect(const QRect& area) const;
-    // The frame's pixels inside `screenArea`, at the zoom.
-    QImage FramePixels(const QRect& screenArea) const;
+    // Puts the frame's pixels inside `screenArea` onto the shown image.
+    void ShowFrame(const QRect& screenArea);
 
     LcdFrame& frame_;
     QImage picture_;  // picture pixels

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kRefreshMs = 250;
 constexpr int kMessageMs = 10000;
 constexpr int kLabelMargin = 4;
 
@@ -47,8 +46,12 @@ StatusLine::StatusLine(QStatusBar* bar, std::function<QString()> sessionText, co
     Refresh();
     bar_->addPermanentWidget(Session);
     bar_->addPermanentWidget(Database);
-    connect(&timer_, &QTimer::timeout, this, &StatusLine::Refresh);
-    timer_.start(kRefreshMs);
+}
+
+void StatusLine::Tick() {
+    if (--ticksToRefresh_ > 0) return;
+    ticksToRefresh_ = kTicksPerRefresh;
+    Refresh();
 }
 
 void StatusLine::Refresh() {

@@ -1,7 +1,6 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 
 class QLabel;
@@ -11,11 +10,16 @@ struct FreqDatabase;
 // The status line below the window's client area: on the left what a command
 // just did, on the right the session (recording, replay) and the frequency
 // database's file name ("untitled" before it has one) with " *" while it has
-// unsaved changes. Refreshed four times a second.
+// unsaved changes. It has no timer of its own: the window's time base calls
+// Tick, and every kTicksPerRefresh-th tick refreshes it, about four times a
+// second.
 class StatusLine : public QObject {
 public:
+    static constexpr int kTicksPerRefresh = 12;
+
     StatusLine(QStatusBar* bar, std::function<QString()> sessionText, const FreqDatabase& db);
 
+    void Tick();
     void Refresh();
     // Shown on the left for a while, until the next message.
     void ShowMessage(const QString& text);
@@ -27,5 +31,5 @@ private:
     QStatusBar* bar_;
     std::function<QString()> sessionText_;
     const FreqDatabase& db_;
-    QTimer timer_;
+    int ticksToRefresh_ = kTicksPerRefresh;
 };
