@@ -9,8 +9,9 @@
 // before it.
 //
 // BM_LiveViewLatency: from a display drawn to a client holding the message,
-// with the server's real timer; p50 and p99 in milliseconds. The browser's
-// own drawing (one animation frame) comes on top.
+// with the server looking on the event loop's passes; p50 and p99 in
+// milliseconds. The browser's own drawing (one animation frame) comes on top;
+// bench_live_view_latency measures to a real browser's canvas.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
