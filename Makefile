@@ -61,7 +61,9 @@ bench: build
 	@bench/port_wait_cpu.sh $(BUILD_DIR)/vhfcom
 	@bench/idle_tick_instructions.sh $(BUILD_DIR)
 	@bench/startup_and_memory.sh $(BUILD_DIR)
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ "$${b##*/}" = bench_bare_window ] || { echo "== $$b"; $$b; }; done
+	@$(BUILD_DIR)/bench/bench_live_view_latency $(BUILD_DIR)
+	@$(BUILD_DIR)/bench/bench_live_view_viewers $(BUILD_DIR)
+	@for b in $(BUILD_DIR)/bench/bench_*; do case "$${b##*/}" in bench_bare_window|bench_live_view_*) ;; *) echo "== $$b"; $$b;; esac; done
 
 # The emulated firmware under random use, its rules checked on every tick and
 # poll step; fails when one broke. Not part of `make test`: it runs for long.

@@ -9,8 +9,9 @@
 // before it.
 //
 // BM_LiveViewLatency: from a display drawn to a client holding the message,
-// with the server's real timer; p50 and p99 in milliseconds. The browser's
-// own drawing (one animation frame) comes on top.
+// with the server looking on the event loop's passes; p50 and p99 in
+// milliseconds. The browser's own drawing (one animation frame) comes on top;
+// bench_live_view_latency measures to a real browser's canvas.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -120,6 +121,8 @@ void BM_LiveViewLatency(benchmark::State& state) {
         clock.start();
         ProcessUntil([&] { return arrived; });
         latencies.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        // The next message comes at the line's pace, as from the radio.
+        ProcessUntil([&] { return static_cast<double>(clock.nsecsElapsed()) / 1e6 >= kMessageMs; });
     }
     std::sort(latencies.begin(), latencies.end());
     state.counters["p50_ms"] = latencies[latencies.size() / 2];

@@ -1,5 +1,6 @@
 #include "web/live_server.h"
 
+#include <QAbstractEventDispatcher>
 #include <QHttpServer>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,8 +51,11 @@ QString ListenFailure(const QTcpServer& tcp, const QHostAddress& address, quint1
 
 LiveServer::LiveServer(LiveDisplaySource& source, LiveKeySink& keys, const std::optional<RequestGuard>& guard)
     : source_(source), keys_(keys), guardGiven_(guard.has_value()), guard_(guard.value_or(RequestGuard({}))) {
-    timer_.setInterval(TickMs);
-    connect(&timer_, &QTimer::timeout, this, &LiveServer::Tick);
+    tickTimer_.setSingleShot(true);
+    connect(&tickTimer_, &QTimer::timeout, this, &LiveServer::Tick);
+    heartbeatTimer_.setInterval(HeartbeatMs);
+    connect(&heartbeatTimer_, &QTimer::timeout, this, &LiveServer::Heartbeat);
+    sinceTick_.start();
 }
 
 LiveServer::~LiveServer() { Stop(); }
@@ -71,7 +75,6 @@ QString LiveServer::Start(const QHostAddress& address, quint16 port) {
 }
 
 void LiveServer::Stop() {
-    timer_.stop();
     while (!viewers_.empty()) Drop(viewers_.back()->socket.get());
     http_.reset();
     port_ = 0;
@@ -136,7 +139,10 @@ void LiveServer::Welcome(std::unique_ptr<QWebSocket> socket) {
         revision_ = source_.Revision();
         frame_ = source_.Frame();
         caption_ = source_.ModeCaption();
-        timer_.start();
+        const QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+        looking_ = {connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &LiveServer::Look),
+                    connect(loop, &QAbstractEventDispatcher::awake, this, &LiveServer::Look)};
+        heartbeatTimer_.start();
     }
     viewer->caption = caption_;
     viewer->shown = frame_;
@@ -163,34 +169,64 @@ void LiveServer::Hear(LiveViewer& viewer, const QString& text) {
     }
 }
 
+// Each time the event loop is about to wait or looks for events without
+// waiting: a changed display or caption goes out now, or TickMs after the
+// last tick if that was sooner.
+void LiveServer::Look() {
+    if (tickTimer_.isActive()) return;
+    if (source_.Revision() == revision_ && source_.ModeCaption() == caption_) return;
+    const qint64 wait = TickMs - sinceTick_.elapsed();
+    if (wait > 0) return tickTimer_.start(static_cast<int>(wait));
+    Tick();
+}
+
 void LiveServer::Tick() {
+    sinceTick_.restart();
     if (const uint64_t revision = source_.Revision(); revision != revision_) {
         revision_ = revision;
         frame_ = source_.Frame();
     }
     caption_ = source_.ModeCaption();
-    const bool heartbeat = ++ticks_ % HeartbeatTicks == 0;
+    std::optional<LcdBits> encodedFrom;
+    QByteArray encoded;
     std::vector<QWebSocket*> stalled;
+    bool behind = false;
     for (const std::unique_ptr<LiveViewer>& viewer : viewers_) {
         if (viewer->socket->bytesToWrite() > BacklogBytes) {
+            behind = true;
             if (++viewer->stalledTicks >= StalledTicksToDrop) stalled.push_back(viewer->socket.get());
             continue;
         }
         viewer->stalledTicks = 0;
-        if (heartbeat || viewer->caption != caption_) {
+        if (viewer->caption != caption_) {
             viewer->caption = caption_;
             viewer->socket->sendTextMessage(live_message::Mode(caption_));
         }
-        Send(*viewer);
+        Send(*viewer, encodedFrom, encoded);
     }
     for (QWebSocket* socket : stalled) Drop(socket);
+    if (behind && !viewers_.empty()) tickTimer_.start(TickMs);
 }
 
-void LiveServer::Send(LiveViewer& viewer) {
-    const QByteArray change = live_message::Change(viewer.shown, frame_);
-    if (change.isEmpty()) return;
-    viewer.socket->sendBinaryMessage(change);
+// Viewers sent the same display last share one encoding of the change. The
+// message goes to the system at once rather than on the socket's next write
+// notification: one event loop pass less per viewer and message.
+void LiveServer::Send(LiveViewer& viewer, std::optional<LcdBits>& encodedFrom, QByteArray& encoded) {
+    if (viewer.shown == frame_) return;
+    if (encodedFrom != viewer.shown) {
+        encoded = live_message::Change(viewer.shown, frame_);
+        encodedFrom = viewer.shown;
+    }
+    viewer.socket->sendBinaryMessage(encoded);
+    viewer.socket->flush();
     viewer.shown = frame_;
+}
+
+// The caption again, so that a browser hears from a display standing still.
+void LiveServer::Heartbeat() {
+    for (const std::unique_ptr<LiveViewer>& viewer : viewers_)
+        if (viewer->socket->bytesToWrite() <= BacklogBytes)
+            viewer->socket->sendTextMessage(live_message::Mode(viewer->caption));
 }
 
 void LiveServer::SetKeyToken(const QString& token) {
@@ -226,6 +262,10 @@ void LiveServer::Drop(QWebSocket* socket) {
     socket->disconnect(this);
     socket->abort();
     viewer->socket.release()->deleteLater();
-    if (viewers_.empty()) timer_.stop();
+    if (viewers_.empty()) {
+        for (const QMetaObject::Connection& c : looking_) disconnect(c);
+        tickTimer_.stop();
+        heartbeatTimer_.stop();
+    }
     if (onViewersChanged) onViewersChanged(Viewers());
 }

@@ -1,8 +1,10 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,10 +20,13 @@ class QWebSocket;
 struct LiveViewer;
 
 // The live view's HTTP server: the page at /, its WebSocket at /ws
-// (docs/live-view.md), 404 for anything else. Every 20 ms it asks the source
-// for its revision and sends each viewer what changed since what that viewer
-// has, so a browser that reads slowly skips to the newest display instead of
-// queueing frames; one that stops reading for 30 s is dropped.
+// (docs/live-view.md), 404 for anything else. On each pass of the event loop
+// it asks the source for its revision; on a change it sends each
+// viewer what changed since what that viewer has, at once or, within 20 ms of
+// the last send, 20 ms after it. Nothing runs while the display stands still.
+// A browser that reads slowly skips to the newest display instead of queueing
+// frames (it is looked at every 20 ms until it caught up); one that stops
+// reading for 30 s is dropped.
 //
 // Runs on the GUI thread, from the event loop (its handlers may run nested
 // inside the emulator's waits): it only reads the source and presses keys.
@@ -30,8 +35,8 @@ public:
     static constexpr int MaxViewers = 64;
     static constexpr int MaxIncomingBytes = 256;
     static constexpr int TickMs = 20;                // at most 50 frames a second
-    static constexpr int HeartbeatTicks = 250;       // the caption again every 5 s
-    static constexpr int StalledTicksToDrop = 1500;  // 30 s without reading
+    static constexpr int HeartbeatMs = 5000;         // the caption again every 5 s
+    static constexpr int StalledTicksToDrop = 1500;  // 30 s of ticks without reading
     static constexpr qint64 BacklogBytes = 4096;     // unsent bytes that count as not reading
 
     // Without a guard, each Start takes this machine's names as they are then.
@@ -52,7 +57,8 @@ public:
     void SetKeyToken(const QString& token);
     const QString& KeyToken() const { return token_; }
 
-    // Sends what changed; the timer calls it every TickMs while anyone watches.
+    // Sends what changed since the last tick. Called when the display or
+    // the caption changed, and every TickMs while a viewer is behind.
     void Tick();
 
     std::function<void(int viewers)> onViewersChanged;
@@ -62,7 +68,9 @@ private:
     void Upgrade(const QHttpServerRequest& request, QHttpServerResponder&& responder);
     void Welcome(std::unique_ptr<QWebSocket> socket);
     void Hear(LiveViewer& viewer, const QString& text);
-    void Send(LiveViewer& viewer);
+    void Look();
+    void Heartbeat();
+    void Send(LiveViewer& viewer, std::optional<LcdBits>& encodedFrom, QByteArray& encoded);
     void Drop(QWebSocket* socket);
     void LetGo(LiveViewer& viewer);
     LiveViewer* ViewerOf(QWebSocket* socket);
@@ -75,10 +83,12 @@ private:
     QHostAddress address_;
     quint16 port_ = 0;
     QString token_;
-    QTimer timer_;
+    QTimer tickTimer_;
+    QTimer heartbeatTimer_;
+    QElapsedTimer sinceTick_;
+    std::array<QMetaObject::Connection, 2> looking_;  // Look on the event loop's passes
     std::vector<std::unique_ptr<LiveViewer>> viewers_;
     uint64_t revision_ = 0;
     LcdBits frame_{};
     std::string caption_;
-    int ticks_ = 0;
 };

@@ -81,6 +81,15 @@ TEST_F(LiveServerTest, SendsTheWholeFrameOnConnectThenTheChangedRowsAndTheCaptio
     server.Tick();
     ASSERT_TRUE(ProcessEventsUntil([&] { return viewer.frames.size() == 3; }));
     EXPECT_EQ(viewer.frames.back(), live_message::Frame(display.frame)) << "all rows: the whole frame is shorter";
+
+    // Without a tick from outside: the server looks whenever the event loop waits.
+    Viewer second(port);
+    ASSERT_TRUE(second.Welcomed());
+    display.Draw(0, 0x0F);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return viewer.frames.size() == 4 && second.frames.size() == 2; }));
+    row = QByteArray("R\0\x0F", 3) + QByteArray(PackedRowBytes - 1, '\0');
+    EXPECT_EQ(viewer.frames.back(), row);
+    EXPECT_EQ(second.frames.back(), row);
 }
 
 // Key messages act only with the token the server was given.
