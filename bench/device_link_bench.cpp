@@ -14,7 +14,7 @@
 namespace {
 
 void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
-    OnlineModeListener mode;
+    OperatingMode mode;
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);
@@ -46,7 +46,7 @@ void BM_DrawDisplayMessages(benchmark::State& state) {
 BENCHMARK(BM_DrawDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
-    OnlineModeListener mode;
+    OperatingMode mode;
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);

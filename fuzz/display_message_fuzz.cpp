@@ -135,14 +135,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ResetGlobalState();
     LcdFrame frame;
     Lcd lcd(frame);
-    OnlineModeListener mode;
+    OperatingMode mode;
     CountingListener counted(mode);
     StillClock clock;
     DeviceLink link(lcd, counted, clock);
     LineQueue queue(line, lineSize);
     Deliver(link, queue, events, eventCount);
     CheckReceiverBounds(link.Receiver());
-    const bool online = OnlineWatchdog != 0;
+    const bool online = mode.Online();
     FuzzCheck(online == (counted.messages > 0), "the link is online exactly when a message arrived");
     FuzzCheck(StopRequest == online, "going online stops the emulator");
 

@@ -5,7 +5,7 @@
 #include "emulator/runtime/emulator_state.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
-#include "modes/operating_mode.h"
+#include "ports/comms_port_opener.h"
 #include "ports/port_names.h"
 #include "session/recording_export.h"
 
@@ -15,7 +15,7 @@ void ResetGlobalState() {
     HelpResetState();
     FreqDbResetState();
     EmulatorResetState();
-    OperatingModeResetState();
+    CommsPort = 0;
     SetDefaultDeviceStem(DefaultDeviceStem);
     SetDisplayPngWriter(nullptr);
 }

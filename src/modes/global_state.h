@@ -2,7 +2,8 @@
 
 // The record of the program's mutable global state. The firmware and the
 // display are written as module-level records (the emulated unit has no
-// objects); everything else lives in objects owned by the main window.
+// objects); everything else lives in objects: the program core (core/program_core.h)
+// owns the display, the link, the port, the operating mode and the recorder.
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
@@ -27,15 +28,10 @@
 //   poll clock, emulator host,       emulator/runtime/                  emulator run, window     EmulatorResetState
 //     the emulator's display
 //   the PNG writer of the exports    session/recording_export.cpp       main() (--export), tests SetDisplayPngWriter
-//   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
-//     the mode view                                                                              ResetState
-//   CommsPort                        ports/comms_port_opener.cpp        port choice              OperatingMode-
-//                                                                                                ResetState
+//   CommsPort                        ports/comms_port_opener.cpp        port choice              ResetGlobalState
 //   default device stem              ports/port_names.cpp               tests                    SetDefaultDeviceStem
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
 //   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
-//   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window              SetPanelInputs-
-//                                                                                                ChangedHandler
 //
 // Constant tables (font, row images, menu pictures, help texts) are not state.
 

@@ -1,16 +1,9 @@
 #pragma once
 #include <cstdint>
 
-#include "link/device_link.h"
+#include "link/display_message_listener.h"
 
-// Offline (the emulator runs) and online (a transceiver on the serial port
-// draws the display) and the 20 ms time base that switches back offline.
-// Everything here runs on the GUI thread.
-
-extern bool EmulatorRunning;    // the emulator run was started by Timer1 and has not stopped
-extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
-
-// What the main window shows of the mode; the main window implements it.
+// What a view shows of the mode; the main window implements it.
 class ModeView {
 public:
     virtual ~ModeView() = default;
@@ -19,21 +12,34 @@ public:
     virtual void StartEmulatorSoon() = 0;  // enable Timer1
 };
 
-void ModeAttachView(ModeView* view);
-
-// Back to the state at program start: offline, no run, port index 0, no view.
-void OperatingModeResetState();
-
-void EnterOnlineMode();
-void EnterOfflineMode();
-
-// The Timer2 handler's work: the emulator's tick operation, then every
-// 500 ms the online watchdog countdown.
-void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
-
-// The device link's listener in the program: the first complete display
-// message after silence switches online; every one restarts the watchdog.
-class OnlineModeListener final : public DisplayMessageListener {
+// Offline (the emulator runs) and online (a transceiver on the serial port
+// draws the display), and the 20 ms time base that switches back offline.
+// As the device link's listener, the first complete display message after
+// silence switches online; every one restarts the online watchdog. Runs on
+// the GUI thread.
+class OperatingMode final : public DisplayMessageListener {
 public:
+    // A mode without a view switches all the same and shows nothing.
+    explicit OperatingMode(ModeView* view = nullptr) : view_(view) {}
+
+    void EnterOnlineMode();
+    void EnterOfflineMode();
+
+    // The Timer2 handler's work: the emulator's tick operation, then every
+    // 500 ms the online watchdog countdown.
+    void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+
     void DisplayMessageReceived() override;
+
+    bool Online() const { return watchdog_ != 0; }
+    // Half-seconds left before falling back offline; 0 = offline.
+    uint8_t Watchdog() const { return watchdog_; }
+    // The emulator run was started (Timer1) and has not stopped.
+    bool EmulatorRunning() const { return emulatorRunning_; }
+    void SetEmulatorRunning(bool running) { emulatorRunning_ = running; }
+
+private:
+    ModeView* view_;
+    bool emulatorRunning_ = false;
+    uint8_t watchdog_ = 0;
 };

@@ -27,7 +27,7 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     FreqTable[0].SetName("USED");
     CurrentFreqFile = "/nowhere/used.dat";
     FreqDbDirty = true;
-    OnlineModeListener mode;
+    OperatingMode mode;
     ScratchDisplay display;
     DeviceLink link(display.lcd, mode);
     const std::vector<uint8_t> message = [] {
@@ -43,7 +43,6 @@ TEST(GlobalStateTest, AfterTheResetTheEmulatorAndTheLinkStartAsAFreshProgram) {
     EXPECT_EQ(FreqTable[0].Name(), "");
     EXPECT_FALSE(FreqDbDirty);
     EXPECT_FALSE(StopRequest);
-    EXPECT_EQ(OnlineWatchdog, 0);
 
     ScriptedHost fresh;  // resets again on its own; the golden screen shows nothing was left over
     fresh.At(126, [&] { EXPECT_TRUE(MatchesGolden(fresh.Frame(), "main_defaults")); });

@@ -2,14 +2,10 @@
 
 #include "modes/global_state.h"
 
-LinkTest::LinkTest() { ModeAttachView(&view); }
-
-LinkTest::~LinkTest() { ModeAttachView(nullptr); }
-
 void LinkTest::StartAgain() {
     ResetGlobalState();
     lcd.Clear();
-    ModeAttachView(&view);
+    mode = OperatingMode(&view);
 }
 
 std::vector<uint8_t> LinkTest::Bytes(const SimulatedDisplay& display) {

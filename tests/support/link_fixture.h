@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "display_message_builder.h"
+#include "link/device_link.h"
 #include "link/link_clock.h"
 #include "modes/operating_mode.h"
 #include "support/recording_mode_view.h"
@@ -21,9 +22,7 @@ public:
 // test starts from the program's state at start.
 class LinkTest : public ::testing::Test {
 protected:
-    LinkTest();
-    ~LinkTest() override;
-    // The program's state at start again, on a cleared display, this view still attached.
+    // The program's state at start again, on a cleared display and a fresh mode shown on this view.
     void StartAgain();
     static std::vector<uint8_t> Bytes(const SimulatedDisplay& display);
 
@@ -31,7 +30,7 @@ protected:
     LcdFrame& frame = display.frame;
     Lcd& lcd = display.lcd;
     RecordingModeView view;
-    OnlineModeListener mode;
+    OperatingMode mode{&view};
     ManualLinkClock clock;
     DeviceLink link{lcd, mode, clock};
 };

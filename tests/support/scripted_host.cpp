@@ -11,7 +11,6 @@
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_display.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "modes/operating_mode.h"
 
 namespace {
 constexpr uint64_t kTimeLimit = 30ull * 60 * 1000000;
@@ -54,7 +53,7 @@ void ScriptedHost::AdvanceToNextEvent() {
     if (now_ < TimeOfTick(tick_ + 1)) return;
     ++tick_;
     for (const auto& observer : observers_) observer(tick_);
-    TimeBase(activeSlider, standbySlider);
+    mode_.TimeBase(activeSlider, standbySlider);
 }
 
 void ScriptedHost::PressKey(uint8_t keyBit, uint32_t tick) {

@@ -11,6 +11,7 @@
 #include "emulator/runtime/firmware_runner.h"
 #include "emulator/runtime/task.h"
 #include "modes/global_state.h"
+#include "modes/operating_mode.h"
 #include "support/scratch_display.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh
@@ -21,7 +22,8 @@
 // Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
 // n x 20 ms. The run goes on a FirmwareRunner; each time the firmware waits,
 // the clock jumps to the next event, the scripted actions due then run and,
-// when it is a tick, the time base (TimeBase with the two slider positions);
+// when it is a tick, the time base (an OperatingMode's TimeBase with the two
+// slider positions);
 // then the runner resumes the firmware. Actions scheduled for a tick run just
 // before that tick. A fresh run shows its main screen from tick 125.
 // An action may open a screen of the firmware (OpenScreen): it runs in place
@@ -103,6 +105,7 @@ private:
         FreshState() { ResetGlobalState(); }
     } fresh_;
     ScratchDisplay display_;
+    OperatingMode mode_;
     std::string directory_;
     uint64_t now_ = 0;
     uint32_t tick_ = 0;

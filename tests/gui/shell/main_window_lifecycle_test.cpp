@@ -65,8 +65,8 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
     options.portDevice = pty.SlavePath();
     options.database = dir.File("route.dat");
     Open(options);
-    EXPECT_TRUE(form->Comm1.Enabled());
-    EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
+    EXPECT_TRUE(form->Core.Comm1.Enabled());
+    EXPECT_EQ(form->Core.Comm1.DeviceName(), pty.SlavePath());
     EXPECT_EQ(CurrentFreqFile, dir.File("route.dat"));
     EXPECT_EQ(FreqTable[0].FreqKHz, 121500);
     form->close();
@@ -154,7 +154,7 @@ TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept
 
 TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBack) {
     Open();
-    EnterOnlineMode();
+    form->Core.Mode.EnterOnlineMode();
     EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
@@ -164,7 +164,7 @@ TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBac
     EXPECT_TRUE(StopRequest);
     EXPECT_EQ(CurrentHelpTopic, 100);
 
-    EnterOfflineMode();
+    form->Core.Mode.EnterOfflineMode();
     EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
@@ -191,11 +191,11 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
 TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
     Open();
     form->StartEmulatorSoon();
-    EnterOnlineMode();
+    form->Core.Mode.EnterOnlineMode();
     form->Timer1Timer();
     EXPECT_EQ(CurrentHelpTopic, 100);
     EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
-    EXPECT_FALSE(EmulatorRunning);
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
 }
 
 // Timer1 starts the run and returns at its first wait, a dialog open or not;
@@ -207,20 +207,20 @@ TEST_F(LifecycleTest, Timer1StartsTheRunWhichEveryTickResumesUntilAStop) {
     dialog.show();
     form->Timer1.start();
     form->Timer1Timer();
-    EXPECT_TRUE(EmulatorRunning);
+    EXPECT_TRUE(form->Core.Mode.EmulatorRunning());
     EXPECT_FALSE(form->Timer1.isActive());
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
-    EXPECT_TRUE(MatchesGolden(form->Frame, "splash"));
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "splash"));
     for (int tick = 0; tick < 130; ++tick) form->Timer2Timer();
-    EXPECT_TRUE(MatchesGolden(form->Frame, "main_defaults"));
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "main_defaults"));
 
     StopRequest = true;
     form->Timer2Timer();
-    EXPECT_FALSE(EmulatorRunning);
-    EXPECT_FALSE(form->Runner.Running());
-    EXPECT_EQ(ScreenArt(form->Frame), ScreenArt(LcdFrame{}));
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
+    EXPECT_FALSE(form->Core.Runner.Running());
+    EXPECT_EQ(ScreenArt(form->Core.Frame), ScreenArt(LcdFrame{}));
 }
 
 // The stopping run clears the display after the radio's first message was
@@ -229,11 +229,11 @@ TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStop
     Open();
     form->Timer1Timer();
     const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
-    form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    form->Core.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
     EXPECT_TRUE(StopRequest);
     form->Timer2Timer();
-    EXPECT_FALSE(EmulatorRunning);
-    EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "online_vol_receiving"));
 }
 
 }  // namespace

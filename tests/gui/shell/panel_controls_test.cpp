@@ -113,16 +113,16 @@ TEST_F(PanelControlsTest, TrackClicksAndPageKeysMoveASliderATenthHomeAndEndToThe
 TEST_F(PanelControlsTest, APttHeldWhileARadioComesOnlineIsReleased) {
     for (PttButton* button : {form->Button1, form->Button2}) {
         Press(CentreOf(button));
-        EnterOnlineMode();
+        form->Core.Mode.EnterOnlineMode();
         Release(CentreOf(button));
-        EnterOfflineMode();
+        form->Core.Mode.EnterOfflineMode();
         EXPECT_EQ(PanelInputs.PttPilot, 0);
         EXPECT_EQ(PanelInputs.PttPax, 0);
     }
 }
 
 TEST_F(PanelControlsTest, KeyAreasStayActiveOnline) {
-    EnterOnlineMode();
+    form->Core.Mode.EnterOnlineMode();
     Press(CentreOf(form->Shapes[2]));
     EXPECT_EQ(PanelInputs.KeyDown, 0x04);
     Release(CentreOf(form->Shapes[2]));

@@ -103,7 +103,7 @@ TEST_F(PanelKeyboardTest, SpaceAndXKeyThePttButtonsWhileTheyAreEnabled) {
     form->Button2->setFocus();  // Space holds the focused button, as the mouse would
     Key(true, Qt::Key_Space);
     EXPECT_EQ(Inputs(), (std::array{0, 0, 1}));
-    EnterOnlineMode();  // disables the buttons: a held key still lets go, a new one does nothing
+    form->Core.Mode.EnterOnlineMode();  // disables the buttons: a held key still lets go, a new one does nothing
     Key(false, Qt::Key_Space);
     Key(true, Qt::Key_Space);
     Key(true, Qt::Key_X);

@@ -42,7 +42,7 @@ TEST_F(WindowZoomTest, EveryDisplayPixelIsABlockOfWholeScreenPixelsOfItsColour) 
     Open();
     const auto on = [](int x, int y) { return (x * 7 + y * 3) % 5 < 2; };
     for (uint16_t y = 0; y < LcdHeight; ++y)
-        for (uint16_t x = 0; x < LcdWidth; ++x) form->Display.Plot(x, y, on(x, y));
+        for (uint16_t x = 0; x < LcdWidth; ++x) form->Core.Display.Plot(x, y, on(x, y));
     for (int percent : {150, 200}) {
         form->Zoom->Apply(percent);
         const QImage shown = form->Image1->grab().toImage();
