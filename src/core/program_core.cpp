@@ -38,7 +38,7 @@ ProgramCore::~ProgramCore() {
 }
 
 RadioSettings ProgramCore::LoadSettings() {
-    const RadioSettings settings = ReadRadioIni(RadioIniPath());
+    RadioSettings settings = ReadRadioIni(RadioIniPath());
     CommsPort = settings.commsPort;
     CurrentFreqFile = settings.freqFilename;
     return settings;
