@@ -7,7 +7,7 @@
 
 // What the program core tells the view that shows it: the mode (and when to
 // start the emulator), the help text, and what went wrong. Called on the GUI
-// thread, never from inside the firmware.
+// thread; the failures only once the firmware has handed the thread back.
 class ProgramView : public ModeView, public HelpPane {
 public:
     // A failure the firmware reported while it ran.
