@@ -16,7 +16,7 @@ namespace {
 
 void BM_FrameAndRenderDisplayMessages(benchmark::State& state) {
     IdleFirmware unit;
-    OnlineModeListener mode(unit.fw);
+    OperatingMode mode(unit.fw);
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);
@@ -49,7 +49,7 @@ BENCHMARK(BM_DrawDisplayMessages);
 
 void BM_SkipNoise(benchmark::State& state) {
     IdleFirmware unit;
-    OnlineModeListener mode(unit.fw);
+    OperatingMode mode(unit.fw);
     LcdFrame frame;
     Lcd lcd(frame);
     DeviceLink link(lcd, mode);

@@ -176,7 +176,7 @@ int main(int argc, char* argv[]) {
 
     TForm1 form(FoldersBeside(folder.string() + "/"));
     form.show();
-    if (!form.Comm1.Enabled()) {
+    if (!form.Core.Comm1.Enabled()) {
         std::fprintf(stderr, "bench_serial_flood: COM1 (%s) did not open\n", line.slave.c_str());
         return 1;
     }
@@ -193,8 +193,8 @@ int main(int argc, char* argv[]) {
         if (phase->lastTick != Clock::time_point{}) phase->tickIntervals.push_back(MsSince(phase->lastTick));
         phase->lastTick = now;
     });
-    auto reader = form.Comm1.OnRxChar;
-    form.Comm1.OnRxChar = [&](TCustomComm* Sender, int32_t Count) {
+    auto reader = form.Core.Comm1.OnRxChar;
+    form.Core.Comm1.OnRxChar = [&](TCustomComm* Sender, int32_t Count) {
         ++phase->batches;
         reader(Sender, Count);
     };

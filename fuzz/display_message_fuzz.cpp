@@ -136,14 +136,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LcdFrame frame;
     Lcd lcd(frame);
     IdleFirmware unit;
-    OnlineModeListener mode(unit.fw);
+    OperatingMode mode(unit.fw);
     CountingListener counted(mode);
     StillClock clock;
     DeviceLink link(lcd, counted, clock);
     LineQueue queue(line, lineSize);
     Deliver(link, queue, events, eventCount);
     CheckReceiverBounds(link.Receiver());
-    const bool online = OnlineWatchdog != 0;
+    const bool online = mode.Online();
     FuzzCheck(online == (counted.messages > 0), "the link is online exactly when a message arrived");
     FuzzCheck(unit.fw.StopRequest == online, "going online stops the emulator");
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The record of the program's mutable global state. The display, the
-// firmware, the frequency database and the help pane are objects owned by
-// the main window; what is left here is listed below.
+// firmware, the frequency database, the help pane, the link, the port and the
+// operating mode are objects owned by the program core (core/program_core.h);
+// what is left here is listed below.
 //
 // Every global is touched on the GUI thread only. The serial component's
 // event thread touches nothing here: it hands its events to the GUI thread
@@ -13,12 +14,8 @@
 //   global                           defined in                         written by               reset
 //   file write fault of the writes   common/atomic_file.cpp             tests                    SetFileWriteFault
 //     given no seams of their own
-//   EmulatorRunning, OnlineWatchdog, modes/operating_mode.cpp           Timer1, time base        OperatingMode-
-//     the mode view                                                                              ResetState
 //   plain message handler            gui/common/message_box.cpp         tests                    SetPlainMessageHandler
 //   save changes handler             gui/freqdb/save_changes_question   tests                    SetSaveChangesHandler
-//   panel inputs changed handler     gui/shell/panel_input_hook.cpp     main window              SetPanelInputs-
-//                                                                                                ChangedHandler
 //
 // Constant tables (font, row images, menu pictures, menu items, help texts)
 // are not state.

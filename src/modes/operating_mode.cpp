@@ -3,42 +3,30 @@
 #include "emulator/runtime/emulator_tick.h"
 #include "emulator/runtime/firmware.h"
 
-bool EmulatorRunning = false;
-uint8_t OnlineWatchdog = 0;
-
 namespace {
-ModeView* gView = nullptr;
 constexpr uint8_t kWatchdogHalfSeconds = 5;
 constexpr int16_t kOnlineHelpTopic = 100;
 }  // namespace
 
-void ModeAttachView(ModeView* view) { gView = view; }
-
-void OperatingModeResetState() {
-    EmulatorRunning = false;
-    OnlineWatchdog = 0;
-    gView = nullptr;
+void OperatingMode::EnterOnlineMode() {
+    if (view_) view_->ShowOnlineMode();
+    fw_->StopRequest = true;
+    fw_->HelpText.ShowTopic(kOnlineHelpTopic);
 }
 
-void EnterOnlineMode(Firmware& fw) {
-    if (gView) gView->ShowOnlineMode();
-    fw.StopRequest = true;
-    fw.HelpText.ShowTopic(kOnlineHelpTopic);
+void OperatingMode::EnterOfflineMode() {
+    if (view_) view_->ShowOfflineMode();
+    fw_->StopRequest = false;
+    if (!emulatorRunning_ && view_) view_->StartEmulatorSoon();
 }
 
-void EnterOfflineMode(Firmware& fw) {
-    if (gView) gView->ShowOfflineMode();
-    fw.StopRequest = false;
-    if (!EmulatorRunning && gView) gView->StartEmulatorSoon();
+void OperatingMode::TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
+    if (!EmulatorTick(*fw_, sliderActivePosition, sliderStandbyPosition)) return;
+    if (watchdog_ == 0) return;
+    if (--watchdog_ == 0) EnterOfflineMode();
 }
 
-void TimeBase(Firmware& fw, uint16_t sliderActivePosition, uint16_t sliderStandbyPosition) {
-    if (!EmulatorTick(fw, sliderActivePosition, sliderStandbyPosition)) return;
-    if (OnlineWatchdog == 0) return;
-    if (--OnlineWatchdog == 0) EnterOfflineMode(fw);
-}
-
-void OnlineModeListener::DisplayMessageReceived() {
-    if (OnlineWatchdog == 0) EnterOnlineMode(fw_);
-    OnlineWatchdog = kWatchdogHalfSeconds;
+void OperatingMode::DisplayMessageReceived() {
+    if (watchdog_ == 0) EnterOnlineMode();
+    watchdog_ = kWatchdogHalfSeconds;
 }

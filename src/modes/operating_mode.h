@@ -1,18 +1,11 @@
 #pragma once
 #include <cstdint>
 
-#include "link/device_link.h"
+#include "link/display_message_listener.h"
 
 struct Firmware;
 
-// Offline (the emulator runs) and online (a transceiver on the serial port
-// draws the display) and the 20 ms time base that switches back offline.
-// Everything here runs on the GUI thread.
-
-extern bool EmulatorRunning;    // the emulator run was started by Timer1 and has not stopped
-extern uint8_t OnlineWatchdog;  // half-seconds left before falling back offline; 0 = offline
-
-// What the main window shows of the mode; the main window implements it.
+// What a view shows of the mode; the main window implements it.
 class ModeView {
 public:
     virtual ~ModeView() = default;
@@ -21,27 +14,36 @@ public:
     virtual void StartEmulatorSoon() = 0;  // enable Timer1
 };
 
-void ModeAttachView(ModeView* view);
-
-// Back to the state at program start: offline, no run, no view.
-void OperatingModeResetState();
-
-// Online: the firmware is asked to stop and the help shows the online topic.
-void EnterOnlineMode(Firmware& fw);
-// Offline: the firmware may run again; a new run starts soon.
-void EnterOfflineMode(Firmware& fw);
-
-// The Timer2 handler's work: the emulator's tick operation, then every
-// 500 ms the online watchdog countdown.
-void TimeBase(Firmware& fw, uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
-
-// The device link's listener in the program: the first complete display
-// message after silence switches online; every one restarts the watchdog.
-class OnlineModeListener final : public DisplayMessageListener {
+// Offline (the emulator runs) and online (a transceiver on the serial port
+// draws the display), and the 20 ms time base that switches back offline.
+// As the device link's listener, the first complete display message after
+// silence switches online; every one restarts the online watchdog. Runs on
+// the GUI thread.
+class OperatingMode final : public DisplayMessageListener {
 public:
-    explicit OnlineModeListener(Firmware& fw) : fw_(fw) {}
+    // The mode stops and restarts this firmware. A mode without a view
+    // switches all the same and shows nothing.
+    explicit OperatingMode(Firmware& fw, ModeView* view = nullptr) : fw_(&fw), view_(view) {}
+
+    void EnterOnlineMode();
+    void EnterOfflineMode();
+
+    // The Timer2 handler's work: the emulator's tick operation, then every
+    // 500 ms the online watchdog countdown.
+    void TimeBase(uint16_t sliderActivePosition, uint16_t sliderStandbyPosition);
+
     void DisplayMessageReceived() override;
 
+    bool Online() const { return watchdog_ != 0; }
+    // Half-seconds left before falling back offline; 0 = offline.
+    uint8_t Watchdog() const { return watchdog_; }
+    // The emulator run was started (Timer1) and has not stopped.
+    bool EmulatorRunning() const { return emulatorRunning_; }
+    void SetEmulatorRunning(bool running) { emulatorRunning_ = running; }
+
 private:
-    Firmware& fw_;
+    Firmware* fw_;  // never null; a pointer so that a mode can be assigned afresh
+    ModeView* view_;
+    bool emulatorRunning_ = false;
+    uint8_t watchdog_ = 0;
 };

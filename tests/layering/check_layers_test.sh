@@ -17,6 +17,8 @@ breaches=(
   'common/CMakeLists.txt|vhfcom_layer(common USES modes)|common uses modes, which does not come before it'
   'session/display_html.cpp|#include <QString>|Qt-free but includes a Qt header'
   'web/live_server.cpp|#include "gui/shell/main_window.h"|web includes gui'
+  'modes/operating_mode.cpp|#include "core/program_core.h"|modes includes core'
+  'core/program_core.cpp|#include <QString>|Qt-free but includes a Qt header'
 )
 for breach in "${breaches[@]}"; do
   IFS='|' read -r file planted expected <<<"$breach"

@@ -95,7 +95,7 @@ TEST_F(FramingTest, TwoMessagesInOneReadAreBothDrawnInOrderAndOnlyTheFirstSwitch
     const uint64_t twoChanges = frame.Revision();
     const std::string twoArt = ScreenArt(frame);
     EXPECT_EQ(view.online, 1);
-    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_EQ(mode.Watchdog(), 5);
 
     StartAgain();
     const uint64_t before = frame.Revision();
@@ -151,7 +151,7 @@ protected:
     int halfSecondBoundaries = 0;
 
     void Tick() {
-        TimeBase(unit.fw, SliderMaximum, SliderMaximum);
+        mode.TimeBase(SliderMaximum, SliderMaximum);
         ++tick;
         if (unit.fw.State.TickCounter == 0) ++halfSecondBoundaries;
     }
@@ -239,7 +239,7 @@ TEST_F(SerialLinkTest, AFloodOfNoiseIsTakenInSlicesAndTheMessageAfterItIsStillFo
         pty.Write(noise);
         pty.Write(Bytes(ReceivingDisplay()));
     });
-    while (OnlineWatchdog == 0) ASSERT_TRUE(handOver.ServeNext());
+    while (mode.Watchdog() == 0) ASSERT_TRUE(handOver.ServeNext());
     device.join();
     EXPECT_EQ(view.online, 1);
     EXPECT_GE(readSizes.size(), noise.size() / DeviceLinkReadSize);
@@ -278,7 +278,7 @@ TEST_F(SerialLinkTest, AMessageBrokenOffForLongerThan200msIsDropped) {
         pty.Write({message.begin() + 30, message.end()});
         ServeUntilRead(44);
         const bool continued = pause <= DeviceLinkSilenceMicroseconds;
-        EXPECT_EQ(OnlineWatchdog != 0, continued) << pause;
+        EXPECT_EQ(mode.Watchdog() != 0, continued) << pause;
         if (continued) continue;
         pty.Write(message);
         ServeUntilRead(88);

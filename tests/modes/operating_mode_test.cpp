@@ -14,16 +14,13 @@ namespace {
 // the bottom.
 class ModeTest : public ::testing::Test {
 protected:
-    void SetUp() override { ModeAttachView(&view); }
-    void TearDown() override { ModeAttachView(nullptr); }
-
     void Ticks(int count) {
-        for (int i = 0; i < count; ++i) TimeBase(unit.fw, SliderMaximum, SliderMaximum);
+        for (int i = 0; i < count; ++i) mode.TimeBase(SliderMaximum, SliderMaximum);
     }
     // Ticks until the view was switched offline; -1 when it never was.
     int TicksUntilOffline(int limit) {
         for (int i = 1; i <= limit; ++i) {
-            TimeBase(unit.fw, SliderMaximum, SliderMaximum);
+            mode.TimeBase(SliderMaximum, SliderMaximum);
             if (view.offline) return i;
         }
         return -1;
@@ -33,14 +30,14 @@ protected:
 
     RecordingModeView view;
     IdleFirmware unit;
-    OnlineModeListener mode{unit.fw};
+    OperatingMode mode{unit.fw, &view};
 };
 
 TEST_F(ModeTest, WithoutATransceiverTheTimeBaseNeverSwitchesModes) {
     Ticks(25 * 40);
     EXPECT_EQ(view.offline, 0);
     EXPECT_EQ(view.online, 0);
-    EXPECT_EQ(OnlineWatchdog, 0);
+    EXPECT_EQ(mode.Watchdog(), 0);
     EXPECT_FALSE(unit.fw.StopRequest);
 }
 
@@ -49,12 +46,12 @@ TEST_F(ModeTest, TheFirstMessageSwitchesOnlineAndEveryMessageRestartsTheWatchdog
     EXPECT_EQ(view.online, 1);
     EXPECT_TRUE(unit.fw.StopRequest);
     EXPECT_EQ(unit.help.CurrentTopic(), 100);
-    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_EQ(mode.Watchdog(), 5);
     Ticks(60);
-    EXPECT_EQ(OnlineWatchdog, 3);
+    EXPECT_EQ(mode.Watchdog(), 3);
     DisplayMessageReceived();
     EXPECT_EQ(view.online, 1);
-    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_EQ(mode.Watchdog(), 5);
 }
 
 // The watchdog counts on half-second boundaries only, so the fall-back comes
@@ -67,7 +64,7 @@ TEST_F(ModeTest, FallsBackOfflineOnTheFifthHalfSecondBoundaryAfterTheLastMessage
         ResetGlobalState();
         unit.fw.State = {};
         view = {};
-        SetUp();
+        mode = OperatingMode(unit.fw, &view);
         Ticks(phase);
         DisplayMessageReceived();
         const int ticks = TicksUntilOffline(200);
@@ -83,7 +80,7 @@ TEST_F(ModeTest, OfflineIsEnteredOnceOnTheWayFromOneToZeroAndNeverAtZero) {
     DisplayMessageReceived();
     Ticks(25 * 5);
     EXPECT_EQ(view.offline, 1);
-    EXPECT_EQ(OnlineWatchdog, 0);
+    EXPECT_EQ(mode.Watchdog(), 0);
     EXPECT_FALSE(unit.fw.StopRequest);
     EXPECT_EQ(view.emulatorStarts, 1);
     Ticks(25 * 20);
@@ -103,7 +100,7 @@ TEST_F(ModeTest, MessagesEverySecondKeepTheProgramOnline) {
 
 TEST_F(ModeTest, ARunStillActiveIsNotStartedAgain) {
     DisplayMessageReceived();
-    EmulatorRunning = true;
+    mode.SetEmulatorRunning(true);
     Ticks(25 * 5);
     EXPECT_EQ(view.offline, 1);
     EXPECT_FALSE(unit.fw.StopRequest);

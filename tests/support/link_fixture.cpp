@@ -2,17 +2,13 @@
 
 #include "modes/global_state.h"
 
-LinkTest::LinkTest() { ModeAttachView(&view); }
-
-LinkTest::~LinkTest() { ModeAttachView(nullptr); }
-
 void LinkTest::StartAgain() {
     ResetGlobalState();
     unit.fw.State = {};
     unit.fw.StopRequest = false;
     unit.help = Help();
     lcd.Clear();
-    ModeAttachView(&view);
+    mode = OperatingMode(unit.fw, &view);
 }
 
 std::vector<uint8_t> LinkTest::Bytes(const SimulatedDisplay& display) {

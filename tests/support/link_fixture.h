@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "display_message_builder.h"
+#include "link/device_link.h"
 #include "link/link_clock.h"
 #include "modes/operating_mode.h"
 #include "support/idle_firmware.h"
@@ -22,9 +23,7 @@ public:
 // test starts from the program's state at start.
 class LinkTest : public ::testing::Test {
 protected:
-    LinkTest();
-    ~LinkTest() override;
-    // The program's state at start again, on a cleared display, this view still attached.
+    // The program's state at start again, on a cleared display and a fresh mode shown on this view.
     void StartAgain();
     static std::vector<uint8_t> Bytes(const SimulatedDisplay& display);
 
@@ -33,7 +32,7 @@ protected:
     Lcd& lcd = display.lcd;
     RecordingModeView view;
     IdleFirmware unit;  // the firmware the mode stops
-    OnlineModeListener mode{unit.fw};
+    OperatingMode mode{unit.fw, &view};
     ManualLinkClock clock;
     DeviceLink link{lcd, mode, clock};
 };

@@ -49,7 +49,7 @@ void ScriptedHost::AdvanceToNextEvent() {
     if (now_ < TimeOfTick(tick_ + 1)) return;
     ++tick_;
     for (const auto& observer : observers_) observer(tick_);
-    TimeBase(fw, activeSlider, standbySlider);
+    mode_.TimeBase(activeSlider, standbySlider);
 }
 
 void ScriptedHost::PressKey(uint8_t keyBit, uint32_t tick) {

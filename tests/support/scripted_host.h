@@ -14,6 +14,7 @@
 #include "freqdb/freq_database.h"
 #include "help/help.h"
 #include "modes/global_state.h"
+#include "modes/operating_mode.h"
 #include "support/scratch_display.h"
 
 // Runs the emulated firmware on a scripted clock. Creating one gives a fresh
@@ -25,7 +26,8 @@
 // Time starts at 0; tick n (n = 1, 2, ...) is the time base's event at
 // n x 20 ms. The run goes on a FirmwareRunner; each time the firmware waits,
 // the clock jumps to the next event, the scripted actions due then run and,
-// when it is a tick, the time base (TimeBase with the two slider positions);
+// when it is a tick, the time base (an OperatingMode's TimeBase with the two
+// slider positions);
 // then the runner resumes the firmware. Actions scheduled for a tick run just
 // before that tick. A fresh run shows its main screen from tick 125.
 // An action may open a screen of the firmware (OpenScreen): it runs in place
@@ -116,6 +118,7 @@ private:
     void AdvanceToNextEvent();
     void CloseReturnedScreens();
 
+    OperatingMode mode_{fw};
     uint64_t now_ = 0;
     uint32_t tick_ = 0;
     uint64_t wakeEvery_ = 0;

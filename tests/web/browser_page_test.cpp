@@ -79,14 +79,14 @@ protected:
 TEST_F(BrowserTest, TheCanvasShowsTheWindowsDisplayOfflineAndOnline) {
     browser->Open(Share());
     for (const char* screen : {"splash", "main_defaults"}) {
-        Paint(form->Frame, Golden(screen));
+        Paint(form->Core.Frame, Golden(screen));
         EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(Golden(screen)))) << screen;
     }
     EXPECT_EQ(browser->Evaluate("document.getElementById('mode').textContent"), "Offline - device emulation mode");
 
     const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
-    form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
-    const std::string online = ArtOf(BitmapOfFrame(form->Frame));
+    form->Core.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    const std::string online = ArtOf(BitmapOfFrame(form->Core.Frame));
     EXPECT_TRUE(browser->WaitFor(HeadlessChromium::CanvasArt(), Art(online)));
     EXPECT_TRUE(browser->WaitFor("document.getElementById('mode').textContent", "Online - device interface mode"));
 }

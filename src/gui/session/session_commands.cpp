@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <sstream>
 
+#include "core/program_core.h"
 #include "gui/common/message_box.h"
 #include "gui/session/display_image.h"
 #include "gui/session/session_file_dialog.h"
@@ -28,7 +29,8 @@ QString FileName(const std::string& path) { return QFileInfo(QFile::decodeName(p
 
 }  // namespace
 
-SessionCommands::SessionCommands(QWidget* window, SessionHooks hooks) : window_(window), hooks_(std::move(hooks)) {
+SessionCommands::SessionCommands(QWidget* window, ProgramCore& core, SessionHooks hooks)
+    : window_(window), core_(core), hooks_(std::move(hooks)) {
     if (!hooks_.chooseFile) hooks_.chooseFile = [window](SessionFile kind) { return ChooseSessionFile(window, kind); };
     if (!hooks_.chooseReplay) hooks_.chooseReplay = [window] { return ChooseReplay(window); };
     if (!hooks_.chooseExport)
@@ -39,10 +41,10 @@ SessionCommands::SessionCommands(QWidget* window, SessionHooks hooks) : window_(
 SessionCommands::~SessionCommands() {
     // The window is going: a replay cut short here hands the port back to
     // nobody and says nothing.
-    hooks_.reopenPort = [] {};
+    windowGoing_ = true;
     hooks_.showMessage = [](const QString&) {};
     player_.Stop();
-    writer_.Stop();
+    core_.StopRecording();
     // An export under way finishes its file; its outcome, posted to this
     // object, goes with it.
     if (exporter_.joinable()) exporter_.join();
@@ -67,8 +69,8 @@ void SessionCommands::AddMenu(QMenuBar* bar, QAction* before) {
 
 void SessionCommands::UpdateActions() {
     if (record_ == nullptr) return;
-    record_->setEnabled(!writer_.Recording());
-    stop_->setEnabled(writer_.Recording());
+    record_->setEnabled(!Writer().Recording());
+    stop_->setEnabled(Writer().Recording());
     replay_->setEnabled(!player_.Playing());
     stopReplay_->setEnabled(player_.Playing());
     export_->setEnabled(!Exporting());
@@ -85,12 +87,11 @@ void SessionCommands::AskReplay() {
 // A failure is reported from the writer's thread: the message is posted to
 // this thread and shown once; the link goes on without the recording.
 void SessionCommands::RecordTo(const std::string& path) {
-    writer_.Stop();
-    const std::string error = writer_.Start(path, [this](const std::string& message) {
+    const std::string error = core_.StartRecording(path, [this](const std::string& message) {
         QMetaObject::invokeMethod(
             this,
             [this, message] {
-                writer_.Stop();
+                core_.StopRecording();
                 UpdateActions();
                 hooks_.showMessage(Text(message) + "\nThe recording has stopped.");
             },
@@ -102,20 +103,23 @@ void SessionCommands::RecordTo(const std::string& path) {
 }
 
 void SessionCommands::StopRecording() {
-    writer_.Stop();
+    core_.StopRecording();
     UpdateActions();
 }
 
-void SessionCommands::Replay(const std::string& path, double speed) { Play(path, speed, hooks_.portInUse()); }
+RecordingWriter& SessionCommands::Writer() { return core_.Recorder; }
+
+void SessionCommands::Replay(const std::string& path, double speed) { Play(path, speed, core_.PortInUse()); }
 
 bool SessionCommands::ReplayAtStart(const std::string& path, double speed) { return Play(path, speed, true); }
 
 // The player only opens the recording here; its first record is fed from the
 // event loop, after the port was closed.
 bool SessionCommands::Play(const std::string& path, double speed, bool reopenPortAfter) {
-    const std::string error =
-        player_.Start(path, speed, hooks_.feedLink, [this, reopenPortAfter](const std::string& cut) {
-            if (reopenPortAfter) hooks_.reopenPort();
+    const std::string error = player_.Start(
+        path, speed, [this](const uint8_t* bytes, std::size_t count) { core_.FeedReplayed(bytes, count); },
+        [this, reopenPortAfter](const std::string& cut) {
+            if (reopenPortAfter && !windowGoing_) core_.ReopenPort();
             UpdateActions();
             if (!cut.empty()) hooks_.showMessage(Text(cut) + " Everything before it was replayed.");
         });
@@ -123,7 +127,7 @@ bool SessionCommands::Play(const std::string& path, double speed, bool reopenPor
         hooks_.showMessage(Text(error));
         return false;
     }
-    hooks_.closePort();
+    core_.ClosePort();
     UpdateActions();
     return true;
 }
@@ -160,20 +164,20 @@ void SessionCommands::ExportFinished(bool done, const QString& said) {
 }
 
 void SessionCommands::SaveDisplayAsPng(const std::string& path) {
-    const DisplayBitmap display = BitmapOfFrame(hooks_.displayFrame());
+    const DisplayBitmap display = BitmapOfFrame(core_.Frame);
     if (const std::string error = WriteDisplayPng(display, DefaultExportScale, path); !error.empty())
         hooks_.showMessage(Text(error) + "\n" + QFile::decodeName(path.c_str()));
 }
 
 void SessionCommands::CopyDisplay() {
-    QApplication::clipboard()->setImage(DisplayImage(BitmapOfFrame(hooks_.displayFrame()), DefaultExportScale));
+    QApplication::clipboard()->setImage(DisplayImage(BitmapOfFrame(core_.Frame), DefaultExportScale));
 }
 
 QString SessionCommands::StatusText() const {
     QStringList parts;
-    if (writer_.Recording()) {
+    if (core_.Recorder.Recording()) {
         const qint64 size = QFileInfo(QFile::decodeName(recordingPath_.c_str())).size();
-        parts << "REC " + MinutesAndSeconds(writer_.ElapsedMicroseconds()) + "  " +
+        parts << "REC " + MinutesAndSeconds(core_.Recorder.ElapsedMicroseconds()) + "  " +
                      QLocale::c().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
     }
     if (player_.Playing())

@@ -6,10 +6,11 @@
 #include <string>
 #include <thread>
 
-#include "display/lcd_frame.h"
 #include "gui/session/replay_player.h"
 #include "session/recording_export.h"
 #include "session/recording_writer.h"
+
+class ProgramCore;
 
 class QAction;
 class QImage;
@@ -31,30 +32,27 @@ struct ExportChoice {
     int scale = DefaultExportScale;
 };
 
-// What the commands need of the window: its serial port, its device link and
-// its display's frame. The defaults of the `choose` hooks and `showMessage`
-// are the file dialogs and the program's message box.
+// What the commands ask the user, and the window's share dialog. The defaults
+// of the `choose` hooks and `showMessage` are the file dialogs and the
+// program's message box.
 struct SessionHooks {
     std::function<std::optional<std::string>(SessionFile)> chooseFile;
     std::function<std::optional<ReplayChoice>()> chooseReplay;
     // The export's file, suggested from the recording's name.
     std::function<std::optional<ExportChoice>(const std::string& recording)> chooseExport;
     std::function<void(const QString& text)> showMessage;
-    std::function<void()> closePort;   // before a replay
-    std::function<void()> reopenPort;  // after it, when it was in use before
-    std::function<bool()> portInUse;   // open, or waiting for its device
-    std::function<void(const uint8_t* bytes, std::size_t count)> feedLink;
-    std::function<const LcdFrame&()> displayFrame;
     std::function<void()> shareDisplay;  // "Share display in a &browser...", when set
 };
 
-// The "Se&ssion" menu: recording what the serial port receives, replaying a
-// recording through the device link, exporting a recording (on a worker
-// thread, so the window goes on), the current display as a PNG file or on
-// the clipboard, and sharing it with browsers. GUI thread only.
+// The "Se&ssion" menu: recording what the program core's serial port
+// receives, replaying a recording through its device link, exporting a
+// recording (on a worker thread, so the window goes on), the current display
+// as a PNG file or on the clipboard, and sharing it with browsers. The serial
+// port is closed during a replay and opened again after it, quietly. GUI
+// thread only.
 class SessionCommands : public QObject {
 public:
-    SessionCommands(QWidget* window, SessionHooks hooks);
+    SessionCommands(QWidget* window, ProgramCore& core, SessionHooks hooks);
     ~SessionCommands() override;
 
     // Adds the menu to the menu bar, before `before`.
@@ -81,7 +79,7 @@ public:
     void CopyDisplay();
 
     // The recording the serial port's bytes go to on their way to the link.
-    RecordingWriter& Writer() { return writer_; }
+    RecordingWriter& Writer();
     bool Replaying() const { return player_.Playing(); }
 
     // The session as the status line shows it: "REC 1:05  12.3 kB" while
@@ -97,8 +95,9 @@ private:
     void ExportFinished(bool done, const QString& said);
 
     QWidget* window_;
+    ProgramCore& core_;
     SessionHooks hooks_;
-    RecordingWriter writer_;
+    bool windowGoing_ = false;  // a replay cut short then hands the port back to nobody
     ReplayPlayer player_;
     std::thread exporter_;  // the export running, until its outcome is shown
     QAction* record_ = nullptr;

@@ -4,11 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "emulator/hardware/panel_inputs.h"
-#include "gui/shell/panel_input_hook.h"
+#include "core/program_core.h"
 
-KeyArea::KeyArea(QWidget* parent, const QRect& geometry, uint8_t keyBit, PanelInputsRecord& inputs)
-    : QWidget(parent), keyBit_(keyBit), inputs_(inputs) {
+KeyArea::KeyArea(QWidget* parent, ProgramCore& core, const QRect& geometry, uint8_t keyBit)
+    : QWidget(parent), core_(core), keyBit_(keyBit) {
     setGeometry(geometry);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -28,13 +27,11 @@ void KeyArea::paintEvent(QPaintEvent*) {
 }
 
 void KeyArea::mousePressEvent(QMouseEvent* event) {
-    PressPanelKey(inputs_, keyBit_);
-    PanelInputsChanged();
+    core_.PressKey(keyBit_);
     event->accept();
 }
 
 void KeyArea::mouseReleaseEvent(QMouseEvent* event) {
-    ReleasePanelKey(inputs_, keyBit_);
-    PanelInputsChanged();
+    core_.ReleaseKey(keyBit_);
     event->accept();
 }

@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStatusBar>
 #include <utility>
 
+#include "core/mode_caption.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "emulator/runtime/emulator_tick.h"
-#include "freqdb/freq_database.h"
 #include "gui/common/message_box.h"
 #include "gui/common/window_font.h"
 #include "gui/freqdb/airport_import_dialog.h"
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/session/session_commands.h"
 #include "gui/shell/key_area.h"
-#include "gui/shell/panel_input_hook.h"
 #include "gui/shell/panel_keyboard.h"
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/port_mapping_dialog.h"
@@ -30,18 +30,13 @@
 #include "gui/shell/window_zoom.h"
 #include "gui/shell/zoom_menu.h"
 #include "gui/web/share_display_dialog.h"
-#include "gui/web/window_live_view.h"
-#include "serial/comm_byte_source.h"
-#include "session/recording_byte_source.h"
-#include "settings/radio_ini.h"
 #include "web/live_server.h"
+#include "web/program_live_view.h"
 #include "web/share_address.h"
 
 namespace {
 
 constexpr const char* kCaption = "Qor Avionics VHF transceiver  interface";
-constexpr const char* kOfflineCaption = "Offline - device emulation mode";
-constexpr const char* kOnlineCaption = "Online - device interface mode";
 // The client area below the menu bar; the window's outer size on the
 // original platform was 819 x 478 with its frame, caption and menu bar.
 constexpr QSize kClientSize(811, 431);
@@ -88,7 +83,7 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
 }  // namespace
 
 TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string deviceStem)
-    : Folders(std::move(folders)), Ports(Comm1, {Folders.RadioIniPath(), std::move(deviceStem)}) {
+    : Core(*this, std::move(folders), std::move(deviceStem)) {
     setWindowTitle(kCaption);
     setFont(WindowFont());
 
@@ -102,15 +97,17 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
 
     BuildControls(client);
     Zoom = std::make_unique<WindowZoom>(this);
-    Keyboard = std::make_unique<PanelKeyboard>(this, Shapes, Button1, Button2, Emulator.Inputs);
-    Form15 = new TForm15(this, Ports);
-    LiveView = std::make_unique<WindowLiveView>(Frame, *Label1, Emulator.Inputs);
+    Keyboard = std::make_unique<PanelKeyboard>(this, Core, Shapes, Button1, Button2);
+    Form15 = new TForm15(this, Core.Ports);
+    LiveView = std::make_unique<ProgramLiveView>(Core);
     Sharing = std::make_unique<LiveServer>(*LiveView, *LiveView);
     ShareDialog = new ShareDisplayDialog(this, *Sharing, DefaultSharePort);
-    Session = std::make_unique<SessionCommands>(this, SessionHooksOfThisWindow());
-    PortMapping = new PortMappingDialog(this, Ports);
+    SessionHooks sessionHooks;
+    sessionHooks.shareDisplay = [this] { ShareDialog->exec(); };
+    Session = std::make_unique<SessionCommands>(this, Core, std::move(sessionHooks));
+    PortMapping = new PortMappingDialog(this, Core.Ports);
     Status = new StatusLine(
-        statusBar(), [this] { return Session->StatusText(); }, FreqDb);
+        statusBar(), [this] { return Session->StatusText(); }, Core.FreqDb);
     BuildMenus();  // creates FreqEdit with the frequency commands
     setFixedSize(kClientSize.width(), kClientSize.height() + BarsHeight(this));
     // A fixed size: close and minimise, no maximise.
@@ -124,39 +121,27 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
     Timer2.setTimerType(Qt::PreciseTimer);
     Timer2.setInterval(20);
     connect(&Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
-    Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) { Comm1RxChar(Sender, Count); };
-    // The message box stands over whatever is modal then: the serial port
-    // dialog when the choice came from there.
-    Ports.ReportNotAvailable = [this](const PortFailure& failure) {
-        QWidget* modal = QApplication::activeModalWidget();
-        ShowPortNotAvailable(modal ? modal : this, failure);
-    };
-    PortWatch = new QSocketNotifier(Ports.WatchDescriptor(), QSocketNotifier::Read, this);
-    connect(PortWatch, &QSocketNotifier::activated, this, [this] { Ports.ServeWatch(); });
+    PortWatch = new QSocketNotifier(Core.WatchDescriptor(), QSocketNotifier::Read, this);
+    connect(PortWatch, &QSocketNotifier::activated, this, [this] { Core.ServeWatch(); });
 
-    for (QScrollBar* slider : {ScrollBar1, ScrollBar2})
-        connect(slider, &QScrollBar::valueChanged, this, &TForm1::ResumeEmulator);
-    SetPanelInputsChangedHandler([this] { ResumeEmulator(); });
+    connect(ScrollBar1, &QScrollBar::valueChanged, this,
+            [this](int value) { Core.SetActiveSlider(static_cast<uint16_t>(value)); });
+    connect(ScrollBar2, &QScrollBar::valueChanged, this,
+            [this](int value) { Core.SetStandbySlider(static_cast<uint16_t>(value)); });
 
-    ModeAttachView(this);
     Timer2.start();  // the time base runs from the window's creation on
     FormCreate(options);
 }
 
-TForm1::~TForm1() {
-    Sharing->Stop();
-    SetPanelInputsChangedHandler(nullptr);
-    HelpText.AttachPane(nullptr);
-    ModeAttachView(nullptr);
-}
+TForm1::~TForm1() { Sharing->Stop(); }
 
 void TForm1::BuildControls(QWidget* client) {
-    Image1 = new PanelPicture(client, Frame);
+    Image1 = new PanelPicture(client, Core.Frame);
     Image1->move(16, 16);
     for (std::size_t i = 0; i < Shapes.size(); ++i)
-        Shapes[i] = new KeyArea(client, kKeyAreas[i].geometry, kKeyAreas[i].bit, Emulator.Inputs);
+        Shapes[i] = new KeyArea(client, Core, kKeyAreas[i].geometry, kKeyAreas[i].bit);
 
-    Label1 = MakeLabel(client, kOfflineCaption, {8, 0, 409, 16}, false);
+    Label1 = MakeLabel(client, OfflineCaption, {8, 0, 409, 16}, false);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(ModeCaptionFont());
     Label2 = MakeLabel(client, "Simulate RX signal active", {416, 16, 65, 33}, true);
@@ -166,8 +151,8 @@ void TForm1::BuildControls(QWidget* client) {
 
     ScrollBar1 = MakeSlider(client, {440, 56, 17, 121});
     ScrollBar2 = MakeSlider(client, {520, 56, 17, 121});
-    Button1 = new PttButton(client, "PTT Pilot", {456, 200, 65, 49}, Emulator.Inputs.PttPilot);
-    Button2 = new PttButton(client, "PTT PAX", {456, 264, 65, 49}, Emulator.Inputs.PttPax);
+    Button1 = new PttButton(client, Core, Ptt::Pilot, "PTT Pilot", {456, 200, 65, 49});
+    Button2 = new PttButton(client, Core, Ptt::Pax, "PTT PAX", {456, 264, 65, 49});
 
     Memo1 = new QPlainTextEdit(client);
     Memo1->setGeometry(576, 8, 225, 409);
@@ -188,19 +173,6 @@ void TForm1::BuildControls(QWidget* client) {
     setTabOrder(Button2, Memo1);
 }
 
-// The serial port and the device link as the session commands use them; a
-// replay closes the port and opens the same device again after it, quietly.
-SessionHooks TForm1::SessionHooksOfThisWindow() {
-    SessionHooks hooks;
-    hooks.closePort = [this] { Ports.Close(); };
-    hooks.reopenPort = [this] { Ports.Reopen(); };
-    hooks.portInUse = [this] { return Ports.IsOpen() || Ports.Watching(); };
-    hooks.feedLink = [this](const uint8_t* bytes, std::size_t count) { FeedLink(bytes, count); };
-    hooks.displayFrame = [this]() -> const LcdFrame& { return Frame; };
-    hooks.shareDisplay = [this] { ShareDialog->exec(); };
-    return hooks;
-}
-
 void TForm1::BuildMenus() {
     QMenu* setup = menuBar()->addMenu("&Setup");
     connect(setup->addAction("&Serial communications port"), &QAction::triggered, this, [this] { Form15->exec(); });
@@ -210,7 +182,7 @@ void TForm1::BuildMenus() {
     QMenu* frequencies = menuBar()->addMenu("&Frequencies");
     FrequencyCommandHooks hooks;
     hooks.showStatus = [this](const std::string& done) { Status->ShowMessage(QString::fromStdString(done)); };
-    Frequencies = std::make_unique<FrequencyCommands>(this, FreqDb, std::move(hooks));
+    Frequencies = std::make_unique<FrequencyCommands>(this, Core.FreqDb, std::move(hooks));
     frequencies->addAction("&Edit", this, [this] { Frequencies->Edit(); });
     frequencies->addAction("&New", QKeySequence::New, this, [this] { Frequencies->New(); });
     frequencies->addAction("&Open...", QKeySequence::Open, this, [this] { Frequencies->Open(); });
@@ -235,32 +207,18 @@ void TForm1::BuildMenus() {
 
 // Settings first, then the frequency database, then the emulator 10 ms on.
 void TForm1::FormCreate(const StartOptions& options) {
-    const RadioSettings settings = ReadRadioIni(Folders.RadioIniPath());
-    FreqDb.CurrentFile = settings.freqFilename;
+    const RadioSettings settings = Core.LoadSettings();
     Zoom->Apply(Zoom->LargestFitting(settings.zoom));
     Frequencies->LoadRememberedFile();
     if (!options.database.empty()) Frequencies->OpenFile(options.database);
-    if (!options.portDevice.empty()) Ports.UseDeviceOnce(options.portDevice);
+    Core.UseDeviceOnce(options.portDevice);
     // A replay given at start takes the port's place until it ends.
-    if (!options.replayFile.empty() && Session->ReplayAtStart(options.replayFile, options.replaySpeed))
-        Ports.Choose(settings.commsPort);
-    else
-        Ports.Open(settings.commsPort);
+    Core.ConnectAtStart(!options.replayFile.empty() && Session->ReplayAtStart(options.replayFile, options.replaySpeed));
     if (!options.recordFile.empty()) Session->RecordTo(options.recordFile);
     Timer1.start();
 }
 
-void TForm1::FormCloseQuery() {
-    Emulator.StopRequest = true;
-    ResumeEmulator();
-    Session->StopRecording();
-    const std::string path = Folders.RadioIniPath();
-    const std::string error = WriteRadioIni(path, {Ports.Index(), FreqDb.CurrentFile, Zoom->Percent()});
-    if (!error.empty())
-        ShowPlainMessage(this, QString("The settings could not be written to %1: %2")
-                                   .arg(QString::fromStdString(path), QString::fromStdString(error)));
-    Ports.Close();
-}
+void TForm1::FormCloseQuery() { Core.Close(Zoom->Percent()); }
 
 // Cancelled over unsaved frequencies, the window stays open and nothing stops.
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -292,66 +250,25 @@ void TForm1::PlaceOnceFramed() {
     PlaceOnScreen(this, pos());
 }
 
-// Starts the run and returns once it waits for its first event.
 void TForm1::Timer1Timer() {
     Timer1.stop();
-    // A radio that came online while the start waited keeps the emulator
-    // stopped: its run would show the emulation's help under the online caption.
-    if (Emulator.StopRequest) return;
-    EmulatorRunning = true;
-    Runner.Start();
-    AfterEmulatorStep();
+    Core.StartEmulator();
 }
 
 void TForm1::Timer2Timer() {
-    TimeBase(Emulator, static_cast<uint16_t>(ScrollBar1->value()), static_cast<uint16_t>(ScrollBar2->value()));
-    ResumeEmulator();
+    Core.Tick();
     Image1->RepaintIfChanged();
     Status->Tick();
 }
 
-void TForm1::ResumeEmulator() {
-    if (!EmulatorRunning) return;
-    Runner.Resume();
-    AfterEmulatorStep();
-}
-
-// Shows what the step reported. A radio that came online stopped the run,
-// which cleared the display after the radio's first message was drawn: it is
-// drawn again.
-void TForm1::AfterEmulatorStep() {
-    EmulatorHostOfWindow.ShowReported();
-    if (Runner.Running() || !EmulatorRunning) return;
-    EmulatorRunning = false;
-    if (OnlineWatchdog != 0) Link.RedrawLastMessage();
-}
-
-// A message that sent the window online stops the run at once, after the
-// link is done with it: a resume with a stop requested ends the run.
-void TForm1::EndRunIfStopped() {
-    if (Emulator.StopRequest) ResumeEmulator();
-}
-
-void TForm1::FeedLink(const uint8_t* bytes, std::size_t count) {
-    Link.Feed(bytes, static_cast<int32_t>(count));
-    EndRunIfStopped();
-}
-
-void TForm1::Comm1RxChar(TCustomComm*, int32_t Count) {
-    CommByteSource port(Comm1);
-    RecordingByteSource source(port, Session->Writer());
-    Link.Receive(source, Count);
-    EndRunIfStopped();
-}
-
 // Both sliders' captions grey with their sliders.
 void TForm1::ShowOnlineMode() {
-    Label1->setText(kOnlineCaption);
+    Label1->setText(OnlineCaption);
     SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, false);
 }
 
 void TForm1::ShowOfflineMode() {
-    Label1->setText(kOfflineCaption);
+    Label1->setText(OfflineCaption);
     SetEnabled({ScrollBar1, ScrollBar2, Button1, Button2, Label1, Label2, Label3}, true);
 }
 
@@ -361,4 +278,17 @@ void TForm1::Clear() { Memo1->clear(); }
 
 void TForm1::AddLine(std::string_view text) {
     Memo1->appendPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TForm1::ReportFirmwareError(const std::string& message) {
+    QMessageBox::critical(this, windowTitle(), QString::fromStdString(message));
+}
+
+void TForm1::ReportProblem(const std::string& message) { ShowPlainMessage(this, QString::fromStdString(message)); }
+
+// The message box stands over whatever is modal then: the serial port dialog
+// when the choice came from there.
+void TForm1::ReportPortNotAvailable(const PortFailure& failure) {
+    QWidget* modal = QApplication::activeModalWidget();
+    ShowPortNotAvailable(modal ? modal : this, failure);
 }

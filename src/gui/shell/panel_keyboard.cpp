@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/program_core.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "gui/shell/key_area.h"
-#include "gui/shell/panel_input_hook.h"
 #include "gui/shell/ptt_button.h"
 
 namespace {
@@ -47,9 +47,9 @@ bool IsPanelKey(int key) { return FindPanelKey(key) || PttIndex(key) >= 0; }
 
 }  // namespace
 
-PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& shapes, PttButton* pilot, PttButton* pax,
-                             PanelInputsRecord& inputs)
-    : window_(window), inputs_(inputs), ptt_{pilot, pax} {
+PanelKeyboard::PanelKeyboard(QWidget* window, ProgramCore& core, const std::array<KeyArea*, 6>& shapes,
+                             PttButton* pilot, PttButton* pax)
+    : window_(window), core_(core), ptt_{pilot, pax} {
     for (KeyArea* shape : shapes) {
         const auto* key = std::ranges::find(kPanelKeys, shape->KeyBit(), &PanelKey::bit);
         shape->setToolTip(QString("%1 (keyboard: %2)").arg(key->panelName, key->keyName));
@@ -60,9 +60,7 @@ PanelKeyboard::PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& sha
 }
 
 void PanelKeyboard::ReleaseAll() {
-    ReleasePanelKey(inputs_, heldBits_);
-    heldBits_ = 0;
-    PanelInputsChanged();
+    core_.ReleaseKey(std::exchange(heldBits_, 0));
     for (PttButton*& button : heldPtt_) {
         if (button) button->SetHeld(false);
         button = nullptr;
@@ -105,8 +103,7 @@ bool PanelKeyboard::ForThisWindow(QObject* receiver) const {
 void PanelKeyboard::Press(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         heldBits_ |= panelKey->bit;
-        PressPanelKey(inputs_, panelKey->bit);
-        PanelInputsChanged();
+        core_.PressKey(panelKey->bit);
         return;
     }
     const auto index = static_cast<std::size_t>(PttIndex(key));
@@ -125,8 +122,7 @@ void PanelKeyboard::Release(int key) {
     if (const PanelKey* panelKey = FindPanelKey(key)) {
         if (!(heldBits_ & panelKey->bit)) return;
         heldBits_ &= static_cast<uint8_t>(~panelKey->bit);
-        ReleasePanelKey(inputs_, panelKey->bit);
-        PanelInputsChanged();
+        core_.ReleaseKey(panelKey->bit);
         return;
     }
     PttButton*& held = heldPtt_[static_cast<std::size_t>(PttIndex(key))];

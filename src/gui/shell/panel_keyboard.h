@@ -3,9 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "emulator/hardware/panel_inputs.h"
-
 class KeyArea;
+class ProgramCore;
 class PttButton;
 class QKeyEvent;
 class QWidget;
@@ -24,8 +23,8 @@ class QWidget;
 // Watches the application's events from its creation; runs on the GUI thread.
 class PanelKeyboard : public QObject {
 public:
-    PanelKeyboard(QWidget* window, const std::array<KeyArea*, 6>& shapes, PttButton* pilot, PttButton* pax,
-                  PanelInputsRecord& inputs);
+    PanelKeyboard(QWidget* window, ProgramCore& core, const std::array<KeyArea*, 6>& shapes, PttButton* pilot,
+                  PttButton* pax);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +39,7 @@ private:
     void ReleaseAll();
 
     QWidget* window_;
-    PanelInputsRecord& inputs_;
+    ProgramCore& core_;
     std::array<PttButton*, 2> ptt_;        // what Space and X hold unless a PTT button has focus
     uint8_t heldBits_ = 0;                 // the KeyDown bits this keyboard set
     std::array<PttButton*, 2> heldPtt_{};  // the button Space and X hold now

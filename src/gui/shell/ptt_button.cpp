@@ -2,33 +2,28 @@
 
 #include <QMouseEvent>
 
-#include "gui/shell/panel_input_hook.h"
-
-PttButton::PttButton(QWidget* parent, const QString& text, const QRect& geometry, uint8_t& held)
-    : QPushButton(text, parent), held_(held) {
+PttButton::PttButton(QWidget* parent, ProgramCore& core, Ptt which, const QString& text, const QRect& geometry)
+    : QPushButton(text, parent), core_(core), which_(which) {
     setGeometry(geometry);
     setCursor(Qt::PointingHandCursor);
 }
 
 void PttButton::SetHeld(bool held) {
-    held_ = held ? 1 : 0;
     setDown(held);
-    PanelInputsChanged();
+    core_.SetPtt(which_, held);
 }
 
 void PttButton::mousePressEvent(QMouseEvent* event) {
-    held_ = 1;
     QPushButton::mousePressEvent(event);
-    PanelInputsChanged();
+    core_.SetPtt(which_, true);
 }
 
 void PttButton::mouseReleaseEvent(QMouseEvent* event) {
-    held_ = 0;
     QPushButton::mouseReleaseEvent(event);
-    PanelInputsChanged();
+    core_.SetPtt(which_, false);
 }
 
 void PttButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) held_ = 0;
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) core_.DropPtt(which_);
     QPushButton::changeEvent(event);
 }

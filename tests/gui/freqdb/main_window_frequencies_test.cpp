@@ -26,16 +26,16 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
     {
         TForm1 form(folders, {}, stem);
         EXPECT_FALSE(form.Image1->Picture().isNull());
-        EXPECT_EQ(form.FreqDb.CurrentFile, folder.File("db.dat"));
-        EXPECT_EQ(form.FreqDb.Table[0].Name(), "LOADED");
-        form.FreqDb.CurrentFile = folder.File("other.dat");
+        EXPECT_EQ(form.Core.FreqDb.CurrentFile, folder.File("db.dat"));
+        EXPECT_EQ(form.Core.FreqDb.Table[0].Name(), "LOADED");
+        form.Core.FreqDb.CurrentFile = folder.File("other.dat");
         form.close();
     }
     EXPECT_EQ(ReadRadioIni(folders.RadioIniPath()).freqFilename, folder.File("other.dat"));
     {
         TForm1 form(folders, {}, stem);
-        EXPECT_EQ(form.FreqDb.CurrentFile, folder.File("other.dat")) << "a missing file is remembered";
-        EXPECT_EQ(form.FreqDb.Table[0].Name(), "");
+        EXPECT_EQ(form.Core.FreqDb.CurrentFile, folder.File("other.dat")) << "a missing file is remembered";
+        EXPECT_EQ(form.Core.FreqDb.Table[0].Name(), "");
         form.close();
     }
     EXPECT_EQ(ReadRadioIni(folders.RadioIniPath()).freqFilename, folder.File("other.dat"));
@@ -48,9 +48,9 @@ using MainWindowUnsavedChannels = FormTest;
 
 TEST_F(MainWindowUnsavedChannels, ClosingAsksAndCancelKeepsEverythingRunning) {
     Open();
-    form->FreqDb.CurrentFile = dir.File("db.dat");
-    form->FreqDb.Table[0].SetName("EDITED");
-    form->FreqDb.Dirty = true;
+    form->Core.FreqDb.CurrentFile = dir.File("db.dat");
+    form->Core.FreqDb.Table[0].SetName("EDITED");
+    form->Core.FreqDb.Dirty = true;
     QStringList questions;
     SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
     SetSaveChangesHandler([&](const QString& question) {
@@ -59,11 +59,11 @@ TEST_F(MainWindowUnsavedChannels, ClosingAsksAndCancelKeepsEverythingRunning) {
     });
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->Emulator.StopRequest);
+    EXPECT_FALSE(form->Core.Emulator.StopRequest);
     EXPECT_EQ(dir.EntryCount(), 0) << "neither the database nor RADIO.INI was written";
     answer = SaveChangesAnswer::Save;
     EXPECT_TRUE(form->close());
-    EXPECT_TRUE(form->Emulator.StopRequest);
+    EXPECT_TRUE(form->Core.Emulator.StopRequest);
     EXPECT_EQ(questions, QStringList(2, QString::fromStdString("Save changes to the frequency database " +
                                                                dir.File("db.dat") + "?")));
     EXPECT_EQ(dir.Read("db.dat")[5], 'E');

@@ -57,9 +57,9 @@ protected:
     bool Drawn(const std::vector<uint8_t>& message) const {
         const std::span<const uint8_t, DisplayFrameSize> payload(message.data() + DisplayMessageHeaderSize,
                                                                  DisplayFrameSize);
-        return form->Link.Receiver().Message() == DecodeDisplayPayload(payload);
+        return form->Core.Link.Receiver().Message() == DecodeDisplayPayload(payload);
     }
-    DisplayBitmap Display() const { return BitmapOfFrame(form->Frame); }
+    DisplayBitmap Display() const { return BitmapOfFrame(form->Core.Frame); }
     std::string RecordingPath() const { return dir.File("session.vhfrec"); }
 };
 
@@ -82,7 +82,7 @@ TEST_F(SessionTest, ASessionRecordedFromThePortReplaysToTheSameDisplay) {
     Open(replay);
     ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Replaying(); }));
     EXPECT_EQ(Display(), live);
-    EXPECT_EQ(OnlineWatchdog, 5);
+    EXPECT_EQ(form->Core.Mode.Watchdog(), 5);
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 }
 
@@ -100,12 +100,12 @@ TEST_F(SessionTest, AReplayChecksItsRecordingFirstAndLeavesThePortAsItFoundIt) {
     options.replaySpeed = 0;
     Open(options);
     ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Session->Replaying(); }));
-    EXPECT_EQ(OnlineWatchdog, 5);
-    EXPECT_TRUE(form->Ports.Watching()) << "waits for its device as an opened port would";
+    EXPECT_EQ(form->Core.Mode.Watchdog(), 5);
+    EXPECT_TRUE(form->Core.Ports.Watching()) << "waits for its device as an opened port would";
 
     form->Session->Replay(dir.File("newer.vhfrec"), 0);
     EXPECT_FALSE(form->Session->Replaying());
-    EXPECT_TRUE(form->Ports.Watching());
+    EXPECT_TRUE(form->Core.Ports.Watching());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("version")) << messages[0].toStdString();
     EXPECT_TRUE(portMessages.isEmpty()) << portMessages.join("\n").toStdString();
@@ -120,10 +120,10 @@ TEST_F(SessionTest, TheStatusLineShowsTheDatabaseTheRecordingAndTheReplay) {
         return (form->Status->Session->text() + " | " + form->Status->Database->text()).toStdString();
     };
     EXPECT_EQ(shown(), " | untitled");
-    form->FreqDb.CurrentFile = dir.File("alps.dat");
-    form->FreqDb.Dirty = true;
+    form->Core.FreqDb.CurrentFile = dir.File("alps.dat");
+    form->Core.FreqDb.Dirty = true;
     EXPECT_EQ(shown(), " | alps.dat *");
-    form->FreqDb.Dirty = false;
+    form->Core.FreqDb.Dirty = false;
 
     form->Session->RecordTo(RecordingPath());
     EXPECT_EQ(shown(), "REC 0:00  10 bytes | alps.dat");

@@ -169,7 +169,7 @@ TEST_F(LayoutTest, TabGoesThroughSlidersButtonsAndHelpPaneInOrder) {
 // The copy key copies the help pane's text there, the display elsewhere.
 TEST_F(LayoutTest, HelpPaneIsReadOnlyCopiesItsTextAndPassesTabOn) {
     QApplication::setActiveWindow(form.get());
-    form->HelpText.ShowTopic(1);
+    form->Core.HelpText.ShowTopic(1);
     const QString text = form->Memo1->toPlainText();
     form->Memo1->setFocus();
     for (const QKeySequence& keys : {QKeySequence("q"), QKeySequence("Del"), QKeySequence(QKeySequence::SelectAll),

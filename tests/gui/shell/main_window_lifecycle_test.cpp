@@ -32,9 +32,9 @@ protected:
 
 TEST_F(LifecycleTest, FirstStartWithoutSettingsUsesPortZeroAndAnEmptyDatabase) {
     EXPECT_TRUE(Open());
-    EXPECT_EQ(form->Ports.Index(), 0);
-    EXPECT_EQ(form->FreqDb.CurrentFile, "");
-    EXPECT_EQ(form->FreqDb.Table[3].FreqKHz, 118000);
+    EXPECT_EQ(form->Core.Ports.Index(), 0);
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, "");
+    EXPECT_EQ(form->Core.FreqDb.Table[3].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(portMessages, QStringList{"The selected port COM1 is not available, please choose another if possible or "
                                         "free this port if it is in use by another application.\n\nDevice " +
@@ -45,9 +45,9 @@ TEST_F(LifecycleTest, StartReadsTheSettingsAndLoadsTheRememberedDatabase) {
     WriteDatabase("alps.dat");
     dir.Write("RADIO.INI", "[Setup]\r\nCommsPort=0x10\r\nFreqFilename=" + dir.File("alps.dat") + "\r\n");
     EXPECT_TRUE(Open());
-    EXPECT_EQ(form->Ports.Index(), 16);
-    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("alps.dat"));
-    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 121500);
+    EXPECT_EQ(form->Core.Ports.Index(), 16);
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, dir.File("alps.dat"));
+    EXPECT_EQ(form->Core.FreqDb.Table[0].FreqKHz, 121500);
     EXPECT_TRUE(messages.isEmpty());
     ASSERT_EQ(portMessages.size(), 1);
     EXPECT_TRUE(portMessages[0].startsWith("The selected port COM17 is not available,"));
@@ -63,10 +63,10 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
     options.portDevice = pty.SlavePath();
     options.database = dir.File("route.dat");
     Open(options);
-    EXPECT_TRUE(form->Comm1.Enabled());
-    EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
-    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("route.dat"));
-    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 121500);
+    EXPECT_TRUE(form->Core.Comm1.Enabled());
+    EXPECT_EQ(form->Core.Comm1.DeviceName(), pty.SlavePath());
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, dir.File("route.dat"));
+    EXPECT_EQ(form->Core.FreqDb.Table[0].FreqKHz, 121500);
     form->close();
     const RadioSettings written = ReadRadioIni(dir.File("RADIO.INI"));
     EXPECT_EQ(written.commsPort, 4);
@@ -76,7 +76,7 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
 
     options.database = dir.File("missing.dat");  // reported, the remembered one stays
     Open(options);
-    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("route.dat"));
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, dir.File("route.dat"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("File not found"));
 }
@@ -84,9 +84,9 @@ TEST_F(LifecycleTest, TheCommandLinesDatabaseAndPortServeThisRunOnly) {
 TEST_F(LifecycleTest, AMissingDatabaseIsSkippedSilentlyAndStaysRemembered) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=256\nFreqFilename=" + dir.File("gone.dat") + "\n");
     EXPECT_TRUE(Open());
-    EXPECT_EQ(form->Ports.Index(), 0);
-    EXPECT_EQ(form->FreqDb.CurrentFile, dir.File("gone.dat"));
-    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 118000);
+    EXPECT_EQ(form->Core.Ports.Index(), 0);
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, dir.File("gone.dat"));
+    EXPECT_EQ(form->Core.FreqDb.Table[0].FreqKHz, 118000);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -99,23 +99,23 @@ TEST_F(LifecycleTest, AShortDatabaseIsReportedAndStartUpGoesOn) {
     EXPECT_TRUE(Open());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("short.dat"));
-    EXPECT_EQ(form->FreqDb.Table[0].FreqKHz, 118000);
-    EXPECT_EQ(form->FreqDb.CurrentFile, "");
+    EXPECT_EQ(form->Core.FreqDb.Table[0].FreqKHz, 118000);
+    EXPECT_EQ(form->Core.FreqDb.CurrentFile, "");
 }
 
 TEST_F(LifecycleTest, ExitClosesTheWindowAndWritesTheSettings) {
     Open();
     form->menuBar()->actions().back()->trigger();  // &Exit
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(form->Emulator.StopRequest);
+    EXPECT_TRUE(form->Core.Emulator.StopRequest);
     EXPECT_EQ(dir.Read("RADIO.INI"), "[Setup]\r\nCommsPort=0\r\nFreqFilename=\r\n");
 }
 
 TEST_F(LifecycleTest, EveryCloseWritesTheCurrentSettingsAndKeepsTheRest) {
     dir.Write("RADIO.INI", "[Ports]\nCommsPort=9\n\n[Setup]\nCommsPort=2\nFreqFilename=a.dat\n");
     Open();
-    form->Ports.Choose(4);
-    form->FreqDb.CurrentFile = "/data/b.dat";
+    form->Core.Ports.Choose(4);
+    form->Core.FreqDb.CurrentFile = "/data/b.dat";
     form->close();
     EXPECT_EQ(dir.Read("RADIO.INI"),
               "[Ports]\r\nCommsPort=9\r\n\r\n[Setup]\r\nCommsPort=4\r\nFreqFilename=/data/b.dat\r\n");
@@ -152,22 +152,22 @@ TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept
 
 TEST_F(LifecycleTest, OnlineDisablesTheSimulationControlsAndOfflineBringsThemBack) {
     Open();
-    EnterOnlineMode(form->Emulator);
+    form->Core.Mode.EnterOnlineMode();
     EXPECT_EQ(form->Label1->text(), "Online - device interface mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
         EXPECT_FALSE(w->isEnabled());
     for (QWidget* w : std::initializer_list<QWidget*>{form->Label4, form->Memo1, form->Shapes[0]})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_TRUE(form->Emulator.StopRequest);
-    EXPECT_EQ(form->HelpText.CurrentTopic(), 100);
+    EXPECT_TRUE(form->Core.Emulator.StopRequest);
+    EXPECT_EQ(form->Core.HelpText.CurrentTopic(), 100);
 
-    EnterOfflineMode(form->Emulator);
+    form->Core.Mode.EnterOfflineMode();
     EXPECT_EQ(form->Label1->text(), "Offline - device emulation mode");
     for (QWidget* w : std::initializer_list<QWidget*>{form->ScrollBar1, form->ScrollBar2, form->Button1, form->Button2,
                                                       form->Label1, form->Label2, form->Label3})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_FALSE(form->Emulator.StopRequest);
+    EXPECT_FALSE(form->Core.Emulator.StopRequest);
     EXPECT_TRUE(form->Timer1.isActive());
 }
 
@@ -177,11 +177,11 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
     form->ScrollBar1->setValue(0);
     form->ScrollBar2->setValue(300);
     form->Timer2Timer();
-    EXPECT_EQ(form->Emulator.State.RxLevel, 551);  // tuned to the active frequency
-    EXPECT_TRUE(form->Emulator.State.TickFlag);
-    form->Emulator.State.TunedFreq = 121500;
+    EXPECT_EQ(form->Core.Emulator.State.RxLevel, 551);  // tuned to the active frequency
+    EXPECT_TRUE(form->Core.Emulator.State.TickFlag);
+    form->Core.Emulator.State.TunedFreq = 121500;
     form->Timer2Timer();
-    EXPECT_EQ(form->Emulator.State.RxLevel, 251);
+    EXPECT_EQ(form->Core.Emulator.State.RxLevel, 251);
 }
 
 // A radio that comes online while the start waits keeps the emulator stopped
@@ -189,11 +189,11 @@ TEST_F(LifecycleTest, Timer2SamplesTheSliderOfTheFrequencyBeingReceived) {
 TEST_F(LifecycleTest, ARadioOnlineBeforeTheStartKeepsTheEmulatorStopped) {
     Open();
     form->StartEmulatorSoon();
-    EnterOnlineMode(form->Emulator);
+    form->Core.Mode.EnterOnlineMode();
     form->Timer1Timer();
-    EXPECT_EQ(form->HelpText.CurrentTopic(), 100);
+    EXPECT_EQ(form->Core.HelpText.CurrentTopic(), 100);
     EXPECT_EQ(form->Memo1->toPlainText().left(38), "You are connected to a Qor transceiver");
-    EXPECT_FALSE(EmulatorRunning);
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
 }
 
 // Timer1 starts the run and returns at its first wait, a dialog open or not;
@@ -205,20 +205,20 @@ TEST_F(LifecycleTest, Timer1StartsTheRunWhichEveryTickResumesUntilAStop) {
     dialog.show();
     form->Timer1.start();
     form->Timer1Timer();
-    EXPECT_TRUE(EmulatorRunning);
+    EXPECT_TRUE(form->Core.Mode.EmulatorRunning());
     EXPECT_FALSE(form->Timer1.isActive());
     EXPECT_TRUE(form->Timer1.isSingleShot());
     EXPECT_EQ(form->Timer1.interval(), 10);
     EXPECT_EQ(form->Timer2.interval(), 20);
-    EXPECT_TRUE(MatchesGolden(form->Frame, "splash"));
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "splash"));
     for (int tick = 0; tick < 130; ++tick) form->Timer2Timer();
-    EXPECT_TRUE(MatchesGolden(form->Frame, "main_defaults"));
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "main_defaults"));
 
-    form->Emulator.StopRequest = true;
+    form->Core.Emulator.StopRequest = true;
     form->Timer2Timer();
-    EXPECT_FALSE(EmulatorRunning);
-    EXPECT_FALSE(form->Runner.Running());
-    EXPECT_EQ(ScreenArt(form->Frame), ScreenArt(LcdFrame{}));
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
+    EXPECT_FALSE(form->Core.Runner.Running());
+    EXPECT_EQ(ScreenArt(form->Core.Frame), ScreenArt(LcdFrame{}));
 }
 
 // The stopping run clears the display after the radio's first message was
@@ -227,11 +227,11 @@ TEST_F(LifecycleTest, TheRadiosFirstMessageStaysOnTheDisplayAfterTheEmulatorStop
     Open();
     form->Timer1Timer();
     const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
-    form->Link.Feed(message.data(), static_cast<int32_t>(message.size()));
-    EXPECT_TRUE(form->Emulator.StopRequest);
+    form->Core.Link.Feed(message.data(), static_cast<int32_t>(message.size()));
+    EXPECT_TRUE(form->Core.Emulator.StopRequest);
     form->Timer2Timer();
-    EXPECT_FALSE(EmulatorRunning);
-    EXPECT_TRUE(MatchesGolden(form->Frame, "online_vol_receiving"));
+    EXPECT_FALSE(form->Core.Mode.EmulatorRunning());
+    EXPECT_TRUE(MatchesGolden(form->Core.Frame, "online_vol_receiving"));
 }
 
 }  // namespace

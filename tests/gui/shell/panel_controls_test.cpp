@@ -30,69 +30,69 @@ TEST_F(PanelControlsTest, EachKeyAreaHoldsItsOwnBitWhilePressed) {
     for (std::size_t i = 0; i < form->Shapes.size(); ++i) {
         const QPoint centre = CentreOf(form->Shapes[i]);
         Press(centre);
-        EXPECT_EQ(form->Emulator.Inputs.KeyDown, bits[i]) << "Shape" << i + 1;
+        EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, bits[i]) << "Shape" << i + 1;
         Release(centre);
-        EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0) << "Shape" << i + 1;
+        EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0) << "Shape" << i + 1;
     }
 }
 
 TEST_F(PanelControlsTest, ReleasingOutsideTheAreaStillClearsItsBit) {
     Press(CentreOf(form->Shapes[0]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x01);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x01);
     MoveTo(CentreOf(form->Shapes[1]));
     MoveTo(CentreOf(form->Memo1));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x01);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x01);
     Release(CentreOf(form->Shapes[1]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0);
 }
 
 TEST_F(PanelControlsTest, AnyMouseButtonWorksOnTheKeyAreas) {
     Press(CentreOf(form->Shapes[4]), Qt::RightButton);
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x20);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x20);
     Release(CentreOf(form->Label4), Qt::RightButton);
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0);
 }
 
 TEST_F(PanelControlsTest, KeyAreaReleaseClearsOnlyItsOwnBit) {
-    form->Emulator.Inputs.KeyDown = 0x08;
+    form->Core.Emulator.Inputs.KeyDown = 0x08;
     Press(CentreOf(form->Shapes[1]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x0A);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x0A);
     Release(CentreOf(form->Shapes[1]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x08);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x08);
 }
 
 TEST_F(PanelControlsTest, PttButtonsHoldTheirByteFromPressToRelease) {
     Press(CentreOf(form->Button1));
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 1);
-    EXPECT_EQ(form->Emulator.Inputs.PttPax, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 1);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPax, 0);
     Release(CentreOf(form->Button1));
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 0);
 
     Press(CentreOf(form->Button2));
-    EXPECT_EQ(form->Emulator.Inputs.PttPax, 1);
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPax, 1);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 0);
     MoveTo(CentreOf(form->Image1));
     Release(CentreOf(form->Image1));
-    EXPECT_EQ(form->Emulator.Inputs.PttPax, 0);
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPax, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0);
 }
 
 // Every press must be matched by its release, or the transmitter would stay
 // keyed: also for a mouse button the push button itself does not react to.
 TEST_F(PanelControlsTest, ARightButtonPttPressIsMatchedByItsRelease) {
     Press(CentreOf(form->Button1), Qt::RightButton);
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 1);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 1);
     Release(CentreOf(form->Memo1), Qt::RightButton);
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 0);
 }
 
 TEST_F(PanelControlsTest, AClickOnAPttButtonDoesNotTransmit) {
     bool pttSeen = false;
     QObject::connect(form->Button1, &QPushButton::pressed,
-                     [&] { pttSeen = pttSeen || form->Emulator.Inputs.PttPilot; });
+                     [&] { pttSeen = pttSeen || form->Core.Emulator.Inputs.PttPilot; });
     form->Button1->click();
     EXPECT_FALSE(pttSeen);
-    EXPECT_EQ(form->Emulator.Inputs.PttPilot, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 0);
 }
 
 TEST_F(PanelControlsTest, TrackClicksAndPageKeysMoveASliderATenthHomeAndEndToTheEnds) {
@@ -114,23 +114,23 @@ TEST_F(PanelControlsTest, TrackClicksAndPageKeysMoveASliderATenthHomeAndEndToThe
 TEST_F(PanelControlsTest, APttHeldWhileARadioComesOnlineIsReleased) {
     for (PttButton* button : {form->Button1, form->Button2}) {
         Press(CentreOf(button));
-        EnterOnlineMode(form->Emulator);
+        form->Core.Mode.EnterOnlineMode();
         Release(CentreOf(button));
-        EnterOfflineMode(form->Emulator);
-        EXPECT_EQ(form->Emulator.Inputs.PttPilot, 0);
-        EXPECT_EQ(form->Emulator.Inputs.PttPax, 0);
+        form->Core.Mode.EnterOfflineMode();
+        EXPECT_EQ(form->Core.Emulator.Inputs.PttPilot, 0);
+        EXPECT_EQ(form->Core.Emulator.Inputs.PttPax, 0);
     }
 }
 
 TEST_F(PanelControlsTest, KeyAreasStayActiveOnline) {
-    EnterOnlineMode(form->Emulator);
+    form->Core.Mode.EnterOnlineMode();
     Press(CentreOf(form->Shapes[2]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x04);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x04);
     Release(CentreOf(form->Shapes[2]));
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0);
     Press(CentreOf(form->Button2));
     Release(CentreOf(form->Button2));
-    EXPECT_EQ(form->Emulator.Inputs.PttPax, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.PttPax, 0);
     EXPECT_FALSE(form->Button2->isEnabled());
 }
 

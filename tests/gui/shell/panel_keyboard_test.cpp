@@ -23,7 +23,7 @@ protected:
     }
     // KeyDown, PttPilot, PttPax
     std::array<int, 3> Inputs() const {
-        return {form->Emulator.Inputs.KeyDown, form->Emulator.Inputs.PttPilot, form->Emulator.Inputs.PttPax};
+        return {form->Core.Emulator.Inputs.KeyDown, form->Core.Emulator.Inputs.PttPilot, form->Core.Emulator.Inputs.PttPax};
     }
     // As the platform delivers keys: to the window, which passes them to the focused control.
     void Key(bool press, int key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false,
@@ -49,10 +49,10 @@ TEST_F(PanelKeyboardTest, EachKeyHoldsItsPanelKeyWhicheverControlHasFocus) {
             focus->setFocus();
             for (Qt::KeyboardModifiers caseShift : {Qt::NoModifier, Qt::ShiftModifier}) {
                 Key(true, rows[i].key, caseShift);
-                EXPECT_EQ(form->Emulator.Inputs.KeyDown, rows[i].bit)
+                EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, rows[i].bit)
                     << rows[i].toolTip << " on " << focus->metaObject()->className();
                 Key(false, rows[i].key);
-                EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0) << rows[i].toolTip;
+                EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0) << rows[i].toolTip;
             }
         }
     }
@@ -69,15 +69,15 @@ TEST_F(PanelKeyboardTest, AutoRepeatAndKeysWithCtrlOrAltMakeNoPresses) {
     Key(true, Qt::Key_Up);
     for (bool press : {false, true, false, true}) {
         Key(press, Qt::Key_Up, {}, true);
-        EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x04);
+        EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x04);
     }
     Key(false, Qt::Key_Up);
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0);
 }
 
 // Only what the keyboard holds is let go; a key the mouse holds stays down.
 TEST_F(PanelKeyboardTest, ADialogComingUpLetsGoOfTheKeysAndTakesThemItself) {
-    form->Emulator.Inputs.KeyDown = 0x20;
+    form->Core.Emulator.Inputs.KeyDown = 0x20;
     Key(true, Qt::Key_M);
     Key(true, Qt::Key_Space);
     QDialog dialog(form.get());
@@ -105,7 +105,7 @@ TEST_F(PanelKeyboardTest, SpaceAndXKeyThePttButtonsWhileTheyAreEnabled) {
     form->Button2->setFocus();  // Space holds the focused button, as the mouse would
     Key(true, Qt::Key_Space);
     EXPECT_EQ(Inputs(), (std::array{0, 0, 1}));
-    EnterOnlineMode(form->Emulator);  // disables the buttons: a held key still lets go, a new one does nothing
+    form->Core.Mode.EnterOnlineMode();  // disables the buttons: a held key still lets go, a new one does nothing
     Key(false, Qt::Key_Space);
     Key(true, Qt::Key_Space);
     Key(true, Qt::Key_X);

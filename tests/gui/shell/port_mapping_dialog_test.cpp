@@ -40,13 +40,13 @@ TEST_F(PortMappingDialogTest, AMappingIsWrittenAtOnceAndThePortInUseFollowsIt) {
     EXPECT_EQ(dialog->PathLabel->text(), "Device for COM1:");  // the port in use is selected
     EXPECT_EQ(dialog->InUseLabel->text(), "In use now: COM1 (" + QString::fromStdString(dir.File("ttyS0")) + ")");
     EXPECT_EQ(DeviceShown(0), QString::fromStdString(dir.File("ttyS0")) + "  (default)");
-    ASSERT_FALSE(form->Comm1.Enabled());
+    ASSERT_FALSE(form->Core.Comm1.Enabled());
 
     PtyPair pty;
     const QString ptyPath = QString::fromStdString(pty.SlavePath());
     Map(0, "  " + ptyPath + " ");
-    EXPECT_TRUE(form->Comm1.Enabled());  // opened again on its new device
-    EXPECT_EQ(form->Comm1.DeviceName(), pty.SlavePath());
+    EXPECT_TRUE(form->Core.Comm1.Enabled());  // opened again on its new device
+    EXPECT_EQ(form->Core.Comm1.DeviceName(), pty.SlavePath());
     EXPECT_EQ(DeviceShown(0), ptyPath);
     EXPECT_EQ(dialog->InUseLabel->text(), "In use now: COM1 (" + ptyPath + ")");
 
@@ -54,7 +54,7 @@ TEST_F(PortMappingDialogTest, AMappingIsWrittenAtOnceAndThePortInUseFollowsIt) {
     EXPECT_EQ(dialog->PathEdit->text(), "/dev/old");
     dialog->DefaultButton->click();
     EXPECT_EQ(DeviceShown(1), QString::fromStdString(dir.File("ttyS1")) + "  (default)");
-    EXPECT_TRUE(form->Comm1.Enabled());  // another port's mapping leaves the port in use alone
+    EXPECT_TRUE(form->Core.Comm1.Enabled());  // another port's mapping leaves the port in use alone
 
     const std::string mapped = dir.Read("RADIO.INI");
     Map(2, "ttyUSB0");

@@ -19,12 +19,12 @@ namespace {
 class PortReconnectTest : public FormTest {
 protected:
     bool PortOpens(bool open) {
-        return ProcessEventsUntil([&] { return form->Comm1.Enabled() == open; });
+        return ProcessEventsUntil([&] { return form->Core.Comm1.Enabled() == open; });
     }
     bool OnlineAfterAMessage(PtyPair& pty) {
         const DisplayMessageBytes message = BuildDisplayMessage(ReceivingDisplay());
         pty.Write({message.begin(), message.end()});
-        return ProcessEventsUntil([] { return OnlineWatchdog != 0; });
+        return ProcessEventsUntil([this] { return form->Core.Mode.Watchdog() != 0; });
     }
     std::string link = dir.File("mine/radio");
     std::string node = dir.File("ttyUSB0");
@@ -53,16 +53,16 @@ TEST_F(PortReconnectTest, APortThatIsNotThereYetOpensWhenItComesAndAfterEveryRep
     pty = std::make_unique<PtyPair>();  // plugged in again; the user's link stayed
     std::filesystem::create_symlink(pty->SlavePath(), node);
     ASSERT_TRUE(PortOpens(true));
-    EXPECT_EQ(form->Comm1.DeviceName(), link);
+    EXPECT_EQ(form->Core.Comm1.DeviceName(), link);
     EXPECT_TRUE(OnlineAfterAMessage(*pty));
     EXPECT_EQ(portMessages.size(), 1);  // nothing of the wait was reported
     EXPECT_TRUE(messages.empty());
 
     pty->CloseMaster();
     ASSERT_TRUE(PortOpens(false));
-    EXPECT_TRUE(form->Ports.Watching());
+    EXPECT_TRUE(form->Core.Ports.Watching());
     form->close();  // the watch ends with the window
-    EXPECT_FALSE(form->Ports.Watching());
+    EXPECT_FALSE(form->Core.Ports.Watching());
 }
 
 }  // namespace

@@ -54,10 +54,10 @@ protected:
     void OpenOnPty() {
         MapCom1(pty.SlavePath());
         Open();
-        ASSERT_TRUE(form->Comm1.Enabled());
+        ASSERT_TRUE(form->Core.Comm1.Enabled());
         ASSERT_TRUE(portMessages.empty());
     }
-    bool Online() const { return OnlineWatchdog != 0 && form->Label1->text() == kOnlineCaption; }
+    bool Online() const { return form->Core.Mode.Watchdog() != 0 && form->Label1->text() == kOnlineCaption; }
 };
 
 TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainWhenChosenAfterItCameBack) {
@@ -65,12 +65,12 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
     OpenOnPty();
     EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
     std::vector<int32_t> errors;
-    form->Comm1.OnError = [&](TCustomComm*, int32_t Errors) { errors.push_back(Errors); };
+    form->Core.Comm1.OnError = [&](TCustomComm*, int32_t Errors) { errors.push_back(Errors); };
     pty.Write(Message());
     ASSERT_TRUE(ProcessEventsUntil([&] { return Online(); }));
 
     pty.CloseMaster();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Comm1.Enabled(); }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Core.Comm1.Enabled(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(errors, std::vector<int32_t>{CommErrorDeviceLost});
     EXPECT_EQ(EventThreadCount(), threadsBefore);  // the thread ended: nothing left to spin
@@ -78,7 +78,7 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
     EXPECT_TRUE(messages.empty());
 
     int ticks = 0;
-    while (OnlineWatchdog != 0 && ticks < 200) {
+    while (form->Core.Mode.Watchdog() != 0 && ticks < 200) {
         form->Timer2Timer();
         ++ticks;
     }
@@ -93,7 +93,7 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
     MapCom1(replugged.SlavePath());
     form->Form15->show();
     form->Form15->RadioGroup2Items->button(0)->click();
-    EXPECT_TRUE(form->Comm1.Enabled());
+    EXPECT_TRUE(form->Core.Comm1.Enabled());
     EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
     replugged.Write(Message());
     EXPECT_TRUE(ProcessEventsUntil([&] { return Online(); }));
@@ -166,10 +166,10 @@ protected:
         SerialLinkFaultTest::SetUp();
         OpenOnPty();
         otherWork = std::make_unique<QueuedWork>(form.get());
-        // The window's own receive handler, measured from outside.
-        form->Comm1.OnRxChar = [this](TCustomComm* Sender, int32_t Count) {
+        // The core's own receive handler, measured from outside.
+        form->Core.Comm1.OnRxChar = [this](TCustomComm*, int32_t Count) {
             meter.Start();
-            form->Comm1RxChar(Sender, Count);
+            form->Core.ReceiveFromPort(Count);
             figures.Add(Count, meter.Stop());
             otherWork->BatchServed();
         };
@@ -213,7 +213,7 @@ TEST_F(SerialFloodTest, RandomBytesAreReadInSlicesWhileOtherEventsFlowAndTheHeap
     EXPECT_LE(std::abs(static_cast<long>(heapAfter) - static_cast<long>(heapBefore)), 4 * 1024)
         << "heap before " << heapBefore << ", after " << heapAfter;
 
-    EXPECT_EQ(OnlineWatchdog, 0);  // no noise was taken for a message
+    EXPECT_EQ(form->Core.Mode.Watchdog(), 0);  // no noise was taken for a message
     EXPECT_EQ(form->Label1->text(), kOfflineCaption);
     pty.Write(Message());
     EXPECT_TRUE(ProcessEventsUntil([&] { return Online(); }));

@@ -16,8 +16,8 @@ protected:
         FormTest::SetUp();
         dir.Write("RADIO.INI", kOld);
         Open();
-        form->Ports.Choose(5);
-        form->FreqDb.CurrentFile = "/data/new.dat";
+        form->Core.Ports.Choose(5);
+        form->Core.FreqDb.CurrentFile = "/data/new.dat";
     }
     void ExpectReportedAndKept(const char* cause) {
         ASSERT_EQ(messages.size(), 1);

@@ -32,7 +32,7 @@ TEST_F(WindowZoomTest, At200PercentEveryControlAndFontDoublesAndKeepsWorking) {
 
     const QPoint inShape6 = form->Shapes[5]->mapTo(form.get(), QPoint(100, 100));  // beyond its 100% size
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, inShape6);
-    EXPECT_EQ(form->Emulator.Inputs.KeyDown, 0x10);
+    EXPECT_EQ(form->Core.Emulator.Inputs.KeyDown, 0x10);
     QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, inShape6);
 }
 
@@ -42,7 +42,7 @@ TEST_F(WindowZoomTest, EveryDisplayPixelIsABlockOfWholeScreenPixelsOfItsColour) 
     Open();
     const auto on = [&](int x, int y) { return (x * 7 + y * 3) % 5 < 2; };
     for (uint16_t y = 0; y < LcdHeight; ++y)
-        for (uint16_t x = 0; x < LcdWidth; ++x) form->Display.Plot(x, y, on(x, y));
+        for (uint16_t x = 0; x < LcdWidth; ++x) form->Core.Display.Plot(x, y, on(x, y));
     for (int percent : {150, 200}) {
         form->Zoom->Apply(percent);
         const QImage shown = form->Image1->grab().toImage();
