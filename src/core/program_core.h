@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/program_emulator_host.h"
 #include "common/program_directory.h"
+#include "core/program_emulator_host.h"
 #include "core/program_view.h"
 #include "display/lcd.h"
 #include "display/lcd_frame.h"

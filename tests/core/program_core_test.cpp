@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +85,68 @@ TEST_F(ProgramCoreTest, RunsTheEmulatorGoesOnlineWithAReplayAndFallsBackOffline)
     core.StartEmulator();
     EXPECT_TRUE(core.Runner.Running());
     EXPECT_TRUE(view.problems.empty());
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A whole program without its window, in a folder of its own.
+struct CoreInFolder {
+    TempDir dir;
+    CountingView view;
+    ManualLinkClock clock;
+    ProgramCore core{view, FoldersBeside(dir.WithSeparator()), dir.WithSeparator() + "ttyS", clock};
+    std::string File(const char* name) const { return dir.WithSeparator() + name; }
+};
+
+// Two cores in one process, ticked in turn: the keys pressed on one change
+// its display, its e2.dfd and its RADIO.INI, and leave the other's alone.
+TEST(TwoProgramCoresTest, KeysOnOneCoreChangeOnlyItsDisplayAndFiles) {
+    CoreInFolder used;
+    CoreInFolder idle;
+    auto ticks = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            for (CoreInFolder* c : {&used, &idle}) {
+                c->clock.now += 20000;
+                c->core.Tick();
+            }
+        }
+    };
+    auto tap = [&](uint8_t keyBit) {
+        used.core.PressKey(keyBit);
+        ticks(2);
+        used.core.ReleaseKey(keyBit);
+        ticks(10);
+    };
+    for (CoreInFolder* c : {&used, &idle}) {
+        c->core.LoadSettings();
+        c->core.StartEmulator();
+    }
+    ticks(200);
+    const std::string mainScreen = ScreenArt(idle.core.Frame);
+    const std::vector<uint8_t> defaults = FileBytes(idle.File("e2.dfd"));
+    ASSERT_EQ(ScreenArt(used.core.Frame), mainScreen);
+    ASSERT_EQ(FileBytes(used.File("e2.dfd")), defaults);
+
+    tap(KeyBitUp);      // volume 20 -> 21
+    tap(KeyBitActive);  // the two frequencies change places
+    ticks(400);         // the change is saved some seconds later
+    EXPECT_NE(ScreenArt(used.core.Frame), mainScreen);
+    EXPECT_EQ(ScreenArt(idle.core.Frame), mainScreen);
+    used.core.Close(100);
+    idle.core.Close(150);
+
+    EXPECT_EQ(FileBytes(idle.File("e2.dfd")), defaults);
+    const std::vector<uint8_t> saved = FileBytes(used.File("e2.dfd"));
+    ASSERT_EQ(saved.size(), defaults.size());
+    EXPECT_EQ(saved[17], 21);
+    auto namesZoom = [](const std::vector<uint8_t>& ini) {
+        return std::string(ini.begin(), ini.end()).find("Zoom=150") != std::string::npos;
+    };
+    EXPECT_FALSE(namesZoom(FileBytes(used.File("RADIO.INI"))));
+    EXPECT_TRUE(namesZoom(FileBytes(idle.File("RADIO.INI"))));
 }
 
 }  // namespace
