@@ -3,6 +3,4 @@
 #include "common/atomic_file.h"
 #include "common/program_directory.h"
 
-void ResetGlobalState() {
-    SetFileWriteFault(nullptr);
-}
+void ResetGlobalState() { SetFileWriteFault(nullptr); }

@@ -55,8 +55,7 @@ Task<> ScanningDuty(Firmware& fw) {
     const EmulatorStateRecord& s = fw.State;
     if (!s.ScanOn || fw.Settings.DirectSelect) return {};
     if (s.RxState == RxSquelched) return Alternate(fw);
-    if (!fw.Settings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != fw.Settings.StandbyFreq)
-        return {};
+    if (!fw.Settings.PriorityScan || s.RxState == RxTransmitting || s.TunedFreq != fw.Settings.StandbyFreq) return {};
     return LookAtActive(fw);
 }
 

@@ -2,9 +2,8 @@
 
 #include "emulator/runtime/emulator_state.h"
 #include "emulator/runtime/emulator_wait.h"
-#include "emulator/runtime/task.h"
-
 #include "emulator/runtime/firmware.h"
+#include "emulator/runtime/task.h"
 
 // One poll step, the body of every waiting loop of the firmware, in this order:
 //   1. the program handles its next event (the chain suspends until it is

@@ -23,7 +23,8 @@ protected:
     }
     // KeyDown, PttPilot, PttPax
     std::array<int, 3> Inputs() const {
-        return {form->Core.Emulator.Inputs.KeyDown, form->Core.Emulator.Inputs.PttPilot, form->Core.Emulator.Inputs.PttPax};
+        return {form->Core.Emulator.Inputs.KeyDown, form->Core.Emulator.Inputs.PttPilot,
+                form->Core.Emulator.Inputs.PttPax};
     }
     // As the platform delivers keys: to the window, which passes them to the focused control.
     void Key(bool press, int key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false,
