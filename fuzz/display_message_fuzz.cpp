@@ -22,7 +22,6 @@
 #include "link/device_link.h"
 #include "message/display_message.h"
 #include "message/frame_receiver.h"
-#include "modes/global_state.h"
 #include "modes/operating_mode.h"
 #include "support/idle_firmware.h"
 
@@ -132,7 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* line = data + header;
     const size_t lineSize = size - header;
 
-    ResetGlobalState();
     LcdFrame frame;
     Lcd lcd(frame);
     IdleFirmware unit;

@@ -19,7 +19,6 @@
 #include "fuzz_check.h"
 #include "link/device_link.h"
 #include "memory_file.h"
-#include "modes/global_state.h"
 #include "session/recording_export.h"
 
 namespace {
@@ -65,7 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         {"out.png", 0},
     };
     for (const auto& output : outputs) {
-        ResetGlobalState();
         std::ostringstream out, err;
         const std::string path = Folder() + "/" + output.name;
         const int status = ExportRecording(file.Path(), path, 1, KeepDisplay, out, err);

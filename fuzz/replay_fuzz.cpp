@@ -16,7 +16,6 @@
 #include "gui/session/replay_player.h"
 #include "link/device_link.h"
 #include "memory_file.h"
-#include "modes/global_state.h"
 #include "session/recording_reader.h"
 
 namespace {
@@ -44,7 +43,6 @@ QCoreApplication& Application() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Application();
-    ResetGlobalState();
     const MemoryFile file(data, size);
     IgnoreMessages listener;
     LcdFrame frame;

@@ -5,10 +5,6 @@
 
 #include "common/replacing_file.h"
 
-namespace {
-FileWriteFault gWriteFault = nullptr;
-}  // namespace
-
 std::string FileErrorText(int errnoValue) {
     switch (errnoValue) {
         case ENOENT: return "File not found";
@@ -25,10 +21,6 @@ std::string FileErrorText(int errnoValue) {
         default: return std::strerror(errnoValue);
     }
 }
-
-void SetFileWriteFault(FileWriteFault fault) { gWriteFault = fault; }
-
-int InjectedWriteFault(std::size_t bytesWrittenSoFar) { return gWriteFault ? gWriteFault(bytesWrittenSoFar) : 0; }
 
 std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteSeams& seams) {
     ReplacingFile file(path, seams);

@@ -1,15 +1,17 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
 #include "common/file_sync.h"
 
-// Test seams of one write: `fault`, when given, is called before each write
+// Test seams of a write: `fault`, when given, is called before each write
 // with the number of bytes written so far, and an errno value it returns
 // makes that write fail with it; `watch` sees the steps that make the file
-// durable (file_sync.h).
-using FileWriteFault = int (*)(std::size_t bytesWrittenSoFar);
+// durable (file_sync.h). An object that writes files keeps the seams of its
+// writes, empty (the real file system) unless a test sets them.
+using FileWriteFault = std::function<int(std::size_t bytesWrittenSoFar)>;
 struct FileWriteSeams {
     FileWriteFault fault = nullptr;
     FileStepWatch watch = nullptr;
@@ -31,10 +33,3 @@ std::string WriteFileAtomically(const std::string& path, std::span<const uint8_t
 // The cause of a failed file operation in the words users know
 // ("File not found", "File access denied", "Disk full", ...).
 std::string FileErrorText(int errnoValue);
-
-// The process-wide write fault, for the writes whose owners take no seams
-// yet (the firmware's settings store, the frequency database, the window's
-// RADIO.INI): used by every write not given a fault of its own.
-void SetFileWriteFault(FileWriteFault fault);
-// The fault for a write after `bytesWrittenSoFar` bytes: 0 unless a test set one.
-int InjectedWriteFault(std::size_t bytesWrittenSoFar);

@@ -137,9 +137,15 @@ void ProgramCore::Close(int zoomPercent) {
     ResumeEmulator();
     StopRecording();
     const std::string path = Folders.RadioIniPath();
-    const std::string error = WriteRadioIni(path, {Ports.Index(), FreqDb.CurrentFile, zoomPercent});
+    const std::string error = WriteRadioIni(path, {Ports.Index(), FreqDb.CurrentFile, zoomPercent}, radioIniSeams_);
     if (!error.empty()) view_.ReportProblem("The settings could not be written to " + path + ": " + error);
     Ports.Close();
+}
+
+void ProgramCore::SetWriteSeams(const FileWriteSeams& seams) {
+    radioIniSeams_ = seams;
+    Emulator.WriteSeams = seams;
+    FreqDb.WriteSeams = seams;
 }
 
 std::string_view ProgramCore::ModeCaption() const { return Mode.Online() ? OnlineCaption : OfflineCaption; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/atomic_file.h"
 #include "common/program_directory.h"
 #include "core/program_emulator_host.h"
 #include "core/program_view.h"
@@ -95,6 +96,10 @@ public:
 
     std::string_view ModeCaption() const;
 
+    // The seams of the program's file writes: RADIO.INI's, the emulator's
+    // settings store's and the frequency database's.
+    void SetWriteSeams(const FileWriteSeams& seams);
+
 private:
     ProgramView& view_;
     ProgramEmulatorHost host_;
@@ -120,4 +125,5 @@ private:
     uint16_t activeSlider_;
     uint16_t standbySlider_;
     uint8_t chosenPort_ = 0;  // RADIO.INI's CommsPort, until the port is opened
+    FileWriteSeams radioIniSeams_;
 };

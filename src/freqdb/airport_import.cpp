@@ -10,7 +10,7 @@ namespace {
 
 struct OutputKind {
     std::string_view extension;
-    std::string (*write)(const std::string& path, const FreqChannels& table);
+    std::string (*write)(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams);
 };
 
 constexpr OutputKind kOutputKinds[] = {{".dat", WriteFreqDatFile}, {".csv", WriteFreqCsvFile}};
@@ -62,7 +62,7 @@ int WriteAirportDatabase(const std::string& listPath, std::span<const std::strin
                << FreqChannelCount << " of a database; nothing was written\n";
         return 1;
     }
-    if (const std::string error = output->write(outPath, *table); !error.empty()) {
+    if (const std::string error = output->write(outPath, *table, {}); !error.empty()) {
         errors << outPath << ": " << error << '\n';
         return 1;
     }

@@ -8,9 +8,9 @@ FreqCsvImport ReadFreqCsvFile(const std::string& path, OutOfBand outOfBand) {
     return ParseFreqCsv(text, outOfBand);
 }
 
-std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table) {
+std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams) {
     const std::string text = FreqCsvText(table);
-    return WriteFreqFile(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+    return WriteFreqFile(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, seams);
 }
 
 std::vector<std::string> FreqDbImportCsv(FreqDatabase& db, const std::string& path) {
@@ -23,5 +23,5 @@ std::vector<std::string> FreqDbImportCsv(FreqDatabase& db, const std::string& pa
 }
 
 std::string FreqDbExportCsv(const FreqDatabase& db, const std::string& path) {
-    return WriteFreqCsvFile(path, db.Table);
+    return WriteFreqCsvFile(path, db.Table, db.WriteSeams);
 }

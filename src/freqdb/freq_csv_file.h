@@ -13,12 +13,13 @@
 FreqCsvImport ReadFreqCsvFile(const std::string& path, OutOfBand outOfBand);
 // Writes the table as a CSV file through WriteFreqFile; an empty string or
 // the cause.
-std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table);
+std::string WriteFreqCsvFile(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams = {});
 
 // ReadFreqCsvFile into the database's table, all or nothing, refusing
 // frequencies outside the band. Returns the problems: the file's cause or one
 // line per bad row; none on success. An import that succeeds marks the
 // database dirty; with any problem the table stays as it was.
 std::vector<std::string> FreqDbImportCsv(FreqDatabase& db, const std::string& path);
-// WriteFreqCsvFile of the database's table; its current file and Dirty stay.
+// WriteFreqCsvFile of the database's table, through the database's write
+// seams; its current file and Dirty stay.
 std::string FreqDbExportCsv(const FreqDatabase& db, const std::string& path);

@@ -82,16 +82,16 @@ std::string ReadFreqDatFile(const std::string& path, FreqChannels& table) {
     return {};
 }
 
-std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table) {
+std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams) {
     FileBytes bytes{};
     for (std::size_t i = 0; i < table.size(); ++i) EncodeRecord(table[i], &bytes[i * FreqRecordSize]);
-    return WriteFreqFile(path, bytes);
+    return WriteFreqFile(path, bytes, seams);
 }
 
-std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes) {
+std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes, const FileWriteSeams& seams) {
     // A rename replaces even a read-only file; keep such a file protected.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return FileErrorText(errno);
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, seams);
 }
 
 std::string FreqDatabase::Load(const std::string& path) {
@@ -105,7 +105,7 @@ std::string FreqDatabase::Load(const std::string& path) {
 }
 
 std::string FreqDatabase::Save(const std::string& path) {
-    std::string error = WriteFreqDatFile(path, Table);
+    std::string error = WriteFreqDatFile(path, Table, WriteSeams);
     if (error.empty()) Dirty = false;
     return error;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/atomic_file.h"
+
 // The 100-channel frequency database shared by the editor dialog, the file
 // commands and the emulated transceiver.
 
@@ -56,11 +58,11 @@ FreqChannels UnsetFreqChannels();
 // "Read beyond end of file", ...); the table is then unchanged.
 std::string ReadFreqDatFile(const std::string& path, FreqChannels& table);
 // Writes the table as a .dat file through WriteFreqFile.
-std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table);
+std::string WriteFreqDatFile(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams = {});
 // Replaces the file's contents atomically. An existing file that may not be
 // written (read-only) is refused rather than replaced. Returns an empty string
 // or the cause; on failure the old file is left as it was.
-std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes);
+std::string WriteFreqFile(const std::string& path, std::span<const uint8_t> bytes, const FileWriteSeams& seams = {});
 
 // The database the program works on: its channels, the file they came from
 // and whether they differ from it. Its owner passes it to the editor, the
@@ -74,6 +76,8 @@ struct FreqDatabase {
     // editor, a New not yet written, an import. A load or save clears it;
     // whoever changes the table sets it.
     bool Dirty = false;
+    // The seams of every write of the table: its saves and its CSV exports.
+    FileWriteSeams WriteSeams;
 
     // Every channel at FreqUnsetKHz with empty name and type; the first
     // reserved byte of each record stays.

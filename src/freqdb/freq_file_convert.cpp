@@ -37,7 +37,7 @@ struct Conversion {
     std::string_view from;
     std::string_view to;
     InputRead (*read)(const std::string& path, FreqChannels& table);
-    std::string (*write)(const std::string& path, const FreqChannels& table);
+    std::string (*write)(const std::string& path, const FreqChannels& table, const FileWriteSeams& seams);
 };
 
 constexpr Conversion kConversions[] = {
@@ -66,7 +66,7 @@ int ConvertFrequencyFile(const std::string& inPath, const std::string& outPath, 
     const InputRead read = conversion->read(inPath, table);
     for (const std::string& problem : read.problems) errors << inPath << ": " << problem << '\n';
     if (!read.problems.empty()) return 1;
-    if (const std::string error = conversion->write(outPath, table); !error.empty()) {
+    if (const std::string error = conversion->write(outPath, table, {}); !error.empty()) {
         errors << outPath << ": " << error << '\n';
         return 1;
     }

@@ -116,7 +116,7 @@ TEST_F(EmulatorRunTest, ARunStoppedWhileTransmittingEndsTheTransmission) {
 }
 
 TEST_F(EmulatorRunTest, ASaveThatFailsIsReportedOnceAndTheEmulatorRunsOn) {
-    host.At(140, [&] { SetFileWriteFault([](std::size_t) { return ENOSPC; }); });
+    host.At(140, [&] { host.fw.WriteSeams.fault = [](std::size_t) { return ENOSPC; }; });
     host.TapKey(KeyBitUp, 150);
     host.TapKey(KeyBitUp, 500);
     host.RunUntilTick(900);

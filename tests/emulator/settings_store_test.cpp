@@ -237,7 +237,7 @@ TEST_F(SettingsStoreTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
 
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedOnceKeepsTheSettingsAndIsRetried) {
     LoadSettings(host.fw);
-    SetFileWriteFault(FailEveryWrite);
+    host.fw.WriteSeams.fault = FailEveryWrite;
     host.fw.Settings.Volume = 30;
     SaveSettings(host.fw);
     SaveSettings(host.fw);
@@ -246,16 +246,16 @@ TEST_F(SettingsStoreTest, AFailedSaveIsReportedOnceKeepsTheSettingsAndIsRetried)
     EXPECT_EQ(ReadBytes(path), kDefaultBytes);
     EXPECT_EQ(host.fw.Settings.Volume, 30);
 
-    SetFileWriteFault(nullptr);
+    host.fw.WriteSeams.fault = nullptr;
     SaveSettings(host.fw);
     EXPECT_EQ(ReadBytes(path)[17], 30);
-    SetFileWriteFault(FailEveryWrite);
+    host.fw.WriteSeams.fault = FailEveryWrite;
     SaveSettings(host.fw);
     EXPECT_EQ(host.errors.size(), 2u);  // a new failure after a success is news again
 }
 
 TEST_F(SettingsStoreTest, AMissingFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
-    SetFileWriteFault(FailEveryWrite);
+    host.fw.WriteSeams.fault = FailEveryWrite;
     LoadSettings(host.fw);
     EXPECT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(host.fw.Settings.ActiveFreq, 123450);

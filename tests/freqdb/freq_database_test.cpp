@@ -42,8 +42,6 @@ void ExpectAsUnprivilegedUser(bool (*check)(const std::string&), const std::stri
 
 class FreqDbFileTest : public testing::Test {
 protected:
-    void TearDown() override { SetFileWriteFault(nullptr); }
-
     ScratchFolder folder;
     FreqDatabase db;
 };
@@ -158,11 +156,11 @@ TEST_F(FreqDbFileTest, FailedSaveReportsTheCauseAndLeavesTheOldFile) {
     ASSERT_EQ(db.Save(folder.File("db.dat")), "");
     const std::vector<uint8_t> old = ReadBytes(folder.File("db.dat"));
     db.Reset();
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    db.WriteSeams.fault = [](std::size_t) { return ENOSPC; };
     EXPECT_EQ(db.Save(folder.File("db.dat")), "Disk full");
     EXPECT_EQ(ReadBytes(folder.File("db.dat")), old);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"db.dat"});
-    SetFileWriteFault(nullptr);
+    db.WriteSeams.fault = nullptr;
     EXPECT_NE(db.Save(folder.File("no-such-folder/db.dat")), "");
 }
 

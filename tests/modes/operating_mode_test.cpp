@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "emulator/runtime/emulator_tick.h"
-#include "modes/global_state.h"
 #include "modes/operating_mode.h"
 #include "support/idle_firmware.h"
 #include "support/recording_mode_view.h"
@@ -61,7 +60,6 @@ TEST_F(ModeTest, FallsBackOfflineOnTheFifthHalfSecondBoundaryAfterTheLastMessage
     int shortest = 1000;
     int longest = 0;
     for (int phase = 0; phase < 25; ++phase) {
-        ResetGlobalState();
         unit.fw.State = {};
         view = {};
         mode = OperatingMode(unit.fw, &view);

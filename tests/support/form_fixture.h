@@ -13,12 +13,13 @@
 #include "gui/shell/panel_picture.h"
 #include "modes/operating_mode.h"
 #include "ports/port_names.h"
+#include "support/message_box_hooks.h"
 #include "support/temp_dir.h"
 
 // A main window on the offscreen platform whose program directory is a fresh
 // temporary folder. Its timers are stopped once it is built, so that nothing
 // runs unless a test calls the handler; message boxes are recorded instead
-// of shown. The serial ports point into the empty folder, so opening one
+// of shown until the test ends. The serial ports point into the empty folder, so opening one
 // fails the same way on every machine; its message is kept apart.
 class FormTest : public ::testing::Test {
 protected:
@@ -41,6 +42,7 @@ protected:
         return emulatorScheduled;
     }
 
+    RealMessageBoxesAfterwards realBoxes;
     TempDir dir;
     std::unique_ptr<TForm1> form;
     QStringList messages;      // every plain message but the port's

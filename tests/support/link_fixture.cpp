@@ -1,9 +1,6 @@
 #include "support/link_fixture.h"
 
-#include "modes/global_state.h"
-
 void LinkTest::StartAgain() {
-    ResetGlobalState();
     unit.fw.State = {};
     unit.fw.StopRequest = false;
     unit.help = Help();

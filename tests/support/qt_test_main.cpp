@@ -2,19 +2,12 @@
 
 #include <QApplication>
 
-#include "gui/common/message_box.h"
-#include "gui/freqdb/save_changes_question.h"
-#include "support/fresh_state.h"
-
-// Test main for GUI tests: the offscreen platform, one QApplication, and
-// every test starting from a full reset with the real message boxes back.
+// Test main for GUI tests: the offscreen platform and one QApplication. A
+// fixture that replaces a message box puts the real one back as it ends
+// (support/message_box_hooks.h).
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new FreshStateForEachTest([] {
-        SetPlainMessageHandler({});
-        SetSaveChangesHandler({});
-    }));
     return RUN_ALL_TESTS();
 }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "common/atomic_file.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/panel_inputs.h"
 #include "modes/operating_mode.h"
@@ -26,7 +25,6 @@ ScriptedHost::ScriptedHost() : directory_(MakeTemporaryFolder()) {}
 
 // Undoes what the host set up.
 ScriptedHost::~ScriptedHost() {
-    SetFileWriteFault(nullptr);
     std::error_code ignored;
     std::filesystem::remove_all(directory_, ignored);
 }

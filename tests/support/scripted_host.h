@@ -13,7 +13,6 @@
 #include "emulator/runtime/task.h"
 #include "freqdb/freq_database.h"
 #include "help/help.h"
-#include "modes/global_state.h"
 #include "modes/operating_mode.h"
 #include "support/scratch_display.h"
 

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/fresh_state.h"
-
-// Test main for the Qt-free tests: every test starts from a full reset.
+// Test main for the Qt-free tests. Each test makes the objects it works on,
+// so no state carries over from one test to the next.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new FreshStateForEachTest);
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include "fake_display.h"
 #include "gui/common/message_box.h"
 #include "gui/web/share_display_dialog.h"
+#include "support/message_box_hooks.h"
 #include "web/live_server.h"
 
 namespace {
@@ -17,6 +18,7 @@ struct ShareDialogTest : ::testing::Test {
     void SetUp() override {
         SetPlainMessageHandler([this](const QString& text) { messages << text; });
     }
+    RealMessageBoxesAfterwards realBoxes;
     FakeDisplay display;
     LiveServer server{display, display, RequestGuard({"127.0.0.1"})};
     QStringList messages;

@@ -29,17 +29,6 @@ constexpr uint64_t kShortestRunTicks = 100;   // stopped during the splash now a
 constexpr uint64_t kLongestRunTicks = 30000;  // ten minutes
 constexpr std::size_t kLongestSettingsFile = 50;
 
-// The settings a file was written from, caught as the write starts. The
-// write seam takes a plain function, so this is where it looks, and where it
-// finds the firmware that writes.
-std::optional<EepromSettingsRecord> gWritten;
-const Firmware* gWriting = nullptr;
-
-int CatchSettingsWrite(std::size_t bytesWrittenSoFar) {
-    if (bytesWrittenSoFar == 0 && gWriting) gWritten = gWriting->Settings;
-    return 0;
-}
-
 class SoakHost : public EmulatorHost {
 public:
     SoakHost(uint32_t seed, uint64_t ticks, const std::string& folder)
@@ -47,11 +36,11 @@ public:
           fw_(*this, lcd_, db_, help_, folder + "e2.dfd"),
           inputs_(random_, fw_.Inputs),
           rules_(fw_),
-          total_(ticks) {}
+          total_(ticks) {
+        fw_.WriteSeams.fault = [this](std::size_t bytesWrittenSoFar) { return CatchSettingsWrite(bytesWrittenSoFar); };
+    }
     SoakHost(const SoakHost&) = delete;
     SoakHost& operator=(const SoakHost&) = delete;
-
-    const Firmware& Fw() const { return fw_; }
 
     SoakReport Run();
 
@@ -68,6 +57,7 @@ private:
     uint32_t Below(uint64_t n) { return static_cast<uint32_t>(random_() % n); }
     void FillDatabase();
     void WriteRandomSettingsFile();
+    int CatchSettingsWrite(std::size_t bytesWrittenSoFar);
     void CheckSavedFile();
     void OneRun();
     void StartPolling();
@@ -89,6 +79,8 @@ private:
     uint64_t stopAt_ = 0;
     uint64_t pttHeldTicks_ = 0;  // since the press, or since the firmware started polling
     bool polling_ = false;
+    // The settings a file was written from, caught as the write starts.
+    std::optional<EepromSettingsRecord> written_;
 };
 
 // The firmware sees the PTTs from its first poll step on, after its splash.
@@ -134,11 +126,16 @@ void SoakHost::WriteRandomSettingsFile() {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+int SoakHost::CatchSettingsWrite(std::size_t bytesWrittenSoFar) {
+    if (bytesWrittenSoFar == 0) written_ = fw_.Settings;
+    return 0;
+}
+
 void SoakHost::CheckSavedFile() {
-    if (!gWritten) return;
+    if (!written_) return;
     ++report_.saves;
-    rules_.CheckSavedFile(*gWritten, tick_);
-    gWritten.reset();
+    rules_.CheckSavedFile(*written_, tick_);
+    written_.reset();
 }
 
 void SoakHost::Tick() {
@@ -195,11 +192,5 @@ SoakReport SoakHost::Run() {
 SoakReport RunFirmwareSoak(uint32_t seed, uint64_t ticks) {
     SoakFolder folder;
     SoakHost host(seed, ticks, folder.Path());
-    gWriting = &host.Fw();
-    SetFileWriteFault(CatchSettingsWrite);
-    SoakReport report = host.Run();
-    SetFileWriteFault(nullptr);
-    gWriting = nullptr;
-    gWritten.reset();
-    return report;
+    return host.Run();
 }

@@ -129,7 +129,7 @@ void ReportOnce(Firmware& fw, const std::string& message, std::string& reported)
 
 void WriteSettingsFile(Firmware& fw) {
     const SettingsBytes bytes = Encode(fw.Settings);
-    const std::string error = WriteFileAtomically(fw.SettingsPath, bytes);
+    const std::string error = WriteFileAtomically(fw.SettingsPath, bytes, fw.WriteSeams);
     if (error.empty()) {
         fw.Store.WriteProblemReported.clear();
         return;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "display/lcd.h"
 #include "emulator/hardware/eeprom_settings.h"
 #include "emulator/hardware/hardware.h"
@@ -36,6 +37,8 @@ struct Firmware {
     std::coroutine_handle<> Suspended;
     // Host time up to which poll iterations were handed out (poll_clock.h).
     uint64_t PollCountedUpTo = 0;
+    // The seams of the settings store's writes of SettingsPath.
+    FileWriteSeams WriteSeams;
 
     EmulatorHost& Host;
     Lcd& Display;

@@ -10,6 +10,7 @@
 #include "gui/freqdb/freq_edit_dialog.h"
 #include "gui/freqdb/frequency_commands.h"
 #include "gui/freqdb/save_changes_question.h"
+#include "support/message_box_hooks.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -51,7 +52,6 @@ protected:
             return saveChangesAnswer;
         });
     }
-    void TearDown() override { SetFileWriteFault(nullptr); }
 
     // The user types the editor text as the name of channel 1 and closes the
     // dialog with OK or Cancel.
@@ -73,6 +73,7 @@ protected:
         return folder.File(fileName);
     }
 
+    RealMessageBoxesAfterwards realBoxes;
     ScratchFolder folder;
     FreqDatabase db;
     std::optional<std::string> saveAnswer;
@@ -202,7 +203,7 @@ TEST_F(FrequencyCommandsTest, EditSavesAfterOkAndCancelWritesNothing) {
 TEST_F(FrequencyCommandsTest, FailedSaveIsReportedAndLeavesTheOldFile) {
     db.CurrentFile = SavedDatabase("db.dat", "OLD");
     const std::vector<uint8_t> old = ReadBytes(db.CurrentFile);
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    db.WriteSeams.fault = [](std::size_t) { return ENOSPC; };
     commands->Save();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].cause, "Disk full");
@@ -318,7 +319,7 @@ TEST_F(FrequencyCommandsTest, SavingAnUntitledTableAsksForAFileAndStopsWithoutOn
     EXPECT_EQ(saveDialogs, 1);
     EXPECT_EQ(openDialogs, 0);
     saveAnswer = folder.File("named.dat");
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    db.WriteSeams.fault = [](std::size_t) { return ENOSPC; };
     commands->Open();
     EXPECT_EQ(openDialogs, 0);
     EXPECT_EQ(reports.size(), 1u);

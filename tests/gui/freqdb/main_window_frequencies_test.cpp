@@ -10,6 +10,7 @@
 #include "ports/port_names.h"
 #include "settings/radio_ini.h"
 #include "support/form_fixture.h"
+#include "support/message_box_hooks.h"
 #include "support/scratch_folder.h"
 
 // The main window loads the database remembered in RADIO.INI and remembers
@@ -18,6 +19,7 @@ TEST(MainWindowFrequencies, RemembersTheDatabaseFileAcrossRuns) {
     ScratchFolder folder;
     const ProgramFolders folders = FoldersBeside(folder.Path() + "/");
     const std::string stem = folder.File("ttyS");  // no real serial port is touched
+    const RealMessageBoxesAfterwards realBoxes;
     SetPlainMessageHandler([](const QString&) {});
     FreqDatabase saved;
     saved.Table[0].SetName("LOADED");

@@ -15,7 +15,6 @@
 #include "gui/shell/panel_picture.h"
 #include "gui/shell/status_line.h"
 #include "message/display_message.h"
-#include "modes/global_state.h"
 #include "session/recording_export.h"
 #include "session/recording_files.h"
 #include "session/recording_reader.h"
@@ -74,7 +73,6 @@ TEST_F(SessionTest, ASessionRecordedFromThePortReplaysToTheSameDisplay) {
     ASSERT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 
     form.reset();
-    ResetGlobalState();
     SetUp();
     StartOptions replay;
     replay.replayFile = RecordingPath();
@@ -190,7 +188,6 @@ TEST_F(SessionTest, ClosingTheWindowDuringAReplayOrARecordingEndsItCleanly) {
         EXPECT_TRUE(std::filesystem::exists(dir.File("RADIO.INI")));
         std::filesystem::remove(dir.File("RADIO.INI"));
         EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
-        ResetGlobalState();
         SetUp();
     }
     RecordingReader reader(RecordingPath());

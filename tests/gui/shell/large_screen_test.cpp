@@ -9,7 +9,6 @@
 
 #include "gui/shell/window_zoom.h"
 #include "support/form_fixture.h"
-#include "support/fresh_state.h"
 
 namespace {
 
@@ -38,6 +37,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::filesystem::remove(config);  // read as the platform started
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new FreshStateForEachTest);
     return RUN_ALL_TESTS();
 }

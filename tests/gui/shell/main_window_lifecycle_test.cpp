@@ -18,10 +18,6 @@ namespace {
 
 class LifecycleTest : public FormTest {
 protected:
-    void TearDown() override {
-        SetFileWriteFault(nullptr);
-        FormTest::TearDown();
-    }
     // A database file whose first channel is 121500 kHz.
     void WriteDatabase(const std::string& name, int size = FreqFileSize) {
         std::string bytes(static_cast<std::size_t>(size), '\0');
@@ -142,7 +138,7 @@ TEST_F(LifecycleTest, ACloseThatChangesNothingLeavesACrlfFileByteForByte) {
 TEST_F(LifecycleTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     dir.Write("RADIO.INI", "[Setup]\nCommsPort=2\n");
     Open();
-    SetFileWriteFault([](std::size_t) { return ENOSPC; });
+    form->Core.SetWriteSeams({[](std::size_t) { return ENOSPC; }});
     form->close();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("Disk full"));
