@@ -57,7 +57,8 @@ public:
 
     // Timer1: starts the emulator run, unless a radio came online meanwhile.
     void StartEmulator();
-    // Timer2, every 20 ms: the time base, then the emulator resumed.
+    // Timer2, every 20 ms: what Comm1 received since the last tick, the time
+    // base, then the emulator resumed.
     void Tick();
     // Resumes the emulator after an event it may act on; stops it instead
     // once StopRequest is set.

@@ -51,7 +51,9 @@ void TCustomComm::Open() {
     CreateHandle();
     ++session_;
     try {
-        thread_ = std::make_unique<TCommEventThread>(device_, CommEventMask(monitorEvents_), session_, handOver_);
+        arrivals_.Reset();
+        thread_ =
+            std::make_unique<TCommEventThread>(device_, CommEventMask(monitorEvents_), session_, handOver_, arrivals_);
         thread_->Start();
     } catch (const std::system_error& error) {
         thread_.reset();
@@ -106,21 +108,39 @@ void TCustomComm::ReleaseDevice() {
 }
 
 int32_t TCustomComm::Read(void* Buffer, int32_t Count) {
+    lastArrivals_.clear();
     if (!Enabled() || Count < 0) return -1;
-    ssize_t n;
-    do {
-        n = ::read(device_, Buffer, static_cast<size_t>(Count));
-    } while (n < 0 && errno == EINTR);
+    auto* bytes = static_cast<uint8_t*>(Buffer);
+    const ssize_t n = arrivals_.Consume(
+        [&] {
+            ssize_t read;
+            do {
+                read = ::read(device_, bytes, static_cast<size_t>(Count));
+            } while (read < 0 && errno == EINTR);
+            return read;
+        },
+        lastArrivals_);
     if (n < 0) return -1;
     bytesRead_ += static_cast<uint64_t>(n);
-    if (line_.Options.Contains(coNullStrip)) {
-        auto* bytes = static_cast<uint8_t*>(Buffer);
-        n = std::remove(bytes, bytes + n, uint8_t{0}) - bytes;
-    }
+    if (line_.Options.Contains(coNullStrip)) return StripNulls(bytes);
     return static_cast<int32_t>(n);
 }
 
-void TCustomComm::SetHandOverWaker(std::function<void()> waker) { handOver_.SetWaker(std::move(waker)); }
+// Removes the null bytes of each arrival's part of the bytes just read; the
+// number of bytes left.
+int32_t TCustomComm::StripNulls(uint8_t* bytes) {
+    const uint8_t* next = bytes;
+    uint8_t* kept = bytes;
+    for (ByteArrival& part : lastArrivals_) {
+        uint8_t* const partStart = kept;
+        for (const uint8_t* end = next + part.count; next != end; ++next)
+            if (*next != 0) *kept++ = *next;
+        part.count = static_cast<int32_t>(kept - partStart);
+    }
+    return static_cast<int32_t>(kept - bytes);
+}
+
+void TCustomComm::SetHandOverWaker(CommHandOver::Waker waker) { handOver_.SetWaker(std::move(waker)); }
 
 bool TCustomComm::ServeHandOver() {
     const std::optional<CommEventBatch> batch = handOver_.Take();
@@ -149,7 +169,7 @@ void TCustomComm::HandleEvents(const CommEventBatch& batch) {
 // read at once. Bytes that arrived during the read woke the event thread.
 void TCustomComm::ReportInputLeft(const CommEventBatch& served) {
     if (!Enabled() || served.session != session_ || !(served.mask & EV_RXCHAR)) return;
-    if (InputQueueBytes(device_) > 0) handOver_.Deliver({EV_RXCHAR, false, session_});
+    if (InputQueueBytes(device_) > 0) handOver_.Deliver({EV_RXCHAR, false, session_, true});
 }
 
 void TCustomComm::QueryDeviceStatus() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "serial/arrival_ledger.h"
 #include "serial/comm_error.h"
 #include "serial/comm_hand_over.h"
 #include "serial/comm_types.h"
@@ -35,10 +36,12 @@ private:
 // device.
 //
 // Threads: every operation and every handler runs on the GUI thread. While
-// open, an event thread waits for the device; each batch of events is handed
-// to the GUI thread through the waker (see SetHandOverWaker) and handled by
-// ServeHandOver there, one batch at a time. The event thread never waits for
-// the GUI thread; batches it finds meanwhile are merged (serial/comm_hand_over.h).
+// open, an event thread waits for the device; each batch of events becomes
+// pending for the GUI thread, which handles it in ServeHandOver, one batch at
+// a time: at once when the waker asks for it, or at the owner's next tick
+// (see SetHandOverWaker). The event thread never waits for the GUI thread; batches
+// it finds meanwhile are merged (serial/comm_hand_over.h). It also notes when
+// bytes arrived, so that a read later still knows (LastReadArrivals).
 //
 // Exclusive access: the device is locked with flock (so a second program, or
 // a second component, fails to open it) and marked TIOCEXCL. Open keeps the
@@ -74,11 +77,15 @@ public:
     // the read would have to wait (CharsTimeOut above 0), fails, or the
     // component is closed.
     int32_t Read(void* Buffer, int32_t Count);
+    // When the bytes of the last Read arrived at the device, oldest first.
+    std::span<const ByteArrival> LastReadArrivals() const { return lastArrivals_; }
 
     // Called when a batch becomes pending for the GUI thread: on the event
-    // thread, or in ServeHandOver for input left after a partial read.
-    void SetHandOverWaker(std::function<void()> waker);
+    // thread, or in ServeHandOver for input left after a partial read (a
+    // backlog, to be served at once).
+    void SetHandOverWaker(CommHandOver::Waker waker);
     // GUI thread: handles the pending batch, if any; true when there was one.
+    // An owner with a time base calls it at every tick.
     bool ServeHandOver();
 
 protected:
@@ -132,6 +139,7 @@ private:
     // then DoEvent for every bit in event order. A lost device is closed.
     void HandleEvents(const CommEventBatch& batch);
     void ReportInputLeft(const CommEventBatch& served);
+    int32_t StripNulls(uint8_t* bytes);
     void QueryDeviceStatus();
     void RefuseWhileOpen() const;
     void ReleaseDevice();
@@ -155,6 +163,8 @@ private:
     uint64_t session_ = 0;
     uint64_t bytesRead_ = 0;  // by Read, counted before the null strip
     CommHandOver handOver_;
+    ArrivalLedger arrivals_;
+    std::vector<ByteArrival> lastArrivals_;  // of the last Read
     std::unique_ptr<TCommEventThread> thread_;
 };
 

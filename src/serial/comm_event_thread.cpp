@@ -25,8 +25,9 @@ void Watch(int epoll, int fd, uint32_t events) {
 
 }  // namespace
 
-TCommEventThread::TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver)
-    : device_(device), eventMask_(eventMask), session_(session), handOver_(handOver) {
+TCommEventThread::TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver,
+                                   ArrivalLedger& arrivals)
+    : device_(device), eventMask_(eventMask), session_(session), handOver_(handOver), arrivals_(arrivals) {
     if (pipe(closeEvent_) != 0) throw std::system_error(errno, std::generic_category());
     CloseOnExec(closeEvent_[0]);
     CloseOnExec(closeEvent_[1]);
@@ -77,6 +78,7 @@ void TCommEventThread::Execute() {
     while (!terminated_) {
         epoll_event events[2];
         const int n = epoll_wait(epoll_, events, 2, -1);
+        const auto woken = ArrivalLedger::Clock::now();
         if (n < 0) {
             if (errno == EINTR) continue;
             break;
@@ -88,7 +90,7 @@ void TCommEventThread::Execute() {
             if (events[i].data.fd == device_) deviceEvents = events[i].events;
         }
         if (closing) break;
-        const CommEventBatch batch = Examine(deviceEvents);
+        const CommEventBatch batch = Examine(deviceEvents, woken);
         if (batch.mask == 0 && !batch.deviceLost) continue;
         if (!handOver_.Deliver(batch) || batch.deviceLost) break;
     }
@@ -103,13 +105,13 @@ bool TCommEventThread::AtEndOfInput() const {
     return poll(&fd, 1, 0) == 1 && (fd.revents & POLLIN) && InputQueueBytes(device_) == 0;
 }
 
-CommEventBatch TCommEventThread::Examine(uint32_t events) {
+CommEventBatch TCommEventThread::Examine(uint32_t events, ArrivalLedger::Clock::time_point at) {
     CommEventBatch batch;
     batch.session = session_;
     if (events & (EPOLLHUP | EPOLLERR)) {
         batch.deviceLost = true;
     } else if (events & EPOLLIN) {
-        if (InputQueueBytes(device_) > 0)
+        if (arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); }) > 0)
             batch.mask |= EV_RXCHAR;
         else
             batch.deviceLost = AtEndOfInput();

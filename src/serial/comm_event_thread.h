@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <thread>
 
+#include "serial/arrival_ledger.h"
 #include "serial/comm_hand_over.h"
 #include "serial/serial_status.h"
 
 // The event thread of an open serial device. It sleeps in epoll_wait() on the
 // device and on CloseEvent (a pipe) until something happens, turns what
 // happened into a batch of EV_ bits and hands the batch to the GUI thread
-// without waiting for it to be handled. It touches nothing of the component
-// but the hand-over.
+// without waiting for it to be handled. Each wake-up for new bytes is marked
+// in the arrival ledger with its time, so the bytes keep it however late the
+// GUI thread reads them. It touches nothing of the component but the
+// hand-over and the ledger.
 //
 // The device is watched edge-triggered: the thread wakes when new bytes
 // arrive, not again and again for bytes that wait to be read, so it goes back
@@ -36,7 +39,7 @@ public:
 
     // Creates CloseEvent and the epoll instance; throws std::system_error
     // when it cannot.
-    TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver);
+    TCommEventThread(int device, uint32_t eventMask, uint64_t session, CommHandOver& handOver, ArrivalLedger& arrivals);
     ~TCommEventThread();  // waits for the thread's end, closes CloseEvent and epoll
 
     TCommEventThread(const TCommEventThread&) = delete;
@@ -51,8 +54,8 @@ public:
 
 private:
     void Execute();
-    // The batch for one wake-up with the device's epoll `events`.
-    CommEventBatch Examine(uint32_t events);
+    // The batch for one wake-up at `at` with the device's epoll `events`.
+    CommEventBatch Examine(uint32_t events, ArrivalLedger::Clock::time_point at);
     // Readable now with nothing to read: the end of the device's input.
     bool AtEndOfInput() const;
 
@@ -60,6 +63,7 @@ private:
     uint32_t eventMask_;
     uint64_t session_;
     CommHandOver& handOver_;
+    ArrivalLedger& arrivals_;
     int closeEvent_[2];  // read end watched, write end signalled by Stop
     int epoll_ = -1;     // the device and CloseEvent's read end
     std::atomic<bool> terminated_{false};

@@ -1,6 +1,6 @@
 #include "serial/comm_hand_over.h"
 
-void CommHandOver::SetWaker(std::function<void()> waker) {
+void CommHandOver::SetWaker(Waker waker) {
     std::lock_guard lock(mutex_);
     waker_ = std::move(waker);
 }
@@ -11,10 +11,11 @@ bool CommHandOver::Deliver(const CommEventBatch& batch) {
     if (pending_) {
         pending_->mask |= batch.mask;
         pending_->deviceLost = pending_->deviceLost || batch.deviceLost;
+        pending_->backlog = pending_->backlog || batch.backlog;
         return true;
     }
     pending_ = batch;
-    if (waker_) waker_();
+    if (waker_) waker_(*pending_);
     return true;
 }
 

@@ -100,8 +100,9 @@ void RecordingWriter::Append(uint64_t micros, const uint8_t* bytes, std::size_t 
     if (pending_.size() >= kWriteThreshold) wake_.notify_one();
 }
 
-uint64_t RecordingWriter::ElapsedMicroseconds() const {
-    const auto elapsed = now_() - started_;
+uint64_t RecordingWriter::MicrosecondsAt(Clock::time_point at) const {
+    if (at <= started_) return 0;
+    const auto elapsed = at - started_;
     return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
 }
 

@@ -50,7 +50,9 @@ public:
     void Append(uint64_t micros, const uint8_t* bytes, std::size_t count);
 
     // Microseconds since Start, from the writer's clock (the monotonic one).
-    uint64_t ElapsedMicroseconds() const;
+    uint64_t ElapsedMicroseconds() const { return MicrosecondsAt(now_()); }
+    // Microseconds from Start to `at` on the writer's clock; 0 before Start.
+    uint64_t MicrosecondsAt(Clock::time_point at) const;
 
     // Writes what is buffered, syncs, closes the file and joins the writer
     // thread. Does nothing when not recording.

@@ -14,7 +14,7 @@ protected:
     int wakes = 0;
 
     HandOverTest() {
-        handOver.SetWaker([this] { ++wakes; });
+        handOver.SetWaker([this](const CommEventBatch&) { ++wakes; });
     }
 };
 

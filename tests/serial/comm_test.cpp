@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -226,6 +227,31 @@ TEST_F(CommTest, NullStripDropsZeroBytes) {
     pty.Write({0, 1, 0, 0, 2, 0});
     ASSERT_TRUE(handOver.WaitForBatch());
     EXPECT_EQ(ReadAll(comm, 10), (std::vector<uint8_t>{1, 2}));
+}
+
+// Bytes read late keep the times they arrived: one read of two writes tells
+// them apart, with the null bytes stripped from each part.
+TEST_F(CommTest, AReadTellsWhenEachPartOfItsBytesArrived) {
+    using Clock = std::chrono::steady_clock;
+    comm.SetOptions({coNullStrip});
+    OpenOnPty();
+    const Clock::time_point start = Clock::now();
+    pty.Write({1, 0, 2});
+    ASSERT_TRUE(handOver.ServeNext());  // no handler: nothing is read
+    const Clock::time_point firstSeen = Clock::now();
+    pty.Write({0, 3, 4, 5});
+    ASSERT_TRUE(handOver.WaitForBatch());
+    const Clock::time_point secondSeen = Clock::now();
+
+    EXPECT_EQ(ReadAll(comm, 10), (std::vector<uint8_t>{1, 2, 3, 4, 5}));
+    const std::span<const ByteArrival> arrivals = comm.LastReadArrivals();
+    ASSERT_EQ(arrivals.size(), 2u);
+    EXPECT_EQ(arrivals[0].count, 2);
+    EXPECT_GE(arrivals[0].at, start);
+    EXPECT_LE(arrivals[0].at, firstSeen);
+    EXPECT_EQ(arrivals[1].count, 3);
+    EXPECT_GT(arrivals[1].at, firstSeen);
+    EXPECT_LE(arrivals[1].at, secondSeen);
 }
 
 TEST_F(CommTest, CloseReleasesAPendingHandOverAndEndsTheThread) {

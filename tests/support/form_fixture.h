@@ -38,6 +38,7 @@ protected:
         EXPECT_TRUE(form->Timer2.isActive());
         form->Timer1.stop();
         form->Timer2.stop();
+        form->Comm1HandOver.SetServedAtTicks(false);  // no tick serves the port: its events come at once
         form->show();
         return emulatorScheduled;
     }

@@ -3,7 +3,7 @@
 #include <chrono>
 
 ManualHandOver::ManualHandOver(TCustomComm& comm) : comm_(comm) {
-    comm_.SetHandOverWaker([this] {
+    comm_.SetHandOverWaker([this](const CommEventBatch&) {
         std::lock_guard lock(mutex_);
         ++offeredCount_;
         offered_.notify_all();

@@ -3,10 +3,19 @@
 #include "serial/comm.h"
 
 QtCommHandOver::QtCommHandOver(TCustomComm& comm, QObject* parent) : QObject(parent), comm_(comm) {
-    comm_.SetHandOverWaker([this] {
-        QMetaObject::invokeMethod(
-            this, [this] { comm_.ServeHandOver(); }, Qt::QueuedConnection);
+    comm_.SetHandOverWaker([this](const CommEventBatch& pending) {
+        if (pending.backlog || !servedAtTicks_) ServeSoon();
     });
+}
+
+void QtCommHandOver::SetServedAtTicks(bool served) {
+    servedAtTicks_ = served;
+    if (!served) ServeSoon();  // a batch left to a tick that no longer comes
+}
+
+void QtCommHandOver::ServeSoon() {
+    QMetaObject::invokeMethod(
+        this, [this] { comm_.ServeHandOver(); }, Qt::QueuedConnection);
 }
 
 QtCommHandOver::~QtCommHandOver() { comm_.SetHandOverWaker(nullptr); }

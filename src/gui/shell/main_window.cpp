@@ -129,7 +129,8 @@ TForm1::TForm1(ProgramFolders folders, const StartOptions& options, std::string 
     connect(ScrollBar2, &QScrollBar::valueChanged, this,
             [this](int value) { Core.SetStandbySlider(static_cast<uint16_t>(value)); });
 
-    Timer2.start();  // the time base runs from the window's creation on
+    Timer2.start();                        // the time base runs from the window's creation on
+    Comm1HandOver.SetServedAtTicks(true);  // the core's tick serves Comm1
     FormCreate(options);
 }
 

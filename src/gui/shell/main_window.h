@@ -74,7 +74,7 @@ public:
     QTimer Timer2;                                   // 20 ms: the time base
     std::unique_ptr<FrequencyCommands> Frequencies;  // "&Frequencies" menu and FreqEdit
     ProgramCore Core;                                // the display, the emulator, the serial port and link, the mode
-    QtCommHandOver Comm1HandOver{Core.Comm1};        // delivers Comm1's events on this thread
+    QtCommHandOver Comm1HandOver{Core.Comm1};        // Comm1's events: at the time base's ticks, a backlog at once
     QSocketNotifier* PortWatch = nullptr;            // the port's device may be back
     // Declared after the core, so that it goes first and never calls into
     // the core once it is gone.
