@@ -102,6 +102,7 @@ public:
     void SetWriteSeams(const FileWriteSeams& seams);
 
 private:
+    // Made before the parts below: the firmware holds the host.
     ProgramView& view_;
     ProgramEmulatorHost host_;
 

@@ -4,12 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "session/page_assets.h"
 #include "session/page_text.h"
-
-extern const std::string_view PageStyle;
-extern const std::string_view LcdScript;
-extern const std::string_view RecordingPage;
-extern const std::string_view RecordingScript;
 
 void DisplayHtmlWriter::Add(uint64_t micros, const PackedDisplay& display) {
     lastMillis_ = micros / 1000;
@@ -46,8 +42,8 @@ uint64_t DisplayHtmlWriter::BandIndex(const uint8_t* band) {
 std::string DisplayHtmlWriter::Finish() {
     const std::string recording = "const RECORDING = {duration: " + std::to_string(lastMillis_) + ", bands: \"" +
                                   Base64(bands_) + "\", changes: \"" + Base64(changes_) + "\"};\n";
-    const std::string script = std::string(LcdScript) + recording + std::string(RecordingScript);
-    const std::string page = FillPage(RecordingPage, {{"@STYLE@", PageStyle}, {"@SCRIPT@", script}});
+    const std::string script = std::string(kLcdScript) + recording + std::string(kRecordingScript);
+    const std::string page = FillPage(kRecordingPage, {{"@STYLE@", kPageStyle}, {"@SCRIPT@", script}});
     out_.Write(page.data(), page.size());
     return out_.Commit();
 }

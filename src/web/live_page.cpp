@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "session/page_assets.h"
 #include "session/page_text.h"
 
-extern const std::string_view PageStyle;
-extern const std::string_view LcdScript;
-extern const std::string_view LivePageHtml;
-extern const std::string_view LiveScript;
+extern const std::string_view kLivePageHtml;
+extern const std::string_view kLiveScript;
 
 namespace {
 
@@ -20,9 +19,9 @@ QByteArray HashSource(const std::string& text) {
 }
 
 LivePage MakePage() {
-    const std::string script = std::string(LcdScript) + std::string(LiveScript);
-    const std::string style(PageStyle);
-    return {QByteArray::fromStdString(FillPage(LivePageHtml, {{"@STYLE@", style}, {"@SCRIPT@", script}})),
+    const std::string script = std::string(kLcdScript) + std::string(kLiveScript);
+    const std::string style(kPageStyle);
+    return {QByteArray::fromStdString(FillPage(kLivePageHtml, {{"@STYLE@", style}, {"@SCRIPT@", script}})),
             HashSource(script), HashSource(style)};
 }
 

@@ -34,7 +34,7 @@ private:
     Firmware& fw_;
 };
 
-const MenuItem& ItemShown(Firmware& fw) { return MainMenuItems[fw.State.MenuCursor]; }
+const MenuItem& ItemShown(Firmware& fw) { return kMainMenuItems[fw.State.MenuCursor]; }
 
 void RunIfPresent(Firmware& fw, void (*operation)(Firmware&)) {
     if (operation) operation(fw);

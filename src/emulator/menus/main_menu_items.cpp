@@ -238,7 +238,7 @@ void DrawSetup(Firmware& fw) {
 }  // namespace
 
 // clang-format off
-const std::array<MenuItem, MainMenuItemCount> MainMenuItems = {{
+const std::array<MenuItem, MainMenuItemCount> kMainMenuItems = {{
     // draw              select                   up                down               edit frame
     {DrawNoise,          AsTask<NextNoiseMode>,   NoiseUp,          NoiseDown,         NoiseEditFrame},
     {DrawChannels,       RunDeviceChannelEditor,  nullptr,          nullptr,           nullptr},

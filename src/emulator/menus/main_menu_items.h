@@ -23,4 +23,4 @@ struct MenuItem {
 inline constexpr uint8_t MainMenuItemCount = 9;
 
 // In menu order; the index is MenuCursor.
-extern const std::array<MenuItem, MainMenuItemCount> MainMenuItems;
+extern const std::array<MenuItem, MainMenuItemCount> kMainMenuItems;

@@ -18,7 +18,7 @@ constexpr uint8_t kIdleHalfSeconds = 200;
 // Fourteen spaces: a whole line and the two columns beyond the right edge.
 constexpr const char* kLineBlank = "              ";
 
-const SetupItem& SelectedLine(Firmware& fw) { return SetupItems[fw.State.SetupCursor]; }
+const SetupItem& SelectedLine(Firmware& fw) { return kSetupItems[fw.State.SetupCursor]; }
 
 void RunIfPresent(Firmware& fw, void (*operation)(Firmware&)) {
     if (operation) operation(fw);
@@ -41,8 +41,8 @@ void DrawLine(Firmware& fw, uint8_t n, uint8_t row) {
     fw.Display.GotoText(0, row);
     fw.Display.DrawText(kLineBlank);
     fw.Display.GotoText(0, row);
-    fw.Display.DrawText(SetupItems[n].label);
-    const std::string value = SetupItems[n].value ? SetupItems[n].value(fw) : std::string();
+    fw.Display.DrawText(kSetupItems[n].label);
+    const std::string value = kSetupItems[n].value ? kSetupItems[n].value(fw) : std::string();
     fw.Display.Inverse = selected;
     fw.Display.DrawText(value);
     fw.Display.Inverse = false;

@@ -94,7 +94,7 @@ Task<> ServiceScreen(Firmware& fw) {
 }  // namespace
 
 // clang-format off
-const std::array<SetupItem, SetupItemCount> SetupItems = {{
+const std::array<SetupItem, SetupItemCount> kSetupItems = {{
     // label         value               select                                  up           down
     {" ",            DualModeValue,      AsTask<NextDualMode>,                     nullptr,     nullptr},
     {" Invert ",     MicInvertValue,     AsTask<ToggleMicInvert>,                  nullptr,     nullptr},

@@ -22,4 +22,4 @@ struct SetupItem {
 inline constexpr uint8_t SetupItemCount = 13;
 
 // In menu order; the index is SetupCursor.
-extern const std::array<SetupItem, SetupItemCount> SetupItems;
+extern const std::array<SetupItem, SetupItemCount> kSetupItems;
