@@ -8,14 +8,17 @@ void CommHandOver::SetWaker(Waker waker) {
 bool CommHandOver::Deliver(const CommEventBatch& batch) {
     std::lock_guard lock(mutex_);
     if (cancelled_) return false;
+    // A backlog merged into a batch that may be waiting for the owner's tick
+    // wakes again, so that it is served at once.
+    const bool wake = !pending_ || (batch.backlog && !pending_->backlog);
     if (pending_) {
         pending_->mask |= batch.mask;
         pending_->deviceLost = pending_->deviceLost || batch.deviceLost;
         pending_->backlog = pending_->backlog || batch.backlog;
-        return true;
+    } else {
+        pending_ = batch;
     }
-    pending_ = batch;
-    if (waker_) waker_(*pending_);
+    if (wake && waker_) waker_(*pending_);
     return true;
 }
 

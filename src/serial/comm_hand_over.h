@@ -23,8 +23,8 @@ struct CommEventBatch {
 // at once for a backlog, else at once or at the owner's next tick (the Qt
 // glue posts a call of the component's ServeHandOver, or leaves the batch to
 // the tick of a window that serves its port at every tick). A backlog merged
-// into a pending batch waits with it. A call of a waker that comes after the
-// batch was taken or cancelled finds nothing.
+// into a pending batch that is not one calls the waker again. A call of a
+// waker that comes after the batch was taken or cancelled finds nothing.
 class CommHandOver {
 public:
     using Waker = std::function<void(const CommEventBatch& pending)>;

@@ -20,7 +20,7 @@ protected:
 
 // The event thread never waits: what it delivers before the GUI thread takes
 // it is one batch with every bit, announced by one wake; after the take the
-// next delivery wakes again. Deliveries from another thread race with the
+// next delivery wakes again, as does a backlog joining the batch. Deliveries from another thread race with the
 // takes, and no bit is ever lost.
 TEST_F(HandOverTest, DeliveriesMergeUntilTakenAndEveryBitArrives) {
     EXPECT_TRUE(handOver.Deliver({0x01, false, 1}));
@@ -34,7 +34,12 @@ TEST_F(HandOverTest, DeliveriesMergeUntilTakenAndEveryBitArrives) {
     EXPECT_FALSE(handOver.Take());  // taken once only
     EXPECT_TRUE(handOver.Deliver({0x02, false, 1}));
     EXPECT_EQ(wakes, 2);
-    handOver.Take();
+    // Input left after a partial read joins a batch that may be waiting for
+    // the owner's tick: it wakes again, once.
+    handOver.Deliver({0x01, false, 1, true});
+    handOver.Deliver({0x01, false, 1, true});
+    EXPECT_EQ(wakes, 3);
+    EXPECT_TRUE(handOver.Take()->backlog);
 
     constexpr int kDeliveries = 20000;
     std::thread eventThread([this] {
