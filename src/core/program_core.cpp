@@ -62,6 +62,7 @@ void ProgramCore::StartEmulator() {
 }
 
 void ProgramCore::Tick() {
+    Comm1.SetArrivalTimesKept(Recorder.Recording());
     Comm1.ServeHandOver();
     Mode.TimeBase(activeSlider_, standbySlider_);
     ResumeEmulator();

@@ -55,6 +55,7 @@ void TCustomComm::Open() {
         thread_ =
             std::make_unique<TCommEventThread>(device_, CommEventMask(monitorEvents_), session_, handOver_, arrivals_);
         thread_->Start();
+        if (inputPolled_) thread_->WatchInput(false);
     } catch (const std::system_error& error) {
         thread_.reset();
         ReleaseDevice();
@@ -142,7 +143,28 @@ int32_t TCustomComm::StripNulls(uint8_t* bytes) {
 
 void TCustomComm::SetHandOverWaker(CommHandOver::Waker waker) { handOver_.SetWaker(std::move(waker)); }
 
+void TCustomComm::SetServedAtTicks(bool served) {
+    servedAtTicks_ = served;
+    ApplyInputPolling();
+}
+
+void TCustomComm::SetArrivalTimesKept(bool kept) {
+    arrivalTimesKept_ = kept;
+    ApplyInputPolling();
+}
+
+void TCustomComm::ApplyInputPolling() {
+    const bool polled = servedAtTicks_ && !arrivalTimesKept_;
+    if (polled == inputPolled_) return;
+    inputPolled_ = polled;
+    if (thread_) thread_->WatchInput(!polled);
+}
+
 bool TCustomComm::ServeHandOver() {
+    if (inputPolled_ && thread_) {
+        const CommEventBatch found = thread_->ExamineInput(ArrivalLedger::Clock::now());
+        if (found.mask != 0) handOver_.Deliver(found);
+    }
     const std::optional<CommEventBatch> batch = handOver_.Take();
     if (!batch) return false;
     const uint64_t readBefore = bytesRead_;

@@ -87,6 +87,15 @@ public:
     // GUI thread: handles the pending batch, if any; true when there was one.
     // An owner with a time base calls it at every tick.
     bool ServeHandOver();
+    // GUI thread: whether the owner calls ServeHandOver at every tick of its
+    // time base. While it does, ServeHandOver looks for new bytes itself and
+    // the event thread wakes only for the loss of the device, not for every
+    // message; the bytes then carry the time of the tick that found them.
+    // Unless arrival times are kept: then the event thread marks each arrival
+    // as it happens (for a recording). Both off at first; kept across Close
+    // and Open.
+    void SetServedAtTicks(bool served);
+    void SetArrivalTimesKept(bool kept);
 
 protected:
     virtual void CreateHandle();
@@ -166,6 +175,11 @@ private:
     ArrivalLedger arrivals_;
     std::vector<ByteArrival> lastArrivals_;  // of the last Read
     std::unique_ptr<TCommEventThread> thread_;
+    void ApplyInputPolling();
+
+    bool servedAtTicks_ = false;
+    bool arrivalTimesKept_ = false;
+    bool inputPolled_ = false;  // servedAtTicks_ and not arrivalTimesKept_
 };
 
 // The component with its properties published.

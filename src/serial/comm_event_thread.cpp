@@ -16,11 +16,11 @@ namespace {
 
 void CloseOnExec(int fd) { fcntl(fd, F_SETFD, FD_CLOEXEC); }
 
-void Watch(int epoll, int fd, uint32_t events) {
+void Watch(int epoll, int fd, uint32_t events, int operation = EPOLL_CTL_ADD) {
     epoll_event event{};
     event.events = events;
     event.data.fd = fd;
-    if (epoll_ctl(epoll, EPOLL_CTL_ADD, fd, &event) != 0) throw std::system_error(errno, std::generic_category());
+    if (epoll_ctl(epoll, operation, fd, &event) != 0) throw std::system_error(errno, std::generic_category());
 }
 
 }  // namespace
@@ -35,10 +35,7 @@ TCommEventThread::TCommEventThread(int device, uint32_t eventMask, uint64_t sess
         epoll_ = epoll_create1(EPOLL_CLOEXEC);
         if (epoll_ < 0) throw std::system_error(errno, std::generic_category());
         Watch(epoll_, closeEvent_[0], EPOLLIN);
-        // Without EV_RXCHAR the device is watched for hang-up only, so bytes
-        // that nobody asked about do not wake the thread.
-        const uint32_t received = (eventMask_ & EV_RXCHAR) ? uint32_t{EPOLLIN} : 0;
-        Watch(epoll_, device_, received | EPOLLET);
+        Watch(epoll_, device_, DeviceEvents(true));
     } catch (...) {
         if (epoll_ >= 0) close(epoll_);
         close(closeEvent_[0]);
@@ -74,6 +71,31 @@ void TCommEventThread::WaitFor() {
     if (thread_.joinable()) thread_.join();
 }
 
+// Without EV_RXCHAR, or while the owner watches the input itself, the device
+// is watched for hang-up only, so bytes do not wake the thread.
+uint32_t TCommEventThread::DeviceEvents(bool inputWatched) const {
+    const uint32_t received = inputWatched && (eventMask_ & EV_RXCHAR) ? uint32_t{EPOLLIN} : 0;
+    return received | EPOLLET;
+}
+
+void TCommEventThread::WatchInput(bool watched) {
+    try {
+        Watch(epoll_, device_, DeviceEvents(watched), EPOLL_CTL_MOD);
+    } catch (const std::system_error&) {
+        // The device is gone: its hang-up is on its way to the thread.
+    }
+}
+
+CommEventBatch TCommEventThread::ExamineInput(ArrivalLedger::Clock::time_point at) {
+    std::lock_guard lock(examining_);
+    CommEventBatch batch;
+    batch.session = session_;
+    if (!MarkWaitingInput(at)) return batch;
+    batch.mask = EV_RXCHAR;
+    AddLineStatus(batch);
+    return batch;
+}
+
 void TCommEventThread::Execute() {
     while (!terminated_) {
         epoll_event events[2];
@@ -90,7 +112,11 @@ void TCommEventThread::Execute() {
             if (events[i].data.fd == device_) deviceEvents = events[i].events;
         }
         if (closing) break;
-        const CommEventBatch batch = Examine(deviceEvents, woken);
+        CommEventBatch batch;
+        {
+            std::lock_guard lock(examining_);
+            batch = Examine(deviceEvents, woken);
+        }
         if (batch.mask == 0 && !batch.deviceLost) continue;
         if (!handOver_.Deliver(batch) || batch.deviceLost) break;
     }
@@ -111,13 +137,21 @@ CommEventBatch TCommEventThread::Examine(uint32_t events, ArrivalLedger::Clock::
     if (events & (EPOLLHUP | EPOLLERR)) {
         batch.deviceLost = true;
     } else if (events & EPOLLIN) {
-        if (arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); }) > 0)
+        if (MarkWaitingInput(at))
             batch.mask |= EV_RXCHAR;
         else
             batch.deviceLost = AtEndOfInput();
     }
     if (batch.deviceLost) batch.mask |= EV_ERR;
+    AddLineStatus(batch);
+    return batch;
+}
 
+bool TCommEventThread::MarkWaitingInput(ArrivalLedger::Clock::time_point at) {
+    return arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); }) > 0;
+}
+
+void TCommEventThread::AddLineStatus(CommEventBatch& batch) {
     if (const auto now = ReadSerialCounters(device_); now && counters_) {
         const int32_t flags = ErrorFlagsBetween(*counters_, *now);
         if (flags & CommErrorBreak) batch.mask |= EV_BREAK;
@@ -129,5 +163,4 @@ CommEventBatch TCommEventThread::Examine(uint32_t events, ArrivalLedger::Clock::
         modemLines_ = lines;
     }
     batch.mask &= eventMask_;
-    return batch;
 }

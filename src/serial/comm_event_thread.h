@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <thread>
 
 #include "serial/arrival_ledger.h"
@@ -33,6 +34,11 @@
 // raised: there is no event character here and the component never writes.
 // The thread keeps the normal priority: epoll_wait returns as soon as bytes arrive,
 // and a higher priority needs privileges the program does not have.
+//
+// An owner that looks at the device at every tick of its time base anyway may
+// take over the watch for new bytes (WatchInput(false), ExamineInput): the
+// thread then wakes only for the loss of the device, not once per message,
+// and bytes are marked with the time of the tick that found them.
 class TCommEventThread {
 public:
     static constexpr const char* EventThreadName = "comm-events";
@@ -52,10 +58,25 @@ public:
     void Stop();
     void WaitFor();
 
+    // Any thread: whether the thread wakes for new bytes (it does from Start
+    // on when the event mask asks for them). Bytes waiting when the watch is
+    // resumed wake it at once.
+    void WatchInput(bool watched);
+    // The owner's thread, while the input is not watched: the batch for the
+    // bytes waiting now, marked at `at`, with the line's status compared as at
+    // a wake-up; an empty batch when none are waiting.
+    CommEventBatch ExamineInput(ArrivalLedger::Clock::time_point at);
+
 private:
     void Execute();
     // The batch for one wake-up at `at` with the device's epoll `events`.
     CommEventBatch Examine(uint32_t events, ArrivalLedger::Clock::time_point at);
+    uint32_t DeviceEvents(bool inputWatched) const;
+    // Marks the bytes waiting in the ledger; whether there are any.
+    bool MarkWaitingInput(ArrivalLedger::Clock::time_point at);
+    // Adds the line errors, breaks and modem-line changes since the last look,
+    // then keeps only the monitored events.
+    void AddLineStatus(CommEventBatch& batch);
     // Readable now with nothing to read: the end of the device's input.
     bool AtEndOfInput() const;
 
@@ -67,6 +88,7 @@ private:
     int closeEvent_[2];  // read end watched, write end signalled by Stop
     int epoll_ = -1;     // the device and CloseEvent's read end
     std::atomic<bool> terminated_{false};
+    std::mutex examining_;  // the thread's wake-ups and the owner's ExamineInput
     std::thread thread_;
     std::optional<SerialCounters> counters_;
     std::optional<int> modemLines_;

@@ -300,6 +300,39 @@ TEST_F(CommTest, AHungUpLineIsReportedOnceAndClosesThePort) {
     EXPECT_EQ(handOver.Offered(), 1);
 }
 
+// An owner that serves the port at every tick finds new bytes itself: the
+// event thread is not woken for them, only for the loss of the device. While
+// arrival times are kept, it wakes for bytes again, those already waiting
+// included.
+TEST_F(CommTest, AnOwnerServingAtTicksFindsTheBytesAndTheThreadWakesOnlyForTheirTimesOrALoss) {
+    std::vector<uint8_t> received;
+    std::vector<int32_t> errors;
+    comm.OnRxChar = [&](TCustomComm*, int32_t Count) {
+        const std::vector<uint8_t> bytes = ReadAll(comm, Count);
+        received.insert(received.end(), bytes.begin(), bytes.end());
+    };
+    comm.OnError = [&](TCustomComm*, int32_t Errors) { errors.push_back(Errors); };
+    comm.SetServedAtTicks(true);
+    OpenOnPty();
+    for (uint8_t byte = 1; byte <= 4; ++byte) {
+        pty.Write({byte});
+        while (!comm.ServeHandOver()) std::this_thread::yield();  // the ticks
+    }
+    EXPECT_EQ(received, (std::vector<uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(handOver.OfferedElsewhere(), 0);  // the ticks' own batches only
+
+    comm.SetArrivalTimesKept(true);
+    pty.Write({5});
+    while (handOver.OfferedElsewhere() == 0) ASSERT_TRUE(handOver.ServeNext());
+    EXPECT_EQ(received, (std::vector<uint8_t>{1, 2, 3, 4, 5}));
+
+    comm.SetArrivalTimesKept(false);
+    pty.CloseMaster();
+    ASSERT_TRUE(handOver.ServeNext());
+    EXPECT_EQ(errors, std::vector<int32_t>{CommErrorDeviceLost});
+    EXPECT_FALSE(comm.Enabled());
+}
+
 TEST_F(CommTest, CloseRestoresTheLineSettingsItFound) {
     termios found = pty.SlaveSettings();
     found.c_lflag |= ICANON | ECHO;

@@ -6,6 +6,7 @@ ManualHandOver::ManualHandOver(TCustomComm& comm) : comm_(comm) {
     comm_.SetHandOverWaker([this](const CommEventBatch&) {
         std::lock_guard lock(mutex_);
         ++offeredCount_;
+        if (std::this_thread::get_id() != owner_) ++offeredElsewhere_;
         offered_.notify_all();
     });
 }
@@ -20,9 +21,19 @@ bool ManualHandOver::WaitForBatch() {
     return true;
 }
 
-bool ManualHandOver::ServeNext() { return WaitForBatch() && comm_.ServeHandOver(); }
+// A wake may announce a batch an earlier serve already took.
+bool ManualHandOver::ServeNext() {
+    while (WaitForBatch())
+        if (comm_.ServeHandOver()) return true;
+    return false;
+}
 
 int ManualHandOver::Offered() {
     std::lock_guard lock(mutex_);
     return offeredCount_;
+}
+
+int ManualHandOver::OfferedElsewhere() {
+    std::lock_guard lock(mutex_);
+    return offeredElsewhere_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "serial/comm.h"
 
@@ -13,10 +14,12 @@ public:
     // Waits until the event thread has offered a batch not yet served;
     // false after 10 s without one.
     bool WaitForBatch();
-    // WaitForBatch, then the component's ServeHandOver; false when either
-    // found nothing.
+    // WaitForBatch, then the component's ServeHandOver, until a batch was
+    // served; false when WaitForBatch found nothing.
     bool ServeNext();
     int Offered();
+    // The offers made on another thread than the one that made this object.
+    int OfferedElsewhere();
 
 private:
     TCustomComm& comm_;
@@ -24,4 +27,6 @@ private:
     std::condition_variable offered_;
     int offeredCount_ = 0;
     int takenCount_ = 0;
+    int offeredElsewhere_ = 0;
+    std::thread::id owner_ = std::this_thread::get_id();
 };

@@ -10,12 +10,21 @@ QtCommHandOver::QtCommHandOver(TCustomComm& comm, QObject* parent) : QObject(par
 
 void QtCommHandOver::SetServedAtTicks(bool served) {
     servedAtTicks_ = served;
+    comm_.SetServedAtTicks(served);
     if (!served) ServeSoon();  // a batch left to a tick that no longer comes
 }
 
+// At most one call waits in the event queue, so that wakes for a batch that
+// call will serve anyway do not pile up calls ahead of other events.
 void QtCommHandOver::ServeSoon() {
+    if (serveQueued_.exchange(true)) return;
     QMetaObject::invokeMethod(
-        this, [this] { comm_.ServeHandOver(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            serveQueued_ = false;
+            comm_.ServeHandOver();
+        },
+        Qt::QueuedConnection);
 }
 
 QtCommHandOver::~QtCommHandOver() { comm_.SetHandOverWaker(nullptr); }

@@ -25,4 +25,5 @@ private:
 
     TCustomComm& comm_;
     std::atomic<bool> servedAtTicks_{false};
+    std::atomic<bool> serveQueued_{false};
 };
