@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "display/display_text.h"
+#include "display/field_memo.h"
 #include "display/lcd.h"
 #include "display/lcd_font.h"
 #include "display/row_images.h"
@@ -53,9 +54,17 @@ struct Column {
     const DisplayCodes& type;
 };
 
-void DrawColumn(Lcd& lcd, const Column& c) {
+// Each part of the message's screen is a field, drawn only when what it
+// shows has changed or something drew over it: most messages change one part.
+enum DisplayMessageField : uint8_t { kHeaderField, kModeLineField, kActiveColumnField, kStandbyColumnField, kBannerField };
+
+void DrawColumn(Lcd& lcd, uint8_t field, const Column& c) {
     lcd.Inverse = false;
     lcd.BigFont = true;
+    lcd.GotoPixel(c.x, 1);
+    const FieldInputs inputs =
+        FieldInputs().Add(c.frequency).Add(c.channel).Add(CodesText(c.name)).Add(CodesText(c.type));
+    if (!lcd.BeginField(field, inputs)) return;
     DrawPixelText(lcd, FormatFreq6(c.frequency), c.x, 1);
     lcd.BigFont = false;
     const char mark = c.frequency % 50 == 25 ? static_cast<char>(SmallDigitZeroCode) : ' ';
@@ -68,6 +77,33 @@ void DrawColumn(Lcd& lcd, const Column& c) {
     else
         std::snprintf(label, sizeof label, "CH %u", static_cast<unsigned>(c.channel));
     DrawPixelText(lcd, Center6(label), c.x, 5);
+    lcd.EndField();
+}
+
+void DrawHeader(Lcd& lcd) {
+    lcd.GotoText(0, 0);
+    if (!lcd.BeginField(kHeaderField, FieldInputs().Add(HeaderBarImage))) return;
+    lcd.DrawPageRow(HeaderBarImage);
+    lcd.EndField();
+}
+
+void DrawModeLineField(Lcd& lcd, const DisplayMessage& m) {
+    lcd.Inverse = false;
+    lcd.BigFont = false;
+    lcd.GotoText(0, 7);
+    const FieldInputs inputs = FieldInputs().Add(static_cast<int32_t>(m.adjustMode)).Add(m.volume).Add(m.squelch);
+    if (!lcd.BeginField(kModeLineField, inputs)) return;
+    DrawModeLine(lcd, m);
+    lcd.EndField();
+}
+
+void DrawBanner(Lcd& lcd, const DisplayMessage& m) {
+    lcd.GotoText(0, 6);
+    const uint8_t level = m.transmitting ? m.txLevel : m.rxLevel;
+    if (!lcd.BeginField(kBannerField, FieldInputs().Add(m.transmitting).Add(level))) return;
+    lcd.DrawPageRow(m.transmitting ? TxBannerImage : RxBannerImage);
+    lcd.DrawLevelBar(level);
+    lcd.EndField();
 }
 
 }  // namespace
@@ -77,17 +113,10 @@ void DrawDisplayMessage(Lcd& lcd, DisplayMessageDrawing& drawing, const DisplayM
     // it would leave the header bar blank until the next message.
     if (m.adjustMode != drawing.PreviousAdjustMode) lcd.Clear();
     drawing.PreviousAdjustMode = m.adjustMode;
-    lcd.GotoText(0, 0);
-    lcd.DrawPageRow(HeaderBarImage);
-    DrawModeLine(lcd, m);
-    DrawColumn(lcd, {kActiveColumn, m.activeKhz, m.activeChannel, m.activeName, m.activeType});
-    DrawColumn(lcd, {kStandbyColumn, m.standbyKhz, m.standbyChannel, m.standbyName, m.standbyType});
-    lcd.GotoText(0, 6);
-    if (m.transmitting) {
-        lcd.DrawPageRow(TxBannerImage);
-        lcd.DrawLevelBar(m.txLevel);
-    } else {
-        lcd.DrawPageRow(RxBannerImage);
-        lcd.DrawLevelBar(m.rxLevel);
-    }
+    DrawHeader(lcd);
+    DrawModeLineField(lcd, m);
+    DrawColumn(lcd, kActiveColumnField, {kActiveColumn, m.activeKhz, m.activeChannel, m.activeName, m.activeType});
+    DrawColumn(lcd, kStandbyColumnField,
+               {kStandbyColumn, m.standbyKhz, m.standbyChannel, m.standbyName, m.standbyType});
+    DrawBanner(lcd, m);
 }

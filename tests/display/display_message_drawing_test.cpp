@@ -93,4 +93,17 @@ TEST_F(RendererTest, AChangeOfModeClearsTheWholeDisplayAndTheSameModeDoesNot) {
     EXPECT_TRUE(frame.On(50, 30));  // the new mode is the one drawn last
 }
 
+// Parts of a message that did not change are not drawn again, unless
+// something drew over them since.
+TEST_F(RendererTest, TheSameMessageRestoresWhatWasDrawnOverIt) {
+    const SimulatedDisplay d = ReceivingDisplay();
+    Show(d);
+    const LcdFrame shown = frame;
+    for (int x = 0; x < 104; x += 4) lcd.Plot(x, 12, !frame.On(x, 12));  // over both frequencies
+    lcd.Plot(1, 60, !frame.On(1, 60));                                  // and the mode line
+    Show(d);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 104; ++x) ASSERT_EQ(frame.On(x, y), shown.On(x, y)) << x << "," << y;
+}
+
 }  // namespace
