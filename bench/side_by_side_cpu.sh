@@ -2,6 +2,8 @@
 # The program's CPU use against a bare Qt window, all measured over the same
 # window of time so that the machine's load weighs on every figure alike:
 #   - a bare window, and a bare window with a 20 ms timer (the baseline),
+#   - that window also repainting a small rectangle every 46 ms: what Qt
+#     alone spends on showing a change at the line's message rate,
 #   - the program idle on its offline main screen,
 #   - the program online at line rate (a simulated transceiver sending a
 #     display message every 46 ms through a pseudo-terminal, 21.8 per second).
@@ -39,11 +41,14 @@ QT_QPA_PLATFORM=offscreen "$build/bench/bench_bare_window" >/dev/null 2>&1 &
 pids+=($!)
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_bare_window" --timer >/dev/null 2>&1 &
 pids+=($!)
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_bare_window" --repaint 46 >/dev/null 2>&1 &
+pids+=($!)
 start_program idle /dev/ptmx
 start_program online "$(head -n 1 "$folder/sim")"
 sleep "$settle"
 
-names=("bare window" "bare window, 20 ms timer" "program idle, main screen" "program online, line rate")
+names=("bare window" "bare window, 20 ms timer" "bare window, repaint/46 ms" "program idle, main screen"
+       "program online, line rate")
 measured=("${pids[@]:1}")
 declare -a ns_before wakes_before
 for i in "${!measured[@]}"; do
@@ -53,13 +58,14 @@ done
 sleep "$seconds"
 for i in "${!measured[@]}"; do
   echo "$i $(($(cpu_ns "${measured[i]}") - ns_before[i])) $(($(wakeups "${measured[i]}") - wakes_before[i]))"
-done | awk -v s="$seconds" -v n0="${names[0]}" -v n1="${names[1]}" -v n2="${names[2]}" -v n3="${names[3]}" '
+done | awk -v s="$seconds" -v names="$(IFS='|'; echo "${names[*]}")" '
+  BEGIN { split(names, name, "|") }
   { cpu[$1] = $2 / 1e7 / s; wake[$1] = $3 / s }
   END {
-    name[0] = n0; name[1] = n1; name[2] = n2; name[3] = n3
-    for (i = 0; i < 4; i++) {
-      printf "%-28s %6.2f %% of a core, %6.1f wake-ups/s", name[i], cpu[i], wake[i]
+    for (i = 0; i < 5; i++) {
+      printf "%-28s %6.2f %% of a core, %6.1f wake-ups/s", name[i + 1], cpu[i], wake[i]
       if (i >= 2 && cpu[1] > 0) printf ", %.2fx the bare window with its timer", cpu[i] / cpu[1]
+      if (i == 4 && cpu[2] > 0) printf ", %.2fx the one repainting", cpu[i] / cpu[2]
       printf "\n"
     }
   }'

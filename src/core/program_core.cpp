@@ -62,7 +62,10 @@ void ProgramCore::StartEmulator() {
 }
 
 void ProgramCore::Tick() {
-    Comm1.SetArrivalTimesKept(Recorder.Recording());
+    // While messages flow the tick looks for them itself, which spares the
+    // port's thread a wake per message. Offline that thread sleeps until a
+    // byte comes, and a recording keeps the time each byte arrived.
+    Comm1.SetInputPolled(Mode.Online() && !Recorder.Recording());
     Comm1.ServeHandOver();
     Mode.TimeBase(activeSlider_, standbySlider_);
     ResumeEmulator();

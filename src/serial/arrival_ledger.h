@@ -34,6 +34,15 @@ public:
         return waiting;
     }
 
+    // Arrived with the time taken only when bytes are waiting.
+    template <typename WaitingNow>
+    int32_t ArrivedNow(WaitingNow waitingNow) {
+        std::lock_guard lock(mutex_);
+        const int32_t waiting = waitingNow();
+        if (waiting > 0) Mark(Clock::now(), consumed_ + static_cast<uint64_t>(waiting));
+        return waiting;
+    }
+
     // GUI thread: runs `readNow` (the bytes read, or a negative value) under
     // the lock and fills `parts` with when the bytes read arrived, oldest
     // first. Returns what readNow returned.

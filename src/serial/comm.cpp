@@ -148,13 +148,13 @@ void TCustomComm::SetServedAtTicks(bool served) {
     ApplyInputPolling();
 }
 
-void TCustomComm::SetArrivalTimesKept(bool kept) {
-    arrivalTimesKept_ = kept;
+void TCustomComm::SetInputPolled(bool polled) {
+    pollingWanted_ = polled;
     ApplyInputPolling();
 }
 
 void TCustomComm::ApplyInputPolling() {
-    const bool polled = servedAtTicks_ && !arrivalTimesKept_;
+    const bool polled = servedAtTicks_ && pollingWanted_;
     if (polled == inputPolled_) return;
     inputPolled_ = polled;
     if (thread_) thread_->WatchInput(!polled);
@@ -162,7 +162,7 @@ void TCustomComm::ApplyInputPolling() {
 
 bool TCustomComm::ServeHandOver() {
     if (inputPolled_ && thread_) {
-        const CommEventBatch found = thread_->ExamineInput(ArrivalLedger::Clock::now());
+        const CommEventBatch found = thread_->ExamineInput();
         if (found.mask != 0) handOver_.Deliver(found);
     }
     const std::optional<CommEventBatch> batch = handOver_.Take();

@@ -88,14 +88,13 @@ public:
     // An owner with a time base calls it at every tick.
     bool ServeHandOver();
     // GUI thread: whether the owner calls ServeHandOver at every tick of its
-    // time base. While it does, ServeHandOver looks for new bytes itself and
+    // time base, and whether ServeHandOver then looks for new bytes itself:
     // the event thread wakes only for the loss of the device, not for every
-    // message; the bytes then carry the time of the tick that found them.
-    // Unless arrival times are kept: then the event thread marks each arrival
-    // as it happens (for a recording). Both off at first; kept across Close
-    // and Open.
+    // message, and the bytes carry the time of the tick that found them.
+    // Otherwise the event thread marks each arrival as it happens. Both off
+    // at first; kept across Close and Open.
     void SetServedAtTicks(bool served);
-    void SetArrivalTimesKept(bool kept);
+    void SetInputPolled(bool polled);
 
 protected:
     virtual void CreateHandle();
@@ -178,8 +177,8 @@ private:
     void ApplyInputPolling();
 
     bool servedAtTicks_ = false;
-    bool arrivalTimesKept_ = false;
-    bool inputPolled_ = false;  // servedAtTicks_ and not arrivalTimesKept_
+    bool pollingWanted_ = false;
+    bool inputPolled_ = false;  // servedAtTicks_ and pollingWanted_
 };
 
 // The component with its properties published.

@@ -86,11 +86,11 @@ void TCommEventThread::WatchInput(bool watched) {
     }
 }
 
-CommEventBatch TCommEventThread::ExamineInput(ArrivalLedger::Clock::time_point at) {
+CommEventBatch TCommEventThread::ExamineInput() {
     std::lock_guard lock(examining_);
     CommEventBatch batch;
     batch.session = session_;
-    if (!MarkWaitingInput(at)) return batch;
+    if (arrivals_.ArrivedNow([this] { return InputQueueBytes(device_); }) <= 0) return batch;
     batch.mask = EV_RXCHAR;
     AddLineStatus(batch);
     return batch;

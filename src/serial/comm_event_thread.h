@@ -63,9 +63,9 @@ public:
     // resumed wake it at once.
     void WatchInput(bool watched);
     // The owner's thread, while the input is not watched: the batch for the
-    // bytes waiting now, marked at `at`, with the line's status compared as at
-    // a wake-up; an empty batch when none are waiting.
-    CommEventBatch ExamineInput(ArrivalLedger::Clock::time_point at);
+    // bytes waiting now, marked with the time now, with the line's status
+    // compared as at a wake-up; an empty batch when none are waiting.
+    CommEventBatch ExamineInput();
 
 private:
     void Execute();
