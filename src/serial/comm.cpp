@@ -196,9 +196,11 @@ void TCustomComm::ReportInputLeft(const CommEventBatch& served) {
 
 void TCustomComm::QueryDeviceStatus() {
     inputQueue_ = std::max(0, InputQueueBytes(device_));
-    outputQueue_ = OutputQueueBytes(device_);
     errors_ = 0;
-    if (const auto now = ReadSerialCounters(device_); now && counters_) {
+    // A device without error counts at the open (a pseudo-terminal) has
+    // none later either: it is not asked again.
+    if (!counters_) return;
+    if (const auto now = ReadSerialCounters(device_)) {
         errors_ = ErrorFlagsBetween(*counters_, *now);
         counters_ = now;
     }

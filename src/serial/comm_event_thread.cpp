@@ -151,14 +151,16 @@ bool TCommEventThread::MarkWaitingInput(ArrivalLedger::Clock::time_point at) {
     return arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); }) > 0;
 }
 
+// A device without error counts or modem lines at the start (a
+// pseudo-terminal) has none later either: it is not asked again.
 void TCommEventThread::AddLineStatus(CommEventBatch& batch) {
-    if (const auto now = ReadSerialCounters(device_); now && counters_) {
+    if (const auto now = counters_ ? ReadSerialCounters(device_) : std::nullopt) {
         const int32_t flags = ErrorFlagsBetween(*counters_, *now);
         if (flags & CommErrorBreak) batch.mask |= EV_BREAK;
         if (flags & ~CommErrorBreak) batch.mask |= EV_ERR;
         counters_ = now;
     }
-    if (const auto lines = ModemLines(device_); lines && modemLines_) {
+    if (const auto lines = modemLines_ ? ModemLines(device_) : std::nullopt) {
         batch.mask |= ModemLineEvents(*modemLines_, *lines);
         modemLines_ = lines;
     }

@@ -36,12 +36,6 @@ int32_t InputQueueBytes(int fd) {
     return bytes;
 }
 
-int32_t OutputQueueBytes(int fd) {
-    int bytes = 0;
-    if (ioctl(fd, TIOCOUTQ, &bytes) != 0) return 0;
-    return bytes;
-}
-
 std::optional<int> ModemLines(int fd) {
     int lines = 0;
     if (ioctl(fd, TIOCMGET, &lines) != 0) return std::nullopt;

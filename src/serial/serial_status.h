@@ -22,8 +22,6 @@ int32_t ErrorFlagsBetween(const SerialCounters& before, const SerialCounters& af
 
 // Bytes in the input queue, or -1 when the query fails.
 int32_t InputQueueBytes(int fd);
-// Bytes in the output queue, or 0 when unknown.
-int32_t OutputQueueBytes(int fd);
 
 // The modem status lines (TIOCM_ bits), or nothing on a device without them.
 std::optional<int> ModemLines(int fd);
