@@ -5,7 +5,9 @@
 // The browsers are WebSocket clients in this process that read and draw
 // every message as the page does. Prints each copy's share of a core (from
 // the scheduler's accounting) and how much its resident memory grew from
-// before the browsers came to the end of the run.
+// before the browsers came to the end of the run; and, over the same
+// seconds, what plain write() calls of messages of the same mean size to as
+// many loopback connections cost (the system's own part of every send).
 //   bench_live_view_viewers [build folder] [seconds] [viewers]
 #include <QCoreApplication>
 #include <QWebSocket>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "line_writer.h"
+#include "plain_sends.h"
 #include "process_usage.h"
 #include "served_program.h"
 #include "session/packed_display.h"
@@ -37,6 +40,8 @@ struct Viewer {
             std::copy(bytes + 1, bytes + message.size(), display.begin());
             return;
         }
+        ++changes;
+        changeBytes += message.size();
         for (qsizetype at = 1; at + 1 + static_cast<qsizetype>(PackedRowBytes) <= message.size();
              at += 1 + static_cast<qsizetype>(PackedRowBytes))
             std::copy_n(bytes + at + 1, PackedRowBytes, display.begin() + bytes[at] * PackedRowBytes);
@@ -44,7 +49,17 @@ struct Viewer {
     QWebSocket socket;
     PackedDisplay display{};
     long messages = 0;
+    long changes = 0;
+    long long changeBytes = 0;
 };
+
+// The mean size of the changes the viewers were sent so far.
+std::size_t MeanChangeBytes(const std::vector<std::unique_ptr<Viewer>>& viewers) {
+    long changes = 0;
+    long long bytes = 0;
+    for (const auto& v : viewers) changes += v->changes, bytes += v->changeBytes;
+    return changes > 0 ? static_cast<std::size_t>(bytes / changes) : 1;
+}
 
 struct Usage {
     long long cpuNs, rssKb;
@@ -84,11 +99,16 @@ int main(int argc, char** argv) {
     if (!connected) return std::fprintf(stderr, "not every viewer connected\n"), 1;
     Wait(kSettleMs);
 
+    const std::size_t changeBytes = MeanChangeBytes(viewers);
+    const PlainSends plain(viewerCount, changeBytes, LineWriter::Interval);
+    Wait(kSettleMs / 4);
     const Usage aloneStart = UsageOf(alone), watchedStart = UsageOf(watched);
+    const std::chrono::nanoseconds plainStart = plain.SenderCpu();
     long messagesBefore = 0;
     for (const auto& v : viewers) messagesBefore += v->messages;
     Wait(seconds * 1000);
     const Usage aloneEnd = UsageOf(alone), watchedEnd = UsageOf(watched);
+    const std::chrono::nanoseconds plainEnd = plain.SenderCpu();
     long messages = -messagesBefore;
     for (const auto& v : viewers) messages += v->messages;
     line.Stop();
@@ -102,7 +122,12 @@ int main(int argc, char** argv) {
     std::printf("program, %d browsers:    %6.2f %% of a core, resident memory %+.1f MB (%.1f messages/s each)\n",
                 viewerCount, watchedShare, static_cast<double>(watchedEnd.rssKb - watchedBefore.rssKb) / 1024,
                 static_cast<double>(messages) / viewerCount / seconds);
+    const double plainShare = static_cast<double>((plainEnd - plainStart).count()) / 1e7 / seconds;
+    std::printf("plain writes, %d sockets:  %6.2f %% of a core (%zu bytes each, the changes' mean size)\n", viewerCount,
+                plainShare, changeBytes);
     std::printf("CPU with browsers: %.2fx the run with none (target: at most 2x; memory growth under 10 MB)\n",
                 watchedShare / aloneShare);
+    std::printf("what the browsers add: %.2fx the plain writes; the run with none plus the plain writes: %.2fx\n",
+                (watchedShare - aloneShare) / plainShare, (aloneShare + plainShare) / aloneShare);
     return 0;
 }

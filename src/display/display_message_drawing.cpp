@@ -56,7 +56,13 @@ struct Column {
 
 // Each part of the message's screen is a field, drawn only when what it
 // shows has changed or something drew over it: most messages change one part.
-enum DisplayMessageField : uint8_t { kHeaderField, kModeLineField, kActiveColumnField, kStandbyColumnField, kBannerField };
+enum DisplayMessageField : uint8_t {
+    kHeaderField,
+    kModeLineField,
+    kActiveColumnField,
+    kStandbyColumnField,
+    kBannerField
+};
 
 void DrawColumn(Lcd& lcd, uint8_t field, const Column& c) {
     lcd.Inverse = false;

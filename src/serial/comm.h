@@ -165,7 +165,7 @@ private:
     int device_ = -1;
     std::optional<termios> foundSettings_;
     int32_t inputQueue_ = 0;  // status record of the last query
-    int32_t errors_ = 0;  // error flags of the last query
+    int32_t errors_ = 0;      // error flags of the last query
     std::optional<SerialCounters> counters_;
     uint64_t session_ = 0;
     uint64_t bytesRead_ = 0;  // by Read, counted before the null strip

@@ -100,7 +100,7 @@ TEST_F(RendererTest, TheSameMessageRestoresWhatWasDrawnOverIt) {
     Show(d);
     const LcdFrame shown = frame;
     for (int x = 0; x < 104; x += 4) lcd.Plot(x, 12, !frame.On(x, 12));  // over both frequencies
-    lcd.Plot(1, 60, !frame.On(1, 60));                                  // and the mode line
+    lcd.Plot(1, 60, !frame.On(1, 60));                                   // and the mode line
     Show(d);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 104; ++x) ASSERT_EQ(frame.On(x, y), shown.On(x, y)) << x << "," << y;
