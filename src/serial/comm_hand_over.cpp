@@ -17,26 +17,34 @@ bool CommHandOver::Deliver(const CommEventBatch& batch) {
         pending_->backlog = pending_->backlog || batch.backlog;
     } else {
         pending_ = batch;
+        hasPending_.store(true, std::memory_order_release);
     }
     if (wake && waker_) waker_(*pending_);
     return true;
 }
 
+// Most ticks find nothing pending: they do not take the lock.
 std::optional<CommEventBatch> CommHandOver::Take() {
+    if (!hasPending_.load(std::memory_order_acquire)) return std::nullopt;
     std::lock_guard lock(mutex_);
+    return TakeLocked();
+}
+
+std::optional<CommEventBatch> CommHandOver::TakeLocked() {
     std::optional<CommEventBatch> batch = pending_;
     pending_.reset();
+    hasPending_.store(false, std::memory_order_relaxed);
     return batch;
 }
 
 void CommHandOver::Cancel() {
     std::lock_guard lock(mutex_);
     cancelled_ = true;
-    pending_.reset();
+    TakeLocked();
 }
 
 void CommHandOver::Reset() {
     std::lock_guard lock(mutex_);
     cancelled_ = false;
-    pending_.reset();
+    TakeLocked();
 }

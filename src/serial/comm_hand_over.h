@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -44,8 +45,11 @@ public:
     void Reset();
 
 private:
+    std::optional<CommEventBatch> TakeLocked();
+
     std::mutex mutex_;
     Waker waker_;
     std::optional<CommEventBatch> pending_;
+    std::atomic<bool> hasPending_{false};  // pending_ has a value: Take looks without the lock first
     bool cancelled_ = false;
 };

@@ -56,6 +56,8 @@ void StatusLine::Tick() {
 
 void StatusLine::Refresh() {
     SetText(Session, sessionText_());
+    if (shownDatabase_ && shownDatabase_->first == db_.CurrentFile && shownDatabase_->second == db_.Dirty) return;
+    shownDatabase_.emplace(db_.CurrentFile, db_.Dirty);
     SetText(Database, DatabaseText(db_));
     Database->setToolTip(DatabaseToolTip(db_));
 }

@@ -2,6 +2,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
+#include <utility>
 
 class QLabel;
 class QStatusBar;
@@ -32,4 +35,7 @@ private:
     std::function<QString()> sessionText_;
     const FreqDatabase& db_;
     int ticksToRefresh_ = kTicksPerRefresh;
+    // The database's file and unsaved state as shown, so that a refresh
+    // builds its texts only when they changed.
+    std::optional<std::pair<std::string, bool>> shownDatabase_;
 };
