@@ -29,3 +29,28 @@ callgrind_annotate --inclusive=no "$out" 2>/dev/null |
       name = $0; sub(/^ *[0-9,]+ +(\([^)]*\) +)?/, "", name)
       printf "  %8.1f  %s\n", ir / t, name; shown++
     }'
+
+# The same for the whole program idle in its window (offscreen): the time
+# base's handler with everything it runs (the port, the mode, the firmware,
+# the display, the status line), counted from the eighth second on for ten
+# seconds and divided by the ticks in them.
+folder=$(mktemp -d)
+trap 'rm -f "$out"; rm -rf "$folder"' EXIT
+cp "$build/vhfcom" "$folder/vhfcom"
+printf '[Setup]\r\nCommsPort=0\r\n[Ports]\r\nCOM1=/dev/ptmx\r\n' >"$folder/RADIO.INI"
+QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$folder/window.out" \
+  --collect-atstart=no --toggle-collect='TForm1::Timer2Timer()' "$folder/vhfcom" </dev/null >/dev/null 2>&1 &
+pid=$!
+sleep 8
+callgrind_control -z "$pid" >/dev/null 2>&1
+sleep 10
+callgrind_control -d "$pid" >/dev/null 2>&1
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null || true
+dump=$(ls "$folder"/window.out.* | head -n 1)
+# Each tick calls the core's Tick once.
+awk '/^(summary|totals):/ { total = $2 }
+     /^cfn=/ { tick = /ProgramCore::Tick\(\)/ || (id != "" && $1 == "cfn=" id) }
+     /^cfn=\([0-9]+\) ProgramCore::Tick\(\)/ { split($1, a, "="); id = a[2] }
+     /^calls=/ && tick { split($1, c, "="); ticks += c[2]; tick = 0 }
+     END { if (ticks > 0) printf "instructions per idle tick, the whole window: %.0f (%d ticks)\n", total / ticks, ticks }' "$dump"

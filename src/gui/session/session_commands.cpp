@@ -174,6 +174,7 @@ void SessionCommands::CopyDisplay() {
 }
 
 QString SessionCommands::StatusText() const {
+    if (!core_.Recorder.Recording() && !player_.Playing()) return {};
     QStringList parts;
     if (core_.Recorder.Recording()) {
         const qint64 size = QFileInfo(QFile::decodeName(recordingPath_.c_str())).size();
