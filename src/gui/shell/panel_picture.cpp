@@ -19,10 +19,21 @@ PanelPicture::PanelPicture(QWidget* parent, LcdFrame& frame)
       frame_(frame),
       picture_(QImage(":/panel.png").convertToFormat(QImage::Format_RGB32)),
       shown_(picture_),
-      shownRevision_(frame.Revision()) {
+      shownRevision_(frame.Revision()),
+      lcd_(new LcdWindow(shown_)),
+      lcdContainer_(QWidget::createWindowContainer(lcd_, this)) {
     ShowFrame(ZoomedRect(kFrameArea));
     setFixedSize(picture_.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    lcdContainer_->setFocusPolicy(Qt::NoFocus);
+    lcdContainer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PlaceLcd();
+}
+
+void PanelPicture::PlaceLcd() {
+    const QRect area = ZoomedRect(kFrameArea);
+    lcdContainer_->setGeometry(area);
+    lcd_->SetArea(area);
 }
 
 void PanelPicture::SetZoom(int percent) {
@@ -32,6 +43,7 @@ void PanelPicture::SetZoom(int percent) {
     Show(picture_.rect());
     ShowFrame(ZoomedRect(kFrameArea));
     setFixedSize(size);
+    PlaceLcd();
     update();
 }
 
@@ -59,7 +71,7 @@ void PanelPicture::RepaintIfChanged() {
                      2 * (dirty.bottom - dirty.top));
     const QRect screen = ZoomedRect(area);
     ShowFrame(screen);
-    repaint(screen);
+    lcd_->Show(screen);
 }
 
 void PanelPicture::ShowFrame(const QRect& screenArea) {

@@ -37,22 +37,31 @@ TEST_F(WindowZoomTest, At200PercentEveryControlAndFontDoublesAndKeepsWorking) {
 }
 
 // Each display pixel is a 2 x 2 block of the picture, shown at 150% and 200%
-// as a 3 x 3 and a 4 x 4 block of screen pixels of its colour, never blended.
+// as a 3 x 3 and a 4 x 4 block of screen pixels of its colour, never blended,
+// in the picture and in the display's window over it, which also shows a
+// change made after the zoom.
 TEST_F(WindowZoomTest, EveryDisplayPixelIsABlockOfWholeScreenPixelsOfItsColour) {
     Open();
-    const auto on = [&](int x, int y) { return (x * 7 + y * 3) % 5 < 2; };
+    bool cornerOn = false;
+    const auto on = [&](int x, int y) { return x == 0 && y == 0 ? cornerOn : (x * 7 + y * 3) % 5 < 2; };
     for (uint16_t y = 0; y < LcdHeight; ++y)
         for (uint16_t x = 0; x < LcdWidth; ++x) form->Core.Display.Plot(x, y, on(x, y));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form->Image1->DisplayWindow()));
     for (int percent : {150, 200}) {
         form->Zoom->Apply(percent);
-        const QImage shown = form->Image1->grab().toImage();
+        cornerOn = !cornerOn;  // a change after the zoom, shown at the next tick
+        form->Core.Display.Plot(0, 0, cornerOn);
+        form->Image1->RepaintIfChanged();
+        const QImage picture = form->Image1->grab().toImage();
+        const QImage screen = form->screen()->grabWindow(form->Image1->DisplayWindow().winId()).toImage();
         const int block = 2 * percent / 100;
         const QPoint origin(Zoomed(LcdPictureLeft, percent), Zoomed(LcdPictureTop, percent));
         int wrong = 0;
         for (int y = 0; y < block * LcdHeight; ++y)
             for (int x = 0; x < block * LcdWidth; ++x) {
-                const QRgb pixel = shown.pixel(origin + QPoint(x, y)) & 0xFFFFFF;
-                wrong += pixel != (on(x / block, y / block) ? LcdOnColour : LcdOffColour);
+                const QRgb want = on(x / block, y / block) ? LcdOnColour : LcdOffColour;
+                wrong += (picture.pixel(origin + QPoint(x, y)) & 0xFFFFFF) != want;
+                wrong += (screen.pixel(x, y) & 0xFFFFFF) != want;
             }
         EXPECT_EQ(wrong, 0) << percent << "%";
     }
