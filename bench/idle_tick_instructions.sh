@@ -48,9 +48,10 @@ callgrind_control -d "$pid" >/dev/null 2>&1
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null || true
 dump=$(ls "$folder"/window.out.* | head -n 1)
-# Each tick calls the core's Tick once.
+# Each tick calls the core's Tick once. A function is named at its first
+# mention in the dump and by its number alone after that.
 awk '/^(summary|totals):/ { total = $2 }
-     /^cfn=/ { tick = /ProgramCore::Tick\(\)/ || (id != "" && $1 == "cfn=" id) }
-     /^cfn=\([0-9]+\) ProgramCore::Tick\(\)/ { split($1, a, "="); id = a[2] }
+     /^c?fn=\([0-9]+\) ProgramCore::Tick\(\)$/ { id = substr($1, index($1, "(")) }
+     /^cfn=/ { tick = id != "" && $1 == "cfn=" id }
      /^calls=/ && tick { split($1, c, "="); ticks += c[2]; tick = 0 }
      END { if (ticks > 0) printf "instructions per idle tick, the whole window: %.0f (%d ticks)\n", total / ticks, ticks }' "$dump"
