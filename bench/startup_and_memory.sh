@@ -36,8 +36,11 @@ measure() {
   start=$(now_ns)
   "$@" </dev/null >/dev/null 2>&1 &
   pid=$!
+  # A short pause between looks: a loop of connections without one can fill
+  # the server's queue of connections, so that the program's own is refused.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended before its window showed" >&2; exit 1; }
+    sleep 0.002
   done
   shown=$(now_ns)
   sleep "$settle"
