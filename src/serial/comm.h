@@ -147,6 +147,8 @@ private:
     // then DoEvent for every bit in event order. A lost device is closed.
     void HandleEvents(const CommEventBatch& batch);
     void ReportInputLeft(const CommEventBatch& served);
+    // Hands the watch for new bytes to the ticks or back to the event thread.
+    void ApplyInputPolling();
     int32_t StripNulls(uint8_t* bytes);
     void QueryDeviceStatus();
     void RefuseWhileOpen() const;
@@ -173,8 +175,6 @@ private:
     ArrivalLedger arrivals_;
     std::vector<ByteArrival> lastArrivals_;  // of the last Read
     std::unique_ptr<TCommEventThread> thread_;
-    void ApplyInputPolling();
-
     bool servedAtTicks_ = false;
     bool pollingWanted_ = false;
     bool inputPolled_ = false;  // servedAtTicks_ and pollingWanted_
