@@ -5,6 +5,7 @@
 void ArrivalLedger::Reset() {
     std::lock_guard lock(mutex_);
     consumed_ = 0;
+    markedThrough_ = 0;
     marks_.clear();
     readStamp_ = {};
 }

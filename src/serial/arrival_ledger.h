@@ -23,24 +23,29 @@ class ArrivalLedger {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // Event thread: marks bytes that are waiting at `at`. `waitingNow` gives
-    // the input queue's size (or a negative value) and runs under the lock;
-    // its result is returned.
-    template <typename WaitingNow>
-    int32_t Arrived(Clock::time_point at, WaitingNow waitingNow) {
-        std::lock_guard lock(mutex_);
-        const int32_t waiting = waitingNow();
-        if (waiting > 0) Mark(at, consumed_ + static_cast<uint64_t>(waiting));
-        return waiting;
-    }
+    // What a look at the input queue found: nothing, only bytes an earlier
+    // look marked already (left unread), or new bytes.
+    enum class Waiting { Nothing, Marked, New };
 
-    // Arrived with the time taken only when bytes are waiting.
+    // Event thread: marks the bytes that are waiting at `at`. `waitingNow`
+    // gives the input queue's size (or a negative value) and runs under the
+    // lock, so that bytes left unread are reported as new only once.
     template <typename WaitingNow>
-    int32_t ArrivedNow(WaitingNow waitingNow) {
+    Waiting Arrived(Clock::time_point at, WaitingNow waitingNow) {
+        return MarkArrival([at] { return at; }, waitingNow);
+    }
+    // The same for an owner that looks at its ticks: the time is taken only
+    // when new bytes are waiting.
+    template <typename WaitingNow>
+    Waiting ArrivedNow(WaitingNow waitingNow) {
+        return MarkArrival([] { return Clock::now(); }, waitingNow);
+    }
+    // Runs `look` (a look at the device) under the lock, so that no read
+    // takes bytes in the middle of it.
+    template <typename Look>
+    auto WithoutReads(Look look) {
         std::lock_guard lock(mutex_);
-        const int32_t waiting = waitingNow();
-        if (waiting > 0) Mark(Clock::now(), consumed_ + static_cast<uint64_t>(waiting));
-        return waiting;
+        return look();
     }
 
     // GUI thread: runs `readNow` (the bytes read, or a negative value) under
@@ -59,6 +64,18 @@ public:
     void Reset();
 
 private:
+    template <typename Time, typename WaitingNow>
+    Waiting MarkArrival(Time time, WaitingNow waitingNow) {
+        std::lock_guard lock(mutex_);
+        const int32_t waiting = waitingNow();
+        if (waiting <= 0) return Waiting::Nothing;
+        const uint64_t through = consumed_ + static_cast<uint64_t>(waiting);
+        if (through <= markedThrough_) return Waiting::Marked;
+        markedThrough_ = through;
+        Mark(time(), through);
+        return Waiting::New;
+    }
+
     struct ArrivalMark {
         Clock::time_point at;
         uint64_t through;  // the bytes counted since the open that had arrived at `at`
@@ -71,6 +88,7 @@ private:
 
     std::mutex mutex_;
     uint64_t consumed_ = 0;
+    uint64_t markedThrough_ = 0;  // the bytes counted since the open that a mark has covered
     std::vector<ArrivalMark> marks_;
     Clock::time_point readStamp_;  // the last time a read stamped bytes no mark covered
 };

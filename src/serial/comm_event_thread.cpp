@@ -90,7 +90,7 @@ CommEventBatch TCommEventThread::ExamineInput() {
     std::lock_guard lock(examining_);
     CommEventBatch batch;
     batch.session = session_;
-    if (arrivals_.ArrivedNow([this] { return InputQueueBytes(device_); }) <= 0) return batch;
+    if (arrivals_.ArrivedNow([this] { return InputQueueBytes(device_); }) != ArrivalLedger::Waiting::New) return batch;
     batch.mask = EV_RXCHAR;
     AddLineStatus(batch);
     return batch;
@@ -126,9 +126,11 @@ void TCommEventThread::Execute() {
 // Bytes the GUI thread read between the wake-up and this look leave the
 // device not readable; input that is still readable with nothing in it is the
 // end of the device's input.
-bool TCommEventThread::AtEndOfInput() const {
-    pollfd fd{device_, POLLIN, 0};
-    return poll(&fd, 1, 0) == 1 && (fd.revents & POLLIN) && InputQueueBytes(device_) == 0;
+bool TCommEventThread::AtEndOfInput() {
+    return arrivals_.WithoutReads([this] {
+        pollfd fd{device_, POLLIN, 0};
+        return poll(&fd, 1, 0) == 1 && (fd.revents & POLLIN) && InputQueueBytes(device_) == 0;
+    });
 }
 
 CommEventBatch TCommEventThread::Examine(uint32_t events, ArrivalLedger::Clock::time_point at) {
@@ -137,18 +139,19 @@ CommEventBatch TCommEventThread::Examine(uint32_t events, ArrivalLedger::Clock::
     if (events & (EPOLLHUP | EPOLLERR)) {
         batch.deviceLost = true;
     } else if (events & EPOLLIN) {
-        if (MarkWaitingInput(at))
-            batch.mask |= EV_RXCHAR;
-        else
-            batch.deviceLost = AtEndOfInput();
+        switch (MarkWaitingInput(at)) {
+            case ArrivalLedger::Waiting::New: batch.mask |= EV_RXCHAR; break;
+            case ArrivalLedger::Waiting::Nothing: batch.deviceLost = AtEndOfInput(); break;
+            case ArrivalLedger::Waiting::Marked: break;  // left unread, reported once already
+        }
     }
     if (batch.deviceLost) batch.mask |= EV_ERR;
     AddLineStatus(batch);
     return batch;
 }
 
-bool TCommEventThread::MarkWaitingInput(ArrivalLedger::Clock::time_point at) {
-    return arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); }) > 0;
+ArrivalLedger::Waiting TCommEventThread::MarkWaitingInput(ArrivalLedger::Clock::time_point at) {
+    return arrivals_.Arrived(at, [this] { return InputQueueBytes(device_); });
 }
 
 // A device without error counts or modem lines at the start (a

@@ -72,13 +72,14 @@ private:
     // The batch for one wake-up at `at` with the device's epoll `events`.
     CommEventBatch Examine(uint32_t events, ArrivalLedger::Clock::time_point at);
     uint32_t DeviceEvents(bool inputWatched) const;
-    // Marks the bytes waiting in the ledger; whether there are any.
-    bool MarkWaitingInput(ArrivalLedger::Clock::time_point at);
+    // Marks the bytes waiting in the ledger.
+    ArrivalLedger::Waiting MarkWaitingInput(ArrivalLedger::Clock::time_point at);
     // Adds the line errors, breaks and modem-line changes since the last look,
     // then keeps only the monitored events.
     void AddLineStatus(CommEventBatch& batch);
-    // Readable now with nothing to read: the end of the device's input.
-    bool AtEndOfInput() const;
+    // Readable now with nothing to read: the end of the device's input. No
+    // read of the GUI thread comes between the two looks.
+    bool AtEndOfInput();
 
     int device_;
     uint32_t eventMask_;

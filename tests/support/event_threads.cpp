@@ -2,12 +2,16 @@
 
 #include <dirent.h>
 
+#include <chrono>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "serial/comm_event_thread.h"
 
-int EventThreadCount() {
+namespace {
+
+int CountNow() {
     int count = 0;
     DIR* dir = opendir("/proc/self/task");
     if (!dir) return -1;
@@ -18,5 +22,17 @@ int EventThreadCount() {
         if (name == TCommEventThread::EventThreadName) ++count;
     }
     closedir(dir);
+    return count;
+}
+
+}  // namespace
+
+int EventThreadCount(int expected) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int count = CountNow();
+    while (count != expected && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::yield();
+        count = CountNow();
+    }
     return count;
 }

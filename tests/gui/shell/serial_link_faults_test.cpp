@@ -61,9 +61,9 @@ protected:
 };
 
 TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainWhenChosenAfterItCameBack) {
-    const int threadsBefore = EventThreadCount();
+    const int threadsBefore = EventThreadCount(0);
     OpenOnPty();
-    EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
+    EXPECT_EQ(EventThreadCount(threadsBefore + 1), threadsBefore + 1);
     std::vector<int32_t> errors;
     form->Core.Comm1.OnError = [&](TCustomComm*, int32_t Errors) { errors.push_back(Errors); };
     pty.Write(Message());
@@ -73,7 +73,7 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
     ASSERT_TRUE(ProcessEventsUntil([&] { return !form->Core.Comm1.Enabled(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(errors, std::vector<int32_t>{CommErrorDeviceLost});
-    EXPECT_EQ(EventThreadCount(), threadsBefore);  // the thread ended: nothing left to spin
+    EXPECT_EQ(EventThreadCount(threadsBefore), threadsBefore);  // the thread ended: nothing left to spin
     EXPECT_TRUE(portMessages.empty());
     EXPECT_TRUE(messages.empty());
 
@@ -94,7 +94,7 @@ TEST_F(SerialLinkFaultTest, APulledDeviceIsReportedOnceGoesOfflineAndOpensAgainW
     form->Form15->show();
     form->Form15->RadioGroup2Items->button(0)->click();
     EXPECT_TRUE(form->Core.Comm1.Enabled());
-    EXPECT_EQ(EventThreadCount(), threadsBefore + 1);
+    EXPECT_EQ(EventThreadCount(threadsBefore + 1), threadsBefore + 1);
     replugged.Write(Message());
     EXPECT_TRUE(ProcessEventsUntil([&] { return Online(); }));
     form->Form15->hide();
