@@ -55,7 +55,7 @@ void TCustomComm::Open() {
         thread_ =
             std::make_unique<TCommEventThread>(device_, CommEventMask(monitorEvents_), session_, handOver_, arrivals_);
         thread_->Start();
-        if (inputPolled_) thread_->WatchInput(false);
+        if (InputPolled()) thread_->WatchInput(false);
     } catch (const std::system_error& error) {
         thread_.reset();
         ReleaseDevice();
@@ -143,25 +143,19 @@ int32_t TCustomComm::StripNulls(uint8_t* bytes) {
 
 void TCustomComm::SetHandOverWaker(CommHandOver::Waker waker) { handOver_.SetWaker(std::move(waker)); }
 
-void TCustomComm::SetServedAtTicks(bool served) {
-    servedAtTicks_ = served;
-    ApplyInputPolling();
-}
+void TCustomComm::SetServedAtTicks(bool served) { SetPolling(served, pollingWanted_); }
 
-void TCustomComm::SetInputPolled(bool polled) {
-    pollingWanted_ = polled;
-    ApplyInputPolling();
-}
+void TCustomComm::SetInputPolled(bool polled) { SetPolling(servedAtTicks_, polled); }
 
-void TCustomComm::ApplyInputPolling() {
-    const bool polled = servedAtTicks_ && pollingWanted_;
-    if (polled == inputPolled_) return;
-    inputPolled_ = polled;
-    if (thread_) thread_->WatchInput(!polled);
+void TCustomComm::SetPolling(bool servedAtTicks, bool pollingWanted) {
+    const bool polledBefore = InputPolled();
+    servedAtTicks_ = servedAtTicks;
+    pollingWanted_ = pollingWanted;
+    if (thread_ && InputPolled() != polledBefore) thread_->WatchInput(!InputPolled());
 }
 
 bool TCustomComm::ServeHandOver() {
-    if (inputPolled_ && thread_) {
+    if (InputPolled() && thread_) {
         const CommEventBatch found = thread_->ExamineInput();
         if (found.mask != 0) handOver_.Deliver(found);
     }

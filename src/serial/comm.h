@@ -147,8 +147,10 @@ private:
     // then DoEvent for every bit in event order. A lost device is closed.
     void HandleEvents(const CommEventBatch& batch);
     void ReportInputLeft(const CommEventBatch& served);
-    // Hands the watch for new bytes to the ticks or back to the event thread.
-    void ApplyInputPolling();
+    // Sets both switches and hands the watch for new bytes to the ticks or
+    // back to the event thread when that changed.
+    void SetPolling(bool servedAtTicks, bool pollingWanted);
+    bool InputPolled() const { return servedAtTicks_ && pollingWanted_; }
     int32_t StripNulls(uint8_t* bytes);
     void QueryDeviceStatus();
     void RefuseWhileOpen() const;
@@ -177,7 +179,6 @@ private:
     std::unique_ptr<TCommEventThread> thread_;
     bool servedAtTicks_ = false;
     bool pollingWanted_ = false;
-    bool inputPolled_ = false;  // servedAtTicks_ and pollingWanted_
 };
 
 // The component with its properties published.
